@@ -1,0 +1,55 @@
+#include "manager/TFieldEditorManager.h"
+#include "recordlib/TException.h"
+
+bool TFieldEditorManager::mtRecordValid_static = false;
+TMarcRecord TFieldEditorManager::mxMarcRecord_static;
+
+namespace
+{
+// Editors whose dialogs this build does not have yet.
+void qvRefuseEditor(const wchar_t* pwcName)
+{
+    throw TException(std::wstring(L"TFieldEditorManager::qeDisplay() : The ") + pwcName +
+                         L" editor is not available in this version",
+                     eErrorFatal, -1);
+}
+}
+
+EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
+                                              CWnd* pParent)
+{
+    (void)iOccurrence;
+    (void)pParent;
+    mxMarcRecord_static.qvClear(false);
+    mtRecordValid_static = false;
+
+    const EMarcType eMarcType = rxRecord.qrxGetLeader().qeGetType();
+    switch (eEditor)
+    {
+    case eLeaderEditor:
+        qvRefuseEditor(L"Leader");
+        break;
+    case e006Editor:
+    case e007Editor:
+        if (eMarcType != eBibliographic)
+            return eDisplayNotBibliographic;
+        qvRefuseEditor(eEditor == e006Editor ? L"006" : L"007");
+        break;
+    case e008Editor:
+        qvRefuseEditor(L"008");
+        break;
+    case e856Editor:
+        qvRefuseEditor(L"856");
+        break;
+    default:
+        throw TException(L"TFieldEditorManager::qeDisplay() : Unknown field editor parameter", eErrorFatal, -1);
+    }
+    return eDisplayCancelled;
+}
+
+void TFieldEditorManager::qvGetMARCRecord(TMarcRecord& rxRecord)
+{
+    if (!mtRecordValid_static)
+        throw TException(L"TFieldEditorManager::qvGetMARCRecord() : MARC Record is invalid", eErrorFatal, -1);
+    rxRecord = mxMarcRecord_static;
+}

@@ -1,0 +1,181 @@
+#include "mfc/CDialog.h"
+#include "mfc/AfxModule.h"
+#include "mfc/AfxState.h"
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
+{
+    if (rControl.m_hWnd != nullptr)
+        return;
+    HWND hWndControl = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, nIDC);
+    if (hWndControl != nullptr)
+        rControl.SubclassWindow(hWndControl);
+}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnIdOk)
+    ON_COMMAND(IDCANCEL, OnIdCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd), m_nModalResult(-1), m_bContinueModal(false)
+{
+}
+
+CDialog::~CDialog()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
+{
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    CDialog* pDlg = static_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
+    if (pDlg == nullptr)
+        return TRUE;
+    // The system's dialog procedure called us: an exception must stop here.
+    try
+    {
+        return pDlg->OnInitDialog();
+    }
+    catch (...)
+    {
+        AfxSetPendingException(std::current_exception());
+        return TRUE;
+    }
+}
+
+namespace
+{
+// Everything DoModal must undo, undone also when an exception passes.
+class ModalScope
+{
+public:
+    ModalScope(CDialog* pDlg, HWND hWndParent) : m_pDlg(pDlg), m_hWndParent(hWndParent)
+    {
+        AfxEnterModalLoop();
+        if (m_hWndParent != nullptr && ::IsWindowEnabled(m_hWndParent))
+        {
+            ::EnableWindow(m_hWndParent, FALSE);
+            m_bParentDisabled = true;
+        }
+    }
+    ~ModalScope()
+    {
+        if (m_bParentDisabled)
+            ::EnableWindow(m_hWndParent, TRUE);
+        if (m_pDlg->m_hWnd != nullptr)
+        {
+            if (m_hWndParent != nullptr && ::GetActiveWindow() == m_pDlg->m_hWnd)
+                ::SetActiveWindow(m_hWndParent);
+            m_pDlg->DestroyWindow();
+        }
+        AfxLeaveModalLoop();
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    CDialog* m_pDlg;
+    HWND m_hWndParent;
+    bool m_bParentDisabled = false;
+};
+}
+
+INT_PTR CDialog::DoModal()
+{
+    LPCWSTR lpszTemplate = MAKEINTRESOURCEW(m_nIDHelp);
+    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplate, RT_DIALOG);
+    HRSRC hResource = ::FindResourceW(hInst, lpszTemplate, RT_DIALOG);
+    HGLOBAL hTemplate = hResource ? ::LoadResource(hInst, hResource) : nullptr;
+    auto lpTemplate = static_cast<LPCDLGTEMPLATEW>(hTemplate ? ::LockResource(hTemplate) : nullptr);
+    if (lpTemplate == nullptr)
+        return -1;
+
+    HWND hWndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
+    m_nModalResult = -1;
+    m_bContinueModal = true;
+    {
+        ModalScope scope(this, hWndParent);
+        {
+            CWndCreateHook hook(this);
+            ::CreateDialogIndirectParamW(hInst, lpTemplate, hWndParent, &CDialog::AfxDlgProc, 0);
+        }
+        if (m_hWnd != nullptr && m_bContinueModal && !AfxHasPendingException())
+        {
+            ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+            RunModalLoop();
+        }
+    }
+    if (std::exception_ptr p = AfxTakePendingException())
+        std::rethrow_exception(p);
+    return m_nModalResult;
+}
+
+void CDialog::RunModalLoop()
+{
+    MSG msg;
+    while (m_bContinueModal && !AfxHasPendingException())
+    {
+        BOOL r = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (r == 0)
+        {
+            // WM_QUIT ends this loop and is passed on to the outer one.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (r == -1)
+            break;
+        if (!PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    m_nModalResult = nResult;
+    m_bContinueModal = false;
+    if (m_hWnd != nullptr)
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_hWnd == nullptr)
+        return FALSE;
+    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))
+        return FALSE;
+    return ::IsDialogMessageW(m_hWnd, pMsg);
+}
+
+void CDialog::OnOK()
+{
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}

@@ -1,0 +1,62 @@
+// CDialog: a modal dialog from a template, with MFC's modal loop, and the data
+// exchange that binds the template's controls to C++ objects.
+#pragma once
+
+#include "mfc/CWnd.h"
+
+class ORVO_MFC_API CDataExchange
+{
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+
+    BOOL m_bSaveAndValidate;
+    CWnd* m_pDlgWnd;
+};
+
+// Subclasses control nIDC of the dialog with rControl, once: from then on the
+// control's messages reach rControl's message map. A missing control is left
+// unbound (rControl keeps a null handle).
+ORVO_MFC_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+
+class ORVO_MFC_API CDialog : public CWnd
+{
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    ~CDialog() override;
+
+    // Creates the dialog from its template (found along the resource chain),
+    // runs the modal loop and returns the value given to EndDialog; -1 when the
+    // dialog cannot be created. An exception thrown by a handler ends the loop
+    // and is thrown again from here, after the dialog is destroyed.
+    virtual INT_PTR DoModal();
+    void EndDialog(int nResult);
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // Called by the dialog procedure for WM_INITDIALOG: exchanges data
+    // (DoDataExchange, so controls are bound) and gives the focus to the first
+    // control when it returns TRUE.
+    virtual BOOL OnInitDialog();
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    UINT GetTemplateID() const { return m_nIDHelp; }
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void OnOK();
+    virtual void OnCancel();
+    void RunModalLoop();
+
+    UINT m_nIDHelp;
+    CWnd* m_pParentWnd;
+    int m_nModalResult;
+    bool m_bContinueModal;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // void OnOK(), void OnCancel() are virtual; these entries reach them.
+    void OnIdOk() { OnOK(); }
+    void OnIdCancel() { OnCancel(); }
+};

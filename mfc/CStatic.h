@@ -1,0 +1,13 @@
+// CStatic: a static control.
+#pragma once
+
+#include "mfc/CWnd.h"
+
+class CStatic : public CWnd
+{
+public:
+    HBITMAP SetBitmap(HBITMAP hBitmap)
+    {
+        return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    }
+};

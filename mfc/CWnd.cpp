@@ -1,0 +1,345 @@
+#include "mfc/CWnd.h"
+#include "mfc/AfxState.h"
+
+#include <memory>
+#include <unordered_map>
+
+namespace
+{
+struct CurrentMessage
+{
+    HWND hWnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// All windows of the layer live on the one user-interface thread.
+std::unordered_map<HWND, CWnd*>& PermanentMap()
+{
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap()
+{
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+CurrentMessage g_currentMessage = {};
+std::exception_ptr g_pendingException;
+int g_modalLoopDepth = 0;
+CWnd* g_pWndInit = nullptr;
+}
+
+// --- state shared inside the layer -------------------------------------------
+
+void AfxSetPendingException(std::exception_ptr p)
+{
+    if (!g_pendingException)
+        g_pendingException = p;
+}
+
+bool AfxHasPendingException()
+{
+    return static_cast<bool>(g_pendingException);
+}
+
+std::exception_ptr AfxTakePendingException()
+{
+    std::exception_ptr p = g_pendingException;
+    g_pendingException = nullptr;
+    return p;
+}
+
+void AfxEnterModalLoop()
+{
+    ++g_modalLoopDepth;
+}
+
+void AfxLeaveModalLoop()
+{
+    if (--g_modalLoopDepth == 0)
+        TemporaryMap().clear();
+}
+
+static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && g_pWndInit != nullptr)
+    {
+        CWnd* pWnd = g_pWndInit;
+        g_pWndInit = nullptr;
+        pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+CWndCreateHook::CWndCreateHook(CWnd* pWnd)
+    : m_hHook(::SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId()))
+{
+    g_pWndInit = pWnd;
+}
+
+CWndCreateHook::~CWndCreateHook()
+{
+    g_pWndInit = nullptr;
+    if (m_hHook != nullptr)
+        ::UnhookWindowsHookEx(m_hHook);
+}
+
+// --- window procedure ----------------------------------------------------------
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+
+    CurrentMessage saved = g_currentMessage;
+    g_currentMessage = {hWnd, message, wParam, lParam};
+    LRESULT lResult = 0;
+    try
+    {
+        lResult = pWnd->WindowProc(message, wParam, lParam);
+    }
+    catch (...)
+    {
+        AfxSetPendingException(std::current_exception());
+    }
+    g_currentMessage = saved;
+
+    if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
+    {
+        pWnd->LetGoOfWindow();
+        pWnd->PostNcDestroy();
+    }
+    return lResult;
+}
+
+// --- CWnd ----------------------------------------------------------------------
+
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr)
+{
+}
+
+CWnd::~CWnd()
+{
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this)
+    {
+        // A window that outlives its object keeps working with its own procedure.
+        if (m_pfnSuper != nullptr)
+            UnsubclassWindow();
+        else
+            Detach();
+    }
+}
+
+const AFX_MSGMAP* CWnd::GetThisMessageMap()
+{
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+    static const AFX_MSGMAP messageMap = {nullptr, &entries[0]};
+    return &messageMap;
+}
+
+const AFX_MSGMAP* CWnd::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    auto it = PermanentMap().find(hWnd);
+    return it == PermanentMap().end() ? nullptr : it->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return nullptr;
+    if (CWnd* pWnd = FromHandlePermanent(hWnd))
+        return pWnd;
+    std::unique_ptr<CWnd>& slot = TemporaryMap()[hWnd];
+    if (!slot)
+    {
+        slot.reset(new CWnd);
+        slot->m_hWnd = hWnd;
+    }
+    return slot.get();
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    if (hWndNew == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWndNew) != nullptr)
+        return FALSE;
+    m_hWnd = hWndNew;
+    PermanentMap()[hWndNew] = this;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd != nullptr && FromHandlePermanent(hWnd) == this)
+        PermanentMap().erase(hWnd);
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!Attach(hWnd))
+        return FALSE;
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
+    return hWndControl != nullptr && SubclassWindow(hWndControl);
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (m_pfnSuper != nullptr && m_hWnd != nullptr)
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+    return Detach();
+}
+
+void CWnd::LetGoOfWindow()
+{
+    UnsubclassWindow();
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(g_currentMessage.message, g_currentMessage.wParam, g_currentMessage.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper != nullptr)
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+const AFX_MSGMAP_ENTRY* CWnd::FindEntry(UINT message, UINT nCode, UINT nID) const
+{
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
+    {
+        for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != nullptr; ++p)
+        {
+            if (p->nMessage != message)
+                continue;
+            if (message != WM_COMMAND || (p->nCode == nCode && p->nID <= nID && nID <= p->nLastID))
+                return p;
+        }
+    }
+    return nullptr;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND)
+    {
+        if (!OnCommand(wParam, lParam))
+            return FALSE;
+        *pResult = 0;
+        return TRUE;
+    }
+    const AFX_MSGMAP_ENTRY* pEntry = FindEntry(message, 0, 0);
+    if (pEntry == nullptr)
+        return FALSE;
+    *pResult = pEntry->pfn(this, wParam, lParam);
+    return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    UINT nID = LOWORD(wParam);
+    // Menus and accelerators have no control window: both are plain commands.
+    UINT nCode = lParam == 0 ? 0 : HIWORD(wParam);
+    const AFX_MSGMAP_ENTRY* pEntry = FindEntry(WM_COMMAND, nCode, nID);
+    if (pEntry == nullptr)
+        return FALSE;
+    pEntry->pfn(this, wParam, lParam);
+    return TRUE;
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+CWnd* CWnd::GetParent() const
+{
+    return FromHandle(::GetParent(m_hWnd));
+}
+
+CWnd* CWnd::GetFocus()
+{
+    return FromHandle(::GetFocus());
+}
+
+CWnd* CWnd::SetFocus()
+{
+    return FromHandle(::SetFocus(m_hWnd));
+}
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl ? pWndCtl->m_hWnd : nullptr, bPrevious));
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                 lpRect->bottom - lpRect->top, bRepaint);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (m_hWnd == nullptr)
+        return FALSE;
+    return ::DestroyWindow(m_hWnd);
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    int n = ::GetWindowTextLengthW(m_hWnd);
+    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+    n = ::GetWindowTextW(m_hWnd, &text[0], n + 1);
+    rString = CString(text.c_str(), n);
+}

@@ -1,0 +1,128 @@
+// CWnd: a window handle and the message map that receives its messages.
+//
+// A CWnd either wraps a handle (Attach, or a temporary object from FromHandle)
+// or subclasses the window (SubclassWindow, DDX_Control, a dialog while it is
+// created): then our window procedure sends every message of that window
+// through WindowProc and the message map, and what the map does not handle
+// goes on to the window's original procedure. The original procedure is put
+// back when the object lets go or the window is destroyed.
+#pragma once
+
+#include <windows.h>
+#include "mfc/AfxDll.h"
+#include "mfc/AfxMessageMap.h"
+#include "mfc/CDC.h"
+#include "mfc/CRect.h"
+#include "mfc/CString.h"
+
+class ORVO_MFC_API CWnd
+{
+public:
+    CWnd();
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    operator HWND() const { return GetSafeHwnd(); }
+
+    // The object bound to hWnd, or a wrapper that lives until the outermost
+    // modal loop ends. Null for a null handle.
+    static CWnd* FromHandle(HWND hWnd);
+    // The object bound to hWnd by Attach or SubclassWindow, or null.
+    static CWnd* FromHandlePermanent(HWND hWnd);
+
+    BOOL Attach(HWND hWndNew);
+    HWND Detach();
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    HWND UnsubclassWindow();
+
+    // Messages.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
+    // Calls the original window procedure with the message being handled now.
+    LRESULT Default();
+
+    // Children and focus.
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    CWnd* GetParent() const;
+    static CWnd* GetFocus();
+    CWnd* SetFocus();
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+    void SetDlgItemText(int nID, LPCWSTR lpszString) { ::SetDlgItemTextW(m_hWnd, nID, lpszString); }
+
+    // Placement and state.
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
+    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+    void ScreenToClient(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+    void ClientToScreen(LPRECT lpRect) const;
+    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    BOOL DestroyWindow();
+
+    // Text and painting.
+    void SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+    void SetFont(HFONT hFont, BOOL bRedraw = TRUE)
+    {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+    }
+    HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK)
+    {
+        return ::MessageBoxW(m_hWnd, lpszText, lpszCaption, nType);
+    }
+
+    // Message handling, overridable as in MFC.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Looks WM_COMMAND up in the message map; TRUE when a handler ran.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called after the window is gone and the object has let go of it.
+    virtual void PostNcDestroy() {}
+
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+
+    WNDPROC m_pfnSuper;
+
+private:
+    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    void LetGoOfWindow();
+    const AFX_MSGMAP_ENTRY* FindEntry(UINT message, UINT nCode, UINT nID) const;
+};
+
+// The window procedure of every subclassed window.
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+template <class T>
+LRESULT AfxCallOnEraseBkgnd(T* pThis, WPARAM wParam)
+{
+    CDC dc;
+    dc.m_hDC = reinterpret_cast<HDC>(wParam);
+    return pThis->OnEraseBkgnd(&dc);
+}

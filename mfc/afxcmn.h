@@ -1,0 +1,5 @@
+// Common controls of our MFC subset.
+#pragma once
+
+#include "mfc/afxwin.h"
+#include "mfc/CImageList.h"

@@ -1,0 +1,195 @@
+#include "TIso2709Reader.h"
+
+#include "TException.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr uint32_t dwLengthDigits = 5;
+constexpr uint32_t dwMinRecordLength = 26; // leader, field terminator, record terminator
+constexpr uint32_t dwReadChunk = 65536;
+
+const wchar_t acwMethod[] = L"TIso2709Reader::qtReadNext() : ";
+
+bool qtIsDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool qtIsFiller(unsigned char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\0' || c == 0x1A;
+}
+
+bool qtAllDigits(const unsigned char* paxData, uint32_t dwCount)
+{
+    return std::all_of(paxData, paxData + dwCount, qtIsDigit);
+}
+
+uint32_t qdwDigitsValue(const unsigned char* paxData, uint32_t dwCount)
+{
+    uint32_t dwValue = 0;
+    for (uint32_t dw = 0; dw < dwCount; ++dw)
+        dwValue = dwValue * 10 + (paxData[dw] - '0');
+    return dwValue;
+}
+
+// Where a record may start: 5 digits giving a usable length.
+bool qtIsRecordStart(const unsigned char* paxData)
+{
+    return qtAllDigits(paxData, dwLengthDigits) && qdwDigitsValue(paxData, dwLengthDigits) >= dwMinRecordLength;
+}
+
+// A stricter test, used to find the next record inside a broken one.
+bool qtLooksLikeLeader(const unsigned char* paxData, uint32_t dwAvailable)
+{
+    return dwAvailable >= TMarcLeader::mdwLength_static && qtIsRecordStart(paxData) && paxData[10] == '2' &&
+           paxData[11] == '2' && qtAllDigits(paxData + 12, 5) && paxData[20] == '4' && paxData[21] == '5';
+}
+
+std::wstring qxRecordName(uint32_t dwNumber, uint64_t qwOffset)
+{
+    return L"Record " + std::to_wstring(dwNumber) + L" (offset " + std::to_wstring(qwOffset) + L"): ";
+}
+
+// The part of a record library message after "Class::method() : ".
+std::wstring qxDefect(const TException& rxError)
+{
+    const std::wstring xMessage(rxError.qpwcGetMessage());
+    const std::size_t nAt = xMessage.find(L" : ");
+    return nAt == std::wstring::npos ? xMessage : xMessage.substr(nAt + 3);
+}
+
+} // namespace
+
+TIso2709Reader::TIso2709Reader(std::istream& rxStream)
+    : mpxStream(&rxStream), mnWindowPos(0), mtStreamDone(false), mqwOffset(0), mdwRecordNumber(0)
+{
+}
+
+uint32_t TIso2709Reader::qdwGetRecordNumber() const
+{
+    return mdwRecordNumber;
+}
+
+const TXBuffer<unsigned char>& TIso2709Reader::qrxGetRawData() const
+{
+    return mxRawData;
+}
+
+uint32_t TIso2709Reader::qdwAvailable() const
+{
+    return static_cast<uint32_t>(mxWindow.size() - mnWindowPos);
+}
+
+const unsigned char* TIso2709Reader::qpaxCurrent() const
+{
+    return mxWindow.data() + mnWindowPos;
+}
+
+// Makes dwWanted bytes available from the current position; false when the stream ends first.
+bool TIso2709Reader::qtFill(uint32_t dwWanted)
+{
+    while (qdwAvailable() < dwWanted && !mtStreamDone) {
+        mxWindow.erase(mxWindow.begin(), mxWindow.begin() + static_cast<std::ptrdiff_t>(mnWindowPos));
+        mnWindowPos = 0;
+        const std::size_t nOld = mxWindow.size();
+        const uint32_t dwChunk = std::max(dwWanted - qdwAvailable(), dwReadChunk);
+        mxWindow.resize(nOld + dwChunk);
+        mpxStream->read(reinterpret_cast<char*>(mxWindow.data() + nOld), dwChunk);
+        const std::streamsize nGot = mpxStream->gcount();
+        mxWindow.resize(nOld + static_cast<std::size_t>(nGot > 0 ? nGot : 0));
+        if (nGot < static_cast<std::streamsize>(dwChunk))
+            mtStreamDone = true;
+    }
+    return qdwAvailable() >= dwWanted;
+}
+
+void TIso2709Reader::qvConsume(uint32_t dwCount, bool tKeepAsRawData)
+{
+    if (tKeepAsRawData)
+        mxRawData.qvAssign(qpaxCurrent(), dwCount);
+    mnWindowPos += dwCount;
+    mqwOffset += dwCount;
+}
+
+// End of a broken record starting at the current position, looked for in its first
+// dwLimit bytes: after its first record terminator or before a following leader;
+// 0 when there is neither.
+uint32_t TIso2709Reader::qdwFindRecordEnd(uint32_t dwLimit) const
+{
+    const unsigned char* paxRecord = qpaxCurrent();
+    for (uint32_t dw = 1; dw < dwLimit; ++dw) {
+        if (paxRecord[dw] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static))
+            return dw + 1;
+        if (qtLooksLikeLeader(paxRecord + dw, qdwAvailable() - dw))
+            return dw;
+    }
+    return 0;
+}
+
+bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
+{
+    mxRawData.qvClear();
+
+    // Step over filler and stray bytes up to the next record start.
+    uint32_t dwStray = 0;
+    uint64_t qwStrayOffset = 0;
+    for (;;) {
+        if (!qtFill(dwLengthDigits)) {
+            for (uint32_t dw = 0; dw < qdwAvailable(); ++dw) {
+                if (!qtIsFiller(qpaxCurrent()[dw]) && dwStray++ == 0)
+                    qwStrayOffset = mqwOffset + dw;
+            }
+            qvConsume(qdwAvailable(), false);
+            if (dwStray > 0)
+                throw TException(acwMethod + std::to_wstring(dwStray) + L" stray byte(s) from offset " +
+                                     std::to_wstring(qwStrayOffset) + L" at the end of the data, after record " +
+                                     std::to_wstring(mdwRecordNumber),
+                                 eErrorRecoverable, -1);
+            return false;
+        }
+        if (qtIsRecordStart(qpaxCurrent()))
+            break;
+        if (!qtIsFiller(*qpaxCurrent()) && dwStray++ == 0)
+            qwStrayOffset = mqwOffset;
+        qvConsume(1, false);
+    }
+    if (dwStray > 0)
+        throw TException(acwMethod + std::to_wstring(dwStray) + L" stray byte(s) from offset " +
+                             std::to_wstring(qwStrayOffset) + L" before record " +
+                             std::to_wstring(mdwRecordNumber + 1) + L" (offset " + std::to_wstring(mqwOffset) + L")",
+                         eErrorRecoverable, -1);
+
+    ++mdwRecordNumber;
+    const uint64_t qwRecordOffset = mqwOffset;
+    const uint32_t dwLength = qdwDigitsValue(qpaxCurrent(), dwLengthDigits);
+    const bool tComplete = qtFill(dwLength);
+    if (tComplete && qpaxCurrent()[dwLength - 1] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static)) {
+        qvConsume(dwLength, true);
+        try {
+            rxRecord.qvSetUSMarcData(mxRawData.qpaxGetData(), mxRawData.qdwGetDataSize());
+        } catch (const TException& rxError) {
+            throw TException(acwMethod + qxRecordName(mdwRecordNumber, qwRecordOffset) + qxDefect(rxError),
+                             eErrorRecoverable, rxError.qiGetCode());
+        }
+        return true;
+    }
+
+    // Look as far as the longest possible record for where this one really ends.
+    const uint32_t dwPresent = std::min(dwLength, qdwAvailable());
+    qtFill(TMarcRecord::mdwMaxRecordLength_static + TMarcLeader::mdwLength_static);
+    const uint32_t dwFound = qdwFindRecordEnd(std::min(qdwAvailable(), TMarcRecord::mdwMaxRecordLength_static));
+    const uint32_t dwEnd = dwFound != 0 ? dwFound : dwPresent;
+    qvConsume(dwEnd, true);
+    if (!tComplete && dwFound == 0)
+        throw TException(acwMethod + qxRecordName(mdwRecordNumber, qwRecordOffset) + L"Record length " +
+                             std::to_wstring(dwLength) + L" in the leader, but the data ends after " +
+                             std::to_wstring(dwPresent) + L" bytes",
+                         eErrorRecoverable, -1);
+    throw TException(acwMethod + qxRecordName(mdwRecordNumber, qwRecordOffset) + L"Record length " +
+                         std::to_wstring(dwLength) + L" in the leader does not end on a record terminator",
+                     eErrorRecoverable, -1);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "OrvoLibraryU.h"
+#include "TMarcRecord.h"
+#include "TXBuffer.h"
+
+#include <cstdint>
+#include <istream>
+#include <vector>
+
+// Reads the records of an ISO 2709 file one at a time from a stream opened in binary
+// mode. Memory stays bounded: at most one record (99999 bytes) and a read chunk are held.
+//
+// Between records the reader steps over filler (blank, tab, CR, LF, VT, FF, NUL and the
+// DOS end-of-file mark 0x1A) without a word. A record starts at 5 ASCII digits giving a
+// length of at least 26 bytes. Any other bytes between records are reported once as
+// stray bytes (TException) before the next call reads the record that follows them.
+//
+// Errors and recovery: every TException from qtReadNext is eErrorRecoverable, names the
+// record by number (1-based, counting every record start found) and byte offset, and
+// says what is wrong. The caller's record is then unchanged, and the next call continues
+// after the broken record:
+//   - when the leader's length ends on a record terminator, right after those bytes;
+//   - otherwise (length wrong or record cut short) after the first record terminator
+//     from the record's start, or at the first thing that looks like a leader ("nnnnn"
+//     with "22" at 10-11, digits at 12-16 and "45" at 20-21), whichever comes first,
+//     looking no further than 99999 bytes; or after the bytes that the length gives
+//     (or that remain) when there is neither.
+class ORVO_LIBRARYU_API TIso2709Reader {
+public:
+    explicit TIso2709Reader(std::istream& rxStream);
+    TIso2709Reader(const TIso2709Reader&) = delete;
+    TIso2709Reader& operator=(const TIso2709Reader&) = delete;
+
+    // Reads the next record into rxRecord (see TMarcRecord::qvSetUSMarcData); false at
+    // the end of the data.
+    bool qtReadNext(TMarcRecord& rxRecord);
+
+    // Number of the last record met, read or rejected; 0 before the first.
+    uint32_t qdwGetRecordNumber() const;
+
+    // Bytes of the last record met, exactly as in the stream: after a broken record the
+    // bytes that were skipped as that record (so a batch tool can pass them through).
+    // Empty after stray bytes were reported and at the end of the data.
+    const TXBuffer<unsigned char>& qrxGetRawData() const;
+
+private:
+    bool qtFill(uint32_t dwWanted);
+    uint32_t qdwAvailable() const;
+    const unsigned char* qpaxCurrent() const;
+    void qvConsume(uint32_t dwCount, bool tKeepAsRawData);
+    uint32_t qdwFindRecordEnd(uint32_t dwLimit) const;
+
+    std::istream* mpxStream;
+    std::vector<unsigned char> mxWindow;
+    std::size_t mnWindowPos;
+    bool mtStreamDone;
+    uint64_t mqwOffset;
+    uint32_t mdwRecordNumber;
+    TXBuffer<unsigned char> mxRawData;
+};

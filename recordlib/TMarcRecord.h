@@ -1,0 +1,77 @@
+#pragma once
+
+#include "OrvoLibraryU.h"
+#include "TMarcLeader.h"
+#include "TMarcTag.h"
+#include "TXBuffer.h"
+
+#include <cstdint>
+#include <vector>
+
+// A MARC 21 record: a Leader, its fields in order, and one host-defined number.
+//
+// ISO 2709 (MARC 21 exchange form):
+//   - qvGetUSMarcData(out, tAppend) writes the record: the Leader with the record
+//     length (00-04) and base address (12-16) computed, "22" at 10-11 and "45" at 20-21,
+//     then one 12-byte directory entry per field (tag 3, length 4, start 5 digits), a
+//     field terminator after the directory and after each field, and the record
+//     terminator. Leader/22 is written as '0' when it holds a digit; Leader/22-23 are
+//     otherwise written as held, so a record that was read is written back byte for byte.
+//     tAppend true appends the record to out; false replaces out's content.
+//     It throws TException (eErrorRecoverable), leaving out unchanged, rather than write a
+//     damaged record: a record over 99999 bytes, a field over 9999 bytes (terminator
+//     included), a field without a tag number, a field holding a field or record
+//     terminator, a data field without two valid indicators.
+//   - qvSetUSMarcData(data, size) parses exactly one record of exactly size bytes and
+//     throws TException (eErrorRecoverable), leaving the record unchanged, on any defect:
+//     length or base address not digits or out of range, Leader/10-11 not "22",
+//     Leader/20-21 not "45", a digit other than '0' at Leader/22, a directory that is not
+//     whole 12-digit entries ending in a field terminator, an entry pointing outside the
+//     data area or at a field without its terminator, a field holding NUL or a terminator,
+//     a data field without two valid indicators, a missing record terminator. It replaces
+//     the Leader's characters and the fields; the explicit record format and the host
+//     number are kept.
+class ORVO_LIBRARYU_API TMarcRecord {
+public:
+    static constexpr char mcFieldTerminator_static = 0x1E;
+    static constexpr char mcRecordTerminator_static = 0x1D;
+    static constexpr uint32_t mdwMaxRecordLength_static = 99999;
+    static constexpr uint32_t mdwMaxFieldLength_static = 9999;
+
+    TMarcRecord();
+
+    // Removes every field, sets the default Leader and the host number 0.
+    // tKeepMarcType true keeps the Leader's explicit record format; false clears it too.
+    void qvClear(bool tKeepMarcType);
+
+    TMarcLeader& qrxGetLeader();
+    const TMarcLeader& qrxGetLeader() const;
+    // The 24 Leader characters; the explicit record format is kept.
+    void qvSetLeader(const char* pacLeader);
+
+    uint32_t qdwGetAuxData1() const;
+    void qvSetAuxData1(uint32_t dwAuxData1);
+
+    // Copies the occurrence (from 1) of the tag into rxField; false when absent or when
+    // the occurrence is below 1 (rxField is then unchanged).
+    bool qtFindTag(int iTagNumber, TMarcTag& rxField, int iOccurrence) const;
+    // Replaces the occurrence (from 1) of rxField's tag; false when absent.
+    bool qtReplaceTag(const TMarcTag& rxField, int iOccurrence);
+    // Inserts after the last field whose tag number is not greater than the new one's;
+    // TException when the field has no tag number.
+    void qvOrderedInsert(const TMarcTag& rxField);
+
+    uint32_t qdwGetFieldCount() const;
+    // TException (eErrorFatal) when the index is out of range.
+    TMarcTag& qrxGetField(uint32_t dwIndex);
+    const TMarcTag& qrxGetField(uint32_t dwIndex) const;
+    void qvRemoveField(uint32_t dwIndex);
+
+    void qvGetUSMarcData(TXBuffer<unsigned char>& rxOut, bool tAppend) const;
+    void qvSetUSMarcData(const unsigned char* paxData, uint32_t dwSize);
+
+private:
+    TMarcLeader mxLeader;
+    std::vector<TMarcTag> mxFields;
+    uint32_t mdwAuxData1;
+};

@@ -1,0 +1,137 @@
+#include "TMarcTag.h"
+
+#include "TException.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+void qvCheckTagNumber(int iTagNumber, const wchar_t* pwcMethod)
+{
+    if (iTagNumber < -1 || iTagNumber > 999)
+        throw TException(std::wstring(pwcMethod) + L" : Tag number " + std::to_wstring(iTagNumber) +
+                             L" is outside 0-999",
+                         eErrorFatal, -1);
+}
+
+} // namespace
+
+// Out-of-class definitions, so that the DLL exports the constants for code that takes
+// their address (a reference to an inline constant cannot be imported).
+constexpr char TMarcTag::mcDelimiter;
+
+TMarcTag::TMarcTag(int iTagNumber) : miTagNumber(-1)
+{
+    qvCheckTagNumber(iTagNumber, L"TMarcTag::TMarcTag()");
+    miTagNumber = iTagNumber;
+}
+
+int TMarcTag::qiGetTagNumber() const
+{
+    return miTagNumber;
+}
+
+void TMarcTag::qvSetTagNumber(int iTagNumber)
+{
+    qvCheckTagNumber(iTagNumber, L"TMarcTag::qvSetTagNumber()");
+    miTagNumber = iTagNumber;
+}
+
+bool TMarcTag::qtIsControlField() const
+{
+    return miTagNumber >= 0 && miTagNumber <= 9;
+}
+
+const char* TMarcTag::qpacGetData() const
+{
+    return mxData.qpacGetData();
+}
+
+const unsigned char* TMarcTag::qpaxGetData() const
+{
+    return mxData.qpaxGetData();
+}
+
+uint32_t TMarcTag::qdwGetDataSize() const
+{
+    return mxData.qdwGetDataSize();
+}
+
+bool TMarcTag::qtIsValidIndicator(char cIndicator)
+{
+    return cIndicator == ' ' || (cIndicator >= '0' && cIndicator <= '9') ||
+           (cIndicator >= 'a' && cIndicator <= 'z');
+}
+
+void TMarcTag::qvStore(const unsigned char* paxData, uint32_t dwSize, bool tCheckIndicators,
+                       const wchar_t* pwcMethod)
+{
+    const std::wstring xWhere(pwcMethod);
+    if (dwSize > 0 && std::memchr(paxData, 0, dwSize) != nullptr)
+        throw TException(xWhere + L" : Field data holds a NUL byte", eErrorRecoverable, -1);
+    if (tCheckIndicators && !qtIsControlField()) {
+        if (dwSize < 2)
+            throw TException(xWhere + L" : Field data is too short to hold two indicators", eErrorRecoverable, -1);
+        if (!qtIsValidIndicator(static_cast<char>(paxData[0])) || !qtIsValidIndicator(static_cast<char>(paxData[1])))
+            throw TException(xWhere + L" : Invalid indicator", eErrorRecoverable, -1);
+    }
+    mxData.qvAssign(paxData, dwSize);
+}
+
+void TMarcTag::qvSetData(const char* pacData, bool tCheckIndicators)
+{
+    if (pacData == nullptr)
+        throw TException(L"TMarcTag::qvSetData() : Null data", eErrorFatal, -1);
+    const std::size_t nLength = std::strlen(pacData);
+    if (nLength > UINT32_MAX)
+        throw TException(L"TMarcTag::qvSetData() : Data too long", eErrorFatal, -1);
+    qvStore(reinterpret_cast<const unsigned char*>(pacData), static_cast<uint32_t>(nLength), tCheckIndicators,
+            L"TMarcTag::qvSetData()");
+}
+
+void TMarcTag::qvSetData(const TXBuffer<unsigned char>& rxData, bool tCheckIndicators)
+{
+    qvStore(rxData.qpaxGetData(), rxData.qdwGetDataSize(), tCheckIndicators, L"TMarcTag::qvSetData()");
+}
+
+bool TMarcTag::qtAppend(const TXBuffer<unsigned char>& rxData, bool tCheckIndicators)
+{
+    if (rxData.qdwGetDataSize() == 0)
+        return false;
+    TXBuffer<unsigned char> xJoined(mxData);
+    xJoined.qvAppend(rxData);
+    qvStore(xJoined.qpaxGetData(), xJoined.qdwGetDataSize(), tCheckIndicators, L"TMarcTag::qtAppend()");
+    return true;
+}
+
+uint32_t TMarcTag::qdwIndicatorIndex(ETagIndicator eIndicator, const wchar_t* pwcMethod)
+{
+    if (eIndicator != eFirstIndicator && eIndicator != eSecondIndicator)
+        throw TException(std::wstring(pwcMethod) + L" : Unknown indicator " +
+                             std::to_wstring(static_cast<int>(eIndicator)),
+                         eErrorFatal, -1);
+    return static_cast<uint32_t>(eIndicator);
+}
+
+char TMarcTag::qcGetIndicator(ETagIndicator eIndicator) const
+{
+    const uint32_t dwIndex = qdwIndicatorIndex(eIndicator, L"TMarcTag::qcGetIndicator()");
+    if (qtIsControlField() || mxData.qdwGetDataSize() <= dwIndex)
+        return ' ';
+    return mxData.qpacGetData()[dwIndex];
+}
+
+void TMarcTag::qvSetIndicator(ETagIndicator eIndicator, char cIndicator)
+{
+    const uint32_t dwIndex = qdwIndicatorIndex(eIndicator, L"TMarcTag::qvSetIndicator()");
+    if (qtIsControlField())
+        throw TException(L"TMarcTag::qvSetIndicator() : Control field " + std::to_wstring(miTagNumber) +
+                             L" has no indicators",
+                         eErrorWarning, -1);
+    if (!qtIsValidIndicator(cIndicator))
+        throw TException(L"TMarcTag::qvSetIndicator() : Invalid indicator", eErrorRecoverable, -1);
+    while (mxData.qdwGetDataSize() < 2)
+        mxData.qvAppendAscii(" ");
+    mxData.qvSetAt(dwIndex, static_cast<unsigned char>(cIndicator));
+}

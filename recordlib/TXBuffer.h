@@ -1,0 +1,87 @@
+#pragma once
+
+#include "TException.h"
+
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <vector>
+
+// A growable buffer of single-byte elements (used as TXBuffer<unsigned char>).
+// The data is always followed by one NUL element that is not counted in the size,
+// so qpacGetData() can be read as a C string when the data holds no NUL.
+template <typename T>
+class TXBuffer {
+    static_assert(sizeof(T) == 1, "TXBuffer holds single-byte elements");
+
+public:
+    TXBuffer() : mxData(1, T(0)) {}
+
+    void qvClear() { mxData.assign(1, T(0)); }
+
+    void qvAssignAscii(const char* pacText)
+    {
+        qvCheckText(pacText, L"TXBuffer::qvAssignAscii()");
+        qvClear();
+        qvAppendAscii(pacText);
+    }
+
+    void qvAppendAscii(const char* pacText)
+    {
+        qvCheckText(pacText, L"TXBuffer::qvAppendAscii()");
+        const std::size_t nLength = std::strlen(pacText);
+        if (nLength > std::numeric_limits<uint32_t>::max())
+            throw TException(L"TXBuffer::qvAppendAscii() : Text too long", eErrorFatal, -1);
+        qvAppend(reinterpret_cast<const T*>(pacText), static_cast<uint32_t>(nLength));
+    }
+
+    void qvAssign(const T* paxData, uint32_t dwSize)
+    {
+        TXBuffer xCopy;
+        xCopy.qvAppend(paxData, dwSize);
+        mxData.swap(xCopy.mxData);
+    }
+
+    void qvAppend(const T* paxData, uint32_t dwSize)
+    {
+        if (dwSize == 0)
+            return;
+        if (paxData == nullptr)
+            throw TException(L"TXBuffer::qvAppend() : Null data", eErrorFatal, -1);
+        if (dwSize > std::numeric_limits<uint32_t>::max() - qdwGetDataSize())
+            throw TException(L"TXBuffer::qvAppend() : Buffer would exceed 4 GB", eErrorFatal, -1);
+        const T* paxBegin = mxData.data();
+        const std::less<const T*> xBefore;
+        if (!xBefore(paxData, paxBegin) && xBefore(paxData, paxBegin + mxData.size())) {
+            // The source lies in this buffer, which may move while growing.
+            const std::vector<T> xCopy(paxData, paxData + dwSize);
+            mxData.insert(mxData.end() - 1, xCopy.begin(), xCopy.end());
+        } else {
+            mxData.insert(mxData.end() - 1, paxData, paxData + dwSize);
+        }
+    }
+
+    void qvAppend(const TXBuffer& rxOther) { qvAppend(rxOther.mxData.data(), rxOther.qdwGetDataSize()); }
+
+    // Overwrites one element; TException when the index is not inside the data.
+    void qvSetAt(uint32_t dwIndex, T xValue)
+    {
+        if (dwIndex >= qdwGetDataSize())
+            throw TException(L"TXBuffer::qvSetAt() : Index out of range", eErrorFatal, -1);
+        mxData[dwIndex] = xValue;
+    }
+
+    const char* qpacGetData() const { return reinterpret_cast<const char*>(mxData.data()); }
+    const unsigned char* qpaxGetData() const { return reinterpret_cast<const unsigned char*>(mxData.data()); }
+    uint32_t qdwGetDataSize() const { return static_cast<uint32_t>(mxData.size() - 1); }
+
+private:
+    static void qvCheckText(const char* pacText, const wchar_t* pwcMethod)
+    {
+        if (pacText == nullptr)
+            throw TException(std::wstring(pwcMethod) + L" : Null text", eErrorFatal, -1);
+    }
+
+    std::vector<T> mxData;
+};

@@ -1,0 +1,15 @@
+#!/bin/sh
+# Creates the project's Wine prefix once (null graphics driver, so tests need no
+# display) and keeps a wineserver running so that each test starts quickly.
+set -e
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+mkdir -p "$WINEPREFIX"
+# A persistent server: this and every later wine process attach to it.
+# (It exits with a non-zero status when one is running already.)
+wineserver -p 2>/dev/null || true
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating Wine prefix $WINEPREFIX" >&2
+    wineboot -i >/dev/null 2>&1
+fi
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1

@@ -1,0 +1,244 @@
+#include "recordlib/TException.h"
+#include "recordlib/TMarcLeader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char acDefault[] = "00000     2200000   4500";
+
+// Leader with one character replaced.
+std::string qxWith(uint32_t dwPosition, char cCode, const char* pacBase = acDefault)
+{
+    std::string xLeader(pacBase);
+    xLeader[dwPosition] = cCode;
+    return xLeader;
+}
+
+// For every value: the setter writes exactly its MARC 21 code at the position, and the
+// getter decodes that code (written by hand, not by the setter) back to the value.
+template <typename E>
+void qvCheckCodes(uint32_t dwPosition, void (TMarcLeader::*pfnSet)(E), E (TMarcLeader::*pfnGet)() const,
+                  const std::vector<std::pair<E, char>>& rxCases, const char* pacBase = acDefault)
+{
+    for (const auto& rxCase : rxCases) {
+        SCOPED_TRACE(std::string("value ") + std::to_string(rxCase.first) + " code '" + rxCase.second + "'");
+        TMarcLeader xLeader;
+        xLeader.qvSetData(pacBase);
+        (xLeader.*pfnSet)(rxCase.first);
+        EXPECT_EQ(qxWith(dwPosition, rxCase.second, pacBase), xLeader.qpacGetData());
+
+        TMarcLeader xRead;
+        xRead.qvSetData(qxWith(dwPosition, rxCase.second, pacBase).c_str());
+        EXPECT_EQ(rxCase.first, (xRead.*pfnGet)());
+    }
+}
+
+template <typename E>
+void qvExpectRefused(void (TMarcLeader::*pfnSet)(E), const std::vector<int>& rxValues)
+{
+    for (int iValue : rxValues) {
+        TMarcLeader xLeader;
+        try {
+            (xLeader.*pfnSet)(static_cast<E>(iValue));
+            ADD_FAILURE() << "value " << iValue << " was accepted";
+        } catch (const TException& rxError) {
+            EXPECT_EQ(eErrorFatal, rxError.qeGetErrorType());
+        }
+        EXPECT_STREQ(acDefault, xLeader.qpacGetData()) << "value " << iValue;
+    }
+}
+
+} // namespace
+
+TEST(TMarcLeaderTest, DefaultLeaderIsBlankBibliographicWithFixedParts)
+{
+    TMarcLeader xLeader;
+    EXPECT_STREQ(acDefault, xLeader.qpacGetData());
+    EXPECT_EQ(eBibliographic, xLeader.qeGetType());
+    EXPECT_FALSE(xLeader.qtHasMarcType());
+}
+
+TEST(TMarcLeaderTest, SetDataTakesExactly24PrintableCharacters)
+{
+    TMarcLeader xLeader;
+    xLeader.qvSetData("01234cam a2200241 a 4500");
+    EXPECT_STREQ("01234cam a2200241 a 4500", xLeader.qpacGetData());
+
+    const char* apacBad[] = {"01234cam a2200241 a 450", "01234cam a2200241 a 45000", "", nullptr,
+                             "01234cam\ta2200241 a 4500", "01234cam \x1D" "2200241 a 4500"};
+    for (const char* pacBad : apacBad) {
+        EXPECT_THROW(xLeader.qvSetData(pacBad), TException) << (pacBad ? pacBad : "(null)");
+        EXPECT_STREQ("01234cam a2200241 a 4500", xLeader.qpacGetData());
+    }
+    try {
+        xLeader.qvSetData("short");
+        FAIL();
+    } catch (const TException& rxError) {
+        EXPECT_EQ(std::wstring(L"TMarcLeader::qvSetData() : Leader must have 24 characters"), rxError.qpwcGetMessage());
+    }
+}
+
+TEST(TMarcLeaderTest, StatusTypeAndLevelCodes)
+{
+    qvCheckCodes<ERecordStatus>(5, &TMarcLeader::qvSetStatus, &TMarcLeader::qeGetStatus,
+                                {{eIncreaseInEncodingLevel, 'a'}, {eCorrectedOrRevised, 'c'}, {eDeleted, 'd'},
+                                 {eNew, 'n'}, {eObsolete, 'o'}, {eIncreaseFromPrepublication, 'p'},
+                                 {eDeletedHeadingSplit, 's'}, {eDeletedHeadingReplaced, 'x'}});
+    qvCheckCodes<ETypeOfRecord>(
+        6, &TMarcLeader::qvSetTypeOfRecord, &TMarcLeader::qeGetTypeOfRecord,
+        {{eLanguageMaterial, 'a'}, {eNotatedMusic, 'c'}, {eManuscriptNotatedMusic, 'd'}, {eCartographicMaterial, 'e'},
+         {eManuscriptCartographicMaterial, 'f'}, {eProjectedMedium, 'g'}, {eNonmusicalSoundRecording, 'i'},
+         {eMusicalSoundRecording, 'j'}, {eTwoDimensionalGraphic, 'k'}, {eComputerFile, 'm'}, {eKit, 'o'},
+         {eMixedMaterials, 'p'}, {eThreeDimensionalArtifact, 'r'}, {eManuscriptLanguageMaterial, 't'},
+         {eAuthorityData, 'z'}, {eUnknownHoldings, 'u'}, {eMultipartItemHoldings, 'v'},
+         {eSinglePartItemHoldings, 'x'}, {eSerialItemHoldings, 'y'}, {eClassificationData, 'w'},
+         {eCommunityInformation, 'q'}});
+    qvCheckCodes<EBibLevel>(7, &TMarcLeader::qvSetBibLevel, &TMarcLeader::qeGetBibLevel,
+                            {{eMonographicComponentPart, 'a'}, {eSerialComponentPart, 'b'}, {eCollection, 'c'},
+                             {eSubunit, 'd'}, {eMonograph, 'm'}, {eSerial, 's'}, {eIntegratingResource, 'i'}});
+    qvCheckCodes<EKindOfData>(7, &TMarcLeader::qvSetKindOfData, &TMarcLeader::qeGetKindOfData,
+                              {{eIndividual, 'n'}, {eOrganization, 'o'}, {eProgramOrService, 'p'}, {eEvent, 'q'},
+                               {eOtherKindOfData, 'z'}});
+}
+
+TEST(TMarcLeaderTest, ControlCodingFormAndLinkCodes)
+{
+    // Start from a leader without blanks at 08, 09, 18 and 19 so that a blank code shows.
+    const char acBase[] = "00000camxx2200000xxx4500";
+    qvCheckCodes<EControlType>(8, &TMarcLeader::qvSetControlType, &TMarcLeader::qeGetControlType,
+                               {{eArchival, 'a'}, {eNoSpecificType, ' '}}, acBase);
+    qvCheckCodes<ECodingScheme>(9, &TMarcLeader::qvSetCodingScheme, &TMarcLeader::qeGetCodingScheme,
+                                {{eMarc8, ' '}, {eUcsUnicode, 'a'}}, acBase);
+    qvCheckCodes<ECatalogingForm>(18, &TMarcLeader::qvSetCatalogingForm, &TMarcLeader::qeGetCatalogingForm,
+                                  {{eNonIsbd, ' '}, {eAacr2, 'a'}, {eIsbdPunctuationOmitted, 'c'},
+                                   {eIsbdPunctuationIncluded, 'i'}, {eNonIsbdPunctuationOmitted, 'n'},
+                                   {eUnknownCatalogingForm, 'u'}},
+                                  acBase);
+    qvCheckCodes<EPunctuationPolicy>(18, &TMarcLeader::qvSetPunctuationPolicy, &TMarcLeader::qeGetPunctuationPolicy,
+                                     {{eNoPunctuationInformation, ' '}, {ePunctuationOmitted, 'c'},
+                                      {ePunctuationIncluded, 'i'}, {eUnknownPunctuation, 'u'}},
+                                     acBase);
+    qvCheckCodes<EItemInfoInRecord>(18, &TMarcLeader::qvSetItemInfoInRecord, &TMarcLeader::qeGetItemInfoInRecord,
+                                    {{eItemInformation, 'i'}, {eNoItemInformation, 'n'}}, acBase);
+    qvCheckCodes<ELinkRequirement>(19, &TMarcLeader::qvSetLinkRequirement, &TMarcLeader::qeGetLinkRequirement,
+                                   {{eSet, 'a'}, {ePartWithIndependentTitle, 'b'}, {ePartWithDependentTitle, 'c'},
+                                    {eNotSpecifiedOrNotApplicable, ' '}},
+                                   acBase);
+}
+
+TEST(TMarcLeaderTest, EncodingLevelCodesByFormat)
+{
+    // Leader/06 chooses the format: a bibliographic, z authority, u holdings, w classification.
+    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
+                                 {{eFullLevel, ' '}, {eFullLevelNotExamined, '1'}, {eLessThanFullNotExamined, '2'},
+                                  {eAbbreviatedLevel, '3'}, {eCoreLevel, '4'}, {ePartialLevel, '5'},
+                                  {eMinimalLevel, '7'}, {ePrepublicationLevel, '8'}, {eUnknownLevel, 'u'},
+                                  {eNotApplicableLevel, 'z'}},
+                                 "00000nam  2200000x  4500");
+    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
+                                 {{eCompleteAuthority, 'n'}, {eIncompleteAuthority, 'o'}}, "00000nz   2200000x  4500");
+    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
+                                 {{eHoldingsLevel1, '1'}, {eHoldingsLevel2, '2'}, {eHoldingsLevel3, '3'},
+                                  {eHoldingsLevel4, '4'}, {eHoldingsLevel4WithPiece, '5'}, {eHoldingsMixedLevel, 'm'},
+                                  {eHoldingsUnknownLevel, 'u'}, {eHoldingsOtherLevel, 'z'}},
+                                 "00000nu   2200000x  4500");
+    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
+                                 {{eCompleteClassification, 'n'}, {eIncompleteClassification, 'o'}},
+                                 "00000nw   2200000x  4500");
+}
+
+TEST(TMarcLeaderTest, SameEncodingCodeDecodesPerFormat)
+{
+    TMarcLeader xLeader;
+    xLeader.qvSetData("00000nam  22000001  4500");
+    EXPECT_EQ(eFullLevelNotExamined, xLeader.qeGetEncodingLevel());
+    xLeader.qvSetTypeOfRecord(eSerialItemHoldings);
+    EXPECT_EQ(eHoldingsLevel1, xLeader.qeGetEncodingLevel());
+    // The explicit format wins over Leader/06.
+    xLeader.qvSetMarcType(eBibliographic);
+    EXPECT_EQ(eFullLevelNotExamined, xLeader.qeGetEncodingLevel());
+
+    xLeader.qvSetData("00000nz   2200000n  4500");
+    xLeader.qvClearMarcType();
+    EXPECT_EQ(eCompleteAuthority, xLeader.qeGetEncodingLevel());
+    xLeader.qvSetTypeOfRecord(eClassificationData);
+    EXPECT_EQ(eCompleteClassification, xLeader.qeGetEncodingLevel());
+    xLeader.qvSetTypeOfRecord(eLanguageMaterial);
+    EXPECT_EQ(eEncodingLevelUndefined, xLeader.qeGetEncodingLevel());
+
+    // Community and patron records have no encoding levels.
+    xLeader.qvSetData("00000nq   2200000   4500");
+    EXPECT_EQ(eEncodingLevelUndefined, xLeader.qeGetEncodingLevel());
+    xLeader.qvSetData("00000na   2200000   4500");
+    xLeader.qvSetMarcType(ePatron);
+    EXPECT_EQ(eEncodingLevelUndefined, xLeader.qeGetEncodingLevel());
+}
+
+TEST(TMarcLeaderTest, CodesWithoutValueReadAsUndefined)
+{
+    TMarcLeader xLeader;
+    xLeader.qvSetData("00000#b#--22000009##4500");
+    EXPECT_EQ(eRecordStatusUndefined, xLeader.qeGetStatus());
+    EXPECT_EQ(eTypeOfRecordUndefined, xLeader.qeGetTypeOfRecord());
+    EXPECT_EQ(eBibliographic, xLeader.qeGetType());
+    EXPECT_EQ(eBibLevelUndefined, xLeader.qeGetBibLevel());
+    EXPECT_EQ(eKindOfDataUndefined, xLeader.qeGetKindOfData());
+    EXPECT_EQ(eControlTypeUndefined, xLeader.qeGetControlType());
+    EXPECT_EQ(eCodingSchemeUndefined, xLeader.qeGetCodingScheme());
+    EXPECT_EQ(eEncodingLevelUndefined, xLeader.qeGetEncodingLevel());
+    EXPECT_EQ(eCatalogingFormUndefined, xLeader.qeGetCatalogingForm());
+    EXPECT_EQ(ePunctuationPolicyUndefined, xLeader.qeGetPunctuationPolicy());
+    EXPECT_EQ(eItemInfoUndefined, xLeader.qeGetItemInfoInRecord());
+    EXPECT_EQ(eLinkRequirementUndefined, xLeader.qeGetLinkRequirement());
+}
+
+TEST(TMarcLeaderTest, SettersRefuseValuesWithoutCode)
+{
+    qvExpectRefused(&TMarcLeader::qvSetStatus, {-1, 8, 100});
+    qvExpectRefused(&TMarcLeader::qvSetTypeOfRecord, {-1, 21});
+    qvExpectRefused(&TMarcLeader::qvSetBibLevel, {-1, 6, 8}); // 6 is the gap between s and i
+    qvExpectRefused(&TMarcLeader::qvSetKindOfData, {-1, 5});
+    qvExpectRefused(&TMarcLeader::qvSetControlType, {-1, 2});
+    qvExpectRefused(&TMarcLeader::qvSetCodingScheme, {-1, 2});
+    qvExpectRefused(&TMarcLeader::qvSetEncodingLevel, {-1, 22, -2});
+    qvExpectRefused(&TMarcLeader::qvSetCatalogingForm, {-1, 6});
+    qvExpectRefused(&TMarcLeader::qvSetPunctuationPolicy, {-1, 4});
+    qvExpectRefused(&TMarcLeader::qvSetItemInfoInRecord, {-1, 2});
+    qvExpectRefused(&TMarcLeader::qvSetLinkRequirement, {-1, 4});
+}
+
+TEST(TMarcLeaderTest, TypeFollowsLeader06UnlessSetExplicitly)
+{
+    const std::pair<char, EMarcType> axCases[] = {
+        {'z', eAuthority}, {'u', eHoldings}, {'v', eHoldings}, {'x', eHoldings}, {'y', eHoldings},
+        {'q', eCommunity}, {'w', eClassification}, {'a', eBibliographic}, {'t', eBibliographic},
+        {'p', eBibliographic}, {' ', eBibliographic}, {'Z', eBibliographic},
+    };
+    for (const auto& rxCase : axCases) {
+        TMarcLeader xLeader;
+        xLeader.qvSetData(qxWith(6, rxCase.first).c_str());
+        EXPECT_EQ(rxCase.second, xLeader.qeGetType()) << "Leader/06 '" << rxCase.first << "'";
+    }
+
+    TMarcLeader xLeader;
+    xLeader.qvSetData(qxWith(6, 'z').c_str());
+    xLeader.qvSetMarcType(ePatron);
+    EXPECT_EQ(ePatron, xLeader.qeGetType());
+    EXPECT_EQ('z', xLeader.qpacGetData()[6]) << "the explicit format is not written into the leader";
+
+    xLeader.qvSetData(qxWith(6, 'u').c_str());
+    TMarcLeader xCopy(xLeader);
+    EXPECT_EQ(ePatron, xLeader.qeGetType()) << "kept by qvSetData";
+    EXPECT_EQ(ePatron, xCopy.qeGetType()) << "copied with the leader";
+
+    xLeader.qvClearMarcType();
+    EXPECT_EQ(eHoldings, xLeader.qeGetType());
+    EXPECT_THROW(xLeader.qvSetMarcType(static_cast<EMarcType>(6)), TException);
+    EXPECT_EQ(eHoldings, xLeader.qeGetType());
+}

@@ -1,0 +1,109 @@
+// The facade's refusals and its stored result, across the DLL boundary.
+#include "manager/TFieldEditorManager.h"
+#include "recordlib/TException.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+TMarcRecord qxRecordWithType(char cTypeOfRecord)
+{
+    char leader[] = "00000nam a2200000 a 4500";
+    leader[6] = cTypeOfRecord;
+    TMarcRecord record;
+    record.qvSetLeader(leader);
+    return record;
+}
+
+void qvExpectNoStoredResult()
+{
+    TMarcRecord out;
+    try
+    {
+        TFieldEditorManager::qvGetMARCRecord(out);
+        FAIL() << "qvGetMARCRecord must throw when there is no stored result";
+    }
+    catch (const TException& e)
+    {
+        EXPECT_STREQ(L"TFieldEditorManager::qvGetMARCRecord() : MARC Record is invalid", e.qpwcGetMessage());
+        EXPECT_EQ(2, static_cast<int>(e.qeGetErrorType()));
+        EXPECT_EQ(-1, e.qiGetCode());
+    }
+    EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
+}
+}
+
+TEST(Facade, UnknownEditorValueThrowsWithExactMessage)
+{
+    TMarcRecord record = qxRecordWithType('a');
+    try
+    {
+        TFieldEditorManager::qeDisplay(static_cast<EFieldEditor>(5), record, 0, nullptr);
+        FAIL() << "editor value 5 must throw";
+    }
+    catch (const TException& e)
+    {
+        EXPECT_STREQ(L"TFieldEditorManager::qeDisplay() : Unknown field editor parameter", e.qpwcGetMessage());
+        EXPECT_EQ(2, static_cast<int>(e.qeGetErrorType()));
+        EXPECT_EQ(-1, e.qiGetCode());
+    }
+    qvExpectNoStoredResult();
+}
+
+TEST(Facade, RefusesFieldsOfMaterialOnRecordsThatAreNotBibliographic)
+{
+    // z authority, y holdings, q community, w classification.
+    for (char c : {'z', 'y', 'q', 'w'})
+    {
+        TMarcRecord record = qxRecordWithType(c);
+        EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, record, 0, nullptr)) << c;
+        EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e007Editor, record, 1, nullptr)) << c;
+        qvExpectNoStoredResult();
+    }
+    // A patron record exists only by the host's word.
+    TMarcRecord patron = qxRecordWithType('a');
+    patron.qrxGetLeader().qvSetMarcType(ePatron);
+    EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, patron, 0, nullptr));
+}
+
+TEST(Facade, EditorsNotInThisVersionAreRefusedByName)
+{
+    TMarcRecord record = qxRecordWithType('a');
+    const struct
+    {
+        EFieldEditor eEditor;
+        const wchar_t* pwcName;
+    } cases[] = {{eLeaderEditor, L"Leader"}, {e006Editor, L"006"}, {e007Editor, L"007"},
+                 {e008Editor, L"008"}, {e856Editor, L"856"}};
+    for (const auto& c : cases)
+    {
+        try
+        {
+            TFieldEditorManager::qeDisplay(c.eEditor, record, 0, nullptr);
+            ADD_FAILURE() << "editor " << c.eEditor << " is not built and must be refused";
+        }
+        catch (const TException& e)
+        {
+            std::wstring message = e.qpwcGetMessage();
+            EXPECT_EQ(0u, message.find(L"TFieldEditorManager::qeDisplay() : ")) << c.eEditor;
+            EXPECT_NE(std::wstring::npos, message.find(std::wstring(L"The ") + c.pwcName + L" editor")) << c.eEditor;
+            EXPECT_EQ(2, static_cast<int>(e.qeGetErrorType()));
+        }
+        qvExpectNoStoredResult();
+    }
+}
+
+TEST(Facade, EveryCallDiscardsTheStoredResult)
+{
+    // A result left by an earlier OK (set here by hand) is gone after any call.
+    TFieldEditorManager::mxMarcRecord_static = qxRecordWithType('a');
+    TFieldEditorManager::mtRecordValid_static = true;
+    TMarcRecord out;
+    TFieldEditorManager::qvGetMARCRecord(out);
+    EXPECT_STREQ(TFieldEditorManager::mxMarcRecord_static.qrxGetLeader().qpacGetData(), out.qrxGetLeader().qpacGetData());
+
+    TMarcRecord authority = qxRecordWithType('z');
+    EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, authority, 0, nullptr));
+    qvExpectNoStoredResult();
+    EXPECT_EQ(0u, TFieldEditorManager::mxMarcRecord_static.qdwGetFieldCount());
+}
