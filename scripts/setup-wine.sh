@@ -13,3 +13,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1
 fi
 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+# The first program after the prefix is made waits for Wine's services to
+# start; let that happen here rather than in the first test.
+wine cmd /c exit >/dev/null 2>&1 || true
