@@ -51,7 +51,7 @@ enum ETypeOfRecord : int {
     eTwoDimensionalGraphic = 8,          // k
     eComputerFile = 9,                   // m
     eKit = 10,                           // o
-    eMixedMaterials = 11,                // p
+    eMixedMaterialsRecord = 11,               // p
     eThreeDimensionalArtifact = 12,      // r
     eManuscriptLanguageMaterial = 13,    // t
     eAuthorityData = 14,                 // z

@@ -24,7 +24,7 @@ const TCodeEntry<ETypeOfRecord> axTypeOfRecordCodes[] = {
     {eLanguageMaterial, 'a'}, {eNotatedMusic, 'c'}, {eManuscriptNotatedMusic, 'd'},
     {eCartographicMaterial, 'e'}, {eManuscriptCartographicMaterial, 'f'},
     {eProjectedMedium, 'g'}, {eNonmusicalSoundRecording, 'i'}, {eMusicalSoundRecording, 'j'},
-    {eTwoDimensionalGraphic, 'k'}, {eComputerFile, 'm'}, {eKit, 'o'}, {eMixedMaterials, 'p'},
+    {eTwoDimensionalGraphic, 'k'}, {eComputerFile, 'm'}, {eKit, 'o'}, {eMixedMaterialsRecord, 'p'},
     {eThreeDimensionalArtifact, 'r'}, {eManuscriptLanguageMaterial, 't'},
     {eAuthorityData, 'z'}, {eUnknownHoldings, 'u'}, {eMultipartItemHoldings, 'v'},
     {eSinglePartItemHoldings, 'x'}, {eSerialItemHoldings, 'y'}, {eClassificationData, 'w'},

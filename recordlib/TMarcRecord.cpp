@@ -288,27 +288,28 @@ void TMarcRecord::qvSetUSMarcData(const unsigned char* paxData, uint32_t dwSize)
     TXBuffer<unsigned char> xContent;
     for (uint32_t dw = 0; dw < dwEntryCount; ++dw) {
         const unsigned char* paxEntry = paxData + dwLeaderLength + dw * dwDirectoryEntryLength;
-        const std::wstring xEntry = L"Directory entry " + std::to_wstring(dw + 1);
         uint32_t dwTag = 0, dwLength = 0, dwStart = 0;
         if (!qtReadNumber(paxEntry, 3, dwTag) || !qtReadNumber(paxEntry + 3, 4, dwLength) ||
             !qtReadNumber(paxEntry + 7, 5, dwStart))
-            qvThrowMalformed(xEntry + L" is not 12 digits");
-        const std::wstring xField = qxFieldName(static_cast<int>(dwTag), dw);
+            qvThrowMalformed(L"Directory entry " + std::to_wstring(dw + 1) + L" is not 12 digits");
+        // The name is made only for a message: building it for every field
+        // would cost more than reading the field.
+        auto xField = [&]() { return qxFieldName(static_cast<int>(dwTag), dw); };
         if (dwLength == 0)
-            qvThrowMalformed(xField + L" has length 0");
+            qvThrowMalformed(xField() + L" has length 0");
         if (dwStart >= dwDataAreaEnd - dwBase || dwLength > dwDataAreaEnd - dwBase - dwStart)
-            qvThrowMalformed(xField + L" lies outside the data area");
+            qvThrowMalformed(xField() + L" lies outside the data area");
         const unsigned char* paxField = paxData + dwBase + dwStart;
         const uint32_t dwContentSize = dwLength - 1;
         if (paxField[dwContentSize] != static_cast<unsigned char>(mcFieldTerminator_static))
-            qvThrowMalformed(xField + L" does not end with a field terminator");
+            qvThrowMalformed(xField() + L" does not end with a field terminator");
         if (qtHoldsTerminator(paxField, dwContentSize))
-            qvThrowMalformed(xField + L" holds a field or record terminator");
+            qvThrowMalformed(xField() + L" holds a field or record terminator");
         if (dwContentSize > 0 && std::memchr(paxField, 0, dwContentSize) != nullptr)
-            qvThrowMalformed(xField + L" holds a NUL byte");
+            qvThrowMalformed(xField() + L" holds a NUL byte");
         xFields.emplace_back(static_cast<int>(dwTag));
         if (!xFields.back().qtIsControlField() && !qtHasValidIndicators(paxField, dwContentSize))
-            qvThrowMalformed(xField + L" has invalid indicators");
+            qvThrowMalformed(xField() + L" has invalid indicators");
         xContent.qvAssign(paxField, dwContentSize);
         xFields.back().qvSetData(xContent, false);
     }

@@ -8,3 +8,7 @@
 #define IDS_FORMAT_COMMUNITY 19003
 #define IDS_FORMAT_PATRON 19004
 #define IDS_FORMAT_CLASSIFICATION 19005
+
+// Pictures of the 856 editor's next and previous buttons (enabled, disabled).
+#define IDB_NEXT 7005
+#define IDB_PREVIOUS 7006

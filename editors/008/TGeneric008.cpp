@@ -42,7 +42,7 @@ const TGeneric008Choice kChoiceByTypeOfRecord[] = {
     {eKit, eGeneric008VisualMaterials},
     {eThreeDimensionalArtifact, eGeneric008VisualMaterials},
     {eComputerFile, eGeneric008ComputerFiles},
-    {eMixedMaterials, eGeneric008MixedMaterials},
+    {eMixedMaterialsRecord, eGeneric008MixedMaterials},
     {eAuthorityData, eGeneric008Authority},
     {eUnknownHoldings, eGeneric008Holdings},
     {eMultipartItemHoldings, eGeneric008Holdings},

@@ -95,7 +95,7 @@ TEST(TMarcLeaderTest, StatusTypeAndLevelCodes)
         {{eLanguageMaterial, 'a'}, {eNotatedMusic, 'c'}, {eManuscriptNotatedMusic, 'd'}, {eCartographicMaterial, 'e'},
          {eManuscriptCartographicMaterial, 'f'}, {eProjectedMedium, 'g'}, {eNonmusicalSoundRecording, 'i'},
          {eMusicalSoundRecording, 'j'}, {eTwoDimensionalGraphic, 'k'}, {eComputerFile, 'm'}, {eKit, 'o'},
-         {eMixedMaterials, 'p'}, {eThreeDimensionalArtifact, 'r'}, {eManuscriptLanguageMaterial, 't'},
+         {eMixedMaterialsRecord, 'p'}, {eThreeDimensionalArtifact, 'r'}, {eManuscriptLanguageMaterial, 't'},
          {eAuthorityData, 'z'}, {eUnknownHoldings, 'u'}, {eMultipartItemHoldings, 'v'},
          {eSinglePartItemHoldings, 'x'}, {eSerialItemHoldings, 'y'}, {eClassificationData, 'w'},
          {eCommunityInformation, 'q'}});

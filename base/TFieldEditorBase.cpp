@@ -1,0 +1,139 @@
+#include "base/TFieldEditorBase.h"
+#include "base/TCodeMatch.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+BEGIN_MESSAGE_MAP(TFieldEditorBase, TDialog)
+END_MESSAGE_MAP()
+
+namespace
+{
+// The field's characters from iPosition on; empty when the position lies
+// outside the data, so a wrong position never reads past the field.
+const char* qpacFieldFrom(const char* pacField, int iPosition)
+{
+    if (pacField == nullptr || iPosition < 0)
+        return "";
+    size_t dwLength = std::strlen(pacField);
+    return static_cast<size_t>(iPosition) <= dwLength ? pacField + iPosition : "";
+}
+}
+
+TFieldEditorBase::TFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd) : TDialog(nIDTemplate, pParentWnd)
+{
+}
+
+TFieldEditorBase::~TFieldEditorBase() = default;
+
+EMaterialType TFieldEditorBase::qeGetMaterialType(const TMarcLeader& rxLeader)
+{
+    return qeGetMaterialTypeOf(rxLeader);
+}
+
+void TFieldEditorBase::qvFillCodeList(int nComboId, const TCodeListEntry* pxTable, const char* pacField,
+                                      int iPosition)
+{
+    CWnd* pCombo = GetDlgItem(nComboId);
+    if (pCombo == nullptr)
+        return;
+    int iSelected = -1;
+    pCombo->SendMessage(CB_RESETCONTENT);
+    ::SetWindowLongPtrW(pCombo->m_hWnd, GWLP_USERDATA, iPosition);
+    const char* pacFromPosition = qpacFieldFrom(pacField, iPosition);
+    for (int i = 0; pxTable != nullptr && pxTable[i].labelId != 0; ++i)
+        qvAddCodeListItem(pCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
+    pCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(iSelected));
+    SendMessage(WM_COMMAND, MAKEWPARAM(nComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(pCombo->m_hWnd));
+}
+
+void TFieldEditorBase::qvAddCodeListItem(CWnd* pCombo, UINT nLabelId, const char* pacFieldFromPosition,
+                                         const char* pacCode, int iIndex, int* piSelected)
+{
+    if (pCombo == nullptr)
+        return;
+    if (qtCodeMatches(pacFieldFromPosition, pacCode))
+    {
+        if (piSelected != nullptr)
+            *piSelected = iIndex;
+        mxToolTipCtrl.qtAddWindowTip(pCombo, nLabelId);
+    }
+    CString xLabel;
+    xLabel.LoadString(nLabelId);
+    LRESULT iInserted = pCombo->SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(iIndex),
+                                            reinterpret_cast<LPARAM>(xLabel.GetString()));
+    if (iInserted >= 0)
+        pCombo->SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(iInserted), reinterpret_cast<LPARAM>(pacCode));
+}
+
+void TFieldEditorBase::qvSetupFieldEdit(int nEditId, const char* pacField, int iPosition, int iLength)
+{
+    CWnd* pEdit = GetDlgItem(nEditId);
+    if (pEdit == nullptr)
+        return;
+    pEdit->SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(std::max(iLength, 0)));
+    ::SetWindowLongPtrW(pEdit->m_hWnd, GWLP_USERDATA, LOWORD(iPosition));
+    const char* pacFromPosition = qpacFieldFrom(pacField, iPosition);
+    std::string xChars(pacFromPosition, ::strnlen(pacFromPosition, static_cast<size_t>(std::max(iLength, 0))));
+    CString xText(xChars.c_str());
+    xText.TrimRight();
+    pEdit->SetWindowText(xText);
+}
+
+void TFieldEditorBase::qvMoveControl(int nControlId, int nAnchorId)
+{
+    CWnd* pControl = GetDlgItem(nControlId);
+    CWnd* pAnchor = GetDlgItem(nAnchorId);
+    if (pControl == nullptr || pAnchor == nullptr)
+        return;
+    CRect xRect;
+    pAnchor->GetWindowRect(&xRect);
+    ScreenToClient(&xRect);
+    pControl->SetWindowPos(nullptr, xRect.left, xRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void TFieldEditorBase::qvAdjustDropDownWidth(int nComboId)
+{
+    CWnd* pCombo = GetDlgItem(nComboId);
+    if (pCombo == nullptr)
+        return;
+    const int iCount = static_cast<int>(pCombo->SendMessage(CB_GETCOUNT));
+    int iWidest = 0;
+    {
+        CClientDC xDC(pCombo);
+        xDC.SelectObject(reinterpret_cast<HGDIOBJ>(pCombo->SendMessage(WM_GETFONT)));
+        std::wstring xText;
+        for (int i = 0; i < iCount; ++i)
+        {
+            LRESULT iLength = pCombo->SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
+            if (iLength <= 0)
+                continue;
+            xText.assign(static_cast<size_t>(iLength) + 1, L'\0');
+            pCombo->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&xText[0]));
+            CSize xExtent = xDC.GetTextExtent(xText.c_str(), static_cast<int>(iLength));
+            iWidest = std::max(iWidest, static_cast<int>(xExtent.cx));
+        }
+    }
+    const int iEdge = ::GetSystemMetrics(SM_CXEDGE);
+    int iWidth = iWidest;
+    LRESULT iItemHeight = pCombo->SendMessage(CB_GETITEMHEIGHT, 0);
+    if (iItemHeight != CB_ERR)
+    {
+        CRect xDropped;
+        pCombo->SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&xDropped));
+        const int iRowHeight = static_cast<int>(iItemHeight) + 2 * iEdge;
+        const int iListHeight = xDropped.Height() - 2 * ::GetSystemMetrics(SM_CYEDGE);
+        const int iRowsShown = iRowHeight > 0 ? iListHeight / iRowHeight : 0;
+        if (iRowsShown < iCount)
+            iWidth = iWidest + ::GetSystemMetrics(SM_CXVSCROLL) + iEdge;
+    }
+    pCombo->SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(iWidth + 2 * iEdge));
+}
+
+BOOL TFieldEditorBase::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) == CBN_DROPDOWN)
+        qvAdjustDropDownWidth(LOWORD(wParam));
+    return TDialog::OnCommand(wParam, lParam);
+}

@@ -1,0 +1,297 @@
+// The field line, painted into a memory device context and read back pixel by
+// pixel: each character cell's background and the colour of its glyph.
+#include "controls/TStaticFieldDisplay.h"
+
+#include <gtest/gtest.h>
+#include <climits>
+#include <map>
+
+namespace
+{
+constexpr COLORREF kUntouched = RGB(1, 2, 3);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+// A 32-bit bitmap selected into a memory DC, first filled with kUntouched.
+class TCanvas
+{
+public:
+    TCanvas(int iWidth, int iHeight) : mxRect(0, 0, iWidth, iHeight)
+    {
+        mxDC.CreateCompatibleDC(nullptr);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = iWidth;
+        info.bmiHeader.biHeight = -iHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* pvBits = nullptr;
+        mxBitmap.Attach(::CreateDIBSection(mxDC, &info, DIB_RGB_COLORS, &pvBits, nullptr, 0));
+        mxDC.SelectObject(&mxBitmap);
+        mxDC.FillSolidRect(&mxRect, kUntouched);
+    }
+
+    CDC& qrxDC() { return mxDC; }
+    // How many pixels of each colour the columns [x0, x1) hold.
+    std::map<COLORREF, int> qxColours(int x0, int x1) const
+    {
+        std::map<COLORREF, int> counts;
+        for (int x = x0; x < x1; ++x)
+            for (int y = 0; y < mxRect.bottom; ++y)
+                ++counts[mxDC.GetPixel(x, y)];
+        return counts;
+    }
+
+private:
+    CRect mxRect;
+    CBitmap mxBitmap;
+    CDC mxDC;
+};
+
+// The colours of one character cell: its background (the colour most of the
+// cell has) and whether a glyph pixel of the given colour is in it.
+struct TCell
+{
+    COLORREF dwBackground;
+    std::map<COLORREF, int> xColours;
+    bool qtHas(COLORREF dw) const { return xColours.count(dw) != 0; }
+};
+
+class StaticFieldDisplay : public ::testing::Test
+{
+protected:
+    static constexpr int kHeight = 20;
+
+    // Characters whose glyphs have plenty of solid pixels.
+    void SetUp() override
+    {
+        TCanvas probe(1, 1);
+        miCellWidth = probe.qrxDC().GetTextExtent(L"M", 1).cx;
+        ASSERT_GT(miCellWidth, 2);
+        // The checks tell the colour roles apart only when they differ.
+        ASSERT_NE(mxDisplay.qdwGetBackgroundColour(), mxDisplay.qdwGetHighlightBackgroundColour());
+        ASSERT_NE(mxDisplay.qdwGetTextColour(), kRed);
+        ASSERT_NE(mxDisplay.qdwGetHighlightTextColour(), kRed);
+    }
+
+    void qvShow(int iLength, const wchar_t* pwcData)
+    {
+        mxDisplay.qvSetFieldLength(iLength);
+        mxDisplay.qvSetFieldData(pwcData);
+    }
+
+    // Paints a control iWidth pixels wide (the canvas is wider, so that what
+    // falls outside the control stays visible).
+    void qvPaint(int iWidth)
+    {
+        mpxCanvas = std::make_unique<TCanvas>(iWidth + 10 * miCellWidth, kHeight);
+        mxDisplay.qvDraw(&mpxCanvas->qrxDC(), CRect(0, 0, iWidth, kHeight));
+    }
+
+    TCell qxCell(int i) const
+    {
+        TCell cell{kUntouched, mpxCanvas->qxColours(i * miCellWidth, (i + 1) * miCellWidth)};
+        int iMost = 0;
+        for (const auto& [dw, n] : cell.xColours)
+            if (n > iMost)
+                iMost = n, cell.dwBackground = dw;
+        return cell;
+    }
+
+    // Cell i is drawn as an ordinary, inactive or highlighted position.
+    void qvExpectOrdinary(int i) const
+    {
+        TCell cell = qxCell(i);
+        EXPECT_EQ(mxDisplay.qdwGetBackgroundColour(), cell.dwBackground) << "cell " << i;
+        EXPECT_TRUE(cell.qtHas(mxDisplay.qdwGetTextColour())) << "cell " << i;
+        EXPECT_FALSE(cell.qtHas(kRed)) << "cell " << i;
+    }
+    void qvExpectInactive(int i) const
+    {
+        TCell cell = qxCell(i);
+        EXPECT_EQ(mxDisplay.qdwGetBackgroundColour(), cell.dwBackground) << "cell " << i;
+        EXPECT_TRUE(cell.qtHas(kRed)) << "cell " << i;
+    }
+    void qvExpectHighlighted(int i) const
+    {
+        TCell cell = qxCell(i);
+        EXPECT_EQ(mxDisplay.qdwGetHighlightBackgroundColour(), cell.dwBackground) << "cell " << i;
+        EXPECT_TRUE(cell.qtHas(mxDisplay.qdwGetHighlightTextColour())) << "cell " << i;
+        EXPECT_FALSE(cell.qtHas(kRed)) << "cell " << i;
+    }
+    // Nothing but the control's background (or, outside it, nothing at all).
+    void qvExpectBlank(int i, COLORREF dw) const
+    {
+        TCell cell = qxCell(i);
+        EXPECT_EQ(1u, cell.xColours.size()) << "cell " << i;
+        EXPECT_EQ(dw, cell.dwBackground) << "cell " << i;
+    }
+
+    TStaticFieldDisplay mxDisplay;
+    std::unique_ptr<TCanvas> mpxCanvas;
+    int miCellWidth = 0;
+};
+
+const wchar_t k24[] = L"MMMMMMMMMMMMMMMMMMMMMMMM";
+}
+
+TEST_F(StaticFieldDisplay, AFreshDisplayDrawsEveryPositionRed)
+{
+    qvShow(24, k24);
+    qvPaint(40 * miCellWidth);
+    for (int i = 0; i < 24; ++i)
+        qvExpectInactive(i);
+    qvExpectBlank(24, mxDisplay.qdwGetBackgroundColour());
+}
+
+TEST_F(StaticFieldDisplay, TheHighlightMustEndInsideTheField)
+{
+    qvShow(24, k24);
+    mxDisplay.qvSetInactivePositions(0, 23, false);
+
+    mxDisplay.qvSetHighlight(23, 1);
+    qvPaint(40 * miCellWidth);
+    qvExpectOrdinary(22);
+    qvExpectHighlighted(23);
+
+    // Ending one past the field: the old range stays.
+    mxDisplay.qvSetHighlight(23, 2);
+    mxDisplay.qvSetHighlight(INT_MAX, INT_MAX);
+    mxDisplay.qvSetHighlight(0, INT_MAX);
+    qvPaint(40 * miCellWidth);
+    qvExpectOrdinary(0);
+    qvExpectHighlighted(23);
+
+    mxDisplay.qvSetHighlight(2, 3);
+    qvPaint(40 * miCellWidth);
+    for (int i : {2, 3, 4})
+        qvExpectHighlighted(i);
+    for (int i : {1, 5, 23})
+        qvExpectOrdinary(i);
+
+    // First -1 and count 1: how an editor clears the highlight.
+    mxDisplay.qvSetHighlight(-1, 1);
+    qvPaint(40 * miCellWidth);
+    for (int i = 0; i < 24; ++i)
+        qvExpectOrdinary(i);
+}
+
+TEST_F(StaticFieldDisplay, AnInactivePositionInsideTheHighlightStaysRed)
+{
+    qvShow(24, k24);
+    mxDisplay.qvSetInactivePositions(0, 23, false);
+    mxDisplay.qvSetInactivePositions(7, 8, true);
+    mxDisplay.qvSetHighlight(6, 4);
+    qvPaint(40 * miCellWidth);
+    qvExpectOrdinary(5);
+    qvExpectHighlighted(6);
+    qvExpectInactive(7);
+    qvExpectInactive(8);
+    qvExpectHighlighted(9);
+    qvExpectOrdinary(10);
+}
+
+TEST_F(StaticFieldDisplay, FlagRangesOutsideTheFieldAreIgnored)
+{
+    qvShow(24, k24);
+    mxDisplay.qvSetInactivePositions(0, 23, false);
+    mxDisplay.qvSetInactivePositions(5, 4, true);
+    mxDisplay.qvSetInactivePositions(-1, 2, true);
+    mxDisplay.qvSetInactivePositions(20, 24, true);
+    mxDisplay.qvSetInactivePositions(INT_MIN, INT_MAX, true);
+    for (int i = 0; i < 24; ++i)
+        EXPECT_FALSE(mxDisplay.qtIsInactive(i)) << i;
+
+    mxDisplay.qvSetInactivePositions(23, 23, true);
+    qvPaint(40 * miCellWidth);
+    qvExpectOrdinary(22);
+    qvExpectInactive(23);
+}
+
+TEST_F(StaticFieldDisplay, OnlyTheFieldLengthIsDrawn)
+{
+    // A longer string: the characters past the field are not drawn.
+    qvShow(4, L"MMMMMMMM");
+    mxDisplay.qvSetInactivePositions(0, 3, false);
+    qvPaint(40 * miCellWidth);
+    qvExpectOrdinary(3);
+    qvExpectBlank(4, mxDisplay.qdwGetBackgroundColour());
+
+    // A shorter string ends the line early.
+    qvShow(10, L"MM");
+    qvPaint(40 * miCellWidth);
+    qvExpectOrdinary(1);
+    qvExpectBlank(2, mxDisplay.qdwGetBackgroundColour());
+
+    // No positions: only the background.
+    qvShow(0, L"MM");
+    qvPaint(40 * miCellWidth);
+    qvExpectBlank(0, mxDisplay.qdwGetBackgroundColour());
+
+    // Hostile lengths: the flag table bounds them.
+    mxDisplay.qvSetFieldLength(INT_MAX);
+    EXPECT_EQ(TStaticFieldDisplay::kMaxPositions, mxDisplay.qiGetFieldLength());
+    mxDisplay.qvSetInactivePositions(0, 254, true);
+    mxDisplay.qvSetInactivePositions(0, INT_MAX - 1, false);
+    mxDisplay.qvSetFieldData(CString(L'M', 300));
+    EXPECT_EQ(255, mxDisplay.qrxGetFieldData().GetLength());
+    qvPaint(40 * miCellWidth);
+    qvExpectInactive(0);
+    qvExpectInactive(39);
+    mxDisplay.qvSetFieldLength(-5);
+    qvPaint(40 * miCellWidth);
+    qvExpectBlank(0, mxDisplay.qdwGetBackgroundColour());
+}
+
+TEST_F(StaticFieldDisplay, ANarrowControlStopsWhereTheNextCharacterWouldNotFit)
+{
+    qvShow(24, k24);
+    mxDisplay.qvSetInactivePositions(0, 23, false);
+
+    // Room for five and a half cells: five are drawn, the rest of the control
+    // is background and nothing is drawn outside it.
+    const int iWidth = 5 * miCellWidth + miCellWidth / 2;
+    qvPaint(iWidth);
+    for (int i = 0; i < 5; ++i)
+        qvExpectOrdinary(i);
+    EXPECT_EQ(1u, mpxCanvas->qxColours(5 * miCellWidth, iWidth).size());
+    EXPECT_EQ(1u, mpxCanvas->qxColours(iWidth, 7 * miCellWidth).size());
+    EXPECT_EQ(kUntouched, mpxCanvas->qrxDC().GetPixel(iWidth, 0));
+
+    // Exactly six cells wide: the sixth fits.
+    qvPaint(6 * miCellWidth);
+    qvExpectOrdinary(5);
+    qvExpectBlank(6, kUntouched);
+}
+
+TEST_F(StaticFieldDisplay, AHighlightRepaintsTheControlAndAnIgnoredOneDoesNot)
+{
+    HWND hParent = ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 100, nullptr, nullptr,
+                                     nullptr, nullptr);
+    HWND hStatic = ::CreateWindowExW(0, L"STATIC", L"<TTTT>", WS_CHILD | WS_VISIBLE, 0, 0, 300, 20, hParent,
+                                     nullptr, nullptr, nullptr);
+    ASSERT_TRUE(mxDisplay.SubclassWindow(hStatic));
+    qvShow(24, k24);
+    RECT update;
+
+    ::ValidateRect(hStatic, nullptr);
+    mxDisplay.qvSetHighlight(24, 1);
+    EXPECT_FALSE(::GetUpdateRect(hStatic, &update, FALSE));
+
+    mxDisplay.qvSetHighlight(3, 2);
+    EXPECT_TRUE(::GetUpdateRect(hStatic, &update, FALSE));
+    EXPECT_EQ(300, update.right);
+    // The control paints the field itself, not its window text.
+    mxDisplay.qvSetInactivePositions(0, 23, false);
+    ::UpdateWindow(hStatic);
+    {
+        CClientDC dc(&mxDisplay);
+        EXPECT_EQ(mxDisplay.qdwGetHighlightBackgroundColour(), dc.GetPixel(3 * miCellWidth, 0));
+        EXPECT_EQ(mxDisplay.qdwGetBackgroundColour(), dc.GetPixel(5 * miCellWidth, 0));
+    }
+
+    ::ValidateRect(hStatic, nullptr);
+    mxDisplay.qvSetHighlight(-1, 1);
+    EXPECT_TRUE(::GetUpdateRect(hStatic, &update, FALSE));
+    EXPECT_EQ(-1, mxDisplay.qiGetHighlightStart());
+    ::DestroyWindow(hParent);
+}
