@@ -1,0 +1,315 @@
+#include "editors/leader/TLeaderEditor.h"
+
+#include "editors/leader/TLeaderCodeLists.h"
+#include "manager/TDllResourceMgr.h"
+#include "recordlib/TException.h"
+#include "resources/LeaderEditorIds.h"
+
+#include <algorithm>
+
+namespace
+{
+// Rows in the order their lists are filled: encoding level (17) before
+// character coding scheme (09).
+const int aiFillOrder[] = {0, 1, 2, 3, 5, 4, 6, 7};
+static_assert(sizeof(aiFillOrder) / sizeof(aiFillOrder[0]) == TLeaderCodeLists::kRowCount, "every row once");
+
+constexpr int kNoControl = -1;
+
+CString qxGetListText(const CWnd* pxList, int iIndex)
+{
+    const LRESULT lLength = pxList->SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(iIndex));
+    if (lLength == CB_ERR)
+        return CString();
+    std::wstring xText(static_cast<size_t>(lLength) + 1, L'\0');
+    pxList->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(iIndex), reinterpret_cast<LPARAM>(&xText[0]));
+    return CString(xText.c_str(), static_cast<int>(lLength));
+}
+
+int qiGetCurSel(const CWnd* pxList)
+{
+    return static_cast<int>(pxList->SendMessage(CB_GETCURSEL));
+}
+}
+
+BEGIN_MESSAGE_MAP(TLeaderEditor, TDialog)
+    ON_CONTROL_RANGE(CBN_DROPDOWN, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListDropDown)
+    ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListSelChange)
+    ON_CONTROL_RANGE(CBN_SETFOCUS, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListSetFocus)
+    ON_CONTROL_RANGE(CBN_KILLFOCUS, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListKillFocus)
+    ON_BN_CLICKED(IDC_LEADER_OK, OnOkClicked)
+    ON_BN_CLICKED(IDC_LEADER_CANCEL, OnCancelClicked)
+END_MESSAGE_MAP()
+
+TLeaderEditor::TLeaderEditor(const TMarcRecord& rxRecord, CWnd* pParent)
+    : TDialog(IDD_LEADER_EDITOR, pParent),
+      mxLeader(rxRecord.qrxGetLeader()),
+      mxRecord(rxRecord),
+      meMarcType(mxLeader.qeGetType())
+{
+    rxRecord.qvGetUSMarcData(mxMarcData, false);
+    qvMarkEditablePositions();
+}
+
+TLeaderEditor::~TLeaderEditor() = default;
+
+INT_PTR TLeaderEditor::DoModal()
+{
+    TDllResourceMgr resources;
+    return CDialog::DoModal();
+}
+
+void TLeaderEditor::DoDataExchange(CDataExchange* pDX)
+{
+    TDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_LEADER_DISPLAY, mxLeaderDisplay);
+}
+
+BOOL TLeaderEditor::OnInitDialog()
+{
+    TDialog::OnInitDialog();
+    qvSetTitle();
+    qvSetFormatLabels();
+    qvAddButtonTips();
+    for (int iRow : aiFillOrder)
+        qvFillLeaderList(iRow);
+    qvCompactRows();
+    qvShowFieldPosition(kNoControl);
+    return TRUE;
+}
+
+void TLeaderEditor::qvGetEditedRecord(TMarcRecord& rxRecord) const
+{
+    rxRecord = mxRecord;
+}
+
+void TLeaderEditor::qvMarkEditablePositions()
+{
+    mxLeaderDisplay.qvSetFieldLength(static_cast<int>(TMarcLeader::mdwLength_static));
+    for (const TLeaderRange* pxRange = TLeaderCodeLists::qpxGetEditableRanges(meMarcType); pxRange->first != -1;
+         ++pxRange)
+        mxLeaderDisplay.qvSetInactivePositions(pxRange->first, pxRange->last, false);
+}
+
+void TLeaderEditor::qvSetTitle()
+{
+    CString xTitle;
+    xTitle.LoadString(IDS_LEADER_EDITOR_TITLE);
+    const uint32_t dwFormatNameId = TLeaderCodeLists::qdwGetFormatNameId(meMarcType);
+    if (dwFormatNameId != 0)
+    {
+        CString xFormatName;
+        xFormatName.LoadString(dwFormatNameId);
+        xTitle += L" - ";
+        xTitle += xFormatName;
+    }
+    SetWindowText(xTitle);
+}
+
+void TLeaderEditor::qvSetFormatLabels()
+{
+    for (const TLeaderLabelText* pxLabel = TLeaderCodeLists::qpxGetFormatLabels(meMarcType); pxLabel->labelId != 0;
+         ++pxLabel)
+    {
+        CString xText;
+        xText.LoadString(pxLabel->stringId);
+        SetDlgItemText(pxLabel->labelId, xText);
+    }
+}
+
+void TLeaderEditor::qvAddButtonTips()
+{
+    mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_LEADER_OK), IDS_LEADER_OK_TIP);
+    mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_LEADER_CANCEL), IDS_LEADER_CANCEL_TIP);
+}
+
+void TLeaderEditor::qvFillLeaderList(int iRow)
+{
+    const TLeaderRow* pxRow = TLeaderCodeLists::qpxGetRow(iRow);
+    const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, meMarcType);
+    CWnd* pxCombo = pxRow ? GetDlgItem(pxRow->listId) : nullptr;
+    if (pxCombo == nullptr)
+        return;
+    if (pxList->entries == nullptr)
+    {
+        pxCombo->ShowWindow(SW_HIDE);
+        return;
+    }
+    const int iCurrentValue = TLeaderCodeLists::qiGetValue(mxLeader, pxList->accessor);
+    int iSelected = -1;
+    for (int i = 0; pxList->entries[i].labelId != 0; ++i)
+        qvAddLeaderListItem(pxCombo, pxList->entries[i].labelId, iCurrentValue, pxList->entries[i].value, i,
+                            &iSelected);
+    if (iSelected == -1 && pxList->defaultFirst && pxList->entries[0].labelId != 0)
+    {
+        iSelected = 0;
+        mxToolTipCtrl.qtAddWindowTip(pxCombo, pxList->entries[0].labelId);
+    }
+    pxCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(iSelected));
+}
+
+void TLeaderEditor::qvAddLeaderListItem(CWnd* pxList, UINT nLabelId, int iCurrentValue, int iEntryValue,
+                                        int iIndex, int* piSelected)
+{
+    CString xLabel;
+    xLabel.LoadString(nLabelId);
+    if (iCurrentValue == iEntryValue)
+    {
+        *piSelected = iIndex;
+        mxToolTipCtrl.qtAddWindowTip(pxList, nLabelId);
+    }
+    pxList->SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(iIndex), reinterpret_cast<LPARAM>(xLabel.GetString()));
+    pxList->SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(iIndex), static_cast<LPARAM>(iEntryValue));
+}
+
+// Rows whose list is hidden are taken out and the rows below move up into
+// their place, so the dialog shows no gaps and gets shorter.
+void TLeaderEditor::qvCompactRows()
+{
+    int iShrink = 0;
+    for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+    {
+        const TLeaderRow* pxRow = TLeaderCodeLists::qpxGetRow(iRow);
+        CWnd* pxList = GetDlgItem(pxRow->listId);
+        if (pxList == nullptr || (pxList->GetStyle() & WS_VISIBLE) != 0)
+            continue;
+        if (CWnd* pxLabel = GetDlgItem(pxRow->labelId))
+            pxLabel->ShowWindow(SW_HIDE);
+        // Bottom up, so each anchor is read before it moves.
+        for (int j = TLeaderCodeLists::kRowCount - 1; j > iRow; --j)
+        {
+            qvMoveControl(TLeaderCodeLists::qpxGetRow(j)->listId, TLeaderCodeLists::qpxGetRow(j - 1)->listId);
+            qvMoveControl(TLeaderCodeLists::qpxGetRow(j)->labelId, TLeaderCodeLists::qpxGetRow(j - 1)->labelId);
+        }
+        CRect xListRect;
+        pxList->GetWindowRect(&xListRect);
+        iShrink += xListRect.Height() + 1;
+    }
+    for (int iButtonId : {IDC_LEADER_OK, IDC_LEADER_CANCEL})
+    {
+        CWnd* pxButton = GetDlgItem(iButtonId);
+        if (pxButton == nullptr)
+            continue;
+        CRect xRect;
+        pxButton->GetWindowRect(&xRect);
+        ScreenToClient(&xRect);
+        pxButton->SetWindowPos(nullptr, xRect.left, xRect.top - iShrink, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    CRect xDialogRect;
+    GetWindowRect(&xDialogRect);
+    SetWindowPos(nullptr, 0, 0, xDialogRect.Width(), xDialogRect.Height() - iShrink, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void TLeaderEditor::qvMoveControl(int iControlId, int iAnchorId)
+{
+    CWnd* pxControl = GetDlgItem(iControlId);
+    CWnd* pxAnchor = GetDlgItem(iAnchorId);
+    if (pxControl == nullptr || pxAnchor == nullptr)
+        return;
+    CRect xAnchorRect;
+    pxAnchor->GetWindowRect(&xAnchorRect);
+    ScreenToClient(&xAnchorRect);
+    pxControl->SetWindowPos(nullptr, xAnchorRect.left, xAnchorRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void TLeaderEditor::qvShowFieldPosition(int iControlId)
+{
+    const int iRow = TLeaderCodeLists::qiGetRowOfList(iControlId);
+    const int iPosition = iRow < 0 ? -1 : TLeaderCodeLists::qpxGetRow(iRow)->position;
+    const uint32_t dwLength = std::min(mxMarcData.qdwGetDataSize(), TMarcLeader::mdwLength_static);
+    const unsigned char* paxData = mxMarcData.qpaxGetData();
+    mxLeaderDisplay.qvSetFieldData(CString(std::wstring(paxData, paxData + dwLength).c_str()));
+    mxLeaderDisplay.qvSetHighlight(iPosition, 1);
+}
+
+void TLeaderEditor::qvChangeLeaderData(int iListId)
+{
+    const int iRow = TLeaderCodeLists::qiGetRowOfList(iListId);
+    CWnd* pxList = iRow < 0 ? nullptr : GetDlgItem(iListId);
+    if (pxList == nullptr)
+        throw TException(L"TLeaderEditor::qvChangeLeaderData(): Combo Box ID not implement here.", eErrorWarning, -1);
+    const int iSelected = qiGetCurSel(pxList);
+    if (iSelected != CB_ERR)
+    {
+        const int iValue = static_cast<int>(pxList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(iSelected)));
+        TLeaderCodeLists::qtSetValue(mxLeader, TLeaderCodeLists::qpxGetList(iRow, meMarcType)->accessor, iValue);
+        mxRecord.qvSetLeader(mxLeader.qpacGetData());
+        mxRecord.qvGetUSMarcData(mxMarcData, false);
+    }
+    qvShowFieldPosition(iListId);
+}
+
+void TLeaderEditor::qvUpdateSelectionTip(int iListId)
+{
+    CWnd* pxList = GetDlgItem(iListId);
+    if (pxList == nullptr)
+        return;
+    const int iSelected = qiGetCurSel(pxList);
+    if (iSelected != CB_ERR)
+        mxToolTipCtrl.qtAddWindowTip(pxList, qxGetListText(pxList, iSelected));
+}
+
+// Widens the open list to its longest label, leaving room for a scroll bar
+// when not every entry fits.
+void TLeaderEditor::qvAdjustDropDownWidth(int iListId)
+{
+    CWnd* pxList = GetDlgItem(iListId);
+    if (pxList == nullptr)
+        return;
+    const int iCount = static_cast<int>(pxList->SendMessage(CB_GETCOUNT));
+    int iWidest = 0;
+    {
+        CClientDC xDC(pxList);
+        xDC.SelectObject(reinterpret_cast<HGDIOBJ>(pxList->GetFont()));
+        for (int i = 0; i < iCount; ++i)
+            iWidest = std::max(iWidest, static_cast<int>(xDC.GetTextExtent(qxGetListText(pxList, i)).cx));
+    }
+    const int iEdgeX = ::GetSystemMetrics(SM_CXEDGE);
+    int iWidth = iWidest;
+    const LRESULT lItemHeight = pxList->SendMessage(CB_GETITEMHEIGHT, 0);
+    if (lItemHeight != CB_ERR)
+    {
+        CRect xDropped;
+        pxList->SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(static_cast<LPRECT>(xDropped)));
+        const int iRowHeight = static_cast<int>(lItemHeight) + 2 * iEdgeX;
+        const int iRowsThatFit =
+            iRowHeight > 0 ? (xDropped.Height() - 2 * ::GetSystemMetrics(SM_CYEDGE)) / iRowHeight : iCount;
+        if (iRowsThatFit < iCount)
+            iWidth = iWidest + ::GetSystemMetrics(SM_CXVSCROLL) + iEdgeX;
+    }
+    pxList->SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(iWidth + 2 * iEdgeX));
+}
+
+void TLeaderEditor::OnListDropDown(UINT nId)
+{
+    if (TLeaderCodeLists::qiGetRowOfList(static_cast<int>(nId)) >= 0)
+        qvAdjustDropDownWidth(static_cast<int>(nId));
+}
+
+void TLeaderEditor::OnListSelChange(UINT nId)
+{
+    if (TLeaderCodeLists::qiGetRowOfList(static_cast<int>(nId)) < 0)
+        return;
+    qvUpdateSelectionTip(static_cast<int>(nId));
+    qvChangeLeaderData(static_cast<int>(nId));
+}
+
+void TLeaderEditor::OnListSetFocus(UINT nId)
+{
+    qvShowFieldPosition(static_cast<int>(nId));
+}
+
+void TLeaderEditor::OnListKillFocus(UINT)
+{
+    qvShowFieldPosition(kNoControl);
+}
+
+void TLeaderEditor::OnOkClicked()
+{
+    CDialog::OnOK();
+}
+
+void TLeaderEditor::OnCancelClicked()
+{
+    CDialog::OnCancel();
+}

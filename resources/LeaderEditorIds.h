@@ -1,0 +1,39 @@
+// Resource IDs of the Leader editor: its dialog template, controls and the
+// strings the code names. The labels of the list entries are used by number
+// from the tables in editors/leader/TLeaderCodeLists.cpp.
+#pragma once
+
+#define IDD_LEADER_EDITOR 1004
+
+#define IDC_LEADER_DATA_LABEL 3001
+#define IDC_LEADER_OK 3002
+#define IDC_LEADER_CANCEL 3003
+
+// Labels of rows 0-7 (positions 05, 06, 07, 08, 09, 17, 18, 19).
+#define IDC_LEADER_STATUS_LABEL 3006
+#define IDC_LEADER_TYPE_LABEL 3008
+#define IDC_LEADER_LEVEL_LABEL 3010
+#define IDC_LEADER_CONTROL_LABEL 3012
+#define IDC_LEADER_CODING_LABEL 3014
+#define IDC_LEADER_ENCODING_LABEL 3015
+#define IDC_LEADER_FORM_LABEL 3016
+#define IDC_LEADER_MULTIPART_LABEL 3017
+
+// Drop-down lists of rows 0-7.
+#define IDC_LEADER_STATUS_LIST 3019
+#define IDC_LEADER_TYPE_LIST 3021
+#define IDC_LEADER_LEVEL_LIST 3023
+#define IDC_LEADER_CONTROL_LIST 3025
+#define IDC_LEADER_CODING_LIST 3027
+#define IDC_LEADER_ENCODING_LIST 3028
+#define IDC_LEADER_FORM_LIST 3029
+#define IDC_LEADER_MULTIPART_LIST 3030
+
+#define IDC_LEADER_DISPLAY 3031
+
+#define IDS_LEADER_PUNCTUATION_POLICY_LABEL 19007
+#define IDS_LEADER_EDITOR_TITLE 20000
+#define IDS_LEADER_KIND_OF_DATA_LABEL 20012
+#define IDS_LEADER_ITEM_INFO_LABEL 20013
+#define IDS_LEADER_OK_TIP 20015
+#define IDS_LEADER_CANCEL_TIP 20016

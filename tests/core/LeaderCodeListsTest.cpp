@@ -1,0 +1,189 @@
+// The Leader editor's lists and their mapping onto TMarcLeader, per record format.
+#include "editors/leader/TLeaderCodeLists.h"
+#include "recordlib/TException.h"
+#include "recordlib/TMarcLeader.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace
+{
+// The MARC 21 codes each row offers, in list order; null where the row is
+// removed. A trailing '*' marks a list that selects its first entry when the
+// leader's code has none.
+struct TExpectedFormat
+{
+    EMarcType eMarcType;
+    const char* apcCodes[TLeaderCodeLists::kRowCount];
+};
+
+const TExpectedFormat axExpected[] = {
+    {eBibliographic, {"acdnp", "acdefgijkmoprt", "abcdims", " a*", " a*", " 1234578uz*", " acinu*", " abc*"}},
+    {eAuthority, {"acdnosx", nullptr, nullptr, nullptr, " a*", "no", " ciu", nullptr}},
+    {eHoldings, {"cdn", "uvxy", nullptr, nullptr, " a*", "12345muz", "in", nullptr}},
+    {eCommunity, {"cdn", nullptr, "nopqz", nullptr, " a*", nullptr, nullptr, nullptr}},
+    {ePatron, {"", nullptr, nullptr, nullptr, " a*", nullptr, nullptr, nullptr}},
+    {eClassification, {"acdn", nullptr, nullptr, nullptr, " a*", "no", nullptr, nullptr}},
+};
+
+TMarcLeader qxLeaderOf(EMarcType eMarcType)
+{
+    TMarcLeader leader;
+    leader.qvSetData("00000nam a2200000 a 4500");
+    leader.qvSetMarcType(eMarcType);
+    return leader;
+}
+
+std::string qxCodesOffered(EMarcType eMarcType, int iRow)
+{
+    const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, eMarcType);
+    const int iPosition = TLeaderCodeLists::qpxGetRow(iRow)->position;
+    std::string codes;
+    for (const TLeaderListEntry* pxEntry = pxList->entries; pxEntry->labelId != 0; ++pxEntry)
+    {
+        TMarcLeader leader = qxLeaderOf(eMarcType);
+        EXPECT_TRUE(TLeaderCodeLists::qtSetValue(leader, pxList->accessor, pxEntry->value));
+        // The getter reads back what the entry wrote, so the entry is found again
+        // when the dialog opens on this leader.
+        EXPECT_EQ(pxEntry->value, TLeaderCodeLists::qiGetValue(leader, pxList->accessor))
+            << "label " << pxEntry->labelId;
+        codes += leader.qcGetAt(static_cast<uint32_t>(iPosition));
+    }
+    if (pxList->defaultFirst)
+        codes += '*';
+    return codes;
+}
+}
+
+TEST(LeaderCodeLists, EachFormatOffersTheMarcCodesOfItsPositionsInListOrder)
+{
+    for (const TExpectedFormat& rxFormat : axExpected)
+    {
+        for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+        {
+            SCOPED_TRACE("format " + std::to_string(rxFormat.eMarcType) + " row " + std::to_string(iRow));
+            const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, rxFormat.eMarcType);
+            ASSERT_NE(nullptr, pxList);
+            if (rxFormat.apcCodes[iRow] == nullptr)
+            {
+                EXPECT_EQ(nullptr, pxList->entries);
+                continue;
+            }
+            ASSERT_NE(nullptr, pxList->entries);
+            EXPECT_EQ(rxFormat.apcCodes[iRow], qxCodesOffered(rxFormat.eMarcType, iRow));
+        }
+    }
+}
+
+TEST(LeaderCodeLists, EditablePositionsAreThoseOfTheListsAFormatFills)
+{
+    for (const TExpectedFormat& rxFormat : axExpected)
+    {
+        std::set<int> editable;
+        for (const TLeaderRange* pxRange = TLeaderCodeLists::qpxGetEditableRanges(rxFormat.eMarcType);
+             pxRange->first != -1; ++pxRange)
+        {
+            ASSERT_LE(pxRange->first, pxRange->last);
+            ASSERT_LT(pxRange->last, 24);
+            for (int i = pxRange->first; i <= pxRange->last; ++i)
+                editable.insert(i);
+        }
+        std::set<int> filled;
+        for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+        {
+            const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, rxFormat.eMarcType);
+            if (pxList->entries != nullptr && pxList->entries[0].labelId != 0)
+                filled.insert(TLeaderCodeLists::qpxGetRow(iRow)->position);
+        }
+        // The line of a patron record marks no position changeable, although
+        // its coding-scheme list can be used.
+        if (rxFormat.eMarcType == ePatron)
+            EXPECT_TRUE(editable.empty());
+        else
+            EXPECT_EQ(filled, editable) << "format " << rxFormat.eMarcType;
+    }
+}
+
+TEST(LeaderCodeLists, Position07And18WriteThroughTheSetterOfTheFormat)
+{
+    const int iLevelRow = TLeaderCodeLists::qiGetRowOfList(3023);
+    const int iFormRow = TLeaderCodeLists::qiGetRowOfList(3029);
+    ASSERT_EQ(2, iLevelRow);
+    ASSERT_EQ(6, iFormRow);
+
+    TMarcLeader community = qxLeaderOf(eCommunity);
+    const TLeaderList* pxKind = TLeaderCodeLists::qpxGetList(iLevelRow, eCommunity);
+    EXPECT_TRUE(TLeaderCodeLists::qtSetValue(community, pxKind->accessor, eEvent));
+    EXPECT_EQ('q', community.qcGetAt(7));
+
+    TMarcLeader authority = qxLeaderOf(eAuthority);
+    const TLeaderList* pxPolicy = TLeaderCodeLists::qpxGetList(iFormRow, eAuthority);
+    EXPECT_TRUE(TLeaderCodeLists::qtSetValue(authority, pxPolicy->accessor, ePunctuationOmitted));
+    EXPECT_EQ('c', authority.qcGetAt(18));
+
+    // Formats with no setter at 07 or 18 write nothing.
+    const struct
+    {
+        EMarcType eMarcType;
+        int iRow;
+    } axNoSetter[] = {{eAuthority, iLevelRow}, {eHoldings, iLevelRow}, {eClassification, iLevelRow},
+                      {eCommunity, iFormRow}, {ePatron, iFormRow}, {eClassification, iFormRow}};
+    for (const auto& rxCase : axNoSetter)
+    {
+        TMarcLeader leader = qxLeaderOf(rxCase.eMarcType);
+        const std::string before = leader.qpacGetData();
+        const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(rxCase.iRow, rxCase.eMarcType);
+        EXPECT_FALSE(TLeaderCodeLists::qtSetValue(leader, pxList->accessor, 0)) << rxCase.eMarcType;
+        EXPECT_EQ(before, leader.qpacGetData());
+        EXPECT_EQ(-1, TLeaderCodeLists::qiGetValue(leader, pxList->accessor));
+    }
+}
+
+TEST(LeaderCodeLists, CodesWithoutAnEntryReadAsUndefinedSoNoEntryMatches)
+{
+    TMarcLeader leader = qxLeaderOf(eBibliographic);
+    leader.qvSetAt(8, 'x');
+    leader.qvSetAt(5, 'o'); // obsolete is an authority status only
+    const TLeaderList* pxControl = TLeaderCodeLists::qpxGetList(3, eBibliographic);
+    const TLeaderList* pxStatus = TLeaderCodeLists::qpxGetList(0, eBibliographic);
+    for (const TLeaderList* pxList : {pxControl, pxStatus})
+    {
+        const int iValue = TLeaderCodeLists::qiGetValue(leader, pxList->accessor);
+        for (const TLeaderListEntry* pxEntry = pxList->entries; pxEntry->labelId != 0; ++pxEntry)
+            EXPECT_NE(iValue, pxEntry->value) << pxEntry->labelId;
+    }
+}
+
+TEST(LeaderCodeLists, HostileRowsFormatsAndValuesAreRefusedWithoutHarm)
+{
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetRow(-1));
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetRow(TLeaderCodeLists::kRowCount));
+    EXPECT_EQ(-1, TLeaderCodeLists::qiGetRowOfList(3031));
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetList(99, eBibliographic)->entries);
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetList(-1, eBibliographic)->entries);
+
+    // A format value the editor does not know keeps only an empty record-status
+    // list: nothing to change, no format name, no renamed label.
+    for (int iFormat : {-1, 6, 1000})
+    {
+        const EMarcType eUnknown = static_cast<EMarcType>(iFormat);
+        const TLeaderList* pxStatus = TLeaderCodeLists::qpxGetList(0, eUnknown);
+        ASSERT_NE(nullptr, pxStatus->entries);
+        EXPECT_EQ(0u, pxStatus->entries[0].labelId);
+        for (int iRow = 1; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+            EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetList(iRow, eUnknown)->entries) << iFormat << " " << iRow;
+        EXPECT_EQ(-1, TLeaderCodeLists::qpxGetEditableRanges(eUnknown)->first);
+        EXPECT_EQ(0, TLeaderCodeLists::qpxGetFormatLabels(eUnknown)->labelId);
+        EXPECT_EQ(0u, TLeaderCodeLists::qdwGetFormatNameId(eUnknown));
+    }
+
+    TMarcLeader leader = qxLeaderOf(eBibliographic);
+    EXPECT_FALSE(TLeaderCodeLists::qtSetValue(leader, static_cast<ELeaderAccessor>(-5), 0));
+    EXPECT_FALSE(TLeaderCodeLists::qtSetValue(leader, static_cast<ELeaderAccessor>(99), 0));
+    EXPECT_EQ(-1, TLeaderCodeLists::qiGetValue(leader, static_cast<ELeaderAccessor>(99)));
+    // A value with no code is the record library's to refuse.
+    EXPECT_THROW(TLeaderCodeLists::qtSetValue(leader, eBibLevelAccessor, 6), TException);
+    EXPECT_STREQ("00000nam a2200000 a 4500", leader.qpacGetData());
+}
