@@ -1,4 +1,6 @@
 #include "manager/TFieldEditorManager.h"
+#include "editors/008/T008Editor.h"
+#include "editors/leader/TLeaderEditor.h"
 #include "recordlib/TException.h"
 
 bool TFieldEditorManager::mtRecordValid_static = false;
@@ -6,6 +8,18 @@ TMarcRecord TFieldEditorManager::mxMarcRecord_static;
 
 namespace
 {
+// Runs an editor that hands back the whole record; after OK the record is kept
+// as the result.
+template <class TEditor>
+EDisplayReturn qeRunRecordEditor(TEditor& rxEditor)
+{
+    if (rxEditor.DoModal() != IDOK)
+        return eDisplayCancelled;
+    rxEditor.qvGetEditedRecord(TFieldEditorManager::mxMarcRecord_static);
+    TFieldEditorManager::mtRecordValid_static = true;
+    return eDisplaySaved;
+}
+
 // Editors whose dialogs this build does not have yet.
 void qvRefuseEditor(const wchar_t* pwcName)
 {
@@ -27,8 +41,10 @@ EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcR
     switch (eEditor)
     {
     case eLeaderEditor:
-        qvRefuseEditor(L"Leader");
-        break;
+    {
+        TLeaderEditor editor(rxRecord, pParent);
+        return qeRunRecordEditor(editor);
+    }
     case e006Editor:
     case e007Editor:
         if (eMarcType != eBibliographic)
@@ -36,8 +52,10 @@ EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcR
         qvRefuseEditor(eEditor == e006Editor ? L"006" : L"007");
         break;
     case e008Editor:
-        qvRefuseEditor(L"008");
-        break;
+    {
+        T008Editor editor(rxRecord, pParent);
+        return qeRunRecordEditor(editor);
+    }
     case e856Editor:
         qvRefuseEditor(L"856");
         break;

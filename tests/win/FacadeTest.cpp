@@ -73,8 +73,7 @@ TEST(Facade, EditorsNotInThisVersionAreRefusedByName)
     {
         EFieldEditor eEditor;
         const wchar_t* pwcName;
-    } cases[] = {{eLeaderEditor, L"Leader"}, {e006Editor, L"006"}, {e007Editor, L"007"},
-                 {e008Editor, L"008"}, {e856Editor, L"856"}};
+    } cases[] = {{e006Editor, L"006"}, {e007Editor, L"007"}, {e856Editor, L"856"}};
     for (const auto& c : cases)
     {
         try

@@ -1,0 +1,79 @@
+// T008Editor: the modal dialog that edits field 008 of one record. It works on
+// copies of the record, its leader and its first 008; every choice in a list
+// and every change in an edit box is written at once into the copy of the
+// field, and the caller's record is reached only through qvGetEditedRecord
+// after OK. Which positions it shows is the data of the record's 008 layout.
+#pragma once
+
+#include "base/TFieldEditorBase.h"
+#include "controls/TEditorEditControl.h"
+#include "controls/TStaticFieldDisplay.h"
+#include "editors/008/T008Layout.h"
+#include "recordlib/TMarcRecord.h"
+
+#include <cstddef>
+#include <string>
+#include <utility>
+
+class AFX_EXT_CLASS T008Editor : public TFieldEditorBase
+{
+public:
+    // The edit boxes of the template, each with the kind it is created with.
+    struct TEditBox
+    {
+        int editId;
+        int kind;
+    };
+    static constexpr std::size_t kEditBoxCount = 19;
+    static const TEditBox kEditBoxes_static[kEditBoxCount];
+
+    T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd);
+    ~T008Editor() override;
+
+    INT_PTR DoModal() override;
+    // The working record with the edited 008 in place of its first 008 (or
+    // inserted in tag order when it has none).
+    void qvGetEditedRecord(TMarcRecord& rxRecord);
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    template <std::size_t... I>
+    T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd, std::index_sequence<I...>);
+
+    void qvPadField();
+    void qvMarkEditablePositions();
+    void qvSetTitle();
+    void qvShowLayout();
+    void qvResizeToRows(int iRows);
+    void qvShowFieldPosition(int nControlId);
+    void qvOnCodeSelected(int nListId);
+    void qvOnEditChanged(int nEditId);
+    void qvMoveFocus(UINT nCommandId);
+    uint32_t qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const;
+    LRESULT qvFocusNextTabItem(WPARAM wParam, LPARAM lParam);
+
+    const T008ControlPosition* qpxFindControl(int nControlId) const;
+    TEditorEditControl* qpxGetEditControl(int nEditId);
+    // Puts rxChars into the field from iPosition on; ignored when they would
+    // not fit inside the field.
+    void qvWriteField(int iPosition, const std::string& rxChars);
+    std::string qxGetField() const;
+
+    TStaticFieldDisplay mxFieldDisplay;
+    TEditorEditControl mxEditControls[kEditBoxCount];
+    TMarcTag mxTag;
+    TMarcLeader mxLeader;
+    TMarcRecord mxRecord;
+    EMarcType meMarcType;
+    EMaterialType meMaterialType;
+    const T008Layout* mpxLayout;
+    // The field as it stood when the layout was built: the lists and boxes
+    // are preset from it even while filling them rewrites mxTag.
+    std::string mxLayoutField;
+};
