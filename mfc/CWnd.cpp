@@ -1,7 +1,9 @@
 #include "mfc/CWnd.h"
+#include "mfc/AfxModule.h"
 #include "mfc/AfxState.h"
 
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 namespace
@@ -166,6 +168,41 @@ CWnd* CWnd::FromHandle(HWND hWnd)
         slot->m_hWnd = hWnd;
     }
     return slot.get();
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+{
+    if (m_hWnd != nullptr)
+        return FALSE;
+    {
+        CWndCreateHook hook(this);
+        ::CreateWindowExW(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent,
+                          nIDorHMenu, AfxGetInstanceHandle(), lpParam);
+    }
+    return m_hWnd != nullptr;
+}
+
+LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
+{
+    static std::unordered_map<std::wstring, std::wstring> names;
+    wchar_t name[96];
+    ::wsprintfW(name, L"Afx:%x:%p:%p:%p", nClassStyle, static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
+                static_cast<void*>(hIcon));
+    auto it = names.find(name);
+    if (it != names.end())
+        return it->second.c_str();
+    WNDCLASSW wc = {};
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.hIcon = hIcon;
+    wc.lpszClassName = name;
+    if (::RegisterClassW(&wc) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return nullptr;
+    return names.emplace(name, name).first->second.c_str();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)

@@ -34,6 +34,11 @@ public:
     // The object bound to hWnd by Attach or SubclassWindow, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
+    // Creates a window of a registered class, bound to this object before its
+    // first message (WM_NCCREATE and the others before WM_CREATE).
+    BOOL CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+
     BOOL Attach(HWND hWndNew);
     HWND Detach();
     BOOL SubclassWindow(HWND hWnd);
@@ -115,6 +120,11 @@ private:
     void LetGoOfWindow();
     const AFX_MSGMAP_ENTRY* FindEntry(UINT message, UINT nCode, UINT nID) const;
 };
+
+// The name of a window class with these attributes, registered on first use in
+// this program's instance (as MFC: "Afx:..." names, DefWindowProc underneath).
+ORVO_MFC_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                         HICON hIcon = nullptr);
 
 // The window procedure of every subclassed window.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

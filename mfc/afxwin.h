@@ -10,6 +10,7 @@
 #include "mfc/CDialog.h"
 #include "mfc/CEdit.h"
 #include "mfc/CGdiObject.h"
+#include "mfc/CListBox.h"
 #include "mfc/CRect.h"
 #include "mfc/CStatic.h"
 #include "mfc/CString.h"

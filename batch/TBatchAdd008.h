@@ -1,0 +1,54 @@
+// The batch side of the default 008: gives every record of a file the generic
+// 008, one record at a time, so that files of millions of records take no more
+// memory than one record and an output chunk.
+#pragma once
+
+#include "marcio/TMarcFile.h"
+
+#include <cstdint>
+#include <iosfwd>
+
+enum EMalformedPolicy : int
+{
+    eDropMalformed = 0, // reported and left out of the output
+    eKeepMalformed = 1  // reported and written out exactly as read
+};
+
+struct TBatchOptions
+{
+    bool mtReplace = false; // replace an 008 the record has
+    EMalformedPolicy meMalformed = eDropMalformed;
+    EMarcFileFormat meInFormat = eIso2709;
+    EMarcFileFormat meOutFormat = eIso2709;
+};
+
+struct TBatchCounts
+{
+    uint64_t mqwChanged = 0;  // given the default 008
+    uint64_t mqwSkipped = 0;  // written unchanged: it has an 008, or its type has no default
+    uint64_t mqwRejected = 0; // malformed, or too long to write with the new 008
+    uint64_t mqwKept = 0;     // of the rejected, written out as read
+};
+
+class TBatchAdd008
+{
+public:
+    // rxReport receives one line per rejected record, progress lines on long runs
+    // and nothing else. A malformed record can only be kept when it is written in
+    // the form it was read in; otherwise it is left out and the report says so.
+    TBatchAdd008(const TBatchOptions& rxOptions, std::ostream& rxReport);
+
+    // Reads rxIn to its end and writes rxOut. TException (eErrorRecoverable) when
+    // rxOut fails; the counts then say how far it got.
+    void qvRun(std::istream& rxIn, std::ostream& rxOut);
+    const TBatchCounts& qrxGetCounts() const { return mxCounts; }
+
+private:
+    void qvReject(const TMarcFileReader& rxReader, const std::wstring& rxWhy, std::string& rxOut);
+    void qvReportProgress(uint32_t dwRecordNumber);
+
+    TBatchOptions mxOptions;
+    std::ostream* mpxReport;
+    TBatchCounts mxCounts;
+    int64_t miLastProgress;
+};

@@ -1,0 +1,68 @@
+#!/bin/sh
+# Throughput of the batch command against yaz-marcdump, on one large file.
+#
+# Builds orvo-batch natively (Release, no sanitizers) in build-bench/, makes a
+# file of at least 200 000 records by repeating the good sample records, then
+# times in one run:
+#   - yaz-marcdump -i marc -o marc   (Debian package yaz) copying the file;
+#   - orvo-batch add-008 --replace   giving every record the default 008
+#     (each record parsed, changed and written again).
+# Prints records per second for both, their ratio, and our peak memory.
+#
+#   sh bench/run.sh [RECORDS]
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+samples=$root/../shared/samples
+records=${1:-200000}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+missing=""
+command -v yaz-marcdump >/dev/null 2>&1 || missing="$missing yaz"
+[ -x /usr/bin/time ] || missing="$missing time"
+if [ -n "$missing" ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+build=$root/build-bench
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DORVO_SANITIZE=OFF >/dev/null
+cmake --build "$build" -j2 --target orvo-batch >/dev/null
+
+# The well-formed samples without filler (16 records); repeat them until
+# there are enough, doubling to keep the build quick.
+cat "$samples/camel.usmarc" "$samples/sample1.usmarc" "$samples/title_proper.usmarc" >"$work/unit.mrc"
+unit=16
+copies=$(( (records + unit - 1) / unit ))
+chunk=$work/chunk.mrc
+cp "$work/unit.mrc" "$chunk"
+n=1
+while [ $(( n * 2 )) -le "$copies" ]; do cat "$chunk" "$chunk" >"$chunk.2"; mv "$chunk.2" "$chunk"; n=$(( n * 2 )); done
+mv "$chunk" "$work/big.mrc"
+while [ "$n" -lt "$copies" ]; do cat "$work/unit.mrc" >>"$work/big.mrc"; n=$(( n + 1 )); done
+total=$(( copies * unit ))
+size=$(wc -c <"$work/big.mrc")
+echo "Input: $total records, $size bytes"
+
+now() { date +%s.%N; }
+rate() { echo "$1 $2" | awk '{ printf "%.0f", $1 / $2 }'; }
+
+t0=$(now)
+yaz-marcdump -i marc -o marc "$work/big.mrc" >"$work/yaz.mrc" 2>/dev/null
+t1=$(now)
+yaz_seconds=$(echo "$t0 $t1" | awk '{ printf "%.3f", $2 - $1 }')
+
+/usr/bin/time -v -o "$work/time.txt" "$build/batch/orvo-batch" add-008 --replace "$work/big.mrc" "$work/ours.mrc" \
+    2>"$work/ours.err" || { cat "$work/ours.err" >&2; exit 1; }
+ours_seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i]; printf "%.3f", s }' "$work/time.txt")
+peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+tail -n 1 "$work/ours.err"
+
+yaz_rate=$(rate "$total" "$yaz_seconds")
+ours_rate=$(rate "$total" "$ours_seconds")
+echo "yaz-marcdump -i marc -o marc:   $yaz_seconds s, $yaz_rate records/s"
+echo "orvo-batch add-008 --replace:   $ours_seconds s, $ours_rate records/s"
+echo "$ours_rate $yaz_rate" | awk '{ printf "ratio (ours / yaz):             %.2f\n", $1 / $2 }'
+echo "orvo-batch peak memory:         $(( peak_kb / 1024 )) MB ($peak_kb kB)"

@@ -1,0 +1,25 @@
+// What the cataloguing host asks of the person at the screen. The main window
+// answers with message boxes and the common file dialogs; tests answer instead.
+#pragma once
+
+#include <string>
+
+enum EHostAnswer : int
+{
+    eAnswerYes = 0,
+    eAnswerNo = 1,
+    eAnswerCancel = 2
+};
+
+class THostPrompt
+{
+public:
+    virtual ~THostPrompt() = default;
+    // tError: a failure (an error icon) rather than information.
+    virtual void qvShowMessage(const std::wstring& rxText, bool tError) = 0;
+    // Yes or No; with tCancel also Cancel.
+    virtual EHostAnswer qeAsk(const std::wstring& rxQuestion, bool tCancel) = 0;
+    // False when the person gave no file.
+    virtual bool qtChooseFileToOpen(std::wstring& rxPath) = 0;
+    virtual bool qtChooseFileToSave(std::wstring& rxPath) = 0;
+};

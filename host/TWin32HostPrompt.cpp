@@ -1,0 +1,62 @@
+#include "host/TWin32HostPrompt.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace
+{
+const wchar_t kCaption[] = L"Orvo Cataloguing Host";
+// Pairs of description and pattern, as the common dialogs take them.
+const wchar_t kFilter[] = L"MARC records (*.mrc;*.mrk;*.usmarc)\0*.mrc;*.mrk;*.usmarc\0"
+                          L"ISO 2709 (*.mrc)\0*.mrc\0"
+                          L"MARCMaker text (*.mrk)\0*.mrk\0"
+                          L"All files (*.*)\0*.*\0";
+}
+
+void TWin32HostPrompt::qvShowMessage(const std::wstring& rxText, bool tError)
+{
+    ::MessageBoxW(mhOwner, rxText.c_str(), kCaption, MB_OK | (tError ? MB_ICONERROR : MB_ICONINFORMATION));
+}
+
+EHostAnswer TWin32HostPrompt::qeAsk(const std::wstring& rxQuestion, bool tCancel)
+{
+    switch (::MessageBoxW(mhOwner, rxQuestion.c_str(), kCaption, (tCancel ? MB_YESNOCANCEL : MB_YESNO) | MB_ICONQUESTION))
+    {
+    case IDYES:
+        return eAnswerYes;
+    case IDNO:
+        return eAnswerNo;
+    default:
+        return eAnswerCancel;
+    }
+}
+
+bool TWin32HostPrompt::qtChooseFile(std::wstring& rxPath, bool tSave)
+{
+    std::vector<wchar_t> xBuffer(32768, L'\0');
+    rxPath.copy(xBuffer.data(), xBuffer.size() - 1);
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = mhOwner;
+    ofn.lpstrFilter = kFilter;
+    ofn.lpstrFile = xBuffer.data();
+    ofn.nMaxFile = static_cast<DWORD>(xBuffer.size());
+    ofn.lpstrDefExt = L"mrc";
+    ofn.Flags = OFN_HIDEREADONLY | (tSave ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL bChosen = tSave ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
+    if (!bChosen)
+        return false;
+    rxPath = xBuffer.data();
+    return true;
+}
+
+bool TWin32HostPrompt::qtChooseFileToOpen(std::wstring& rxPath)
+{
+    return qtChooseFile(rxPath, false);
+}
+
+bool TWin32HostPrompt::qtChooseFileToSave(std::wstring& rxPath)
+{
+    return qtChooseFile(rxPath, true);
+}

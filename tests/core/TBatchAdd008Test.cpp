@@ -1,0 +1,205 @@
+// The batch command's work: the default 008 over a whole stream of records.
+#include "SampleData.h"
+#include "batch/TBatchAdd008.h"
+#include "marcio/TMarcFile.h"
+#include "recordlib/TException.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+const std::string kBooks008 = "001031s           |||||||||||||| ||eng |";
+
+std::string qxIso(const TMarcRecord& rxRecord)
+{
+    TXBuffer<unsigned char> buffer;
+    rxRecord.qvGetUSMarcData(buffer, false);
+    return qxBytes(buffer);
+}
+
+std::vector<TMarcRecord> qxSampleRecords(const std::string& rxName)
+{
+    std::istringstream in(qxReadSample(rxName));
+    TIso2709Reader reader(in);
+    std::vector<TMarcRecord> xRecords(1);
+    while (reader.qtReadNext(xRecords.back()))
+        xRecords.emplace_back();
+    xRecords.pop_back();
+    return xRecords;
+}
+
+std::string qx008(const TMarcRecord& rxRecord)
+{
+    TMarcTag field;
+    return rxRecord.qtFindTag(8, field, 1) ? std::string(field.qpacGetData()) : "(none)";
+}
+
+// The camel records: 0, 3 and 6 lose their 008; 9 gets a type of record that
+// has no default (b, obsolete).
+std::vector<TMarcRecord> qxInputRecords()
+{
+    std::vector<TMarcRecord> xRecords = qxSampleRecords("camel.usmarc");
+    EXPECT_EQ(10u, xRecords.size());
+    for (std::size_t n : {0u, 3u, 6u})
+        for (uint32_t dw = 0; dw < xRecords[n].qdwGetFieldCount(); ++dw)
+            if (xRecords[n].qrxGetField(dw).qiGetTagNumber() == 8)
+                xRecords[n].qvRemoveField(dw--);
+    xRecords[9].qrxGetLeader().qvSetAt(6, 'b');
+    return xRecords;
+}
+
+struct TRun
+{
+    TBatchCounts xCounts;
+    std::string xOut;
+    std::string xReport;
+};
+
+TRun qxRun(const std::string& rxIn, TBatchOptions options)
+{
+    std::istringstream in(rxIn);
+    std::ostringstream out, report;
+    TBatchAdd008 batch(options, report);
+    batch.qvRun(in, out);
+    return {batch.qrxGetCounts(), out.str(), report.str()};
+}
+
+std::vector<TMarcRecord> qxReadBack(const std::string& rxData, EMarcFileFormat eFormat)
+{
+    std::istringstream in(rxData);
+    TMarcFileReader reader(in, eFormat);
+    std::vector<TMarcRecord> xRecords(1);
+    while (reader.qtReadNext(xRecords.back()))
+        xRecords.emplace_back();
+    xRecords.pop_back();
+    return xRecords;
+}
+}
+
+TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
+{
+    const std::vector<TMarcRecord> xInput = qxInputRecords();
+    std::string xIn;
+    for (const TMarcRecord& record : xInput)
+        xIn += qxIso(record);
+
+    const TRun run = qxRun(xIn, TBatchOptions());
+    EXPECT_EQ(3u, run.xCounts.mqwChanged);
+    EXPECT_EQ(7u, run.xCounts.mqwSkipped);
+    EXPECT_EQ(0u, run.xCounts.mqwRejected);
+    EXPECT_EQ("", run.xReport);
+
+    const std::vector<TMarcRecord> xOut = qxReadBack(run.xOut, eIso2709);
+    ASSERT_EQ(xInput.size(), xOut.size());
+    for (std::size_t n = 0; n < xOut.size(); ++n)
+    {
+        SCOPED_TRACE(n);
+        if (n == 0 || n == 3 || n == 6)
+        {
+            EXPECT_EQ(kBooks008, qx008(xOut[n]));
+            EXPECT_EQ(xInput[n].qdwGetFieldCount() + 1, xOut[n].qdwGetFieldCount());
+        }
+        else
+            EXPECT_EQ(qxIso(xInput[n]), qxIso(xOut[n]));
+    }
+}
+
+TEST(BatchAdd008, ReplaceGivesEveryRecordWithADefaultTheDefault)
+{
+    std::string xIn;
+    for (const TMarcRecord& record : qxInputRecords())
+        xIn += qxIso(record);
+    TBatchOptions options;
+    options.mtReplace = true;
+    const TRun run = qxRun(xIn, options);
+    EXPECT_EQ(9u, run.xCounts.mqwChanged);
+    EXPECT_EQ(1u, run.xCounts.mqwSkipped);
+    const std::vector<TMarcRecord> xOut = qxReadBack(run.xOut, eIso2709);
+    ASSERT_EQ(10u, xOut.size());
+    EXPECT_EQ(kBooks008, qx008(xOut[1]));
+    EXPECT_NE(kBooks008, qx008(xOut[9]));
+}
+
+TEST(BatchAdd008, AMalformedRecordInTheMiddleIsReportedAndDroppedOrKeptAsRead)
+{
+    const std::vector<TMarcRecord> xInput = qxInputRecords();
+    // The record without the line end that follows it in the file.
+    std::string xBad = qxReadSample("badind.usmarc");
+    xBad.erase(xBad.rfind('\x1D') + 1);
+    std::string xIn = qxIso(xInput[0]) + qxIso(xInput[1]) + xBad + qxIso(xInput[2]) + qxIso(xInput[3]);
+
+    const TRun dropped = qxRun(xIn, TBatchOptions());
+    EXPECT_EQ(2u, dropped.xCounts.mqwChanged);
+    EXPECT_EQ(2u, dropped.xCounts.mqwSkipped);
+    EXPECT_EQ(1u, dropped.xCounts.mqwRejected);
+    EXPECT_EQ(0u, dropped.xCounts.mqwKept);
+    EXPECT_EQ(0u, dropped.xReport.find("record 3 left out: ")) << dropped.xReport;
+    EXPECT_EQ(4u, qxReadBack(dropped.xOut, eIso2709).size());
+    EXPECT_EQ(std::string::npos, dropped.xOut.find(xBad));
+
+    TBatchOptions keep;
+    keep.meMalformed = eKeepMalformed;
+    const TRun kept = qxRun(xIn, keep);
+    EXPECT_EQ(1u, kept.xCounts.mqwRejected);
+    EXPECT_EQ(1u, kept.xCounts.mqwKept);
+    EXPECT_EQ(0u, kept.xReport.find("record 3 passed through unchanged: ")) << kept.xReport;
+    // In its place, between the second record (unchanged) and the third.
+    EXPECT_EQ(qxIso(xInput[1]).size() + qxRun(qxIso(xInput[0]), TBatchOptions()).xOut.size(), kept.xOut.find(xBad));
+}
+
+TEST(BatchAdd008, WorksOnMarcMakerTextAndBetweenTheForms)
+{
+    const std::vector<TMarcRecord> xInput = qxInputRecords();
+    std::string xText;
+    for (std::size_t n = 0; n < 4; ++n)
+        qvAppendMarcMaker(xInput[n], xText);
+    const std::string xBad = "=LDR  00000nam\\a2200000\\a\\4500\n=245  1\n";
+    xText += xBad + "\n";
+
+    TBatchOptions options;
+    options.meInFormat = eMarcMaker;
+    options.meOutFormat = eMarcMaker;
+    options.meMalformed = eKeepMalformed;
+    const TRun text = qxRun(xText, options);
+    EXPECT_EQ(2u, text.xCounts.mqwChanged);
+    EXPECT_EQ(2u, text.xCounts.mqwSkipped);
+    EXPECT_EQ(1u, text.xCounts.mqwKept);
+    EXPECT_NE(std::string::npos, text.xOut.find("=008  001031s\\\\\\\\\\\\\\\\\\\\\\|"));
+    EXPECT_EQ(text.xOut.size() - xBad.size() - 1, text.xOut.find(xBad));
+
+    // Kept records cannot change form: in ISO 2709 out it is left out, and said so.
+    options.meOutFormat = eIso2709;
+    const TRun iso = qxRun(xText, options);
+    EXPECT_EQ(0u, iso.xCounts.mqwKept);
+    EXPECT_NE(std::string::npos, iso.xReport.find("record 5 left out (it cannot be kept in another form)"));
+    const std::vector<TMarcRecord> xOut = qxReadBack(iso.xOut, eIso2709);
+    ASSERT_EQ(4u, xOut.size());
+    EXPECT_EQ(qxIso(xInput[1]), qxIso(xOut[1]));
+    EXPECT_EQ(kBooks008, qx008(xOut[3]));
+}
+
+TEST(BatchAdd008, StrayBytesAreNoRecordAndAnEmptyInputGivesAnEmptyOutput)
+{
+    const std::vector<TMarcRecord> xInput = qxInputRecords();
+    const TRun run = qxRun(qxIso(xInput[1]) + "garbage" + qxIso(xInput[2]), TBatchOptions());
+    EXPECT_EQ(2u, run.xCounts.mqwSkipped);
+    EXPECT_EQ(0u, run.xCounts.mqwRejected);
+    EXPECT_EQ(0u, run.xReport.find("not a record, left out: ")) << run.xReport;
+
+    const TRun empty = qxRun("", TBatchOptions());
+    EXPECT_EQ("", empty.xOut);
+    EXPECT_EQ(0u, empty.xCounts.mqwChanged + empty.xCounts.mqwSkipped + empty.xCounts.mqwRejected);
+}
+
+TEST(BatchAdd008, AFailingOutputIsAnError)
+{
+    std::istringstream in(qxReadSample("camel.usmarc"));
+    std::ostringstream out, report;
+    out.setstate(std::ios::badbit);
+    TBatchAdd008 batch(TBatchOptions(), report);
+    EXPECT_THROW(batch.qvRun(in, out), TException);
+}

@@ -1,0 +1,316 @@
+// The cataloguing host driven through its menu commands: WM_COMMAND of the
+// menu IDs to its main window, with a scripted person answering its questions.
+#include "TDialogDriver.h"
+#include "host/THostMainWindow.h"
+#include "marcio/TMarcFile.h"
+#include "recordlib/TException.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+const char kBooks008[] = "001031s           |||||||||||||| ||eng |";
+
+class TScriptedPrompt : public THostPrompt
+{
+public:
+    std::vector<std::wstring> mxMessages;
+    std::vector<std::wstring> mxQuestions;
+    std::deque<EHostAnswer> mxAnswers;
+    std::deque<std::wstring> mxFiles;
+
+    void qvShowMessage(const std::wstring& rxText, bool) override { mxMessages.push_back(rxText); }
+    EHostAnswer qeAsk(const std::wstring& rxQuestion, bool) override
+    {
+        mxQuestions.push_back(rxQuestion);
+        if (mxAnswers.empty())
+        {
+            ADD_FAILURE() << "unexpected question: " << std::string(rxQuestion.begin(), rxQuestion.end());
+            return eAnswerCancel;
+        }
+        const EHostAnswer eAnswer = mxAnswers.front();
+        mxAnswers.pop_front();
+        return eAnswer;
+    }
+    bool qtChooseFileToOpen(std::wstring& rxPath) override { return qtNextFile(rxPath); }
+    bool qtChooseFileToSave(std::wstring& rxPath) override { return qtNextFile(rxPath); }
+
+private:
+    bool qtNextFile(std::wstring& rxPath)
+    {
+        if (mxFiles.empty())
+            return false;
+        rxPath = mxFiles.front();
+        mxFiles.pop_front();
+        return true;
+    }
+};
+
+std::wstring qxSample(const char* pacName)
+{
+    const std::string xPath = std::string(ORVO_SAMPLES_DIR) + "/" + pacName;
+    return std::wstring(xPath.begin(), xPath.end());
+}
+
+std::wstring qxTempPath(const wchar_t* pwcName)
+{
+    wchar_t acDir[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, acDir);
+    const std::wstring xPath = std::wstring(acDir) + L"orvo-host-test-" + pwcName;
+    std::filesystem::remove(xPath);
+    return xPath;
+}
+
+std::string qxReadFile(const std::wstring& rxPath)
+{
+    std::ifstream in(std::filesystem::path(rxPath), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void qvCommand(const THostMainWindow& rxWindow, UINT nCommand)
+{
+    ::SendMessageW(rxWindow.m_hWnd, WM_COMMAND, MAKEWPARAM(nCommand, 0), 0);
+}
+
+// Chooses a row of one of the two lists as a click would.
+void qvChooseRow(const THostMainWindow& rxWindow, EHostControl eList, int iRow)
+{
+    HWND hList = ::GetDlgItem(rxWindow.m_hWnd, eList);
+    ::SendMessageW(hList, LB_SETCURSEL, static_cast<WPARAM>(iRow), 0);
+    ::SendMessageW(rxWindow.m_hWnd, WM_COMMAND, MAKEWPARAM(eList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
+}
+
+std::vector<std::wstring> qxRows(const THostMainWindow& rxWindow, EHostControl eList)
+{
+    HWND hList = ::GetDlgItem(rxWindow.m_hWnd, eList);
+    std::vector<std::wstring> xRows;
+    const int iCount = static_cast<int>(::SendMessageW(hList, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < iCount; ++i)
+    {
+        std::wstring xRow(static_cast<std::size_t>(::SendMessageW(hList, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        xRow.resize(static_cast<std::size_t>(::SendMessageW(hList, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&xRow[0]))));
+        xRows.push_back(xRow);
+    }
+    return xRows;
+}
+
+std::wstring qxCaption(const THostMainWindow& rxWindow)
+{
+    return TDialogDriver::qxGetText(rxWindow.m_hWnd);
+}
+
+std::string qx008(const TMarcRecord& rxRecord)
+{
+    TMarcTag field;
+    return rxRecord.qtFindTag(8, field, 1) ? std::string(field.qpacGetData()) : "(none)";
+}
+
+std::vector<TMarcRecord> qxReadRecords(const std::string& rxData, EMarcFileFormat eFormat)
+{
+    std::istringstream in(rxData);
+    TMarcFileReader reader(in, eFormat);
+    std::vector<TMarcRecord> xRecords(1);
+    while (reader.qtReadNext(xRecords.back()))
+        xRecords.emplace_back();
+    xRecords.pop_back();
+    return xRecords;
+}
+
+bool qtStartsWith(const std::wstring& rxText, const std::wstring& rxStart)
+{
+    return rxText.compare(0, rxStart.size(), rxStart) == 0;
+}
+}
+
+TEST(HostSession, OpensAddsTheDefault008SavesAndAsksBeforeLosingChanges)
+{
+    TScriptedPrompt prompt;
+    THostMainWindow window(prompt, false);
+    ASSERT_TRUE(window.qtCreate());
+    ASSERT_EQ(&window, CWnd::FromHandlePermanent(window.m_hWnd));
+
+    prompt.mxFiles.push_back(qxSample("camel.usmarc"));
+    qvCommand(window, eCmdOpen);
+    EXPECT_EQ(L"camel.usmarc - Orvo Cataloguing Host", qxCaption(window));
+    ASSERT_EQ(10u, qxRows(window, eRecordList).size());
+    std::vector<std::wstring> xFields = qxRows(window, eFieldList);
+    ASSERT_LT(5u, xFields.size());
+    EXPECT_TRUE(qtStartsWith(xFields[0], L"LDR    00755cam\\\\22002414a\\4500")) << xFields[0].c_str();
+    EXPECT_TRUE(qtStartsWith(xFields[1], L"001    ")) << xFields[1].c_str();
+    bool tTitleShown = false;
+    for (const std::wstring& xRow : xFields)
+        tTitleShown |= qtStartsWith(xRow, L"245 10 $aActivePerl with ASP and ADO /$cTobi");
+    EXPECT_TRUE(tTitleShown);
+
+    // The record has an 008: replace it only when the person says yes.
+    prompt.mxAnswers = {eAnswerNo};
+    qvCommand(window, eCmdAddDefault008);
+    ASSERT_EQ(1u, prompt.mxQuestions.size());
+    EXPECT_EQ(L"Record 1 already has an 008. Replace it with the default 008?", prompt.mxQuestions[0]);
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    EXPECT_NE(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(0).mxRecord));
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdAddDefault008);
+    EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(0).mxRecord));
+    EXPECT_EQ(L"camel.usmarc* - Orvo Cataloguing Host", qxCaption(window));
+
+    // Opening another file with unsaved changes: Cancel keeps everything.
+    prompt.mxAnswers = {eAnswerCancel};
+    prompt.mxFiles.push_back(qxSample("sample1.usmarc"));
+    qvCommand(window, eCmdOpen);
+    EXPECT_EQ(L"Save the changes to camel.usmarc?", prompt.mxQuestions.back());
+    EXPECT_TRUE(window.qrxGetSession().qtIsModified());
+    EXPECT_EQ(10u, window.qrxGetSession().qnGetRecordCount());
+    prompt.mxFiles.clear();
+
+    // Save As MARCMaker text: the file holds every record, the first with the default.
+    const std::wstring xText = qxTempPath(L"camel.mrk");
+    prompt.mxFiles.push_back(xText);
+    qvCommand(window, eCmdSaveAs);
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    EXPECT_EQ(L"orvo-host-test-camel.mrk - Orvo Cataloguing Host", qxCaption(window));
+    const std::vector<TMarcRecord> xSaved = qxReadRecords(qxReadFile(xText), eMarcMaker);
+    ASSERT_EQ(10u, xSaved.size());
+    EXPECT_EQ(kBooks008, qx008(xSaved[0]));
+    EXPECT_NE(kBooks008, qx008(xSaved[1]));
+
+    // A change to the second record, then closing: No gives it up, the file stays.
+    qvChooseRow(window, eRecordList, 1);
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdAddDefault008);
+    EXPECT_EQ(L"Record 2 already has an 008. Replace it with the default 008?", prompt.mxQuestions.back());
+    EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(1).mxRecord));
+    prompt.mxAnswers = {eAnswerCancel};
+    ::SendMessageW(window.m_hWnd, WM_CLOSE, 0, 0);
+    EXPECT_NE(nullptr, window.m_hWnd);
+    prompt.mxAnswers = {eAnswerNo};
+    ::SendMessageW(window.m_hWnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(nullptr, window.m_hWnd);
+    EXPECT_EQ(kBooks008, qx008(qxReadRecords(qxReadFile(xText), eMarcMaker).at(0)));
+    EXPECT_NE(kBooks008, qx008(qxReadRecords(qxReadFile(xText), eMarcMaker).at(1)));
+    EXPECT_TRUE(prompt.mxMessages.empty());
+    std::filesystem::remove(xText);
+}
+
+TEST(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
+{
+    // An authority record and a book, as MARCMaker text.
+    const std::wstring xPath = qxTempPath(L"two.mrk");
+    {
+        std::ofstream out(std::filesystem::path(xPath), std::ios::binary);
+        out << "=LDR  00000nz\\\\a2200000n\\\\4500\n=001  auth1\n=100  1\\$aSomeone\n\n"
+               "=LDR  00000nam\\a2200000\\a\\4500\n=001  book1\n=245  10$aA book\n\n";
+    }
+    TScriptedPrompt prompt;
+    THostMainWindow window(prompt, false);
+    ASSERT_TRUE(window.qtCreate());
+
+    qvCommand(window, eCmdEdit008);
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_EQ(L"Open a file of records and choose a record first.", prompt.mxMessages[0]);
+
+    prompt.mxFiles.push_back(xPath);
+    qvCommand(window, eCmdOpen);
+    ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
+    EXPECT_EQ(L"1\tauth1\t", qxRows(window, eRecordList)[0]);
+    EXPECT_EQ(L"2\tbook1\tA book", qxRows(window, eRecordList)[1]);
+
+    // 006 on the authority record: the library refuses (101).
+    prompt.mxMessages.clear();
+    qvCommand(window, eCmdNew006);
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_EQ(L"The 006 editor is for bibliographic records only; record 1 is not one.", prompt.mxMessages[0]);
+
+    // Every editor on the book: an editor that is not there yet throws, and its
+    // message is shown; one that is there opens and is cancelled. Either way
+    // the record and the file stay as they were.
+    qvChooseRow(window, eRecordList, 1);
+    qvChooseRow(window, eFieldList, 3); // the 245
+    const TMarcRecord before = window.qrxGetSession().qrxGetEntry(1).mxRecord;
+    for (UINT nCommand : {eCmdEditLeader, eCmdEdit006, eCmdNew007, eCmdEdit008, eCmdEdit856, eCmdNew856})
+    {
+        SCOPED_TRACE(nCommand);
+        prompt.mxMessages.clear();
+        bool tDialogShown = false;
+        {
+            TDialogDriver driver;
+            driver.qrxThen([&](HWND hDlg) {
+                tDialogShown = true;
+                TDialogDriver::qvClick(::GetDlgItem(hDlg, IDCANCEL));
+            });
+            qvCommand(window, nCommand);
+        }
+        if (!tDialogShown)
+        {
+            ASSERT_EQ(1u, prompt.mxMessages.size());
+            EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"TFieldEditorManager::qeDisplay() : "))
+                << std::string(prompt.mxMessages[0].begin(), prompt.mxMessages[0].end());
+        }
+        else
+            EXPECT_TRUE(prompt.mxMessages.empty());
+        EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+        EXPECT_EQ(before.qdwGetFieldCount(), window.qrxGetSession().qrxGetEntry(1).mxRecord.qdwGetFieldCount());
+        EXPECT_EQ(2u, qxRows(window, eRecordList).size());
+    }
+    window.DestroyWindow();
+    std::filesystem::remove(xPath);
+}
+
+TEST(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
+{
+    std::string xBad = qxReadFile(qxSample("badind.usmarc"));
+    xBad.erase(xBad.rfind('\x1D') + 1);
+    const std::string xCamel = qxReadFile(qxSample("camel.usmarc"));
+    const std::size_t nFirstEnd = xCamel.find('\x1D') + 1;
+    const std::string xFirst = xCamel.substr(0, nFirstEnd);
+    const std::string xSecond = xCamel.substr(nFirstEnd, xCamel.find('\x1D', nFirstEnd) + 1 - nFirstEnd);
+    const std::wstring xPath = qxTempPath(L"mixed.mrc");
+    {
+        std::ofstream out(std::filesystem::path(xPath), std::ios::binary);
+        out << xFirst << xBad << xSecond;
+    }
+    TScriptedPrompt prompt;
+    THostMainWindow window(prompt, false);
+    ASSERT_TRUE(window.qtCreate());
+    prompt.mxFiles.push_back(xPath);
+    qvCommand(window, eCmdOpen);
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 3 records could not be read."));
+    EXPECT_EQ(L"2\t(unreadable)", qxRows(window, eRecordList).at(1));
+
+    qvChooseRow(window, eRecordList, 1);
+    EXPECT_TRUE(qtStartsWith(qxRows(window, eFieldList).at(0), L"Unreadable: "));
+    qvCommand(window, eCmdAddDefault008);
+    ASSERT_EQ(2u, prompt.mxMessages.size());
+    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[1], L"Record 2 could not be read and cannot be edited:"));
+
+    // A change elsewhere, saved in place: the unreadable record keeps its bytes and place.
+    qvChooseRow(window, eRecordList, 2);
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdAddDefault008);
+    qvCommand(window, eCmdSave);
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    const std::string xSaved = qxReadFile(xPath);
+    EXPECT_EQ(0u, xSaved.find(xFirst + xBad));
+    EXPECT_NE(xSecond, xSaved.substr(xFirst.size() + xBad.size()));
+
+    // It cannot be written as text: the person is asked, and No writes nothing.
+    const std::wstring xText = qxTempPath(L"mixed.mrk");
+    prompt.mxFiles.push_back(xText);
+    prompt.mxAnswers = {eAnswerNo};
+    qvCommand(window, eCmdSaveAs);
+    EXPECT_EQ(L"1 unreadable record(s) cannot be written as MARCMaker text and will be left out. Save anyway?",
+              prompt.mxQuestions.back());
+    EXPECT_FALSE(std::filesystem::exists(xText));
+    EXPECT_EQ(L"orvo-host-test-mixed.mrc - Orvo Cataloguing Host", qxCaption(window));
+    window.DestroyWindow();
+    std::filesystem::remove(xPath);
+}
