@@ -1,68 +1,140 @@
-// orvo-demo: the library's main jobs on a file of MARC 21 records, as a host
-// program calls them. For the first record of the file it prints the record,
-// gives it the default 008 (replacing the one it has), prints it again, and
-// asks the library for each field editor.
+// orvo-demo: a scripted tour of the library, as a cataloguer would take it.
+// On the first record of a file it opens each editor the library serves, makes
+// a few choices, takes a picture of the dialog, presses OK and fetches the
+// edited record. It prints the record before
+// and after in MARCMaker form and leaves before.mrk, after.mrk and one PNG per
+// editor in the output folder.
+#include "TDialogDriver.h"
+#include "TPngFile.h"
 #include "manager/TFieldEditorManager.h"
+#include "marcio/TMarcMakerFormat.h"
+#include "mfc/afxwin.h"
 #include "recordlib/TException.h"
 #include "recordlib/TIso2709Reader.h"
 #include "recordlib/TMarcRecord.h"
-#include "recordlib/TMarcTag.h"
+#include "resources/008EditorIds.h"
+#include "resources/LeaderEditorIds.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace
 {
-// One field a line, MARCMaker style: "=245  10$aTitle", blanks shown as "\".
-void qvPrintRecord(const TMarcRecord& rxRecord)
+std::wstring g_xOutputFolder;
+
+// The dialog as it stands on the screen, saved as <name>.png.
+void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
 {
-    std::printf("=LDR  %s\n", rxRecord.qrxGetLeader().qpacGetData());
-    for (uint32_t i = 0; i < rxRecord.qdwGetFieldCount(); ++i)
+    ::UpdateWindow(hDlg);
+    CRect rect;
+    ::GetWindowRect(hDlg, &rect);
+    CClientDC screen(nullptr);
+    CDC memory;
+    CBitmap bitmap;
+    if (!memory.CreateCompatibleDC(&screen) || !bitmap.CreateCompatibleBitmap(screen, rect.Width(), rect.Height()))
+        return;
+    memory.SelectObject(&bitmap);
+    memory.BitBlt(0, 0, rect.Width(), rect.Height(), &screen, rect.left, rect.top, SRCCOPY);
+    memory.RestoreSelections();
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = rect.Width();
+    info.bmiHeader.biHeight = -rect.Height(); // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint8_t> bgrx(static_cast<size_t>(rect.Width()) * rect.Height() * 4);
+    if (!::GetDIBits(memory, bitmap, 0, rect.Height(), bgrx.data(), &info, DIB_RGB_COLORS))
+        return;
+    std::vector<uint8_t> rgb;
+    rgb.reserve(bgrx.size() / 4 * 3);
+    for (size_t i = 0; i < bgrx.size(); i += 4)
+        rgb.insert(rgb.end(), {bgrx[i + 2], bgrx[i + 1], bgrx[i]});
+    const std::wstring path = g_xOutputFolder + L"\\" + pwcName + L".png";
+    if (qtWritePng(path, rect.Width(), rect.Height(), rgb))
+        std::printf("  picture: %ls\n", path.c_str());
+}
+
+// The row of a list whose label starts with pwcCode and " - ".
+int qiRowOfCode(HWND hCombo, const wchar_t* pwcCode)
+{
+    const std::wstring prefix = std::wstring(pwcCode) + L" - ";
+    const int n = static_cast<int>(::SendMessageW(hCombo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i)
+        if (TDialogDriver::qxGetComboText(hCombo, i).compare(0, prefix.size(), prefix) == 0)
+            return i;
+    return -1;
+}
+
+void qvChooseCode(HWND hDlg, int iListId, const wchar_t* pwcCode)
+{
+    HWND hCombo = ::GetDlgItem(hDlg, iListId);
+    const int iRow = qiRowOfCode(hCombo, pwcCode);
+    if (iRow >= 0)
     {
-        const TMarcTag& field = rxRecord.qrxGetField(i);
-        std::string data(field.qpacGetData(), field.qdwGetDataSize());
-        for (char& c : data)
-        {
-            if (c == TMarcTag::mcDelimiter)
-                c = '$';
-            else if (c == ' ' && field.qiGetTagNumber() < 10)
-                c = '\\';
-        }
-        if (field.qiGetTagNumber() >= 10)
-            for (size_t k = 0; k < 2 && k < data.size(); ++k)
-                if (data[k] == ' ')
-                    data[k] = '\\';
-        std::printf("=%03d  %s\n", field.qiGetTagNumber(), data.c_str());
+        TDialogDriver::qvChooseComboRow(hCombo, iRow);
+        std::printf("  chose \"%ls\"\n", TDialogDriver::qxGetComboText(hCombo, iRow).c_str());
     }
 }
 
-void qvPrintException(const TException& e)
+void qvPrint(const char* pacTitle, const TMarcRecord& rxRecord)
 {
-    std::printf("  TException (type %d): %ls\n", static_cast<int>(e.qeGetErrorType()), e.qpwcGetMessage());
+    std::string text;
+    qvAppendMarcMaker(rxRecord, text);
+    std::printf("%s\n%s", pacTitle, text.c_str());
+}
+
+void qvSave(const TMarcRecord& rxRecord, const wchar_t* pwcName)
+{
+    std::string text;
+    qvAppendMarcMaker(rxRecord, text);
+    std::ofstream out(std::filesystem::path(g_xOutputFolder + L"\\" + pwcName), std::ios::binary);
+    out << text;
+}
+
+// Opens one editor on rxRecord (the caller's driver runs its steps inside it)
+// and, when it was closed with OK, takes the edited record.
+void qvVisit(const char* pacName, EFieldEditor eEditor, TMarcRecord& rxRecord)
+{
+    std::printf("%s editor:\n", pacName);
+    try
+    {
+        const EDisplayReturn eResult = TFieldEditorManager::qeDisplay(eEditor, rxRecord, 0, nullptr);
+        if (eResult == eDisplaySaved)
+            TFieldEditorManager::qvGetMARCRecord(rxRecord);
+        std::printf("  closed with %d (%s)\n", static_cast<int>(eResult),
+                    eResult == eDisplaySaved ? "OK" : "not saved");
+    }
+    catch (const TException& e)
+    {
+        std::printf("  the library says: %ls\n", e.qpwcGetMessage());
+    }
 }
 }
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 2)
+    if (argc < 3)
     {
-        std::fprintf(stderr, "usage: orvo-demo FILE.mrc\n");
+        std::fprintf(stderr, "usage: orvo-demo RECORDS.mrc OUTPUT-FOLDER\n");
         return 2;
     }
-    std::ifstream file(argv[1], std::ios::binary);
-    if (!file)
-    {
-        std::fprintf(stderr, "orvo-demo: cannot open %s\n", argv[1]);
-        return 1;
-    }
+    g_xOutputFolder = argv[2];
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(g_xOutputFolder), error);
+
+    std::ifstream file(std::filesystem::path(argv[1]), std::ios::binary);
     TMarcRecord record;
     try
     {
         TIso2709Reader reader(file);
-        if (!reader.qtReadNext(record))
+        if (!file || !reader.qtReadNext(record))
         {
-            std::fprintf(stderr, "orvo-demo: %s holds no record\n", argv[1]);
+            std::fprintf(stderr, "orvo-demo: %ls holds no record\n", argv[1]);
             return 1;
         }
     }
@@ -71,33 +143,43 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "orvo-demo: %ls\n", e.qpwcGetMessage());
         return 1;
     }
+    qvPrint("Record before:", record);
+    qvSave(record, L"before.mrk");
 
-    std::printf("Record before:\n");
-    qvPrintRecord(record);
-
-    bool tAdded = TFieldEditorManager::qtAddGeneric008ToRecord(record, true);
-    std::printf("\nDefault 008 %s. Record after:\n", tAdded ? "put in" : "not put in (no default for this type)");
-    qvPrintRecord(record);
-
-    std::printf("\nField editors:\n");
-    const struct
     {
-        EFieldEditor eEditor;
-        const char* pacName;
-    } editors[] = {{eLeaderEditor, "Leader"}, {e006Editor, "006"}, {e007Editor, "007"},
-                   {e008Editor, "008"}, {e856Editor, "856"}};
-    for (const auto& editor : editors)
-    {
-        std::printf("%s editor:\n", editor.pacName);
-        try
-        {
-            EDisplayReturn eResult = TFieldEditorManager::qeDisplay(editor.eEditor, record, 0, nullptr);
-            std::printf("  closed with %d\n", static_cast<int>(eResult));
-        }
-        catch (const TException& e)
-        {
-            qvPrintException(e);
-        }
+        // Leader: the cataloguer upgrades the encoding level to full level.
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_LEADER_ENCODING_LIST, L"#"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_LEADER_FORM_LIST, L"a"); })
+            .qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"leader-editor"); })
+            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_LEADER_OK)); });
+        qvVisit("Leader", eLeaderEditor, record);
     }
+    {
+        // 008: a juvenile book with an index, entered today.
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) {
+                  HWND hDate = ::GetDlgItem(hDlg, IDC_008_DATE_ENTERED);
+                  ::SendMessageW(hDate, EM_SETSEL, 0, 0);
+                  TDialogDriver::qvType(hDate, L"261205");
+                  std::printf("  typed date entered on file 261205\n");
+              })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_008_BIB_TARGET_AUDIENCE, L"j"); })
+            .qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"008-editor"); })
+            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_008_OK)); });
+        qvVisit("008", e008Editor, record);
+    }
+    for (const auto& other : {std::make_pair("006", e006Editor), std::make_pair("007", e007Editor),
+                              std::make_pair("856", e856Editor)})
+    {
+        // Editors this version does not have are refused before any dialog;
+        // a driver stands by in case one opens, and cancels it.
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0); });
+        qvVisit(other.first, other.second, record);
+    }
+
+    qvPrint("\nRecord after:", record);
+    qvSave(record, L"after.mrk");
     return 0;
 }

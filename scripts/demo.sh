@@ -1,10 +1,26 @@
 #!/bin/sh
-# The main job on a sample record: installs what is missing, builds, and runs
-# the demo host under Wine (headless).
+# The main job, as a cataloguer would do it: installs what is missing, builds,
+# and takes the scripted tour of the editors on a sample record under Wine.
+# Without a display it runs on a virtual one (Xvfb) so that the pictures of
+# the dialogs are real. Leaves before.mrk, after.mrk and a PNG per editor in
+# build/demo (or the folder given second).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-sh "$root/scripts/install-deps.sh"
+sample=$(realpath "${1:-$root/../shared/samples/sample1.usmarc}")
+out=$(realpath -m "${2:-$root/build/demo}")
+sh "$root/scripts/install-deps.sh" xvfb
 sh "$root/scripts/build.sh" >/dev/null
+mkdir -p "$out"
+
+export ORVO_WINE_GRAPHICS=x11
+if [ -z "$DISPLAY" ]; then
+    display=:77
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null' EXIT
+    export DISPLAY=$display
+    sleep 1
+fi
 sh "$root/scripts/setup-wine.sh"
-sample=${1:-$root/../shared/samples/sample1.usmarc}
-"$root/scripts/wine-run" "$root/build/win/bin/orvo-demo.exe" "Z:$(realpath "$sample")"
+"$root/scripts/wine-run" "$root/build/win/bin/orvo-demo.exe" "Z:$sample" "Z:$out"
+echo "Pictures and records in $out"

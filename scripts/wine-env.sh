@@ -1,6 +1,13 @@
 # Sourced by the scripts that start Wine: one prefix for the project, quiet logs,
 # and the MinGW runtime (libstdc++, libgcc, winpthread) found by the loader.
-: "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/orvo-wineprefix}"
+# ORVO_WINE_GRAPHICS: null (tests, no display) or x11 (pictures, a real or
+# virtual display); each has a prefix of its own.
+: "${ORVO_WINE_GRAPHICS:=null}"
+if [ "$ORVO_WINE_GRAPHICS" = null ]; then
+    : "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/orvo-wineprefix}"
+else
+    : "${WINEPREFIX:=${XDG_CACHE_HOME:-$HOME/.cache}/orvo-wineprefix-$ORVO_WINE_GRAPHICS}"
+fi
 export WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
