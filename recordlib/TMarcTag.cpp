@@ -67,14 +67,17 @@ bool TMarcTag::qtIsValidIndicator(char cIndicator)
 void TMarcTag::qvStore(const unsigned char* paxData, uint32_t dwSize, bool tCheckIndicators,
                        const wchar_t* pwcMethod)
 {
-    const std::wstring xWhere(pwcMethod);
+    // Messages are made only when thrown: this runs for every field read.
+    auto qvFail = [pwcMethod](const wchar_t* pwcWhat) {
+        throw TException(std::wstring(pwcMethod) + L" : " + pwcWhat, eErrorRecoverable, -1);
+    };
     if (dwSize > 0 && std::memchr(paxData, 0, dwSize) != nullptr)
-        throw TException(xWhere + L" : Field data holds a NUL byte", eErrorRecoverable, -1);
+        qvFail(L"Field data holds a NUL byte");
     if (tCheckIndicators && !qtIsControlField()) {
         if (dwSize < 2)
-            throw TException(xWhere + L" : Field data is too short to hold two indicators", eErrorRecoverable, -1);
+            qvFail(L"Field data is too short to hold two indicators");
         if (!qtIsValidIndicator(static_cast<char>(paxData[0])) || !qtIsValidIndicator(static_cast<char>(paxData[1])))
-            throw TException(xWhere + L" : Invalid indicator", eErrorRecoverable, -1);
+            qvFail(L"Invalid indicator");
     }
     mxData.qvAssign(paxData, dwSize);
 }
