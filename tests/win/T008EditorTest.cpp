@@ -2,6 +2,7 @@
 // what choosing and typing write into the field, the focus moves, and what the
 // facade stores after OK and Cancel.
 #include "TDialogDriver.h"
+#include "support/TSampleRecords.h"
 #include "controls/TStaticFieldDisplay.h"
 #include "editors/008/T008Editor.h"
 #include "manager/TFieldEditorManager.h"
@@ -576,39 +577,22 @@ TEST(T008Editor, ARecordWithNeither008NorDefaultIsRefused)
 TEST(T008Editor, SampleRecordsComeBackWithThe008TheyHad)
 {
     int iChecked = 0;
-    for (const char* pacName : {"camel.usmarc", "sample1.usmarc", "filler.usmarc", "title_proper.usmarc",
-                                "baddir.usmarc", "badldr.usmarc", "badind.usmarc"})
+    for (const TSampleRecord& sample : qxReadableSampleRecords())
     {
-        std::ifstream xFile(std::string(ORVO_SAMPLES_DIR) + "/" + pacName, std::ios::binary);
-        ASSERT_TRUE(xFile.good()) << pacName;
-        TIso2709Reader reader(xFile);
-        for (;;)
-        {
-            TMarcRecord record;
-            try
-            {
-                if (!reader.qtReadNext(record))
-                    break;
-            }
-            catch (const TException&)
-            {
-                continue;
-            }
-            std::string xBefore = qx008(record);
-            if (xBefore == "(none)")
-                continue;
-            if (xBefore.size() < 40)
-                xBefore.resize(40, ' ');
-            TDialogDriver driver;
-            driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, 6002)); });
-            ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e008Editor, record, 0, nullptr))
-                << pacName << " record " << reader.qdwGetRecordNumber();
-            TMarcRecord result;
-            TFieldEditorManager::qvGetMARCRecord(result);
-            EXPECT_EQ(xBefore, qx008(result)) << pacName << " record " << reader.qdwGetRecordNumber();
-            EXPECT_EQ(record.qdwGetFieldCount(), result.qdwGetFieldCount());
-            ++iChecked;
-        }
+        std::string xBefore = qx008(sample.mxRecord);
+        if (xBefore == "(none)")
+            continue;
+        if (xBefore.size() < 40)
+            xBefore.resize(40, ' ');
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, 6002)); });
+        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e008Editor, sample.mxRecord, 0, nullptr))
+            << sample.mxName;
+        TMarcRecord result;
+        TFieldEditorManager::qvGetMARCRecord(result);
+        EXPECT_EQ(xBefore, qx008(result)) << sample.mxName;
+        EXPECT_EQ(sample.mxRecord.qdwGetFieldCount(), result.qdwGetFieldCount()) << sample.mxName;
+        ++iChecked;
     }
     EXPECT_GE(iChecked, 15);
 }

@@ -2,6 +2,7 @@
 // a memory device context and its pixels say which picture it is.
 #include "controls/TBitmapButton.h"
 #include "resources/resource.h"
+#include "support/TTestCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -22,40 +23,6 @@ enum class EPicture
     eOther
 };
 
-// A 32-bit bitmap selected into a memory DC, filled with kCanvas.
-class TCanvas
-{
-public:
-    TCanvas(int iWidth, int iHeight)
-    {
-        mxDC.CreateCompatibleDC(nullptr);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = iWidth;
-        info.bmiHeader.biHeight = -iHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* pvBits = nullptr;
-        mxBitmap.Attach(::CreateDIBSection(mxDC, &info, DIB_RGB_COLORS, &pvBits, nullptr, 0));
-        mxDC.SelectObject(&mxBitmap);
-        CRect all(0, 0, iWidth, iHeight);
-        mxDC.FillSolidRect(&all, kCanvas);
-    }
-    CDC& qrxDC() { return mxDC; }
-    bool qtHas(COLORREF dw, int iWidth, int iHeight) const
-    {
-        for (int x = 0; x < iWidth; ++x)
-            for (int y = 0; y < iHeight; ++y)
-                if (mxDC.GetPixel(x, y) == dw)
-                    return true;
-        return false;
-    }
-
-private:
-    CBitmap mxBitmap;
-    CDC mxDC;
-};
-
 // Which picture the button carries now, told by a few pixels of its icon: the
 // transparent corner, the disc and the tail of the arrow.
 EPicture qeGetPicture(HWND hButton)
@@ -63,7 +30,7 @@ EPicture qeGetPicture(HWND hButton)
     HICON hIcon = reinterpret_cast<HICON>(::SendMessageW(hButton, BM_GETIMAGE, IMAGE_ICON, 0));
     if (hIcon == nullptr)
         return EPicture::eNone;
-    TCanvas canvas(16, 16);
+    TTestCanvas canvas(16, 16, kCanvas);
     ::DrawIconEx(canvas.qrxDC(), 0, 0, hIcon, 16, 16, 0, nullptr, DI_NORMAL);
     const CDC& dc = canvas.qrxDC();
     if (dc.GetPixel(0, 0) != kCanvas)
@@ -72,7 +39,7 @@ EPicture qeGetPicture(HWND hButton)
         return EPicture::eNextEnabled;
     if (dc.GetPixel(1, 7) == kGreen && dc.GetPixel(3, 6) == kGreen && dc.GetPixel(12, 6) == kWhite)
         return EPicture::ePreviousEnabled;
-    if (dc.GetPixel(0, 7) == kBlack && dc.GetPixel(1, 7) == kWhite && !canvas.qtHas(kGreen, 16, 16))
+    if (dc.GetPixel(0, 7) == kBlack && dc.GetPixel(1, 7) == kWhite && !canvas.qtHas(kGreen))
         return EPicture::eDisabled;
     return EPicture::eOther;
 }
@@ -93,10 +60,10 @@ protected:
     // Whether the button, asked to paint itself into a memory DC, shows green.
     bool qtPaintsGreen() const
     {
-        TCanvas canvas(40, 30);
+        TTestCanvas canvas(40, 30, kCanvas);
         ::SendMessageW(mhButton, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.qrxDC().GetSafeHdc()),
                        PRF_CLIENT | PRF_ERASEBKGND);
-        return canvas.qtHas(kGreen, 40, 30);
+        return canvas.qtHas(kGreen);
     }
 
     HWND mhParent = nullptr;

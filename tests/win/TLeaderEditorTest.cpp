@@ -2,6 +2,7 @@
 // cataloguer would: what it shows, how it lays itself out, what a choice
 // writes, and what the facade keeps afterwards.
 #include "TDialogDriver.h"
+#include "support/TSampleRecords.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "manager/TFieldEditorManager.h"
 #include "recordlib/TException.h"
@@ -421,33 +422,16 @@ TEST(LeaderEditor, AnExceptionInsideTheEditorReachesTheHostAndLeavesNoResult)
 TEST(LeaderEditor, EverySampleRecordComesBackUnchangedAfterOkWithoutAChoice)
 {
     int iOpened = 0;
-    for (const char* pacFile : {"camel.usmarc", "sample1.usmarc", "filler.usmarc", "title_proper.usmarc",
-                                "baddir.usmarc", "badldr.usmarc", "badind.usmarc"})
+    for (const TSampleRecord& sample : qxReadableSampleRecords())
     {
-        std::ifstream file(std::string(ORVO_SAMPLES_DIR) + "/" + pacFile, std::ios::binary);
-        ASSERT_TRUE(file.good()) << pacFile;
-        TIso2709Reader reader(file);
-        for (;;)
-        {
-            TMarcRecord record;
-            try
-            {
-                if (!reader.qtReadNext(record))
-                    break;
-            }
-            catch (const TException&)
-            {
-                continue; // a broken record the reader refuses
-            }
-            SCOPED_TRACE(std::string(pacFile) + " record " + std::to_string(reader.qdwGetRecordNumber()));
-            TDialogDriver driver;
-            driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, kOk)); });
-            ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(eLeaderEditor, record, 0, nullptr));
-            TMarcRecord result;
-            TFieldEditorManager::qvGetMARCRecord(result);
-            EXPECT_EQ(qxExchangeForm(record), qxExchangeForm(result));
-            ++iOpened;
-        }
+        SCOPED_TRACE(sample.mxName);
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, kOk)); });
+        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(eLeaderEditor, sample.mxRecord, 0, nullptr));
+        TMarcRecord result;
+        TFieldEditorManager::qvGetMARCRecord(result);
+        EXPECT_EQ(qxExchangeForm(sample.mxRecord), qxExchangeForm(result));
+        ++iOpened;
     }
     EXPECT_GE(iOpened, 19); // camel 10, sample1 1, filler 3, title_proper 5
 }

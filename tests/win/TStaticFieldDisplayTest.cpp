@@ -1,6 +1,7 @@
 // The field line, painted into a memory device context and read back pixel by
 // pixel: each character cell's background and the colour of its glyph.
 #include "controls/TStaticFieldDisplay.h"
+#include "support/TTestCanvas.h"
 
 #include <gtest/gtest.h>
 #include <climits>
@@ -10,42 +11,6 @@ namespace
 {
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-
-// A 32-bit bitmap selected into a memory DC, first filled with kUntouched.
-class TCanvas
-{
-public:
-    TCanvas(int iWidth, int iHeight) : mxRect(0, 0, iWidth, iHeight)
-    {
-        mxDC.CreateCompatibleDC(nullptr);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = iWidth;
-        info.bmiHeader.biHeight = -iHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* pvBits = nullptr;
-        mxBitmap.Attach(::CreateDIBSection(mxDC, &info, DIB_RGB_COLORS, &pvBits, nullptr, 0));
-        mxDC.SelectObject(&mxBitmap);
-        mxDC.FillSolidRect(&mxRect, kUntouched);
-    }
-
-    CDC& qrxDC() { return mxDC; }
-    // How many pixels of each colour the columns [x0, x1) hold.
-    std::map<COLORREF, int> qxColours(int x0, int x1) const
-    {
-        std::map<COLORREF, int> counts;
-        for (int x = x0; x < x1; ++x)
-            for (int y = 0; y < mxRect.bottom; ++y)
-                ++counts[mxDC.GetPixel(x, y)];
-        return counts;
-    }
-
-private:
-    CRect mxRect;
-    CBitmap mxBitmap;
-    CDC mxDC;
-};
 
 // The colours of one character cell: its background (the colour most of the
 // cell has) and whether a glyph pixel of the given colour is in it.
@@ -64,7 +29,7 @@ protected:
     // Characters whose glyphs have plenty of solid pixels.
     void SetUp() override
     {
-        TCanvas probe(1, 1);
+        TTestCanvas probe(1, 1, kUntouched);
         miCellWidth = probe.qrxDC().GetTextExtent(L"M", 1).cx;
         ASSERT_GT(miCellWidth, 2);
         // The checks tell the colour roles apart only when they differ.
@@ -83,7 +48,7 @@ protected:
     // falls outside the control stays visible).
     void qvPaint(int iWidth)
     {
-        mpxCanvas = std::make_unique<TCanvas>(iWidth + 10 * miCellWidth, kHeight);
+        mpxCanvas = std::make_unique<TTestCanvas>(iWidth + 10 * miCellWidth, kHeight, kUntouched);
         mxDisplay.qvDraw(&mpxCanvas->qrxDC(), CRect(0, 0, iWidth, kHeight));
     }
 
@@ -127,7 +92,7 @@ protected:
     }
 
     TStaticFieldDisplay mxDisplay;
-    std::unique_ptr<TCanvas> mpxCanvas;
+    std::unique_ptr<TTestCanvas> mpxCanvas;
     int miCellWidth = 0;
 };
 
