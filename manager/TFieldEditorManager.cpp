@@ -32,8 +32,9 @@ void qvRefuseEditor(const wchar_t* pwcName)
 EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
                                               CWnd* pParent)
 {
+    // The occurrence picks the 006, 007 or 856 to edit; their editors are not
+    // in this version yet.
     (void)iOccurrence;
-    (void)pParent;
     mxMarcRecord_static.qvClear(false);
     mtRecordValid_static = false;
 
