@@ -1,5 +1,6 @@
 #include "editors/leader/TLeaderEditor.h"
 
+#include "base/TDialogLayout.h"
 #include "editors/leader/TLeaderCodeLists.h"
 #include "manager/TDllResourceMgr.h"
 #include "recordlib/TException.h"
@@ -202,14 +203,7 @@ void TLeaderEditor::qvCompactRows()
 
 void TLeaderEditor::qvMoveControl(int iControlId, int iAnchorId)
 {
-    CWnd* pxControl = GetDlgItem(iControlId);
-    CWnd* pxAnchor = GetDlgItem(iAnchorId);
-    if (pxControl == nullptr || pxAnchor == nullptr)
-        return;
-    CRect xAnchorRect;
-    pxAnchor->GetWindowRect(&xAnchorRect);
-    ScreenToClient(&xAnchorRect);
-    pxControl->SetWindowPos(nullptr, xAnchorRect.left, xAnchorRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    qvMoveControlOntoAnchor(this, iControlId, iAnchorId);
 }
 
 void TLeaderEditor::qvShowFieldPosition(int iControlId)
@@ -253,31 +247,7 @@ void TLeaderEditor::qvUpdateSelectionTip(int iListId)
 // when not every entry fits.
 void TLeaderEditor::qvAdjustDropDownWidth(int iListId)
 {
-    CWnd* pxList = GetDlgItem(iListId);
-    if (pxList == nullptr)
-        return;
-    const int iCount = static_cast<int>(pxList->SendMessage(CB_GETCOUNT));
-    int iWidest = 0;
-    {
-        CClientDC xDC(pxList);
-        xDC.SelectObject(reinterpret_cast<HGDIOBJ>(pxList->GetFont()));
-        for (int i = 0; i < iCount; ++i)
-            iWidest = std::max(iWidest, static_cast<int>(xDC.GetTextExtent(qxGetListText(pxList, i)).cx));
-    }
-    const int iEdgeX = ::GetSystemMetrics(SM_CXEDGE);
-    int iWidth = iWidest;
-    const LRESULT lItemHeight = pxList->SendMessage(CB_GETITEMHEIGHT, 0);
-    if (lItemHeight != CB_ERR)
-    {
-        CRect xDropped;
-        pxList->SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(static_cast<LPRECT>(xDropped)));
-        const int iRowHeight = static_cast<int>(lItemHeight) + 2 * iEdgeX;
-        const int iRowsThatFit =
-            iRowHeight > 0 ? (xDropped.Height() - 2 * ::GetSystemMetrics(SM_CYEDGE)) / iRowHeight : iCount;
-        if (iRowsThatFit < iCount)
-            iWidth = iWidest + ::GetSystemMetrics(SM_CXVSCROLL) + iEdgeX;
-    }
-    pxList->SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(iWidth + 2 * iEdgeX));
+    qvWidenDropDown(GetDlgItem(iListId));
 }
 
 void TLeaderEditor::OnListDropDown(UINT nId)

@@ -1,0 +1,12 @@
+// Two operations on a dialog's controls that every editor needs, the Leader
+// editor included (it is not a TFieldEditorBase).
+#pragma once
+
+#include "mfc/afxwin.h"
+
+// Puts control nControlId of pDialog on the top-left corner of control
+// nAnchorId; its size and Z order stay. Missing controls are ignored.
+AFX_EXT_CLASS void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId);
+// Makes the drop-down of pCombo wide enough for its widest entry and, when not
+// every entry fits in the dropped height, for a vertical scroll bar.
+AFX_EXT_CLASS void qvWidenDropDown(CWnd* pCombo);
