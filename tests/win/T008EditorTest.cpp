@@ -506,22 +506,6 @@ TEST(T008Editor, AuthorityListsArePreselectedAndOneMayBeDisabled)
     }
 }
 
-TEST(T008Editor, OtherFormatLabelsBeginWithTheirCodes)
-{
-    HINSTANCE hLibrary = ::GetModuleHandleW(L"OrvoFieldEditors.dll");
-    for (EMarcType eFormat : {eAuthority, eHoldings, eCommunity, eClassification})
-        for (const T008List* p = qpxGetOtherFormat008Layout(eFormat)->lists; p->listId != 0; ++p)
-            for (const TCodeListEntry* row = p->codeList; row->labelId != 0; ++row)
-            {
-                const wchar_t* pwcText = nullptr;
-                const int n = ::LoadStringW(hLibrary, row->labelId, reinterpret_cast<LPWSTR>(&pwcText), 0);
-                const std::wstring xLabel = n > 0 ? std::wstring(pwcText, n) : L"";
-                const std::wstring xPrefix = qxShownCode(row->code) + (row->labelId == 23454 ? L"  - " : L" - ");
-                EXPECT_EQ(xPrefix, xLabel.substr(0, xPrefix.size())) << row->labelId;
-                EXPECT_GT(xLabel.size(), xPrefix.size()) << row->labelId;
-            }
-}
-
 TEST(T008Editor, OkStoresTheGeneric008WithTheChangesAndCancelStoresNothing)
 {
     const TMarcRecord books = qxRecord('a', 'm', nullptr);

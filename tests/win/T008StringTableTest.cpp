@@ -1,6 +1,6 @@
-// The resources of the bibliographic 008 layouts as OrvoFieldEditors.dll holds
-// them: every code-list label, label text and title the tables name, the
-// controls of dialog template 1002 and accelerator table 1002.
+// The resources of the 008 layouts as OrvoFieldEditors.dll holds them: every
+// code-list label, label text and title the tables name, the controls of
+// dialog template 1002 and accelerator table 1002.
 #include "editors/008/T008Layout.h"
 
 #include <windows.h>
@@ -16,9 +16,22 @@ namespace
 const EMaterialType kBibliographicMaterials[] = {eBooks, eComputerFiles,   eContinuingResources, eMusic,
                                                  eMaps,  eVisualMaterials, eMixedMaterials};
 
-// Labels that do not read "code - name". 32772 is the label of code l in the
-// type of continuing resource.
-const std::map<uint32_t, std::wstring> kLabelsOffPattern = {{32772, L"| - Updating loose-leaf"}};
+// Labels that do not read "code - name": 32772 is the label of code l in the
+// type of continuing resource, 23454 that of code e in the classification
+// validity.
+const std::map<uint32_t, std::wstring> kLabelsOffPattern = {{32772, L"| - Updating loose-leaf"},
+                                                            {23454, L"e  - Obsolete"}};
+
+// Every layout there is: the seven bibliographic ones and the other formats'.
+std::vector<const T008Layout*> qxAllLayouts()
+{
+    std::vector<const T008Layout*> xLayouts;
+    for (EMaterialType eMaterial : kBibliographicMaterials)
+        xLayouts.push_back(qpxGet008Layout(eBibliographic, eMaterial));
+    for (EMarcType eFormat : {eAuthority, eHoldings, eCommunity, eClassification})
+        xLayouts.push_back(qpxGet008Layout(eFormat, eUnknownMaterial));
+    return xLayouts;
+}
 
 HINSTANCE qhLibrary()
 {
@@ -119,9 +132,10 @@ TEST(T008StringTable, EveryCodeLabelExistsAndBeginsWithItsCode)
 {
     ASSERT_NE(nullptr, qhLibrary());
     int checked = 0;
-    for (EMaterialType eMaterial : kBibliographicMaterials)
+    for (const T008Layout* pxLayout : qxAllLayouts())
     {
-        const T008Layout& layout = *qpxGet008Layout(eBibliographic, eMaterial);
+        ASSERT_NE(nullptr, pxLayout);
+        const T008Layout& layout = *pxLayout;
         SCOPED_TRACE(qxName(layout));
         for (const T008List* l = layout.lists; l->listId != 0; ++l)
             for (const TCodeListEntry* row = l->codeList; row->labelId != 0; ++row, ++checked)
@@ -143,7 +157,7 @@ TEST(T008StringTable, EveryCodeLabelExistsAndBeginsWithItsCode)
                 EXPECT_GT(label.size(), expected.size()) << "string " << row->labelId << " names nothing";
             }
     }
-    EXPECT_GT(checked, 300);
+    EXPECT_GT(checked, 400);
 }
 
 TEST(T008StringTable, LabelsThatTheCodeListsShareReadExactly)
