@@ -25,6 +25,13 @@ namespace
 {
 std::wstring g_xOutputFolder;
 
+// A file of the output folder, written with the folder's own kind of slash.
+std::wstring qxOutputPath(const std::wstring& rxName)
+{
+    const wchar_t wcSlash = g_xOutputFolder.find(L'\\') != std::wstring::npos ? L'\\' : L'/';
+    return g_xOutputFolder + wcSlash + rxName;
+}
+
 // The dialog as it stands on the screen, saved as <name>.png.
 void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
 {
@@ -54,7 +61,7 @@ void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
     rgb.reserve(bgrx.size() / 4 * 3);
     for (size_t i = 0; i < bgrx.size(); i += 4)
         rgb.insert(rgb.end(), {bgrx[i + 2], bgrx[i + 1], bgrx[i]});
-    const std::wstring path = g_xOutputFolder + L"\\" + pwcName + L".png";
+    const std::wstring path = qxOutputPath(std::wstring(pwcName) + L".png");
     if (qtWritePng(path, rect.Width(), rect.Height(), rgb))
         std::printf("  picture: %ls\n", path.c_str());
 }
@@ -92,7 +99,7 @@ void qvSave(const TMarcRecord& rxRecord, const wchar_t* pwcName)
 {
     std::string text;
     qvAppendMarcMaker(rxRecord, text);
-    std::ofstream out(std::filesystem::path(g_xOutputFolder + L"\\" + pwcName), std::ios::binary);
+    std::ofstream out(std::filesystem::path(qxOutputPath(pwcName)), std::ios::binary);
     out << text;
 }
 
