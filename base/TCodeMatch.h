@@ -2,11 +2,7 @@
 // hold a row's code? Needs no window system.
 #pragma once
 
-#ifdef _WIN32
 #include "mfc/AfxDll.h"
-#else
-#define AFX_EXT_CLASS
-#endif
 
 // True when the characters of pacFieldFromPosition begin with the whole of
 // pacCode, compared character for character (case-sensitive, blanks as spaces).

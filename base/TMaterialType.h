@@ -3,11 +3,7 @@
 // window system.
 #pragma once
 
-#ifdef _WIN32
 #include "mfc/AfxDll.h"
-#else
-#define AFX_EXT_CLASS
-#endif
 
 class TMarcLeader;
 

@@ -5,11 +5,7 @@
 
 #include "recordlib/TMarcRecord.h"
 
-#ifdef _WIN32
 #include "mfc/AfxDll.h"
-#else
-#define AFX_EXT_CLASS
-#endif
 
 class CWnd;
 

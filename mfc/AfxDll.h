@@ -1,5 +1,12 @@
 // Export macros of our MFC-subset DLL (OrvoMfc) and of extension DLLs built on it.
+// Headers of window-free code (the tables, the generic 008) include it too:
+// outside Windows, where that code is a plain library, the macros are empty.
 #pragma once
+
+#ifndef _WIN32
+#define ORVO_MFC_API
+#define AFX_EXT_CLASS
+#else
 
 #ifdef ORVO_MFC_BUILD
 #define ORVO_MFC_API __declspec(dllexport)
@@ -13,4 +20,6 @@
 #define AFX_EXT_CLASS __declspec(dllexport)
 #else
 #define AFX_EXT_CLASS __declspec(dllimport)
+#endif
+
 #endif

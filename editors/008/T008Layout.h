@@ -10,11 +10,7 @@
 
 #include <cstdint>
 
-#ifdef _WIN32
 #include "mfc/AfxDll.h"
-#else
-#define AFX_EXT_CLASS
-#endif
 
 // Control table row: the control and the first character position it edits
 // (-1 for OK and Cancel). In focus order: OK, Cancel, 6006, then the lists

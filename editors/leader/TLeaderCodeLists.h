@@ -8,11 +8,7 @@
 
 #include <cstdint>
 
-#ifdef _WIN32
 #include "mfc/AfxDll.h"
-#else
-#define AFX_EXT_CLASS
-#endif
 
 class TMarcLeader;
 

@@ -1,5 +1,6 @@
 // The batch command's work: the default 008 over a whole stream of records.
 #include "SampleData.h"
+#include "support/TReadAllRecords.h"
 #include "batch/TBatchAdd008.h"
 #include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
@@ -68,16 +69,6 @@ TRun qxRun(const std::string& rxIn, TBatchOptions options)
     return {batch.qrxGetCounts(), out.str(), report.str()};
 }
 
-std::vector<TMarcRecord> qxReadBack(const std::string& rxData, EMarcFileFormat eFormat)
-{
-    std::istringstream in(rxData);
-    TMarcFileReader reader(in, eFormat);
-    std::vector<TMarcRecord> xRecords(1);
-    while (reader.qtReadNext(xRecords.back()))
-        xRecords.emplace_back();
-    xRecords.pop_back();
-    return xRecords;
-}
 }
 
 TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
@@ -93,7 +84,7 @@ TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
     EXPECT_EQ(0u, run.xCounts.mqwRejected);
     EXPECT_EQ("", run.xReport);
 
-    const std::vector<TMarcRecord> xOut = qxReadBack(run.xOut, eIso2709);
+    const std::vector<TMarcRecord> xOut = qxReadAllRecords(run.xOut, eIso2709);
     ASSERT_EQ(xInput.size(), xOut.size());
     for (std::size_t n = 0; n < xOut.size(); ++n)
     {
@@ -118,7 +109,7 @@ TEST(BatchAdd008, ReplaceGivesEveryRecordWithADefaultTheDefault)
     const TRun run = qxRun(xIn, options);
     EXPECT_EQ(9u, run.xCounts.mqwChanged);
     EXPECT_EQ(1u, run.xCounts.mqwSkipped);
-    const std::vector<TMarcRecord> xOut = qxReadBack(run.xOut, eIso2709);
+    const std::vector<TMarcRecord> xOut = qxReadAllRecords(run.xOut, eIso2709);
     ASSERT_EQ(10u, xOut.size());
     EXPECT_EQ(kBooks008, qx008(xOut[1]));
     EXPECT_NE(kBooks008, qx008(xOut[9]));
@@ -138,7 +129,7 @@ TEST(BatchAdd008, AMalformedRecordInTheMiddleIsReportedAndDroppedOrKeptAsRead)
     EXPECT_EQ(1u, dropped.xCounts.mqwRejected);
     EXPECT_EQ(0u, dropped.xCounts.mqwKept);
     EXPECT_EQ(0u, dropped.xReport.find("record 3 left out: ")) << dropped.xReport;
-    EXPECT_EQ(4u, qxReadBack(dropped.xOut, eIso2709).size());
+    EXPECT_EQ(4u, qxReadAllRecords(dropped.xOut, eIso2709).size());
     EXPECT_EQ(std::string::npos, dropped.xOut.find(xBad));
 
     TBatchOptions keep;
@@ -176,7 +167,7 @@ TEST(BatchAdd008, WorksOnMarcMakerTextAndBetweenTheForms)
     const TRun iso = qxRun(xText, options);
     EXPECT_EQ(0u, iso.xCounts.mqwKept);
     EXPECT_NE(std::string::npos, iso.xReport.find("record 5 left out (it cannot be kept in another form)"));
-    const std::vector<TMarcRecord> xOut = qxReadBack(iso.xOut, eIso2709);
+    const std::vector<TMarcRecord> xOut = qxReadAllRecords(iso.xOut, eIso2709);
     ASSERT_EQ(4u, xOut.size());
     EXPECT_EQ(qxIso(xInput[1]), qxIso(xOut[1]));
     EXPECT_EQ(kBooks008, qx008(xOut[3]));

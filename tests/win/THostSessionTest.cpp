@@ -1,6 +1,7 @@
 // The cataloguing host driven through its menu commands: WM_COMMAND of the
 // menu IDs to its main window, with a scripted person answering its questions.
 #include "TDialogDriver.h"
+#include "support/TReadAllRecords.h"
 #include "host/THostMainWindow.h"
 #include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
@@ -113,17 +114,6 @@ std::string qx008(const TMarcRecord& rxRecord)
     return rxRecord.qtFindTag(8, field, 1) ? std::string(field.qpacGetData()) : "(none)";
 }
 
-std::vector<TMarcRecord> qxReadRecords(const std::string& rxData, EMarcFileFormat eFormat)
-{
-    std::istringstream in(rxData);
-    TMarcFileReader reader(in, eFormat);
-    std::vector<TMarcRecord> xRecords(1);
-    while (reader.qtReadNext(xRecords.back()))
-        xRecords.emplace_back();
-    xRecords.pop_back();
-    return xRecords;
-}
-
 bool qtStartsWith(const std::wstring& rxText, const std::wstring& rxStart)
 {
     return rxText.compare(0, rxStart.size(), rxStart) == 0;
@@ -177,7 +167,7 @@ TEST(HostSession, OpensAddsTheDefault008SavesAndAsksBeforeLosingChanges)
     qvCommand(window, eCmdSaveAs);
     EXPECT_FALSE(window.qrxGetSession().qtIsModified());
     EXPECT_EQ(L"orvo-host-test-camel.mrk - Orvo Cataloguing Host", qxCaption(window));
-    const std::vector<TMarcRecord> xSaved = qxReadRecords(qxReadFile(xText), eMarcMaker);
+    const std::vector<TMarcRecord> xSaved = qxReadAllRecords(qxReadFile(xText), eMarcMaker);
     ASSERT_EQ(10u, xSaved.size());
     EXPECT_EQ(kBooks008, qx008(xSaved[0]));
     EXPECT_NE(kBooks008, qx008(xSaved[1]));
@@ -194,8 +184,8 @@ TEST(HostSession, OpensAddsTheDefault008SavesAndAsksBeforeLosingChanges)
     prompt.mxAnswers = {eAnswerNo};
     ::SendMessageW(window.m_hWnd, WM_CLOSE, 0, 0);
     EXPECT_EQ(nullptr, window.m_hWnd);
-    EXPECT_EQ(kBooks008, qx008(qxReadRecords(qxReadFile(xText), eMarcMaker).at(0)));
-    EXPECT_NE(kBooks008, qx008(qxReadRecords(qxReadFile(xText), eMarcMaker).at(1)));
+    EXPECT_EQ(kBooks008, qx008(qxReadAllRecords(qxReadFile(xText), eMarcMaker).at(0)));
+    EXPECT_NE(kBooks008, qx008(qxReadAllRecords(qxReadFile(xText), eMarcMaker).at(1)));
     EXPECT_TRUE(prompt.mxMessages.empty());
     std::filesystem::remove(xText);
 }
