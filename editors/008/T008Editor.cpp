@@ -1,5 +1,5 @@
 #include "editors/008/T008Editor.h"
-#include "manager/TDllResourceMgr.h"
+#include "base/TDllResourceMgr.h"
 #include "manager/TFieldEditorManager.h"
 #include "recordlib/TException.h"
 #include "resources/008EditorIds.h"

@@ -2,7 +2,7 @@
 
 #include "base/TDialogLayout.h"
 #include "editors/leader/TLeaderCodeLists.h"
-#include "manager/TDllResourceMgr.h"
+#include "base/TDllResourceMgr.h"
 #include "recordlib/TException.h"
 #include "resources/LeaderEditorIds.h"
 

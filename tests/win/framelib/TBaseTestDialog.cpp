@@ -1,6 +1,6 @@
 #include "TBaseTestDialog.h"
 #include "TBaseTestDialogIds.h"
-#include "manager/TDllResourceMgr.h"
+#include "base/TDllResourceMgr.h"
 
 BEGIN_MESSAGE_MAP(TBaseTestDialog, TFieldEditorBase)
     ON_CONTROL_RANGE(CBN_DROPDOWN, IDC_BASE_LIST, IDC_BASE_WIDE_LIST, OnListDropDown)

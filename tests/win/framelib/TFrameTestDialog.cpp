@@ -1,6 +1,6 @@
 #include "TFrameTestDialog.h"
 #include "framelib_resource.h"
-#include "manager/TDllResourceMgr.h"
+#include "base/TDllResourceMgr.h"
 #include "recordlib/TException.h"
 
 BEGIN_MESSAGE_MAP(TRecordingEdit, CEdit)

@@ -1,4 +1,4 @@
-#include "manager/TDllResourceMgr.h"
+#include "base/TDllResourceMgr.h"
 #include "mfc/AfxModule.h"
 
 TDllResourceMgr::TDllResourceMgr() : mhSavedResourceHandle(AfxGetResourceHandle())
