@@ -22,7 +22,8 @@ const char* qpacFieldFrom(const char* pacField, int iPosition)
 }
 }
 
-TFieldEditorBase::TFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd) : TDialog(nIDTemplate, pParentWnd)
+TFieldEditorBase::TFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd)
+    : TDialog(nIDTemplate, pParentWnd), mhSettingUpEdit(nullptr)
 {
 }
 
@@ -76,10 +77,12 @@ void TFieldEditorBase::qvSetupFieldEdit(int nEditId, const char* pacField, int i
     pEdit->SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(std::max(iLength, 0)));
     ::SetWindowLongPtrW(pEdit->m_hWnd, GWLP_USERDATA, LOWORD(iPosition));
     const char* pacFromPosition = qpacFieldFrom(pacField, iPosition);
-    std::string xChars(pacFromPosition, ::strnlen(pacFromPosition, static_cast<size_t>(std::max(iLength, 0))));
-    CString xText(xChars.c_str());
+    const size_t dwCount = ::strnlen(pacFromPosition, static_cast<size_t>(std::max(iLength, 0)));
+    CString xText = CString::FromBytes(pacFromPosition, static_cast<int>(dwCount));
     xText.TrimRight();
+    mhSettingUpEdit = pEdit->m_hWnd;
     pEdit->SetWindowText(xText);
+    mhSettingUpEdit = nullptr;
 }
 
 void TFieldEditorBase::qvMoveControl(int nControlId, int nAnchorId)
@@ -90,6 +93,17 @@ void TFieldEditorBase::qvMoveControl(int nControlId, int nAnchorId)
 void TFieldEditorBase::qvAdjustDropDownWidth(int nComboId)
 {
     qvWidenDropDown(GetDlgItem(nComboId));
+}
+
+// A box tells its parent of the text it is given at setup, after its style
+// may have changed it (a lowercase box lowers capitals): that is no change of
+// the cataloguer's, so no editor hears of it and the field keeps its bytes.
+LRESULT TFieldEditorBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && mhSettingUpEdit != nullptr &&
+        reinterpret_cast<HWND>(lParam) == mhSettingUpEdit)
+        return 0;
+    return TDialog::WindowProc(message, wParam, lParam);
 }
 
 BOOL TFieldEditorBase::OnCommand(WPARAM wParam, LPARAM lParam)

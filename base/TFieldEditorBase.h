@@ -34,7 +34,8 @@ protected:
     void qvAddCodeListItem(CWnd* pCombo, UINT nLabelId, const char* pacFieldFromPosition, const char* pacCode,
                            int iIndex, int* piSelected);
     // Limits edit box nEditId to iLength characters and shows the field's
-    // characters there without trailing blanks.
+    // characters there, byte for character, without trailing blanks. Writes
+    // nothing: the box's EN_CHANGE for this text reaches no editor.
     void qvSetupFieldEdit(int nEditId, const char* pacField, int iPosition, int iLength);
     // Puts control nControlId on the top-left corner of control nAnchorId.
     void qvMoveControl(int nControlId, int nAnchorId);
@@ -43,6 +44,11 @@ protected:
     void qvAdjustDropDownWidth(int nComboId);
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The edit box that qvSetupFieldEdit is giving its text, while it does.
+    HWND mhSettingUpEdit;
 };

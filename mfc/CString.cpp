@@ -13,6 +13,26 @@ CString::CString(const char* psz)
     m_str.resize(static_cast<size_t>(n - 1));
 }
 
+CString CString::FromBytes(const char* pch, int nLength)
+{
+    CString s;
+    if (pch == nullptr || nLength <= 0)
+        return s;
+    s.m_str.resize(static_cast<size_t>(nLength));
+    for (size_t i = 0; i < s.m_str.size(); ++i)
+        s.m_str[i] = static_cast<wchar_t>(static_cast<unsigned char>(pch[i]));
+    return s;
+}
+
+std::string CString::ToBytes() const
+{
+    std::string bytes(m_str.size(), ' ');
+    for (size_t i = 0; i < m_str.size(); ++i)
+        if (m_str[i] != L'\0' && m_str[i] <= 0xFF)
+            bytes[i] = static_cast<char>(static_cast<unsigned char>(m_str[i]));
+    return bytes;
+}
+
 CString CString::Left(int n) const
 {
     if (n <= 0)

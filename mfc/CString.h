@@ -12,8 +12,16 @@ public:
     CString(const wchar_t* psz) : m_str(psz ? psz : L"") {}
     CString(const wchar_t* pch, int nLength) : m_str(pch, nLength > 0 ? nLength : 0) {}
     CString(wchar_t ch, int nRepeat = 1) : m_str(nRepeat > 0 ? nRepeat : 0, ch) {}
-    // Narrow text is taken in the system ANSI code page, as MFC's Unicode build does.
+    // Narrow text is taken in the system ANSI code page, as MFC's Unicode build
+    // does. Never for field data: a code page merges, drops or changes bytes.
     explicit CString(const char* psz);
+
+    // Field data as characters, one for one: byte b becomes character U+00bb
+    // whatever it is, so bytes go to a control and come back unchanged.
+    static CString FromBytes(const char* pch, int nLength);
+    // The characters back as bytes, one for one. A character that no field byte
+    // gives (NUL, or one above U+00FF: only pasted text holds one) becomes a blank.
+    std::string ToBytes() const;
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     bool IsEmpty() const { return m_str.empty(); }

@@ -15,22 +15,6 @@ constexpr int kDateEnteredLength = 6;
 constexpr int kAnyChars = 0;
 constexpr int kDigitsOnly = 1;
 
-// Each field byte becomes one character, so display positions stay field positions.
-CString qxWiden(const std::string& rxField)
-{
-    std::wstring xWide(rxField.size(), L' ');
-    std::transform(rxField.begin(), rxField.end(), xWide.begin(),
-                   [](char c) { return static_cast<wchar_t>(static_cast<unsigned char>(c)); });
-    return CString(xWide.c_str(), static_cast<int>(xWide.size()));
-}
-
-// A character that does not fit in one byte, and NUL, which would end the
-// field, are written as blanks.
-char qcNarrow(wchar_t wc)
-{
-    return (wc == L'\0' || wc > 0xFF) ? ' ' : static_cast<char>(static_cast<unsigned char>(wc));
-}
-
 bool qtHasClass(HWND hWnd, const wchar_t* pwcClass)
 {
     wchar_t awcClass[32] = {};
@@ -146,7 +130,7 @@ void T008Editor::qvMarkEditablePositions()
     const int iLength =
         std::min(static_cast<int>(mxTag.qdwGetDataSize()), static_cast<int>(TStaticFieldDisplay::kMaxPositions));
     mxFieldDisplay.qvSetFieldLength(iLength);
-    mxFieldDisplay.qvSetFieldData(qxWiden(qxGetField()));
+    mxFieldDisplay.qvSetFieldData(qxGetFieldText());
     mxFieldDisplay.qvSetInactivePositions(0, iLength - 1, false);
     if (mpxLayout == nullptr)
         return;
@@ -286,7 +270,7 @@ void T008Editor::qvShowFieldPosition(int nControlId)
     CWnd* pControl = GetDlgItem(nControlId);
     if (pxControl == nullptr || pControl == nullptr)
         return;
-    mxFieldDisplay.qvSetFieldData(qxWiden(qxGetField()));
+    mxFieldDisplay.qvSetFieldData(qxGetFieldText());
     int iFirst = pxControl->position;
     int iCount = 0;
     if (qtHasClass(pControl->m_hWnd, L"COMBOBOX"))
@@ -344,10 +328,8 @@ void T008Editor::qvOnEditChanged(int nEditId)
         return;
     CString xText;
     pEdit->GetWindowText(xText);
-    std::string xChars(dwLimit, ' ');
-    const std::size_t dwTextLength = std::min(dwLimit, static_cast<std::size_t>(xText.GetLength()));
-    for (std::size_t i = 0; i < dwTextLength; ++i)
-        xChars[i] = qcNarrow(xText.GetString()[i]);
+    std::string xChars = xText.ToBytes();
+    xChars.resize(dwLimit, ' ');
     qvWriteField(iPosition, xChars);
     qvShowFieldPosition(nEditId);
 }
@@ -422,4 +404,9 @@ std::string T008Editor::qxGetField() const
 {
     const char* pacData = mxTag.qpacGetData();
     return pacData != nullptr ? std::string(pacData, mxTag.qdwGetDataSize()) : std::string();
+}
+
+CString T008Editor::qxGetFieldText() const
+{
+    return CString::FromBytes(mxTag.qpacGetData(), static_cast<int>(mxTag.qdwGetDataSize()));
 }

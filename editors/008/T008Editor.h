@@ -64,6 +64,8 @@ private:
     // not fit inside the field.
     void qvWriteField(int iPosition, const std::string& rxChars);
     std::string qxGetField() const;
+    // The field as the field line shows it: one character a byte.
+    CString qxGetFieldText() const;
 
     TStaticFieldDisplay mxFieldDisplay;
     TEditorEditControl mxEditControls[kEditBoxCount];

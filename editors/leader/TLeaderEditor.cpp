@@ -211,8 +211,7 @@ void TLeaderEditor::qvShowFieldPosition(int iControlId)
     const int iRow = TLeaderCodeLists::qiGetRowOfList(iControlId);
     const int iPosition = iRow < 0 ? -1 : TLeaderCodeLists::qpxGetRow(iRow)->position;
     const uint32_t dwLength = std::min(mxMarcData.qdwGetDataSize(), TMarcLeader::mdwLength_static);
-    const unsigned char* paxData = mxMarcData.qpaxGetData();
-    mxLeaderDisplay.qvSetFieldData(CString(std::wstring(paxData, paxData + dwLength).c_str()));
+    mxLeaderDisplay.qvSetFieldData(CString::FromBytes(mxMarcData.qpacGetData(), static_cast<int>(dwLength)));
     mxLeaderDisplay.qvSetHighlight(iPosition, 1);
 }
 
