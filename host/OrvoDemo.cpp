@@ -4,7 +4,7 @@
 // edited record. It prints the record before
 // and after in MARCMaker form and leaves before.mrk, after.mrk and one PNG per
 // editor in the output folder.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "TPngFile.h"
 #include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcMakerFormat.h"

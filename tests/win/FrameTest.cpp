@@ -1,6 +1,6 @@
 // The dialog frame: a test-only extension library's dialog, built like the
 // editors, run modally and driven from inside its own loop.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "TFrameTestDialog.h"
 #include "framelib_resource.h"
 #include "recordlib/TException.h"

@@ -1,7 +1,7 @@
 // The 008 editor, driven as a cataloguer would: the layout each record gets,
 // what choosing and typing write into the field, the focus moves, and what the
 // facade stores after OK and Cancel.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "support/TSampleRecords.h"
 #include "controls/TStaticFieldDisplay.h"
 #include "editors/008/T008Editor.h"

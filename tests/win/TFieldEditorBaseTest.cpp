@@ -3,7 +3,7 @@
 // widening drop-down lists when they open.
 #include "TBaseTestDialog.h"
 #include "TBaseTestDialogIds.h"
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The cataloguing host driven through its menu commands: WM_COMMAND of the
 // menu IDs to its main window, with a scripted person answering its questions.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "support/TReadAllRecords.h"
 #include "host/THostMainWindow.h"
 #include "marcio/TMarcFile.h"

@@ -1,7 +1,7 @@
 // The Leader editor, opened on records of every format and driven as a
 // cataloguer would: what it shows, how it lays itself out, what a choice
 // writes, and what the facade keeps afterwards.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "support/TSampleRecords.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "manager/TFieldEditorManager.h"

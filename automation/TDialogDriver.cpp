@@ -1,4 +1,4 @@
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 
 #include "mfc/CDialog.h"
 
