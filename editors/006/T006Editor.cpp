@@ -1,5 +1,5 @@
 #include "editors/006/T006Editor.h"
-#include "manager/TDllResourceMgr.h"
+#include "base/TDllResourceMgr.h"
 #include "resources/006EditorIds.h"
 
 namespace

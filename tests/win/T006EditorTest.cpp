@@ -149,7 +149,7 @@ TEST(T006Editor, EachFormShowsItsLayoutPreselectedFromTheField)
         const char* pacInactive;
     } cases[] = {
         {"aabc jr0|01 011 1d", L"006 Editor - Language Material",
-         {{4031, L"j - Juvenile"}, {4033, L"r - Regular print reproduction"}, {4049, L"1 - Fiction"},
+         {{4031, L"j - Juvenile"}, {4033, L"r - Regular print reproduction"}, {4049, L"1 - Fiction (not further specified)"},
           {4051, L"d - Contains biographical information"}, {4039, L"1 - Index present"}},
          {{4044, L"abc"}, {4046, L"0|01"}}, "...............x.."},
         {"m    eo  d f      ", L"006 Editor - Computer File/Electronic Resource",
