@@ -2,11 +2,26 @@
 #include "base/TDllResourceMgr.h"
 #include "resources/006EditorIds.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr int kTagNumber = 6;
 // The pointer is put back over the form list this far above its bottom edge.
 constexpr int kPointerAboveListBottom = 8;
+
+// The top nearest iTop at which a window of iHeight stays inside the work
+// area of its monitor, its caption first: a dialog that grows near the edge
+// of the screen stays where the cataloguer can reach it.
+int qiTopOnScreen(HWND hWnd, int iTop, int iHeight)
+{
+    MONITORINFO xMonitor = {};
+    xMonitor.cbSize = sizeof(xMonitor);
+    if (!::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &xMonitor))
+        return iTop;
+    return std::max(std::min(iTop, static_cast<int>(xMonitor.rcWork.bottom) - iHeight),
+                    static_cast<int>(xMonitor.rcWork.top));
+}
 }
 
 const int T006Editor::kEditBoxIds_static[kEditBoxCount] = {
@@ -202,7 +217,7 @@ void T006Editor::qvResizeToRows(int iRows)
     const int iAddedRows = qi006RowCount(meMaterialType) - qi006RowCount(mePreviousMaterialType);
     if (iAddedRows != 0)
     {
-        const int iTop = xWindow.top - iAddedRows * iPitch / 2;
+        const int iTop = qiTopOnScreen(m_hWnd, xWindow.top - iAddedRows * iPitch / 2, iHeight);
         SetWindowPos(nullptr, xWindow.left, iTop, xWindow.Width(), iHeight, SWP_NOZORDER);
     }
     CWnd* pFormList = GetDlgItem(IDC_006_FORM_OF_MATERIAL);

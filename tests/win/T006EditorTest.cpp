@@ -256,7 +256,9 @@ TEST(T006Editor, ANewFieldTakesAFormThenKeepsEditsWithinTheGroupAndResetsAcrossG
         xSeen.push_back(seen);
     };
     TDialogDriver driver;
-    driver.qrxThen(qvLook)
+    // Away from the screen's edges, where the dialog may grow both ways.
+    driver.qrxThen([](HWND hDlg) { ::SetWindowPos(hDlg, nullptr, 100, 350, 0, 0, SWP_NOSIZE | SWP_NOZORDER); })
+        .qrxThen(qvLook)
         .qrxThen([](HWND hDlg) { qvChoose(hDlg, 4030, L"a"); })
         .qrxThen(qvLook)
         .qrxThen([](HWND hDlg) {
