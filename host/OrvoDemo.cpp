@@ -12,6 +12,7 @@
 #include "recordlib/TException.h"
 #include "recordlib/TIso2709Reader.h"
 #include "recordlib/TMarcRecord.h"
+#include "resources/006EditorIds.h"
 #include "resources/008EditorIds.h"
 #include "resources/LeaderEditorIds.h"
 
@@ -83,8 +84,10 @@ void qvChooseCode(HWND hDlg, int iListId, const wchar_t* pwcCode)
     const int iRow = qiRowOfCode(hCombo, pwcCode);
     if (iRow >= 0)
     {
+        // Read before choosing: a choice may refill the list (the 006 form list).
+        const std::wstring xLabel = TDialogDriver::qxGetComboText(hCombo, iRow);
         TDialogDriver::qvChooseComboRow(hCombo, iRow);
-        std::printf("  chose \"%ls\"\n", TDialogDriver::qxGetComboText(hCombo, iRow).c_str());
+        std::printf("  chose \"%ls\"\n", xLabel.c_str());
     }
 }
 
@@ -176,8 +179,17 @@ int wmain(int argc, wchar_t** argv)
             .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_008_OK)); });
         qvVisit("008", e008Editor, record);
     }
-    for (const auto& other : {std::make_pair("006", e006Editor), std::make_pair("007", e007Editor),
-                              std::make_pair("856", e856Editor)})
+    {
+        // A new 006: the form of material first (the dialog rebuilds for it),
+        // then one of the new form's positions.
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_006_FORM_OF_MATERIAL, L"m"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_006_FORM_OF_ITEM, L"o"); })
+            .qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"006-editor"); })
+            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_006_OK)); });
+        qvVisit("006", e006Editor, record);
+    }
+    for (const auto& other : {std::make_pair("007", e007Editor), std::make_pair("856", e856Editor)})
     {
         // Editors this version does not have are refused before any dialog;
         // a driver stands by in case one opens, and cancels it.

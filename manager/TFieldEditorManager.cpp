@@ -1,4 +1,5 @@
 #include "manager/TFieldEditorManager.h"
+#include "editors/006/T006Editor.h"
 #include "editors/008/T008Editor.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "recordlib/TException.h"
@@ -32,9 +33,6 @@ void qvRefuseEditor(const wchar_t* pwcName)
 EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
                                               CWnd* pParent)
 {
-    // The occurrence picks the 006, 007 or 856 to edit; their editors are not
-    // in this version yet.
-    (void)iOccurrence;
     mxMarcRecord_static.qvClear(false);
     mtRecordValid_static = false;
 
@@ -47,10 +45,16 @@ EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcR
         return qeRunRecordEditor(editor);
     }
     case e006Editor:
+    {
+        if (eMarcType != eBibliographic)
+            return eDisplayNotBibliographic;
+        T006Editor editor(rxRecord, iOccurrence, pParent);
+        return qeRunRecordEditor(editor);
+    }
     case e007Editor:
         if (eMarcType != eBibliographic)
             return eDisplayNotBibliographic;
-        qvRefuseEditor(eEditor == e006Editor ? L"006" : L"007");
+        qvRefuseEditor(L"007");
         break;
     case e008Editor:
     {

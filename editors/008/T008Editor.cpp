@@ -4,8 +4,6 @@
 #include "recordlib/TException.h"
 #include "resources/008EditorIds.h"
 
-#include <algorithm>
-#include <cstring>
 
 namespace
 {
@@ -14,13 +12,6 @@ constexpr int kDateEnteredLength = 6;
 // Kinds of TEditorEditControl: 1 starts with the digits as its set.
 constexpr int kAnyChars = 0;
 constexpr int kDigitsOnly = 1;
-
-bool qtHasClass(HWND hWnd, const wchar_t* pwcClass)
-{
-    wchar_t awcClass[32] = {};
-    ::GetClassNameW(hWnd, awcClass, static_cast<int>(sizeof(awcClass) / sizeof(awcClass[0])));
-    return ::lstrcmpiW(awcClass, pwcClass) == 0;
-}
 }
 
 const T008Editor::TEditBox T008Editor::kEditBoxes_static[kEditBoxCount] = {
@@ -45,7 +36,7 @@ const T008Editor::TEditBox T008Editor::kEditBoxes_static[kEditBoxCount] = {
     {IDC_008_BIB_RUNNING_TIME, kAnyChars},
 };
 
-BEGIN_MESSAGE_MAP(T008Editor, TFieldEditorBase)
+BEGIN_MESSAGE_MAP(T008Editor, TFixedFieldEditorBase)
     ON_COMMAND_RANGE(ID_008_NEXT_CONTROL, ID_008_PREVIOUS_CONTROL, qvMoveFocus)
     ON_COMMAND(IDC_008_OK, OnOK)
     ON_COMMAND(IDC_008_CANCEL, OnCancel)
@@ -59,9 +50,8 @@ T008Editor::T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd)
 
 template <std::size_t... I>
 T008Editor::T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd, std::index_sequence<I...>)
-    : TFieldEditorBase(IDD_008_EDITOR, pParentWnd),
+    : TFixedFieldEditorBase(IDD_008_EDITOR, pParentWnd, IDC_008_FIELD_DISPLAY, IDC_008_OK),
       mxEditControls{TEditorEditControl(kEditBoxes_static[I].kind)...},
-      mxTag(-1),
       mxLeader(rxRecord.qrxGetLeader()),
       mxRecord(rxRecord),
       meMarcType(mxLeader.qeGetType()),
@@ -87,8 +77,7 @@ void T008Editor::qvGetEditedRecord(TMarcRecord& rxRecord)
 
 void T008Editor::DoDataExchange(CDataExchange* pDX)
 {
-    TFieldEditorBase::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_008_FIELD_DISPLAY, mxFieldDisplay);
+    TFixedFieldEditorBase::DoDataExchange(pDX);
     for (std::size_t i = 0; i < kEditBoxCount; ++i)
         DDX_Control(pDX, kEditBoxes_static[i].editId, mxEditControls[i]);
 }
@@ -105,7 +94,7 @@ BOOL T008Editor::OnInitDialog()
     }
     qvPadField();
     mxLayoutField = qxGetField();
-    qvMarkEditablePositions();
+    qvMarkEditablePositions(mpxLayout != nullptr ? mpxLayout->undefined : nullptr);
     qvSetTitle();
     qvShowLayout();
     mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_008_OK), IDS_008_TIP_OK);
@@ -125,19 +114,6 @@ void T008Editor::qvPadField()
     mxTag.qvSetData(xField.c_str(), false);
 }
 
-void T008Editor::qvMarkEditablePositions()
-{
-    const int iLength =
-        std::min(static_cast<int>(mxTag.qdwGetDataSize()), static_cast<int>(TStaticFieldDisplay::kMaxPositions));
-    mxFieldDisplay.qvSetFieldLength(iLength);
-    mxFieldDisplay.qvSetFieldData(qxGetFieldText());
-    mxFieldDisplay.qvSetInactivePositions(0, iLength - 1, false);
-    if (mpxLayout == nullptr)
-        return;
-    for (const T008Range* pxRange = mpxLayout->undefined; pxRange->first != 0 || pxRange->last != 0; ++pxRange)
-        mxFieldDisplay.qvSetInactivePositions(pxRange->first, pxRange->last, true);
-}
-
 void T008Editor::qvSetTitle()
 {
     CString xTitle;
@@ -149,48 +125,11 @@ void T008Editor::qvShowLayout()
 {
     if (mpxLayout == nullptr)
         return;
-    for (const T008Label* pxLabel = mpxLayout->labels; pxLabel->labelId != 0; ++pxLabel)
-    {
-        if (pxLabel->stringId == 0)
-            continue;
-        CString xText;
-        xText.LoadString(pxLabel->stringId);
-        SetDlgItemText(pxLabel->labelId, xText);
-    }
     for (int nLabelId : {IDC_008_FIELD_CAPTION, IDC_008_DATE_ENTERED_LABEL})
         if (CWnd* pLabel = GetDlgItem(nLabelId))
             pLabel->ShowWindow(SW_SHOW);
-    for (const T008Label* pxLabel = mpxLayout->labels; pxLabel->labelId != 0; ++pxLabel)
-        if (CWnd* pLabel = GetDlgItem(pxLabel->labelId))
-            pLabel->ShowWindow(SW_SHOW);
-
-    // The control table is the Z order, and so the Tab order.
-    HWND hPrevious = nullptr;
-    for (const T008ControlPosition* pxControl = mpxLayout->controls; pxControl->controlId != 0; ++pxControl)
-    {
-        CWnd* pControl = GetDlgItem(pxControl->controlId);
-        if (pControl == nullptr)
-            continue;
-        pControl->ShowWindow(SW_SHOW);
-        if (hPrevious != nullptr)
-            pControl->SetWindowPos(CWnd::FromHandle(hPrevious), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        hPrevious = pControl->m_hWnd;
-    }
-
-    for (const T008Move* pxMove = mpxLayout->moves; pxMove->controlId != 0; ++pxMove)
-        qvMoveControl(pxMove->controlId, pxMove->anchorId);
-
-    const char* pacField = mxLayoutField.c_str();
-    for (const T008List* pxList = mpxLayout->lists; pxList->listId != 0; ++pxList)
-        qvFillCodeList(pxList->listId, pxList->codeList, pacField, pxList->position);
-    for (const T008Edit* pxEdit = mpxLayout->edits; pxEdit->editId != 0; ++pxEdit)
-    {
-        qvSetupFieldEdit(pxEdit->editId, pacField, pxEdit->position, pxEdit->length);
-        TEditorEditControl* pxEditControl = qpxGetEditControl(pxEdit->editId);
-        if (pxEditControl != nullptr && pxEdit->allowedChars != nullptr)
-            pxEditControl->qvSetAllowedChars(pxEdit->allowedChars);
-    }
-
+    mpxControls = mpxLayout->controls;
+    qvBuildLayout(*mpxLayout, mxLayoutField);
     qvResizeToRows(mpxLayout->rowCount);
 
     if (meMarcType == eAuthority && mxRecord.qdwGetAuxData1() != 0)
@@ -239,101 +178,6 @@ void T008Editor::qvResizeToRows(int iRows)
                  SWP_NOMOVE | SWP_NOZORDER);
 }
 
-BOOL T008Editor::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    const int nControlId = LOWORD(wParam);
-    if (lParam != 0)
-    {
-        switch (HIWORD(wParam))
-        {
-        case BN_SETFOCUS:
-        case EN_SETFOCUS:
-        case CBN_SETFOCUS:
-            qvShowFieldPosition(nControlId);
-            break;
-        case EN_CHANGE:
-            qvOnEditChanged(nControlId);
-            break;
-        case CBN_SELENDOK:
-            qvOnCodeSelected(nControlId);
-            break;
-        default:
-            break;
-        }
-    }
-    return TFieldEditorBase::OnCommand(wParam, lParam);
-}
-
-void T008Editor::qvShowFieldPosition(int nControlId)
-{
-    const T008ControlPosition* pxControl = qpxFindControl(nControlId);
-    CWnd* pControl = GetDlgItem(nControlId);
-    if (pxControl == nullptr || pControl == nullptr)
-        return;
-    mxFieldDisplay.qvSetFieldData(qxGetFieldText());
-    int iFirst = pxControl->position;
-    int iCount = 0;
-    if (qtHasClass(pControl->m_hWnd, L"COMBOBOX"))
-    {
-        const LRESULT lFirstCode = pControl->SendMessage(CB_GETITEMDATA, 0);
-        if (lFirstCode == CB_ERR || lFirstCode == 0)
-            return;
-        iCount = static_cast<int>(::strnlen(reinterpret_cast<const char*>(lFirstCode), sizeof(TCodeListEntry::code)));
-    }
-    else if (qtHasClass(pControl->m_hWnd, L"EDIT"))
-        iCount = static_cast<int>(pControl->SendMessage(EM_GETLIMITTEXT));
-    else if (qtHasClass(pControl->m_hWnd, L"BUTTON"))
-    {
-        iFirst = -1;
-        iCount = 1;
-    }
-    else
-        return;
-    mxFieldDisplay.qvSetHighlight(iFirst, iCount);
-}
-
-void T008Editor::qvOnCodeSelected(int nListId)
-{
-    CWnd* pList = GetDlgItem(nListId);
-    if (pList == nullptr)
-        return;
-    const int iSelected = static_cast<int>(pList->SendMessage(CB_GETCURSEL));
-    if (iSelected < 0)
-        return;
-    const LRESULT lTextLength = pList->SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(iSelected));
-    if (lTextLength >= 0)
-    {
-        std::wstring xText(static_cast<std::size_t>(lTextLength) + 1, L'\0');
-        pList->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(iSelected), reinterpret_cast<LPARAM>(&xText[0]));
-        mxToolTipCtrl.qtAddWindowTip(pList, CString(xText.c_str(), static_cast<int>(lTextLength)));
-    }
-    const int iPosition = static_cast<int>(::GetWindowLongPtrW(pList->m_hWnd, GWLP_USERDATA));
-    const LRESULT lCode = pList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(iSelected));
-    if (lCode == CB_ERR || lCode == 0)
-        return;
-    const char* pacCode = reinterpret_cast<const char*>(lCode);
-    qvWriteField(iPosition, std::string(pacCode, ::strnlen(pacCode, sizeof(TCodeListEntry::code))));
-    qvShowFieldPosition(nListId);
-}
-
-void T008Editor::qvOnEditChanged(int nEditId)
-{
-    CWnd* pEdit = GetDlgItem(nEditId);
-    if (pEdit == nullptr)
-        return;
-    const int iPosition = LOWORD(::GetWindowLongPtrW(pEdit->m_hWnd, GWLP_USERDATA));
-    const std::size_t dwLimit = static_cast<std::size_t>(pEdit->SendMessage(EM_GETLIMITTEXT));
-    // A box that no layout has set up yet still has the system's limit.
-    if (dwLimit > static_cast<std::size_t>(TStaticFieldDisplay::kMaxPositions))
-        return;
-    CString xText;
-    pEdit->GetWindowText(xText);
-    std::string xChars = xText.ToBytes();
-    xChars.resize(dwLimit, ' ');
-    qvWriteField(iPosition, xChars);
-    qvShowFieldPosition(nEditId);
-}
-
 void T008Editor::qvMoveFocus(UINT nCommandId)
 {
     CWnd* pFocus = GetFocus();
@@ -350,63 +194,9 @@ void T008Editor::qvMoveFocus(UINT nCommandId)
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pTarget->m_hWnd), TRUE);
 }
 
-uint32_t T008Editor::qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const
-{
-    if (mpxLayout == nullptr)
-        return IDC_008_OK;
-    const T008ControlPosition* pxTable = mpxLayout->controls;
-    int iCount = 0;
-    int iFound = -1;
-    for (; pxTable[iCount].controlId != 0; ++iCount)
-        if (static_cast<uint32_t>(pxTable[iCount].controlId) == dwControlId)
-            iFound = iCount;
-    if (iFound < 0)
-        return IDC_008_OK;
-    const int iNext = tBackwards ? (iFound + iCount - 1) % iCount : (iFound + 1) % iCount;
-    return static_cast<uint32_t>(pxTable[iNext].controlId);
-}
-
 LRESULT T008Editor::qvFocusNextTabItem(WPARAM, LPARAM)
 {
     if (CWnd* pNext = GetNextDlgTabItem(GetFocus(), FALSE))
         pNext->SetFocus();
     return 0;
-}
-
-const T008ControlPosition* T008Editor::qpxFindControl(int nControlId) const
-{
-    if (mpxLayout == nullptr)
-        return nullptr;
-    for (const T008ControlPosition* pxControl = mpxLayout->controls; pxControl->controlId != 0; ++pxControl)
-        if (pxControl->controlId == nControlId)
-            return pxControl;
-    return nullptr;
-}
-
-TEditorEditControl* T008Editor::qpxGetEditControl(int nEditId)
-{
-    for (std::size_t i = 0; i < kEditBoxCount; ++i)
-        if (kEditBoxes_static[i].editId == nEditId)
-            return &mxEditControls[i];
-    return nullptr;
-}
-
-void T008Editor::qvWriteField(int iPosition, const std::string& rxChars)
-{
-    std::string xField = qxGetField();
-    if (iPosition < 0 || static_cast<std::size_t>(iPosition) + rxChars.size() > xField.size())
-        return;
-    xField.replace(static_cast<std::size_t>(iPosition), rxChars.size(), rxChars);
-    mxTag.qvSetData(xField.c_str(), false);
-}
-
-std::string T008Editor::qxGetField() const
-{
-    const char* pacData = mxTag.qpacGetData();
-    return pacData != nullptr ? std::string(pacData, mxTag.qdwGetDataSize()) : std::string();
-}
-
-CString T008Editor::qxGetFieldText() const
-{
-    return CString::FromBytes(mxTag.qpacGetData(), static_cast<int>(mxTag.qdwGetDataSize()));
 }

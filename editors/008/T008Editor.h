@@ -5,9 +5,8 @@
 // after OK. Which positions it shows is the data of the record's 008 layout.
 #pragma once
 
-#include "base/TFieldEditorBase.h"
+#include "base/TFixedFieldEditorBase.h"
 #include "controls/TEditorEditControl.h"
-#include "controls/TStaticFieldDisplay.h"
 #include "editors/008/T008Layout.h"
 #include "recordlib/TMarcRecord.h"
 
@@ -15,7 +14,7 @@
 #include <string>
 #include <utility>
 
-class AFX_EXT_CLASS T008Editor : public TFieldEditorBase
+class AFX_EXT_CLASS T008Editor : public TFixedFieldEditorBase
 {
 public:
     // The edit boxes of the template, each with the kind it is created with.
@@ -36,7 +35,6 @@ public:
     void qvGetEditedRecord(TMarcRecord& rxRecord);
 
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 
@@ -47,29 +45,13 @@ private:
     T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd, std::index_sequence<I...>);
 
     void qvPadField();
-    void qvMarkEditablePositions();
     void qvSetTitle();
     void qvShowLayout();
     void qvResizeToRows(int iRows);
-    void qvShowFieldPosition(int nControlId);
-    void qvOnCodeSelected(int nListId);
-    void qvOnEditChanged(int nEditId);
     void qvMoveFocus(UINT nCommandId);
-    uint32_t qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const;
     LRESULT qvFocusNextTabItem(WPARAM wParam, LPARAM lParam);
 
-    const T008ControlPosition* qpxFindControl(int nControlId) const;
-    TEditorEditControl* qpxGetEditControl(int nEditId);
-    // Puts rxChars into the field from iPosition on; ignored when they would
-    // not fit inside the field.
-    void qvWriteField(int iPosition, const std::string& rxChars);
-    std::string qxGetField() const;
-    // The field as the field line shows it: one character a byte.
-    CString qxGetFieldText() const;
-
-    TStaticFieldDisplay mxFieldDisplay;
     TEditorEditControl mxEditControls[kEditBoxCount];
-    TMarcTag mxTag;
     TMarcLeader mxLeader;
     TMarcRecord mxRecord;
     EMarcType meMarcType;

@@ -4,7 +4,7 @@
 // a static constant array ended by a row whose first member is 0.
 #pragma once
 
-#include "base/TCodeListEntry.h"
+#include "base/TFieldLayout.h"
 #include "base/TMaterialType.h"
 #include "recordlib/MarcEnums.h"
 
@@ -12,64 +12,15 @@
 
 #include "mfc/AfxDll.h"
 
-// Control table row: the control and the first character position it edits
-// (-1 for OK and Cancel). In focus order: OK, Cancel, 6006, then the lists
-// and edit boxes in ascending position.
-struct T008ControlPosition
-{
-    int controlId;
-    int position;
-};
-
-// Move table row: the label or control moved onto the top-left of the anchor.
-struct T008Move
-{
-    int controlId;
-    int anchorId;
-};
-
-// A label whose text is replaced from the string table when the layout shows.
-struct T008Label
-{
-    int labelId;
-    uint32_t stringId;
-};
-
-struct T008List
-{
-    int listId;
-    const TCodeListEntry* codeList;
-    int position;
-};
-
-struct T008Edit
-{
-    int editId;
-    int position;
-    int length;
-    // The characters the box accepts; null for a digits-only box, which gets
-    // its set from being created so.
-    const char* allowedChars;
-};
-
-// Positions first to last (inclusive) that the format does not define.
-struct T008Range
-{
-    int first;
-    int last;
-};
-
-struct T008Layout
-{
-    const wchar_t* name; // "Books", "Authority", ... for messages and tests
-    const T008ControlPosition* controls;
-    const T008Move* moves;          // empty (first row 0) for Authority
-    const T008Label* labels;        // the layout's labels, replaced texts included (stringId 0: template text)
-    const T008List* lists;
-    const T008Edit* edits;
-    const T008Range* undefined;
-    int rowCount;
-};
+// The 008 layouts use the layout records that every fixed-length field
+// editor shares.
+using T008ControlPosition = TControlPosition;
+using T008Move = TControlMove;
+using T008Label = TLayoutLabel;
+using T008List = TLayoutList;
+using T008Edit = TLayoutEdit;
+using T008Range = TPositionRange;
+using T008Layout = TFieldLayout;
 
 // The layout for a record format and, for bibliographic records, material
 // type; null when there is none (unknown material, patron, unknown format).

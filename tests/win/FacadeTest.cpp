@@ -73,7 +73,7 @@ TEST(Facade, EditorsNotInThisVersionAreRefusedByName)
     {
         EFieldEditor eEditor;
         const wchar_t* pwcName;
-    } cases[] = {{e006Editor, L"006"}, {e007Editor, L"007"}, {e856Editor, L"856"}};
+    } cases[] = {{e007Editor, L"007"}, {e856Editor, L"856"}};
     for (const auto& c : cases)
     {
         try

@@ -2,6 +2,7 @@
 // code-list label, label text and title the tables name, the controls of
 // dialog template 1002 and accelerator table 1002.
 #include "editors/008/T008Layout.h"
+#include "support/TLibraryResources.h"
 
 #include <windows.h>
 
@@ -16,12 +17,6 @@ namespace
 const EMaterialType kBibliographicMaterials[] = {eBooks, eComputerFiles,   eContinuingResources, eMusic,
                                                  eMaps,  eVisualMaterials, eMixedMaterials};
 
-// Labels that do not read "code - name": 32772 is the label of code l in the
-// type of continuing resource, 23454 that of code e in the classification
-// validity.
-const std::map<uint32_t, std::wstring> kLabelsOffPattern = {{32772, L"| - Updating loose-leaf"},
-                                                            {23454, L"e  - Obsolete"}};
-
 // Every layout there is: the seven bibliographic ones and the other formats'.
 std::vector<const T008Layout*> qxAllLayouts()
 {
@@ -31,27 +26,6 @@ std::vector<const T008Layout*> qxAllLayouts()
     for (EMarcType eFormat : {eAuthority, eHoldings, eCommunity, eClassification})
         xLayouts.push_back(qpxGet008Layout(eFormat, eUnknownMaterial));
     return xLayouts;
-}
-
-HINSTANCE qhLibrary()
-{
-    return ::GetModuleHandleW(L"OrvoFieldEditors.dll");
-}
-
-// The string exactly as stored, trailing blanks included; empty when missing.
-std::wstring qxString(uint32_t dwId)
-{
-    const wchar_t* pText = nullptr;
-    const int n = ::LoadStringW(qhLibrary(), dwId, reinterpret_cast<LPWSTR>(&pText), 0);
-    return n > 0 && pText ? std::wstring(pText, n) : std::wstring();
-}
-
-std::string qxNarrow(const std::wstring& rxText)
-{
-    std::string s;
-    for (wchar_t c : rxText)
-        s += c < 128 ? static_cast<char>(c) : '?';
-    return s;
 }
 
 std::string qxName(const T008Layout& rxLayout)
@@ -75,57 +49,6 @@ const std::map<int, POINT> kAnchorPositions = {
     {6019, {147, 122}}, {6038, {268, 123}}, {6039, {405, 122}}, {6020, {7, 138}},  {6021, {147, 136}},
     {6040, {268, 137}}, {6041, {405, 136}}, {6022, {7, 152}},  {6023, {147, 150}}, {6042, {268, 151}},
     {6043, {405, 150}}, {6024, {7, 166}},  {6025, {147, 164}}, {6044, {268, 165}}, {6045, {405, 163}}};
-
-INT_PTR CALLBACK qiQuietDialogProc(HWND, UINT uMsg, WPARAM, LPARAM)
-{
-    return uMsg == WM_INITDIALOG;
-}
-
-// Template 1002 created from the library, modeless and never shown.
-class TTemplate1002
-{
-public:
-    TTemplate1002()
-        : mhDialog(::CreateDialogParamW(qhLibrary(), MAKEINTRESOURCEW(1002), nullptr, qiQuietDialogProc, 0))
-    {
-    }
-    ~TTemplate1002()
-    {
-        if (mhDialog)
-            ::DestroyWindow(mhDialog);
-    }
-    TTemplate1002(const TTemplate1002&) = delete;
-    TTemplate1002& operator=(const TTemplate1002&) = delete;
-
-    HWND qhGet() const { return mhDialog; }
-    HWND qhItem(int iId) const { return ::GetDlgItem(mhDialog, iId); }
-    std::wstring qxClass(int iId) const
-    {
-        wchar_t name[64] = {};
-        ::GetClassNameW(qhItem(iId), name, 64);
-        return name;
-    }
-    LONG_PTR qiStyle(int iId) const { return ::GetWindowLongPtrW(qhItem(iId), GWL_STYLE); }
-    // The control's top-left in client coordinates, and the same for a point
-    // of the template in dialog units.
-    POINT qxTopLeft(int iId) const
-    {
-        RECT r;
-        ::GetWindowRect(qhItem(iId), &r);
-        POINT p{r.left, r.top};
-        ::ScreenToClient(mhDialog, &p);
-        return p;
-    }
-    POINT qxFromDialogUnits(POINT xUnits) const
-    {
-        RECT r{xUnits.x, xUnits.y, xUnits.x, xUnits.y};
-        ::MapDialogRect(mhDialog, &r);
-        return POINT{r.left, r.top};
-    }
-
-private:
-    HWND mhDialog;
-};
 }
 
 TEST(T008StringTable, EveryCodeLabelExistsAndBeginsWithItsCode)
@@ -139,23 +62,7 @@ TEST(T008StringTable, EveryCodeLabelExistsAndBeginsWithItsCode)
         SCOPED_TRACE(qxName(layout));
         for (const T008List* l = layout.lists; l->listId != 0; ++l)
             for (const TCodeListEntry* row = l->codeList; row->labelId != 0; ++row, ++checked)
-            {
-                const std::wstring label = qxString(row->labelId);
-                ASSERT_FALSE(label.empty()) << "list " << l->listId << ": no string " << row->labelId;
-                const auto off = kLabelsOffPattern.find(row->labelId);
-                if (off != kLabelsOffPattern.end())
-                {
-                    EXPECT_EQ(off->second, label) << row->labelId;
-                    continue;
-                }
-                std::wstring expected;
-                for (const char* c = row->code; *c; ++c)
-                    expected += *c == ' ' ? L'#' : static_cast<wchar_t>(*c);
-                expected += L" - ";
-                EXPECT_EQ(expected, label.substr(0, expected.size()))
-                    << "list " << l->listId << ", string " << row->labelId << ": \"" << qxNarrow(label) << "\"";
-                EXPECT_GT(label.size(), expected.size()) << "string " << row->labelId << " names nothing";
-            }
+                EXPECT_EQ("", qxCodeLabelProblem(*row)) << "list " << l->listId;
     }
     EXPECT_GT(checked, 400);
 }
@@ -219,13 +126,9 @@ TEST(T008StringTable, TitlesAndTooltipsExist)
 
 TEST(T008StringTable, TemplateHoldsEveryControlOfTheLayoutsHidden)
 {
-    TTemplate1002 dialog;
+    TLibraryTemplate dialog(1002);
     ASSERT_NE(nullptr, dialog.qhGet());
-    EXPECT_EQ(L"Field 008 Editor", [&] {
-        wchar_t caption[64] = {};
-        ::GetWindowTextW(dialog.qhGet(), caption, 64);
-        return std::wstring(caption);
-    }());
+    EXPECT_EQ(L"Field 008 Editor", dialog.qxCaption());
     // Visible from the start: the field line, its caption and the date entered on file.
     for (int id : {6003, 6004, 6006})
         EXPECT_TRUE(dialog.qiStyle(id) & WS_VISIBLE) << id;
@@ -274,7 +177,7 @@ TEST(T008StringTable, TemplateHoldsEveryControlOfTheLayoutsHidden)
 
 TEST(T008StringTable, GridAnchorsStandWhereTheRowsGo)
 {
-    TTemplate1002 dialog;
+    TLibraryTemplate dialog(1002);
     ASSERT_NE(nullptr, dialog.qhGet());
     for (const auto& [id, units] : kAnchorPositions)
     {
@@ -287,18 +190,8 @@ TEST(T008StringTable, GridAnchorsStandWhereTheRowsGo)
 
 TEST(T008StringTable, TabAndShiftTabBecomeTheFocusCommands)
 {
-    // A table loaded from resources is freed with its module.
-    HACCEL hTable = ::LoadAcceleratorsW(qhLibrary(), MAKEINTRESOURCEW(1002));
-    ASSERT_NE(nullptr, hTable);
-    std::vector<ACCEL> entries(::CopyAcceleratorTableW(hTable, nullptr, 0));
-    ::CopyAcceleratorTableW(hTable, entries.data(), static_cast<int>(entries.size()));
-    ASSERT_EQ(2u, entries.size());
-    std::map<BYTE, WORD> commandByFlags;
-    for (const ACCEL& entry : entries)
-    {
-        EXPECT_EQ(VK_TAB, entry.key);
-        commandByFlags[entry.fVirt & (FVIRTKEY | FSHIFT | FCONTROL | FALT)] = entry.cmd;
-    }
-    EXPECT_EQ(2000, commandByFlags[FVIRTKEY]);
-    EXPECT_EQ(2001, commandByFlags[FVIRTKEY | FSHIFT]);
+    const std::map<BYTE, WORD> xCommands = qxAcceleratorCommands(1002, VK_TAB);
+    ASSERT_EQ(2u, xCommands.size());
+    EXPECT_EQ(2000, xCommands.at(FVIRTKEY));
+    EXPECT_EQ(2001, xCommands.at(FVIRTKEY | FSHIFT));
 }

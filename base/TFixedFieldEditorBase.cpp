@@ -1,0 +1,231 @@
+#include "base/TFixedFieldEditorBase.h"
+#include "controls/TEditorEditControl.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+bool qtHasClass(HWND hWnd, const wchar_t* pwcClass)
+{
+    wchar_t awcClass[32] = {};
+    ::GetClassNameW(hWnd, awcClass, static_cast<int>(sizeof(awcClass) / sizeof(awcClass[0])));
+    return ::lstrcmpiW(awcClass, pwcClass) == 0;
+}
+}
+
+TFixedFieldEditorBase::TFixedFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd, int nDisplayId, int nOkId)
+    : TFieldEditorBase(nIDTemplate, pParentWnd), mxTag(-1), mpxControls(nullptr), mnDisplayId(nDisplayId),
+      mnOkId(nOkId)
+{
+}
+
+TFixedFieldEditorBase::~TFixedFieldEditorBase() = default;
+
+void TFixedFieldEditorBase::DoDataExchange(CDataExchange* pDX)
+{
+    TFieldEditorBase::DoDataExchange(pDX);
+    DDX_Control(pDX, mnDisplayId, mxFieldDisplay);
+}
+
+BOOL TFixedFieldEditorBase::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int nControlId = LOWORD(wParam);
+    if (lParam != 0)
+    {
+        switch (HIWORD(wParam))
+        {
+        case BN_SETFOCUS:
+        case EN_SETFOCUS:
+        case CBN_SETFOCUS:
+            qvShowFieldPosition(nControlId);
+            break;
+        case EN_CHANGE:
+            qvOnEditChanged(nControlId);
+            break;
+        case CBN_SELENDOK:
+            qvOnCodeSelected(nControlId);
+            break;
+        default:
+            break;
+        }
+    }
+    return TFieldEditorBase::OnCommand(wParam, lParam);
+}
+
+void TFixedFieldEditorBase::qvMarkEditablePositions(const TPositionRange* pxUndefined)
+{
+    const int iLength =
+        std::min(static_cast<int>(mxTag.qdwGetDataSize()), static_cast<int>(TStaticFieldDisplay::kMaxPositions));
+    mxFieldDisplay.qvSetFieldLength(iLength);
+    mxFieldDisplay.qvSetFieldData(qxGetFieldText());
+    mxFieldDisplay.qvSetInactivePositions(0, iLength - 1, false);
+    for (const TPositionRange* pxRange = pxUndefined; pxRange != nullptr && (pxRange->first != 0 || pxRange->last != 0);
+         ++pxRange)
+        mxFieldDisplay.qvSetInactivePositions(pxRange->first, pxRange->last, true);
+}
+
+void TFixedFieldEditorBase::qvBuildLayout(const TFieldLayout& rxLayout, const std::string& rxField)
+{
+    for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)
+    {
+        if (pxLabel->stringId == 0)
+            continue;
+        CString xText;
+        xText.LoadString(pxLabel->stringId);
+        SetDlgItemText(pxLabel->labelId, xText);
+    }
+    for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)
+        if (CWnd* pLabel = GetDlgItem(pxLabel->labelId))
+            pLabel->ShowWindow(SW_SHOW);
+
+    // The control table is the Z order, and so the Tab order.
+    HWND hPrevious = nullptr;
+    for (const TControlPosition* pxControl = rxLayout.controls; pxControl->controlId != 0; ++pxControl)
+    {
+        CWnd* pControl = GetDlgItem(pxControl->controlId);
+        if (pControl == nullptr)
+            continue;
+        pControl->ShowWindow(SW_SHOW);
+        if (hPrevious != nullptr)
+            pControl->SetWindowPos(CWnd::FromHandle(hPrevious), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        hPrevious = pControl->m_hWnd;
+    }
+
+    for (const TControlMove* pxMove = rxLayout.moves; pxMove->controlId != 0; ++pxMove)
+        qvMoveControl(pxMove->controlId, pxMove->anchorId);
+
+    const char* pacField = rxField.c_str();
+    for (const TLayoutList* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
+        qvFillCodeList(pxList->listId, pxList->codeList, pacField, pxList->position);
+    for (const TLayoutEdit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
+    {
+        qvSetupFieldEdit(pxEdit->editId, pacField, pxEdit->position, pxEdit->length);
+        CWnd* pEdit = GetDlgItem(pxEdit->editId);
+        auto* pxEditControl =
+            pEdit != nullptr ? dynamic_cast<TEditorEditControl*>(CWnd::FromHandlePermanent(pEdit->m_hWnd)) : nullptr;
+        if (pxEditControl != nullptr && pxEdit->allowedChars != nullptr)
+            pxEditControl->qvSetAllowedChars(pxEdit->allowedChars);
+    }
+}
+
+void TFixedFieldEditorBase::qvShowFieldPosition(int nControlId)
+{
+    const TControlPosition* pxControl = qpxFindControl(nControlId);
+    CWnd* pControl = GetDlgItem(nControlId);
+    if (pxControl == nullptr || pControl == nullptr)
+        return;
+    mxFieldDisplay.qvSetFieldData(qxGetFieldText());
+    int iFirst = pxControl->position;
+    int iCount = 0;
+    if (qtHasClass(pControl->m_hWnd, L"COMBOBOX"))
+    {
+        const LRESULT lFirstCode = pControl->SendMessage(CB_GETITEMDATA, 0);
+        if (lFirstCode == CB_ERR || lFirstCode == 0)
+            return;
+        iCount = static_cast<int>(::strnlen(reinterpret_cast<const char*>(lFirstCode), sizeof(TCodeListEntry::code)));
+    }
+    else if (qtHasClass(pControl->m_hWnd, L"EDIT"))
+        iCount = static_cast<int>(pControl->SendMessage(EM_GETLIMITTEXT));
+    else if (qtHasClass(pControl->m_hWnd, L"BUTTON"))
+    {
+        iFirst = -1;
+        iCount = 1;
+    }
+    else
+        return;
+    mxFieldDisplay.qvSetHighlight(iFirst, iCount);
+}
+
+void TFixedFieldEditorBase::qvOnCodeSelected(int nListId)
+{
+    CWnd* pList = GetDlgItem(nListId);
+    if (pList == nullptr)
+        return;
+    const int iSelected = static_cast<int>(pList->SendMessage(CB_GETCURSEL));
+    if (iSelected < 0)
+        return;
+    const LRESULT lTextLength = pList->SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(iSelected));
+    if (lTextLength >= 0)
+    {
+        std::wstring xText(static_cast<std::size_t>(lTextLength) + 1, L'\0');
+        pList->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(iSelected), reinterpret_cast<LPARAM>(&xText[0]));
+        mxToolTipCtrl.qtAddWindowTip(pList, CString(xText.c_str(), static_cast<int>(lTextLength)));
+    }
+    const int iPosition = static_cast<int>(::GetWindowLongPtrW(pList->m_hWnd, GWLP_USERDATA));
+    const LRESULT lCode = pList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(iSelected));
+    if (lCode == CB_ERR || lCode == 0)
+        return;
+    const char* pacCode = reinterpret_cast<const char*>(lCode);
+    qvWriteField(iPosition, std::string(pacCode, ::strnlen(pacCode, sizeof(TCodeListEntry::code))));
+    qvShowFieldPosition(nListId);
+}
+
+void TFixedFieldEditorBase::qvOnEditChanged(int nEditId)
+{
+    CWnd* pEdit = GetDlgItem(nEditId);
+    if (pEdit == nullptr)
+        return;
+    const int iPosition = LOWORD(::GetWindowLongPtrW(pEdit->m_hWnd, GWLP_USERDATA));
+    const std::size_t dwLimit = static_cast<std::size_t>(pEdit->SendMessage(EM_GETLIMITTEXT));
+    // A box that no layout has set up yet still has the system's limit.
+    if (dwLimit > static_cast<std::size_t>(TStaticFieldDisplay::kMaxPositions))
+        return;
+    CString xText;
+    pEdit->GetWindowText(xText);
+    std::string xChars = xText.ToBytes();
+    xChars.resize(dwLimit, ' ');
+    qvWriteField(iPosition, xChars);
+    qvShowFieldPosition(nEditId);
+}
+
+uint32_t TFixedFieldEditorBase::qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const
+{
+    if (mpxControls == nullptr)
+        return static_cast<uint32_t>(mnOkId);
+    int iCount = 0;
+    int iFound = -1;
+    for (; mpxControls[iCount].controlId != 0; ++iCount)
+        if (static_cast<uint32_t>(mpxControls[iCount].controlId) == dwControlId)
+            iFound = iCount;
+    if (iFound < 0)
+        return static_cast<uint32_t>(mnOkId);
+    const int iNext = tBackwards ? (iFound + iCount - 1) % iCount : (iFound + 1) % iCount;
+    return static_cast<uint32_t>(mpxControls[iNext].controlId);
+}
+
+void TFixedFieldEditorBase::qvFocusControl(int nControlId)
+{
+    if (CWnd* pTarget = GetDlgItem(nControlId))
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pTarget->m_hWnd), TRUE);
+}
+
+const TControlPosition* TFixedFieldEditorBase::qpxFindControl(int nControlId) const
+{
+    if (mpxControls == nullptr)
+        return nullptr;
+    for (const TControlPosition* pxControl = mpxControls; pxControl->controlId != 0; ++pxControl)
+        if (pxControl->controlId == nControlId)
+            return pxControl;
+    return nullptr;
+}
+
+void TFixedFieldEditorBase::qvWriteField(int iPosition, const std::string& rxChars)
+{
+    std::string xField = qxGetField();
+    if (iPosition < 0 || static_cast<std::size_t>(iPosition) + rxChars.size() > xField.size())
+        return;
+    xField.replace(static_cast<std::size_t>(iPosition), rxChars.size(), rxChars);
+    mxTag.qvSetData(xField.c_str(), false);
+}
+
+std::string TFixedFieldEditorBase::qxGetField() const
+{
+    const char* pacData = mxTag.qpacGetData();
+    return pacData != nullptr ? std::string(pacData, mxTag.qdwGetDataSize()) : std::string();
+}
+
+CString TFixedFieldEditorBase::qxGetFieldText() const
+{
+    return CString::FromBytes(mxTag.qpacGetData(), static_cast<int>(mxTag.qdwGetDataSize()));
+}

@@ -1,0 +1,69 @@
+// TFixedFieldEditorBase: what the editors of fixed-length fields (006, 007,
+// 008) share. Each works on a copy of its field (mxTag), shows it in a field
+// line, and builds its dialog from a layout (base/TFieldLayout.h). Every
+// choice in a list and every change in an edit box is written at once into
+// the field, and the field line highlights what the focused control edits.
+// Tab and Shift+Tab move the focus by the layout's control table.
+#pragma once
+
+#include "base/TFieldEditorBase.h"
+#include "base/TFieldLayout.h"
+#include "controls/TStaticFieldDisplay.h"
+#include "recordlib/TMarcTag.h"
+
+#include <cstdint>
+#include <string>
+
+class AFX_EXT_CLASS TFixedFieldEditorBase : public TFieldEditorBase
+{
+public:
+    // nDisplayId is the field line of the template; nOkId the OK button, where
+    // the focus goes from a control the control table does not hold.
+    TFixedFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd, int nDisplayId, int nOkId);
+    ~TFixedFieldEditorBase() override;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // The field line: the field, its length, and the undefined ranges shown inactive.
+    void qvMarkEditablePositions(const TPositionRange* pxUndefined);
+    // Shows the layout's labels (replacing the texts it names) and controls,
+    // chains the controls in the Z order (and so the Tab order) of the control
+    // table, moves them onto their grid cells, fills the lists and sets up the
+    // edit boxes from rxField. Writes nothing into the field.
+    void qvBuildLayout(const TFieldLayout& rxLayout, const std::string& rxField);
+    // Highlights in the field line what control nControlId edits (nothing for
+    // a button), after showing the field as it stands.
+    void qvShowFieldPosition(int nControlId);
+    // Writes the code chosen in list nListId into the field.
+    void qvOnCodeSelected(int nListId);
+    // Writes the text of edit box nEditId, padded with blanks to its limit,
+    // into the field.
+    void qvOnEditChanged(int nEditId);
+    // The control after (or before) dwControlId in the control table, going
+    // round from the last to the first; the OK button when the table does not
+    // hold it.
+    uint32_t qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const;
+    // Gives the focus to control nControlId, as Tab would.
+    void qvFocusControl(int nControlId);
+
+    std::string qxGetField() const;
+    // The field as the field line shows it: one character a byte.
+    CString qxGetFieldText() const;
+    // Puts rxChars into the field from iPosition on; ignored when they would
+    // not fit inside the field.
+    void qvWriteField(int iPosition, const std::string& rxChars);
+
+    TStaticFieldDisplay mxFieldDisplay;
+    TMarcTag mxTag;
+    // The control table of the layout shown (null when there is none): which
+    // position each control edits, and the focus order.
+    const TControlPosition* mpxControls;
+
+private:
+    const TControlPosition* qpxFindControl(int nControlId) const;
+
+    int mnDisplayId;
+    int mnOkId;
+};

@@ -1,0 +1,269 @@
+#include "editors/006/T006Editor.h"
+#include "base/TDllResourceMgr.h"
+#include "resources/006EditorIds.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr int kTagNumber = 6;
+// The pointer is put back over the form list this far above its bottom edge.
+constexpr int kPointerAboveListBottom = 8;
+
+// The top nearest iTop at which a window of iHeight stays inside the work
+// area of its monitor, its caption first: a dialog that grows near the edge
+// of the screen stays where the cataloguer can reach it.
+int qiTopOnScreen(HWND hWnd, int iTop, int iHeight)
+{
+    MONITORINFO xMonitor = {};
+    xMonitor.cbSize = sizeof(xMonitor);
+    if (!::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &xMonitor))
+        return iTop;
+    return std::max(std::min(iTop, static_cast<int>(xMonitor.rcWork.bottom) - iHeight),
+                    static_cast<int>(xMonitor.rcWork.top));
+}
+}
+
+const int T006Editor::kEditBoxIds_static[kEditBoxCount] = {
+    IDC_006_ILLUSTRATIONS, IDC_006_NATURE_OF_CONTENTS, IDC_006_RELIEF,       IDC_006_SPECIAL_FORMAT,
+    IDC_006_ACCOMPANYING_MATTER, IDC_006_LITERARY_TEXT, IDC_006_CONTINUING_CONTENTS, IDC_006_RUNNING_TIME,
+};
+
+BEGIN_MESSAGE_MAP(T006Editor, TFixedFieldEditorBase)
+    ON_COMMAND_RANGE(ID_006_NEXT_CONTROL, ID_006_PREVIOUS_CONTROL, qvMoveFocus)
+    ON_COMMAND(IDC_006_OK, OnOK)
+    ON_COMMAND(IDC_006_CANCEL, OnCancel)
+    ON_CBN_SELENDOK(IDC_006_FORM_OF_MATERIAL, qvOnFormSelected)
+END_MESSAGE_MAP()
+
+T006Editor::T006Editor(const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd)
+    : TFixedFieldEditorBase(IDD_006_EDITOR, pParentWnd, IDC_006_FIELD_DISPLAY, IDC_006_OK),
+      miOccurrence(iOccurrence),
+      mxLeader(rxRecord.qrxGetLeader()),
+      mxRecord(rxRecord),
+      meMarcType(mxLeader.qeGetType()),
+      meMaterialType(qeGetMaterialType(mxLeader)),
+      mePreviousMaterialType(eUnknownMaterial)
+{
+}
+
+T006Editor::~T006Editor() = default;
+
+INT_PTR T006Editor::DoModal()
+{
+    TDllResourceMgr resources;
+    return CDialog::DoModal();
+}
+
+void T006Editor::qvGetEditedRecord(TMarcRecord& rxRecord)
+{
+    if (miOccurrence == 0)
+        mxRecord.qvOrderedInsert(mxTag);
+    else
+        mxRecord.qtReplaceTag(mxTag, miOccurrence);
+    rxRecord = mxRecord;
+}
+
+void T006Editor::DoDataExchange(CDataExchange* pDX)
+{
+    TFixedFieldEditorBase::DoDataExchange(pDX);
+    for (std::size_t i = 0; i < kEditBoxCount; ++i)
+        DDX_Control(pDX, kEditBoxIds_static[i], mxEditControls[i]);
+}
+
+BOOL T006Editor::OnInitDialog()
+{
+    TFieldEditorBase::OnInitDialog();
+    qtSetUpField('\0');
+    qvSetTitle();
+    qvMarkEditablePositions();
+    if (meMarcType != eBibliographic)
+    {
+        CDialog::OnCancel();
+        return TRUE;
+    }
+    qvShowLayout();
+    mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_006_OK), IDS_006_TIP_OK);
+    mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_006_CANCEL), IDS_006_TIP_CANCEL);
+    return TRUE;
+}
+
+bool T006Editor::qtSetUpField(char cForm)
+{
+    if (cForm == '\0')
+    {
+        if (miOccurrence != 0 && mxRecord.qtFindTag(kTagNumber, mxTag, miOccurrence))
+        {
+            std::string xField = qxGetField();
+            if (xField.size() < static_cast<std::size_t>(k006FieldLength))
+            {
+                xField.resize(k006FieldLength, ' ');
+                mxTag.qvSetData(xField.c_str(), false);
+            }
+            // A form outside the groups keeps the record's material type.
+            const EMaterialType eGroup = qe006FormGroup(xField[0]);
+            if (eGroup != eUnknownMaterial)
+                meMaterialType = eGroup;
+            return true;
+        }
+        miOccurrence = 0;
+        mxTag.qvSetTagNumber(kTagNumber);
+        std::string xField(k006FieldLength, ' ');
+        xField[0] = 'u';
+        meMaterialType = e006UnknownForm;
+        mxTag.qvSetData(xField.c_str(), false);
+        return true;
+    }
+
+    // An existing 006 is treated like a new one: the field being edited stays
+    // while the form keeps its group, so no edit is lost and the layout
+    // always agrees with the field.
+    mePreviousMaterialType = meMaterialType;
+    EMaterialType eGroup = e006UnknownForm;
+    if (cForm != 'u')
+    {
+        eGroup = qe006FormGroup(cForm);
+        if (eGroup == eUnknownMaterial || eGroup == mePreviousMaterialType)
+            return false;
+    }
+    std::string xField = eGroup == e006UnknownForm ? std::string(k006FieldLength, ' ') : qxNew006Field(cForm);
+    xField[0] = cForm;
+    meMaterialType = eGroup;
+    mxTag.qvSetData(xField.c_str(), false);
+    return true;
+}
+
+void T006Editor::qvMarkEditablePositions()
+{
+    const TFieldLayout* pxLayout = meMarcType == eBibliographic ? qpxGet006Layout(meMaterialType) : nullptr;
+    TFixedFieldEditorBase::qvMarkEditablePositions(pxLayout != nullptr ? pxLayout->undefined : nullptr);
+}
+
+void T006Editor::qvSetTitle()
+{
+    const std::string xField = qxGetField();
+    CString xTitle;
+    xTitle.LoadString(qdwGet006TitleId(xField.empty() ? '\0' : xField[0]));
+    SetWindowText(xTitle);
+}
+
+void T006Editor::qvShowLayout()
+{
+    for (const int* pnId = k006HiddenControls; *pnId != 0; ++pnId)
+        if (CWnd* pControl = GetDlgItem(*pnId))
+            pControl->ShowWindow(SW_HIDE);
+    CWnd* pOk = GetDlgItem(IDC_006_OK);
+    if (pOk != nullptr)
+        pOk->EnableWindow(TRUE);
+
+    mxLayoutField = qxGetField();
+    qvFillCodeList(IDC_006_FORM_OF_MATERIAL, qpxGet006FormList(mxLayoutField[0] == 'u'), mxLayoutField.c_str(), 0);
+    mpxControls = qpxGet006ControlTable(meMaterialType);
+    const TFieldLayout* pxLayout = qpxGet006Layout(meMaterialType);
+    if (pxLayout != nullptr)
+        qvBuildLayout(*pxLayout, mxLayoutField);
+    else if (pOk != nullptr)
+        pOk->EnableWindow(FALSE);
+    qvResizeToRows(qi006RowCount(meMaterialType));
+}
+
+void T006Editor::qvResizeToRows(int iRows)
+{
+    CWnd* pFormLabel = GetDlgItem(IDC_006_FORM_OF_MATERIAL_LABEL);
+    CWnd* pFirstRow = GetDlgItem(IDC_006_FREQUENCY_LABEL);
+    CWnd* pSecondRow = GetDlgItem(IDC_006_REGULARITY_LABEL);
+    CWnd* pOk = GetDlgItem(IDC_006_OK);
+    CWnd* pCancel = GetDlgItem(IDC_006_CANCEL);
+    if (pFormLabel == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || pOk == nullptr ||
+        pCancel == nullptr)
+        return;
+    const int iCaptionHeight = ::GetSystemMetrics(SM_CYCAPTION);
+    const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
+
+    CRect xFormLabel;
+    pFormLabel->GetWindowRect(&xFormLabel);
+    ScreenToClient(&xFormLabel);
+    CRect xFirstRow;
+    CRect xSecondRow;
+    pFirstRow->GetWindowRect(&xFirstRow);
+    pSecondRow->GetWindowRect(&xSecondRow);
+    const int iPitch = xSecondRow.top - xFirstRow.top;
+    const int iButtonTop = xFormLabel.top + iPitch * iRows + iFrameHeight;
+
+    CRect xClient;
+    GetClientRect(&xClient);
+    CRect xOk;
+    pOk->GetWindowRect(&xOk);
+    ScreenToClient(&xOk);
+    const int iBelowButtons = xClient.bottom - xOk.top;
+    for (CWnd* pButton : {pOk, pCancel})
+    {
+        CRect xButton;
+        pButton->GetWindowRect(&xButton);
+        ScreenToClient(&xButton);
+        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+
+    CRect xWindow;
+    GetWindowRect(&xWindow);
+    const int iHeight = iButtonTop + iBelowButtons + iCaptionHeight + 2 * iFrameHeight;
+    if (mePreviousMaterialType == eUnknownMaterial)
+    {
+        SetWindowPos(nullptr, 0, 0, xWindow.Width(), iHeight, SWP_NOMOVE | SWP_NOZORDER);
+        return;
+    }
+
+    // After a change of form the dialog grows or shrinks around its middle.
+    const int iAddedRows = qi006RowCount(meMaterialType) - qi006RowCount(mePreviousMaterialType);
+    if (iAddedRows != 0)
+    {
+        const int iTop = qiTopOnScreen(m_hWnd, xWindow.top - iAddedRows * iPitch / 2, iHeight);
+        SetWindowPos(nullptr, xWindow.left, iTop, xWindow.Width(), iHeight, SWP_NOZORDER);
+    }
+    CWnd* pFormList = GetDlgItem(IDC_006_FORM_OF_MATERIAL);
+    POINT xPointer;
+    if (pFormList != nullptr && ::GetCursorPos(&xPointer))
+    {
+        CRect xList;
+        pFormList->GetWindowRect(&xList);
+        ::SetCursorPos(xPointer.x, xList.bottom - kPointerAboveListBottom);
+    }
+}
+
+BOOL T006Editor::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // The form list's choice goes to qvOnFormSelected through the message map,
+    // which writes it once the field is set up for the new form.
+    if (LOWORD(wParam) == IDC_006_FORM_OF_MATERIAL && HIWORD(wParam) == CBN_SELENDOK)
+        return TFieldEditorBase::OnCommand(wParam, lParam);
+    return TFixedFieldEditorBase::OnCommand(wParam, lParam);
+}
+
+void T006Editor::qvOnFormSelected()
+{
+    CWnd* pFormList = GetDlgItem(IDC_006_FORM_OF_MATERIAL);
+    if (pFormList == nullptr)
+        return;
+    const LRESULT lSelected = pFormList->SendMessage(CB_GETCURSEL);
+    const LRESULT lCode =
+        lSelected == CB_ERR ? CB_ERR : pFormList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(lSelected));
+    if (lCode == CB_ERR || lCode == 0)
+        return;
+    if (qtSetUpField(*reinterpret_cast<const char*>(lCode)))
+    {
+        qvMarkEditablePositions();
+        qvShowLayout();
+    }
+    qvOnCodeSelected(IDC_006_FORM_OF_MATERIAL);
+    qvSetTitle();
+}
+
+void T006Editor::qvMoveFocus(UINT nCommandId)
+{
+    CWnd* pFocus = GetFocus();
+    const uint32_t dwFocusId = pFocus != nullptr ? static_cast<uint32_t>(pFocus->GetDlgCtrlID()) : 0;
+    const uint32_t dwTarget = meMarcType == eBibliographic
+                                  ? qdwGetNextControlId(dwFocusId, nCommandId == ID_006_PREVIOUS_CONTROL)
+                                  : static_cast<uint32_t>(IDC_006_OK);
+    qvFocusControl(static_cast<int>(dwTarget));
+}
