@@ -2,6 +2,7 @@
 // code-list label, label text and title the tables name, the controls of
 // dialog template 1002 and accelerator table 1002.
 #include "editors/008/T008Layout.h"
+#include "support/TStringTable.h"
 
 #include <windows.h>
 
@@ -33,30 +34,9 @@ std::vector<const T008Layout*> qxAllLayouts()
     return xLayouts;
 }
 
-HINSTANCE qhLibrary()
-{
-    return ::GetModuleHandleW(L"OrvoFieldEditors.dll");
-}
-
-// The string exactly as stored, trailing blanks included; empty when missing.
-std::wstring qxString(uint32_t dwId)
-{
-    const wchar_t* pText = nullptr;
-    const int n = ::LoadStringW(qhLibrary(), dwId, reinterpret_cast<LPWSTR>(&pText), 0);
-    return n > 0 && pText ? std::wstring(pText, n) : std::wstring();
-}
-
-std::string qxNarrow(const std::wstring& rxText)
-{
-    std::string s;
-    for (wchar_t c : rxText)
-        s += c < 128 ? static_cast<char>(c) : '?';
-    return s;
-}
-
 std::string qxName(const T008Layout& rxLayout)
 {
-    return qxNarrow(rxLayout.name);
+    return qxAsciiOf(rxLayout.name);
 }
 
 // Label anchor -> control anchor of the same grid cell.
@@ -86,7 +66,7 @@ class TTemplate1002
 {
 public:
     TTemplate1002()
-        : mhDialog(::CreateDialogParamW(qhLibrary(), MAKEINTRESOURCEW(1002), nullptr, qiQuietDialogProc, 0))
+        : mhDialog(::CreateDialogParamW(qhFieldEditorsLibrary(), MAKEINTRESOURCEW(1002), nullptr, qiQuietDialogProc, 0))
     {
     }
     ~TTemplate1002()
@@ -130,7 +110,7 @@ private:
 
 TEST(T008StringTable, EveryCodeLabelExistsAndBeginsWithItsCode)
 {
-    ASSERT_NE(nullptr, qhLibrary());
+    ASSERT_NE(nullptr, qhFieldEditorsLibrary());
     int checked = 0;
     for (const T008Layout* pxLayout : qxAllLayouts())
     {
@@ -138,37 +118,23 @@ TEST(T008StringTable, EveryCodeLabelExistsAndBeginsWithItsCode)
         const T008Layout& layout = *pxLayout;
         SCOPED_TRACE(qxName(layout));
         for (const T008List* l = layout.lists; l->listId != 0; ++l)
-            for (const TCodeListEntry* row = l->codeList; row->labelId != 0; ++row, ++checked)
-            {
-                const std::wstring label = qxString(row->labelId);
-                ASSERT_FALSE(label.empty()) << "list " << l->listId << ": no string " << row->labelId;
-                const auto off = kLabelsOffPattern.find(row->labelId);
-                if (off != kLabelsOffPattern.end())
-                {
-                    EXPECT_EQ(off->second, label) << row->labelId;
-                    continue;
-                }
-                std::wstring expected;
-                for (const char* c = row->code; *c; ++c)
-                    expected += *c == ' ' ? L'#' : static_cast<wchar_t>(*c);
-                expected += L" - ";
-                EXPECT_EQ(expected, label.substr(0, expected.size()))
-                    << "list " << l->listId << ", string " << row->labelId << ": \"" << qxNarrow(label) << "\"";
-                EXPECT_GT(label.size(), expected.size()) << "string " << row->labelId << " names nothing";
-            }
+        {
+            SCOPED_TRACE("list " + std::to_string(l->listId));
+            checked += qiCheckCodeLabels(l->codeList, kLabelsOffPattern);
+        }
     }
     EXPECT_GT(checked, 400);
 }
 
 TEST(T008StringTable, LabelsThatTheCodeListsShareReadExactly)
 {
-    EXPECT_EQ(L"| - No attempt to code", qxString(23118));
-    EXPECT_EQ(L"u - Unknown", qxString(23119));
-    EXPECT_EQ(L"z - Other", qxString(23120));
-    EXPECT_EQ(L"n - Not applicable ", qxString(23089));
-    EXPECT_EQ(L"0 - Not a conference publication ", qxString(23172));
-    EXPECT_EQ(L"dv - Divertimentos, serenades, cassations, divertissements, notturni ", qxString(23279));
-    EXPECT_EQ(L"z - Other technique", qxString(24089));
+    EXPECT_EQ(L"| - No attempt to code", qxLibraryString(23118));
+    EXPECT_EQ(L"u - Unknown", qxLibraryString(23119));
+    EXPECT_EQ(L"z - Other", qxLibraryString(23120));
+    EXPECT_EQ(L"n - Not applicable ", qxLibraryString(23089));
+    EXPECT_EQ(L"0 - Not a conference publication ", qxLibraryString(23172));
+    EXPECT_EQ(L"dv - Divertimentos, serenades, cassations, divertissements, notturni ", qxLibraryString(23279));
+    EXPECT_EQ(L"z - Other technique", qxLibraryString(24089));
 }
 
 TEST(T008StringTable, ReplacedLabelTextsNameThePositionsOfTheirRow)
@@ -191,12 +157,12 @@ TEST(T008StringTable, ReplacedLabelTextsNameThePositionsOfTheirRow)
         {
             if (l->stringId == 0)
                 continue;
-            const std::wstring text = qxString(l->stringId);
+            const std::wstring text = qxLibraryString(l->stringId);
             ASSERT_FALSE(text.empty()) << "label " << l->labelId << ": no string " << l->stringId;
             const int control = movedOnto[kControlAnchorOfLabelAnchor.at(anchorOf.at(l->labelId))];
             wchar_t expected[8];
             swprintf(expected, 8, L": (%02d", positionOf.at(control));
-            EXPECT_NE(std::wstring::npos, text.find(expected)) << "string " << l->stringId << ": " << qxNarrow(text);
+            EXPECT_NE(std::wstring::npos, text.find(expected)) << "string " << l->stringId << ": " << qxAsciiOf(text);
         }
     }
 }
@@ -205,16 +171,16 @@ TEST(T008StringTable, TitlesAndTooltipsExist)
 {
     for (EMaterialType eMaterial : kBibliographicMaterials)
     {
-        const std::wstring title = qxString(qdwGet008TitleId(eBibliographic, eMaterial));
-        EXPECT_EQ(0u, title.find(L"008 Editor - Bibliographic - ")) << qxNarrow(title);
+        const std::wstring title = qxLibraryString(qdwGet008TitleId(eBibliographic, eMaterial));
+        EXPECT_EQ(0u, title.find(L"008 Editor - Bibliographic - ")) << qxAsciiOf(title);
     }
     EXPECT_EQ(L"008 Editor - Bibliographic - Serials/Integrating Resources",
-              qxString(qdwGet008TitleId(eBibliographic, eContinuingResources)));
-    EXPECT_EQ(L"008 Editor - Unknown ", qxString(23000));
+              qxLibraryString(qdwGet008TitleId(eBibliographic, eContinuingResources)));
+    EXPECT_EQ(L"008 Editor - Unknown ", qxLibraryString(23000));
     for (uint32_t id : {23009u, 23011u, 23013u, 23018u, 23020u})
-        EXPECT_EQ(0u, qxString(id).find(L"008 Editor - ")) << id;
-    EXPECT_EQ(L"Close this dialog saving any changes", qxString(23014));
-    EXPECT_EQ(L"Close this dialog canceling any changes", qxString(23015));
+        EXPECT_EQ(0u, qxLibraryString(id).find(L"008 Editor - ")) << id;
+    EXPECT_EQ(L"Close this dialog saving any changes", qxLibraryString(23014));
+    EXPECT_EQ(L"Close this dialog canceling any changes", qxLibraryString(23015));
 }
 
 TEST(T008StringTable, TemplateHoldsEveryControlOfTheLayoutsHidden)
@@ -288,7 +254,7 @@ TEST(T008StringTable, GridAnchorsStandWhereTheRowsGo)
 TEST(T008StringTable, TabAndShiftTabBecomeTheFocusCommands)
 {
     // A table loaded from resources is freed with its module.
-    HACCEL hTable = ::LoadAcceleratorsW(qhLibrary(), MAKEINTRESOURCEW(1002));
+    HACCEL hTable = ::LoadAcceleratorsW(qhFieldEditorsLibrary(), MAKEINTRESOURCEW(1002));
     ASSERT_NE(nullptr, hTable);
     std::vector<ACCEL> entries(::CopyAcceleratorTableW(hTable, nullptr, 0));
     ::CopyAcceleratorTableW(hTable, entries.data(), static_cast<int>(entries.size()));
