@@ -1,6 +1,6 @@
 #include "editors/856/T856Editor.h"
 #include "editors/856/T856CodeLists.h"
-#include "manager/TDllResourceMgr.h"
+#include "base/TDllResourceMgr.h"
 #include "resources/856EditorIds.h"
 #include "resources/resource.h"
 
