@@ -14,6 +14,7 @@
 #include "recordlib/TMarcRecord.h"
 #include "resources/006EditorIds.h"
 #include "resources/008EditorIds.h"
+#include "resources/856EditorIds.h"
 #include "resources/LeaderEditorIds.h"
 
 #include <cstdio>
@@ -108,12 +109,12 @@ void qvSave(const TMarcRecord& rxRecord, const wchar_t* pwcName)
 
 // Opens one editor on rxRecord (the caller's driver runs its steps inside it)
 // and, when it was closed with OK, takes the edited record.
-void qvVisit(const char* pacName, EFieldEditor eEditor, TMarcRecord& rxRecord)
+void qvVisit(const char* pacName, EFieldEditor eEditor, TMarcRecord& rxRecord, int iOccurrence = 0)
 {
     std::printf("%s editor:\n", pacName);
     try
     {
-        const EDisplayReturn eResult = TFieldEditorManager::qeDisplay(eEditor, rxRecord, 0, nullptr);
+        const EDisplayReturn eResult = TFieldEditorManager::qeDisplay(eEditor, rxRecord, iOccurrence, nullptr);
         if (eResult == eDisplaySaved)
             TFieldEditorManager::qvGetMARCRecord(rxRecord);
         std::printf("  closed with %d (%s)\n", static_cast<int>(eResult),
@@ -189,7 +190,38 @@ int wmain(int argc, wchar_t** argv)
             .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_006_OK)); });
         qvVisit("006", e006Editor, record);
     }
-    for (const auto& other : {std::make_pair("007", e007Editor), std::make_pair("856", e856Editor)})
+    {
+        // 856, new: a link to the table of contents, with two public notes.
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_856_FIRST_INDICATOR, L"4"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_856_SECOND_INDICATOR, L"1"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_856_REPEATABLE_CODE, L"u"); })
+            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_856_REPEATABLE_NEW)); })
+            .qrxThen([](HWND hDlg) {
+                TDialogDriver::qvType(::GetDlgItem(hDlg, IDC_856_REPEATABLE_TEXT), L"www.loc.gov/catdir/toc/whales.html");
+            })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_856_REPEATABLE_CODE, L"z"); });
+        for (const wchar_t* pwcNote : {L"Table of contents", L"Free to all readers"})
+            driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_856_REPEATABLE_NEW)); })
+                .qrxThen([pwcNote](HWND hDlg) {
+                    TDialogDriver::qvType(::GetDlgItem(hDlg, IDC_856_REPEATABLE_TEXT), pwcNote);
+                });
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_856_OK)); });
+        qvVisit("856 (new)", e856Editor, record);
+    }
+    {
+        // 856, again: the cataloguer steps to the second public note.
+        int iLast = 0;
+        for (TMarcTag field; record.qtFindTag(856, field, iLast + 1);)
+            ++iLast;
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_856_REPEATABLE_CODE, L"z"); })
+            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_856_NEXT)); })
+            .qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"856-editor"); })
+            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_856_OK)); });
+        qvVisit("856", e856Editor, record, iLast);
+    }
+    for (const auto& other : {std::make_pair("007", e007Editor)})
     {
         // Editors this version does not have are refused before any dialog;
         // a driver stands by in case one opens, and cancels it.

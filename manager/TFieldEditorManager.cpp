@@ -1,6 +1,7 @@
 #include "manager/TFieldEditorManager.h"
 #include "editors/006/T006Editor.h"
 #include "editors/008/T008Editor.h"
+#include "editors/856/T856Editor.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "recordlib/TException.h"
 
@@ -33,6 +34,7 @@ void qvRefuseEditor(const wchar_t* pwcName)
 EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
                                               CWnd* pParent)
 {
+    // The occurrence picks the 006, 007 or 856 to edit.
     mxMarcRecord_static.qvClear(false);
     mtRecordValid_static = false;
 
@@ -62,8 +64,24 @@ EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcR
         return qeRunRecordEditor(editor);
     }
     case e856Editor:
-        qvRefuseEditor(L"856");
-        break;
+    {
+        // A missing occurrence leaves the field empty: the editor opens on a
+        // new 856, and OK then finds nothing to replace.
+        TMarcTag xField(856);
+        if (iOccurrence != 0)
+            rxRecord.qtFindTag(856, xField, iOccurrence);
+        T856Editor editor(xField, eMarcType == eAuthority, pParent);
+        if (editor.DoModal() != IDOK)
+            return eDisplayCancelled;
+        editor.qvGetEditedTag(xField);
+        mxMarcRecord_static = rxRecord;
+        if (iOccurrence == 0)
+            mxMarcRecord_static.qvOrderedInsert(xField);
+        else
+            mxMarcRecord_static.qtReplaceTag(xField, iOccurrence);
+        mtRecordValid_static = true;
+        return eDisplaySaved;
+    }
     default:
         throw TException(L"TFieldEditorManager::qeDisplay() : Unknown field editor parameter", eErrorFatal, -1);
     }

@@ -1,4 +1,5 @@
 #include "mfc/AfxModule.h"
+#include <string>
 
 namespace
 {
@@ -102,4 +103,17 @@ int AfxGetExtensionLibraryCount()
     for (CDynLinkLibrary* p = ModuleState().pFirstDLL; p != nullptr; p = p->m_pNextDLL)
         ++n;
     return n;
+}
+
+LPCWSTR AfxGetAppName()
+{
+    static const std::wstring xName = [] {
+        wchar_t awcPath[MAX_PATH] = {};
+        const DWORD dwLength = ::GetModuleFileNameW(nullptr, awcPath, MAX_PATH);
+        std::wstring xPath(awcPath, dwLength < MAX_PATH ? dwLength : 0);
+        xPath.erase(0, xPath.find_last_of(L"\\/") + 1);
+        const std::size_t nDot = xPath.find_last_of(L'.');
+        return nDot == std::wstring::npos ? xPath : xPath.substr(0, nDot);
+    }();
+    return xName.c_str();
 }

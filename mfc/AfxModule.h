@@ -14,6 +14,9 @@ ORVO_MFC_API void AfxSetResourceHandle(HINSTANCE hInstResource);
 // module first, then each registered extension library in order of
 // registration; the current resource module when none has it.
 ORVO_MFC_API HINSTANCE AfxFindResourceHandle(LPCWSTR lpszName, LPCWSTR lpszType);
+// The application's name, as message boxes without a caption show it: the
+// program's file name without its folder and extension.
+ORVO_MFC_API LPCWSTR AfxGetAppName();
 
 // One extension library's record, filled by AfxInitExtensionModule.
 struct AFX_EXTENSION_MODULE

@@ -11,6 +11,7 @@
 #include <windows.h>
 #include "mfc/AfxDll.h"
 #include "mfc/AfxMessageMap.h"
+#include "mfc/AfxModule.h"
 #include "mfc/CDC.h"
 #include "mfc/CRect.h"
 #include "mfc/CString.h"
@@ -94,9 +95,10 @@ public:
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    // Without a caption the box is titled with the application's name, as in MFC.
     int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK)
     {
-        return ::MessageBoxW(m_hWnd, lpszText, lpszCaption, nType);
+        return ::MessageBoxW(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(), nType);
     }
 
     // Message handling, overridable as in MFC.
