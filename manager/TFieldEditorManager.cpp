@@ -1,5 +1,6 @@
 #include "manager/TFieldEditorManager.h"
 #include "editors/008/T008Editor.h"
+#include "editors/008/TGeneric008.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "recordlib/TException.h"
 
@@ -71,4 +72,9 @@ void TFieldEditorManager::qvGetMARCRecord(TMarcRecord& rxRecord)
     if (!mtRecordValid_static)
         throw TException(L"TFieldEditorManager::qvGetMARCRecord() : MARC Record is invalid", eErrorFatal, -1);
     rxRecord = mxMarcRecord_static;
+}
+
+bool TFieldEditorManager::qtAddGeneric008ToRecord(TMarcRecord& rxRecord, bool tReplace)
+{
+    return qtAddGeneric008(rxRecord, tReplace);
 }
