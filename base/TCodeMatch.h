@@ -2,10 +2,10 @@
 // hold a row's code? Needs no window system.
 #pragma once
 
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 
 // True when the characters of pacFieldFromPosition begin with the whole of
 // pacCode, compared character for character (case-sensitive, blanks as spaces).
 // An empty code matches always; a code longer than the rest of the field never
 // does. A null pointer counts as an empty string.
-AFX_EXT_CLASS bool qtCodeMatches(const char* pacFieldFromPosition, const char* pacCode);
+ORVO_EDITORCORE_API bool qtCodeMatches(const char* pacFieldFromPosition, const char* pacCode);

@@ -3,7 +3,7 @@
 // window system.
 #pragma once
 
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 
 class TMarcLeader;
 
@@ -20,4 +20,4 @@ enum EMaterialType : int
     eUnknownMaterial = 8
 };
 
-AFX_EXT_CLASS EMaterialType qeGetMaterialTypeOf(const TMarcLeader& rxLeader);
+ORVO_EDITORCORE_API EMaterialType qeGetMaterialTypeOf(const TMarcLeader& rxLeader);

@@ -1,6 +1,6 @@
 #include "batch/TBatchAdd008.h"
 
-#include "manager/TFieldEditorManager.h"
+#include "editors/008/TGeneric008.h"
 #include "recordlib/TException.h"
 
 #include <chrono>
@@ -28,15 +28,6 @@ std::string qxNarrow(const std::wstring& rxText)
     return xOut;
 }
 
-// The raw text of a record as one writes it back: a MARCMaker record needs its
-// blank line after it.
-void qvAppendRaw(const TXBuffer<unsigned char>& rxRaw, EMarcFileFormat eFormat, std::string& rxOut)
-{
-    rxOut.append(rxRaw.qpacGetData(), rxRaw.qdwGetDataSize());
-    if (eFormat == eMarcMaker)
-        rxOut += '\n';
-}
-
 void qvFlush(std::string& rxPending, std::ostream& rxOut)
 {
     rxOut.write(rxPending.data(), static_cast<std::streamsize>(rxPending.size()));
@@ -51,10 +42,10 @@ TBatchAdd008::TBatchAdd008(const TBatchOptions& rxOptions, std::ostream& rxRepor
 {
 }
 
-void TBatchAdd008::qvReject(const TMarcFileReader& rxReader, const std::wstring& rxWhy, std::string& rxOut)
+void TBatchAdd008::qvReject(const TRecordPiece& rxPiece, const std::wstring& rxWhy, std::string& rxOut)
 {
     ++mxCounts.mqwRejected;
-    const TXBuffer<unsigned char>& rxRaw = rxReader.qrxGetRawData();
+    const TXBuffer<unsigned char>& rxRaw = *rxPiece.mpxRawData;
     const char* pacFate = "left out";
     if (mxOptions.meMalformed == eKeepMalformed)
     {
@@ -64,12 +55,16 @@ void TBatchAdd008::qvReject(const TMarcFileReader& rxReader, const std::wstring&
             pacFate = "left out (it cannot be kept in another form)";
         else
         {
-            qvAppendRaw(rxRaw, mxOptions.meOutFormat, rxOut);
+            qvAppendRawData(std::string_view(rxRaw.qpacGetData(), rxRaw.qdwGetDataSize()), mxOptions.meOutFormat, rxOut);
             ++mxCounts.mqwKept;
             pacFate = "passed through unchanged";
         }
     }
-    *mpxReport << "record " << rxReader.qdwGetRecordNumber() << " " << pacFate << ": " << qxNarrow(rxWhy) << '\n';
+    if (rxPiece.mePiece == ePieceStrayBytes)
+        *mpxReport << "bytes after record " << rxPiece.mdwRecordNumber << " that are no record " << pacFate;
+    else
+        *mpxReport << "record " << rxPiece.mdwRecordNumber << " " << pacFate;
+    *mpxReport << ": " << qxNarrow(rxWhy) << '\n';
 }
 
 void TBatchAdd008::qvReportProgress(uint32_t dwRecordNumber)
@@ -83,55 +78,40 @@ void TBatchAdd008::qvReportProgress(uint32_t dwRecordNumber)
 
 void TBatchAdd008::qvRun(std::istream& rxIn, std::ostream& rxOut)
 {
-    TMarcFileReader reader(rxIn, mxOptions.meInFormat);
+    const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(rxIn, mxOptions.meInFormat);
     const bool tSameFormat = mxOptions.meInFormat == mxOptions.meOutFormat;
     std::string xPending;
-    TMarcRecord record;
-    uint32_t dwLastRecord = 0;
-    for (;;)
-    {
-        bool tRead = false;
-        try
+    qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
+        if (rxPiece.mePiece != ePieceRecord)
         {
-            tRead = reader.qtReadNext(record);
+            qvReject(rxPiece, rxPiece.mxProblem, xPending);
+            return;
         }
-        catch (const TException& e)
-        {
-            // Bytes between records are no record: the reader's count stays.
-            if (reader.qdwGetRecordNumber() == dwLastRecord)
-                *mpxReport << "not a record, left out: " << qxNarrow(e.qpwcGetMessage()) << '\n';
-            else
-                qvReject(reader, e.qpwcGetMessage(), xPending);
-            dwLastRecord = reader.qdwGetRecordNumber();
-            continue;
-        }
-        dwLastRecord = reader.qdwGetRecordNumber();
-        if (!tRead)
-            break;
-
-        const bool tChanged = TFieldEditorManager::qtAddGeneric008ToRecord(record, mxOptions.mtReplace);
+        TMarcRecord& rxRecord = *rxPiece.mpxRecord;
+        const bool tChanged = qtAddGeneric008(rxRecord, mxOptions.mtReplace);
         if (!tChanged && tSameFormat)
         {
-            qvAppendRaw(reader.qrxGetRawData(), mxOptions.meOutFormat, xPending);
+            qvAppendRawData(std::string_view(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize()),
+                            mxOptions.meOutFormat, xPending);
             ++mxCounts.mqwSkipped;
         }
         else
         {
             try
             {
-                qvAppendRecord(record, mxOptions.meOutFormat, xPending);
+                qvAppendRecord(rxRecord, mxOptions.meOutFormat, xPending);
                 ++(tChanged ? mxCounts.mqwChanged : mxCounts.mqwSkipped);
             }
             catch (const TException& e)
             {
-                qvReject(reader, e.qpwcGetMessage(), xPending);
+                qvReject(rxPiece, e.qpwcGetMessage(), xPending);
             }
         }
         if (xPending.size() >= kFlushAt)
             qvFlush(xPending, rxOut);
-        if (reader.qdwGetRecordNumber() % kProgressCheckEvery == 0)
-            qvReportProgress(reader.qdwGetRecordNumber());
-    }
+        if (rxPiece.mdwRecordNumber % kProgressCheckEvery == 0)
+            qvReportProgress(rxPiece.mdwRecordNumber);
+    });
     qvFlush(xPending, rxOut);
     rxOut.flush();
 }

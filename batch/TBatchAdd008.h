@@ -26,14 +26,14 @@ struct TBatchCounts
 {
     uint64_t mqwChanged = 0;  // given the default 008
     uint64_t mqwSkipped = 0;  // written unchanged: it has an 008, or its type has no default
-    uint64_t mqwRejected = 0; // malformed, or too long to write with the new 008
+    uint64_t mqwRejected = 0; // malformed, stray bytes between records, or too long to write with the new 008
     uint64_t mqwKept = 0;     // of the rejected, written out as read
 };
 
 class TBatchAdd008
 {
 public:
-    // rxReport receives one line per rejected record, progress lines on long runs
+    // rxReport receives one line per rejected record or run of stray bytes, progress lines on long runs
     // and nothing else. A malformed record can only be kept when it is written in
     // the form it was read in; otherwise it is left out and the report says so.
     TBatchAdd008(const TBatchOptions& rxOptions, std::ostream& rxReport);
@@ -44,7 +44,7 @@ public:
     const TBatchCounts& qrxGetCounts() const { return mxCounts; }
 
 private:
-    void qvReject(const TMarcFileReader& rxReader, const std::wstring& rxWhy, std::string& rxOut);
+    void qvReject(const TRecordPiece& rxPiece, const std::wstring& rxWhy, std::string& rxOut);
     void qvReportProgress(uint32_t dwRecordNumber);
 
     TBatchOptions mxOptions;

@@ -1,5 +1,6 @@
 #include "host/THostSession.h"
 
+#include "editors/008/TGeneric008.h"
 #include "recordlib/TException.h"
 
 #include <algorithm>
@@ -140,33 +141,26 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
     std::size_t nUnreadable = 0, nStray = 0;
     try
     {
-        TMarcFileReader reader(in, eFormat);
-        uint32_t dwLastRecord = 0;
-        for (;;)
-        {
-            THostEntry entry;
-            try
+        const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat);
+        qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
+            if (rxPiece.mePiece == ePieceStrayBytes)
             {
-                if (!reader.qtReadNext(entry.mxRecord))
-                    break;
+                ++nStray;
+                return;
             }
-            catch (const TException& e)
+            THostEntry entry;
+            if (rxPiece.mePiece == ePieceRecord)
+                entry.mxRecord = *rxPiece.mpxRecord;
+            else
             {
-                if (reader.qdwGetRecordNumber() == dwLastRecord)
-                {
-                    ++nStray;
-                    continue;
-                }
                 entry.mtReadable = false;
-                entry.mxProblem = e.qpwcGetMessage();
-                const TXBuffer<unsigned char>& rxRaw = reader.qrxGetRawData();
-                entry.mxRaw.assign(rxRaw.qpacGetData(), rxRaw.qdwGetDataSize());
+                entry.mxProblem = rxPiece.mxProblem;
+                entry.mxRaw.assign(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
                 entry.meRawFormat = eFormat;
                 ++nUnreadable;
             }
-            dwLastRecord = reader.qdwGetRecordNumber();
             xEntries.push_back(std::move(entry));
-        }
+        });
     }
     catch (const std::exception& e)
     {
@@ -234,7 +228,7 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
         if (!entry.mtReadable)
         {
             if (entry.meRawFormat == eFormat && !entry.mxRaw.empty())
-                xData += entry.mxRaw + (eFormat == eMarcMaker ? "\n" : "");
+                qvAppendRawData(entry.mxRaw, eFormat, xData);
             continue;
         }
         try
@@ -361,7 +355,7 @@ void THostSession::qvAddDefault008()
     try
     {
         TMarcRecord record = pxEntry->mxRecord;
-        if (!TFieldEditorManager::qtAddGeneric008ToRecord(record, tHas008))
+        if (!qtAddGeneric008(record, tHas008))
         {
             const char cType = record.qrxGetLeader().qcGetAt(6);
             mrxPrompt.qvShowMessage(L"There is no default 008 for type of record \"" + std::wstring(1, cType) +
@@ -381,10 +375,9 @@ void THostSession::qvAddDefault008()
 
 std::wstring THostSession::qxLeaderLine(const TMarcLeader& rxLeader)
 {
-    std::wstring xLine = L"LDR    ";
-    for (const char* pac = rxLeader.qpacGetData(); *pac != '\0'; ++pac)
-        xLine += *pac == ' ' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(*pac));
-    return xLine;
+    std::string xLine = "LDR    ";
+    qvAppendMarcMakerLeader(rxLeader, xLine);
+    return qxWiden(xLine.data(), xLine.size());
 }
 
 std::wstring THostSession::qxFieldLine(const TMarcTag& rxField)
@@ -394,20 +387,12 @@ std::wstring THostSession::qxFieldLine(const TMarcTag& rxField)
     if (iTag >= 0 && iTag <= 999)
         std::snprintf(acTag, sizeof(acTag), "%03d", iTag);
     const bool tControl = rxField.qtIsControlField();
-    std::string xShown = std::string(acTag) + (tControl ? "    " : " ");
-    const char* pacData = rxField.qpacGetData();
-    for (uint32_t dw = 0; dw < rxField.qdwGetDataSize(); ++dw)
-    {
-        const bool tBlankMarked = tControl || dw < 2;
-        if (pacData[dw] == ' ' && tBlankMarked)
-            xShown += '\\';
-        else if (pacData[dw] == TMarcTag::mcDelimiter && !tBlankMarked)
-            xShown += '$';
-        else
-            xShown += pacData[dw];
-        if (!tControl && dw == 1)
-            xShown += ' ';
-    }
+    std::string xData;
+    qvAppendMarcMakerData(rxField, xData);
+    // Data fields: a blank between the indicators and the subfields.
+    if (!tControl && xData.size() >= 2)
+        xData.insert(2, " ");
+    const std::string xShown = std::string(acTag) + (tControl ? "    " : " ") + xData;
     return qxWiden(xShown.data(), xShown.size());
 }
 

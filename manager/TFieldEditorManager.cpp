@@ -2,6 +2,7 @@
 #include "editors/006/T006Editor.h"
 #include "editors/008/T008Editor.h"
 #include "editors/856/T856Editor.h"
+#include "editors/008/TGeneric008.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "recordlib/TException.h"
 
@@ -93,4 +94,9 @@ void TFieldEditorManager::qvGetMARCRecord(TMarcRecord& rxRecord)
     if (!mtRecordValid_static)
         throw TException(L"TFieldEditorManager::qvGetMARCRecord() : MARC Record is invalid", eErrorFatal, -1);
     rxRecord = mxMarcRecord_static;
+}
+
+bool TFieldEditorManager::qtAddGeneric008ToRecord(TMarcRecord& rxRecord, bool tReplace)
+{
+    return qtAddGeneric008(rxRecord, tReplace);
 }

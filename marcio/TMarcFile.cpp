@@ -1,5 +1,7 @@
 #include "marcio/TMarcFile.h"
 
+#include "recordlib/TException.h"
+
 namespace
 {
 template <typename TChar>
@@ -52,27 +54,42 @@ EMarcFileFormat qeSniffFormat(std::istream& rxStream)
     return eFormat;
 }
 
-TMarcFileReader::TMarcFileReader(std::istream& rxStream, EMarcFileFormat eFormat) : meFormat(eFormat)
+std::unique_ptr<TMarcRecordReader> qpxMakeRecordReader(std::istream& rxStream, EMarcFileFormat eFormat)
 {
     if (eFormat == eMarcMaker)
-        mpxMarcMaker.reset(new TMarcMakerReader(rxStream));
-    else
-        mpxIso.reset(new TIso2709Reader(rxStream));
+        return std::make_unique<TMarcMakerReader>(rxStream);
+    return std::make_unique<TIso2709Reader>(rxStream);
 }
 
-bool TMarcFileReader::qtReadNext(TMarcRecord& rxRecord)
+void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordPiece&)>& fnPiece)
 {
-    return mpxIso ? mpxIso->qtReadNext(rxRecord) : mpxMarcMaker->qtReadNext(rxRecord);
+    TMarcRecord record;
+    for (;;)
+    {
+        const uint32_t dwBefore = rxReader.qdwGetRecordNumber();
+        TRecordPiece piece{ePieceRecord, 0, &record, &rxReader.qrxGetRawData(), std::wstring()};
+        try
+        {
+            if (!rxReader.qtReadNext(record))
+                return;
+        }
+        catch (const TException& e)
+        {
+            // The reader counts records: stray bytes leave the count as it was.
+            piece.mePiece = rxReader.qdwGetRecordNumber() == dwBefore ? ePieceStrayBytes : ePieceBrokenRecord;
+            piece.mpxRecord = nullptr;
+            piece.mxProblem = e.qpwcGetMessage();
+        }
+        piece.mdwRecordNumber = rxReader.qdwGetRecordNumber();
+        fnPiece(piece);
+    }
 }
 
-uint32_t TMarcFileReader::qdwGetRecordNumber() const
+void qvAppendRawData(std::string_view xRawData, EMarcFileFormat eFormat, std::string& rxOut)
 {
-    return mpxIso ? mpxIso->qdwGetRecordNumber() : mpxMarcMaker->qdwGetRecordNumber();
-}
-
-const TXBuffer<unsigned char>& TMarcFileReader::qrxGetRawData() const
-{
-    return mpxIso ? mpxIso->qrxGetRawData() : mpxMarcMaker->qrxGetRawData();
+    rxOut.append(xRawData);
+    if (eFormat == eMarcMaker)
+        rxOut += '\n';
 }
 
 void qvAppendRecord(const TMarcRecord& rxRecord, EMarcFileFormat eFormat, std::string& rxOut)

@@ -5,9 +5,11 @@
 #include "marcio/TMarcMakerFormat.h"
 #include "recordlib/TIso2709Reader.h"
 
+#include <functional>
 #include <istream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 enum EMarcFileFormat : int
 {
@@ -24,24 +26,38 @@ EMarcFileFormat qeFormatOfPath(const std::wstring& rxPath);
 // allows (both readers step over it anyway).
 EMarcFileFormat qeSniffFormat(std::istream& rxStream);
 
-// Reads records one at a time in either form; errors as the underlying reader's.
-class TMarcFileReader
+// A reader of the form: ISO 2709 or MARCMaker, behind the one reader interface.
+std::unique_ptr<TMarcRecordReader> qpxMakeRecordReader(std::istream& rxStream, EMarcFileFormat eFormat);
+
+enum ERecordPiece : int
 {
-public:
-    TMarcFileReader(std::istream& rxStream, EMarcFileFormat eFormat);
-
-    EMarcFileFormat qeGetFormat() const { return meFormat; }
-    bool qtReadNext(TMarcRecord& rxRecord);
-    uint32_t qdwGetRecordNumber() const;
-    // The last record as it was in the stream (see the readers); empty when it
-    // cannot be given back whole.
-    const TXBuffer<unsigned char>& qrxGetRawData() const;
-
-private:
-    EMarcFileFormat meFormat;
-    std::unique_ptr<TIso2709Reader> mpxIso;
-    std::unique_ptr<TMarcMakerReader> mpxMarcMaker;
+    ePieceRecord = 0,       // a record, read
+    ePieceBrokenRecord = 1, // a record that could not be read
+    ePieceStrayBytes = 2    // bytes between records that belong to none
 };
+
+// One piece of a file of records, as qvReadPieces meets it.
+struct TRecordPiece
+{
+    ERecordPiece mePiece;
+    // The record's number from 1; for stray bytes, the number of the record before them.
+    uint32_t mdwRecordNumber;
+    // The record read (ePieceRecord only; the receiver may change or take it).
+    TMarcRecord* mpxRecord;
+    // The piece's bytes as in the file; may be empty for a piece too long to keep.
+    const TXBuffer<unsigned char>* mpxRawData;
+    // What is wrong with a piece that is not a record.
+    std::wstring mxProblem;
+};
+
+// Reads the reader to its end, handing every piece to fnPiece in file order: each
+// record, each broken record and each run of stray bytes. Only filler between
+// records belongs to no piece. Exceptions thrown by fnPiece go to the caller.
+void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordPiece&)>& fnPiece);
+
+// Appends a piece's bytes to rxOut as they are written back in the form they were
+// read in (a MARCMaker record gets back the blank line that ended it).
+void qvAppendRawData(std::string_view xRawData, EMarcFileFormat eFormat, std::string& rxOut);
 
 // Appends one record in the form to rxOut. TException (eErrorRecoverable) for a
 // record the form cannot hold; rxOut is then unchanged.

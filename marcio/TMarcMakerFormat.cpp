@@ -22,6 +22,11 @@ const TMnemonic kMnemonics[] = {
     {"dollar", '$'}, {"bsol", '\\'}, {"lcub", '{'}, {"rcub", '}'}, {"esc", 0x1B},
 };
 constexpr std::size_t kLongestMnemonic = 6;
+static_assert(kLongestMnemonic + 2 == TMarcMakerReader::mdwLongestMnemonic_static, "{dollar} is the longest");
+static_assert(TMarcMakerReader::mdwMaxRecordText_static >
+                  TMarcMakerReader::mdwLongestMnemonic_static * TMarcRecord::mdwMaxRecordLength_static +
+                      8 * (TMarcRecord::mdwMaxRecordLength_static / 13),
+              "the text of any record that fits in ISO 2709 is kept whole");
 
 bool qtIsBlankLine(const std::string& rxLine)
 {
@@ -229,15 +234,21 @@ bool TMarcMakerReader::qtReadLine()
     int iChar = pxBuffer->sbumpc();
     if (iChar == std::char_traits<char>::eof())
         return false;
+    // One character more than a line may have: the CR of a CR LF end.
     for (; iChar != std::char_traits<char>::eof() && iChar != '\n'; iChar = pxBuffer->sbumpc())
     {
-        if (mxLine.size() < mdwMaxLineLength_static)
+        if (mxLine.size() <= mdwMaxLineLength_static)
             mxLine += static_cast<char>(iChar);
         else
             mtLineTooLong = true;
     }
     if (!mxLine.empty() && mxLine.back() == '\r')
         mxLine.pop_back();
+    if (mxLine.size() > mdwMaxLineLength_static)
+    {
+        mxLine.pop_back();
+        mtLineTooLong = true;
+    }
     ++mqwLineNumber;
     return true;
 }
@@ -313,25 +324,39 @@ bool TMarcMakerReader::qtReadNext(TMarcRecord& rxRecord)
     return true;
 }
 
+void qvAppendMarcMakerData(const TMarcTag& rxField, std::string& rxOut)
+{
+    const bool tControl = rxField.qtIsControlField();
+    qvAppendEncoded(rxField.qpacGetData(), rxField.qdwGetDataSize(), tControl ? rxField.qdwGetDataSize() : 2,
+                    !tControl, rxOut);
+}
+
+void qvAppendMarcMakerLeader(const TMarcLeader& rxLeader, std::string& rxOut)
+{
+    qvAppendEncoded(rxLeader.qpacGetData(), TMarcLeader::mdwLength_static, TMarcLeader::mdwLength_static, false, rxOut);
+}
+
 void qvAppendMarcMaker(const TMarcRecord& rxRecord, std::string& rxOut)
 {
-    rxOut += "=LDR  ";
-    qvAppendEncoded(rxRecord.qrxGetLeader().qpacGetData(), TMarcLeader::mdwLength_static,
-                    TMarcLeader::mdwLength_static, false, rxOut);
-    rxOut += '\n';
+    std::string xText = "=LDR  ";
+    qvAppendMarcMakerLeader(rxRecord.qrxGetLeader(), xText);
+    xText += '\n';
     for (uint32_t dw = 0; dw < rxRecord.qdwGetFieldCount(); ++dw)
     {
         const TMarcTag& field = rxRecord.qrxGetField(dw);
         const int iTag = field.qiGetTagNumber();
         if (iTag < 0 || iTag > 999)
             throw TException(L"qvAppendMarcMaker() : A field has no tag number", eErrorRecoverable, -1);
+        if (field.qdwGetDataSize() >= TMarcRecord::mdwMaxFieldLength_static)
+            throw TException(L"qvAppendMarcMaker() : Field " + std::to_wstring(iTag) + L" has " +
+                                 std::to_wstring(field.qdwGetDataSize()) + L" bytes, more than a record can hold",
+                             eErrorRecoverable, -1);
         const char acTag[] = {'=', static_cast<char>('0' + iTag / 100), static_cast<char>('0' + iTag / 10 % 10),
                               static_cast<char>('0' + iTag % 10), ' ', ' ', '\0'};
-        rxOut += acTag;
-        const bool tControl = field.qtIsControlField();
-        qvAppendEncoded(field.qpacGetData(), field.qdwGetDataSize(), tControl ? field.qdwGetDataSize() : 2, !tControl,
-                        rxOut);
-        rxOut += '\n';
+        xText += acTag;
+        qvAppendMarcMakerData(field, xText);
+        xText += '\n';
     }
+    rxOut += xText;
     rxOut += '\n';
 }

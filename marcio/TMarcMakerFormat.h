@@ -13,8 +13,7 @@
 // pass as they are (UTF-8 or MARC-8 alike). Lines that begin with "#" are comments.
 #pragma once
 
-#include "recordlib/TMarcRecord.h"
-#include "recordlib/TXBuffer.h"
+#include "recordlib/TMarcRecordReader.h"
 
 #include <cstdint>
 #include <istream>
@@ -27,10 +26,14 @@
 // (1-based) and the line; the caller's record is then unchanged, qrxGetRawData holds
 // the record's lines as they were in the stream, and the next call goes on with the
 // record that follows. Lines that belong to no record are reported the same way.
-class TMarcMakerReader
+class TMarcMakerReader : public TMarcRecordReader
 {
 public:
-    static constexpr uint32_t mdwMaxLineLength_static = 65536;
+    // The longest line the writer writes for a field that fits in ISO 2709: "=TAG  "
+    // and every byte of the field as the longest mnemonic, "{dollar}".
+    static constexpr uint32_t mdwLongestMnemonic_static = 8;
+    static constexpr uint32_t mdwMaxLineLength_static =
+        6 + mdwLongestMnemonic_static * (TMarcRecord::mdwMaxFieldLength_static - 1);
     static constexpr uint32_t mdwMaxRecordText_static = 1u << 20;
 
     explicit TMarcMakerReader(std::istream& rxStream);
@@ -38,12 +41,12 @@ public:
     TMarcMakerReader& operator=(const TMarcMakerReader&) = delete;
 
     // False at the end of the data.
-    bool qtReadNext(TMarcRecord& rxRecord);
-    uint32_t qdwGetRecordNumber() const;
+    bool qtReadNext(TMarcRecord& rxRecord) override;
+    uint32_t qdwGetRecordNumber() const override;
     // The text of the last record met, read or rejected, as in the stream (each
     // line ending in "\n"; the blank line after it not included); empty at the end
     // of the data and for a record too long to keep (mdwMaxRecordText_static).
-    const TXBuffer<unsigned char>& qrxGetRawData() const;
+    const TXBuffer<unsigned char>& qrxGetRawData() const override;
 
 private:
     bool qtReadLine();
@@ -59,5 +62,13 @@ private:
     TXBuffer<unsigned char> mxRawData;
 };
 
-// Appends rxRecord in MARCMaker form to rxOut, ending with a blank line.
+// Appends rxRecord in MARCMaker form to rxOut, ending with a blank line. TException
+// (eErrorRecoverable), rxOut unchanged, for a field without a tag number or longer than
+// ISO 2709 allows (the reader would refuse its line).
 void qvAppendMarcMaker(const TMarcRecord& rxRecord, std::string& rxOut);
+
+// Appends what follows "=TAG  " on rxField's line: its data with blanks, delimiters
+// and special characters written as MARCMaker writes them.
+void qvAppendMarcMakerData(const TMarcTag& rxField, std::string& rxOut);
+// Appends what follows "=LDR  ": the Leader with its blanks written "\".
+void qvAppendMarcMakerLeader(const TMarcLeader& rxLeader, std::string& rxOut);

@@ -65,7 +65,8 @@ std::wstring qxDefect(const TException& rxError)
 } // namespace
 
 TIso2709Reader::TIso2709Reader(std::istream& rxStream)
-    : mpxStream(&rxStream), mnWindowPos(0), mtStreamDone(false), mqwOffset(0), mdwRecordNumber(0)
+    : mpxStream(&rxStream), mnWindowPos(0), mtStreamDone(false), mqwOffset(0), mdwRecordNumber(0),
+      mqwSearchedFrom(0), mqwSearchedTo(0), mtEndMarkFound(false)
 {
 }
 
@@ -117,51 +118,77 @@ void TIso2709Reader::qvConsume(uint32_t dwCount, bool tKeepAsRawData)
 
 // End of a broken record starting at the current position, looked for in its first
 // dwLimit bytes: after its first record terminator or before a following leader;
-// 0 when there is neither.
-uint32_t TIso2709Reader::qdwFindRecordEnd(uint32_t dwLimit) const
+// 0 when there is neither. Where an earlier search stopped is where this one goes on.
+uint32_t TIso2709Reader::qdwFindRecordEnd(uint32_t dwLimit)
 {
-    const unsigned char* paxRecord = qpaxCurrent();
-    for (uint32_t dw = 1; dw < dwLimit; ++dw) {
-        if (paxRecord[dw] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static))
-            return dw + 1;
-        if (qtLooksLikeLeader(paxRecord + dw, qdwAvailable() - dw))
-            return dw;
+    const uint64_t qwFrom = mqwOffset + 1;
+    if (qwFrom < mqwSearchedFrom || qwFrom > mqwSearchedTo) {
+        mqwSearchedFrom = mqwSearchedTo = qwFrom;
+        mtEndMarkFound = false;
     }
-    return 0;
+    const uint64_t qwLimit = mqwOffset + dwLimit;
+    const unsigned char* paxRecord = qpaxCurrent();
+    while (!mtEndMarkFound && mqwSearchedTo < qwLimit) {
+        const uint32_t dw = static_cast<uint32_t>(mqwSearchedTo - mqwOffset);
+        if (paxRecord[dw] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static) ||
+            qtLooksLikeLeader(paxRecord + dw, qdwAvailable() - dw))
+            mtEndMarkFound = true;
+        else
+            ++mqwSearchedTo;
+    }
+    if (!mtEndMarkFound || mqwSearchedTo >= qwLimit)
+        return 0;
+    const uint32_t dwMark = static_cast<uint32_t>(mqwSearchedTo - mqwOffset);
+    return paxRecord[dwMark] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static) ? dwMark + 1
+                                                                                                    : dwMark;
+}
+
+// Steps over filler and stray bytes up to the next record start or the end of the
+// data. A gap that holds a stray byte is reported, with its bytes as the raw data.
+void TIso2709Reader::qvStepToRecordStart()
+{
+    uint32_t dwStray = 0;
+    uint64_t qwStrayOffset = 0;
+    bool tAtRecordStart = false;
+    for (;;) {
+        const bool tNearEnd = !qtFill(dwLengthDigits);
+        if (qdwAvailable() == 0)
+            break;
+        tAtRecordStart = !tNearEnd && qtIsRecordStart(qpaxCurrent());
+        if (tAtRecordStart)
+            break;
+        if (!qtIsFiller(*qpaxCurrent()) && dwStray++ == 0)
+            qwStrayOffset = mqwOffset;
+        mxRawData.qvAppend(qpaxCurrent(), 1);
+        qvConsume(1, false);
+        if (mxRawData.qdwGetDataSize() >= TMarcRecord::mdwMaxRecordLength_static) {
+            if (dwStray > 0)
+                break;
+            mxRawData.qvClear();
+        }
+    }
+    if (dwStray == 0) {
+        mxRawData.qvClear();
+        return;
+    }
+    std::wstring xWhere = L" up to offset " + std::to_wstring(mqwOffset) + L", after record " +
+                          std::to_wstring(mdwRecordNumber);
+    if (tAtRecordStart)
+        xWhere = L" before record " + std::to_wstring(mdwRecordNumber + 1) + L" (offset " + std::to_wstring(mqwOffset) +
+                 L")";
+    else if (qdwAvailable() == 0)
+        xWhere = L" at the end of the data, after record " + std::to_wstring(mdwRecordNumber);
+    throw TException(acwMethod + std::to_wstring(dwStray) + L" stray byte(s) from offset " +
+                         std::to_wstring(qwStrayOffset) + xWhere,
+                     eErrorRecoverable, -1);
 }
 
 bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
 {
     mxRawData.qvClear();
-
-    // Step over filler and stray bytes up to the next record start.
-    uint32_t dwStray = 0;
-    uint64_t qwStrayOffset = 0;
-    for (;;) {
-        if (!qtFill(dwLengthDigits)) {
-            for (uint32_t dw = 0; dw < qdwAvailable(); ++dw) {
-                if (!qtIsFiller(qpaxCurrent()[dw]) && dwStray++ == 0)
-                    qwStrayOffset = mqwOffset + dw;
-            }
-            qvConsume(qdwAvailable(), false);
-            if (dwStray > 0)
-                throw TException(acwMethod + std::to_wstring(dwStray) + L" stray byte(s) from offset " +
-                                     std::to_wstring(qwStrayOffset) + L" at the end of the data, after record " +
-                                     std::to_wstring(mdwRecordNumber),
-                                 eErrorRecoverable, -1);
-            return false;
-        }
-        if (qtIsRecordStart(qpaxCurrent()))
-            break;
-        if (!qtIsFiller(*qpaxCurrent()) && dwStray++ == 0)
-            qwStrayOffset = mqwOffset;
-        qvConsume(1, false);
-    }
-    if (dwStray > 0)
-        throw TException(acwMethod + std::to_wstring(dwStray) + L" stray byte(s) from offset " +
-                             std::to_wstring(qwStrayOffset) + L" before record " +
-                             std::to_wstring(mdwRecordNumber + 1) + L" (offset " + std::to_wstring(mqwOffset) + L")",
-                         eErrorRecoverable, -1);
+    qvStepToRecordStart();
+    if (qdwAvailable() == 0)
+        return false;
 
     ++mdwRecordNumber;
     const uint64_t qwRecordOffset = mqwOffset;

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "OrvoLibraryU.h"
-#include "TMarcRecord.h"
-#include "TXBuffer.h"
+#include "TMarcRecordReader.h"
 
 #include <cstdint>
 #include <istream>
@@ -13,8 +12,10 @@
 //
 // Between records the reader steps over filler (blank, tab, CR, LF, VT, FF, NUL and the
 // DOS end-of-file mark 0x1A) without a word. A record starts at 5 ASCII digits giving a
-// length of at least 26 bytes. Any other bytes between records are reported once as
-// stray bytes (TException) before the next call reads the record that follows them.
+// length of at least 26 bytes. Any other bytes between records are reported as stray
+// bytes (TException) before the next call reads the record that follows them; the raw
+// data is then the whole gap since the last record, filler included, in pieces of at
+// most 99999 bytes (a long gap is reported piece by piece).
 //
 // Errors and recovery: every TException from qtReadNext is eErrorRecoverable, names the
 // record by number (1-based, counting every record start found) and byte offset, and
@@ -26,7 +27,9 @@
 //     with "22" at 10-11, digits at 12-16 and "45" at 20-21), whichever comes first,
 //     looking no further than 99999 bytes; or after the bytes that the length gives
 //     (or that remain) when there is neither.
-class ORVO_LIBRARYU_API TIso2709Reader {
+// Recovery is linear in the input: what a search for a record's end has looked at is
+// remembered, so no byte is searched again for the broken records that follow.
+class ORVO_LIBRARYU_API TIso2709Reader : public TMarcRecordReader {
 public:
     explicit TIso2709Reader(std::istream& rxStream);
     TIso2709Reader(const TIso2709Reader&) = delete;
@@ -34,22 +37,22 @@ public:
 
     // Reads the next record into rxRecord (see TMarcRecord::qvSetUSMarcData); false at
     // the end of the data.
-    bool qtReadNext(TMarcRecord& rxRecord);
+    bool qtReadNext(TMarcRecord& rxRecord) override;
 
     // Number of the last record met, read or rejected; 0 before the first.
-    uint32_t qdwGetRecordNumber() const;
+    uint32_t qdwGetRecordNumber() const override;
 
-    // Bytes of the last record met, exactly as in the stream: after a broken record the
-    // bytes that were skipped as that record (so a batch tool can pass them through).
-    // Empty after stray bytes were reported and at the end of the data.
-    const TXBuffer<unsigned char>& qrxGetRawData() const;
+    // Bytes of the last record or stray piece met, exactly as in the stream: after a
+    // broken record the bytes that were skipped as that record. Empty at the end.
+    const TXBuffer<unsigned char>& qrxGetRawData() const override;
 
 private:
     bool qtFill(uint32_t dwWanted);
     uint32_t qdwAvailable() const;
     const unsigned char* qpaxCurrent() const;
     void qvConsume(uint32_t dwCount, bool tKeepAsRawData);
-    uint32_t qdwFindRecordEnd(uint32_t dwLimit) const;
+    uint32_t qdwFindRecordEnd(uint32_t dwLimit);
+    void qvStepToRecordStart();
 
     std::istream* mpxStream;
     std::vector<unsigned char> mxWindow;
@@ -58,4 +61,9 @@ private:
     uint64_t mqwOffset;
     uint32_t mdwRecordNumber;
     TXBuffer<unsigned char> mxRawData;
+    // The search for a record's end: no end mark in [mqwSearchedFrom, mqwSearchedTo);
+    // when mtEndMarkFound, one at mqwSearchedTo (a record terminator or a leader).
+    uint64_t mqwSearchedFrom;
+    uint64_t mqwSearchedTo;
+    bool mtEndMarkFound;
 };

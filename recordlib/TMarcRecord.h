@@ -15,8 +15,15 @@
 //     length (00-04) and base address (12-16) computed, "22" at 10-11 and "45" at 20-21,
 //     then one 12-byte directory entry per field (tag 3, length 4, start 5 digits), a
 //     field terminator after the directory and after each field, and the record
-//     terminator. Leader/22 is written as '0' when it holds a digit; Leader/22-23 are
-//     otherwise written as held, so a record that was read is written back byte for byte.
+//     terminator, the fields' data one after another in field order. Leader/22 is
+//     written as '0' when it holds a digit; Leader/22-23 are otherwise written as held.
+//     A record read with qvSetUSMarcData is written back byte for byte when its
+//     directory lists the fields in the order of their data, each starting where the
+//     one before ends (as this writer and most others lay them out). A legal record laid
+//     out otherwise (entries out of data order, entries sharing data, bytes between
+//     fields that no entry covers) keeps every field, in directory order, with all its
+//     data; but it is written in the layout above, so its bytes differ: shared data is
+//     written once for each entry, and bytes that no entry covers are not written.
 //     tAppend true appends the record to out; false replaces out's content.
 //     It throws TException (eErrorRecoverable), leaving out unchanged, rather than write a
 //     damaged record: a record over 99999 bytes, a field over 9999 bytes (terminator

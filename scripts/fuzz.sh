@@ -1,26 +1,58 @@
 #!/bin/sh
-# Builds the libFuzzer targets (fuzz/, clang with AddressSanitizer and
-# UndefinedBehaviorSanitizer) in build/fuzz and runs each for SECONDS
-# (default 20), with its corpus in build/fuzz/corpus/<target>. Fails when a
-# target finds a crash; the reproducer is left in build/fuzz.
+# Runs the libFuzzer targets (fuzz/) for a while each, natively, with clang,
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 #
-#   sh scripts/fuzz.sh [SECONDS]
+#   sh scripts/fuzz.sh [TARGET] [SECONDS]      (defaults: every target, 20 s each)
+#   TARGET: FuzzIso2709, FuzzMarcMaker, FuzzGeneric008 or Fuzz856Field (or "all")
+#
+# Seeds come from ../shared/samples: each sample file and each of its records;
+# for the MARCMaker reader, the same records as MARCMaker text. The corpus each
+# target grows is kept in build/fuzz/corpus/TARGET, so later runs go on from it.
+# A finding (crash, leak, sanitizer report) is saved in build/fuzz/findings/ and
+# makes the script fail; replay it with build/fuzz/fuzz/TARGET FILE.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${1:-20}
+target=${1:-all}
+seconds=${2:-20}
+samples=$root/../shared/samples
 build=$root/build/fuzz
-cmake -S "$root/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j 2 >/dev/null
-for target in "$root"/fuzz/T*Fuzzer.cpp; do
-    name=$(basename "$target" .cpp)
-    mkdir -p "$build/corpus/$name"
-    echo "== $name for $seconds s"
-    log=$build/$name.log
-    if (cd "$build" && "./$name" -max_total_time="$seconds" -print_final_stats=1 "corpus/$name" >"$log" 2>&1); then
-        grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
-    else
-        tail -n 40 "$log"
-        echo "$name found a fault: see $log and the crash file in $build" >&2
-        exit 1
-    fi
+all="FuzzIso2709 FuzzMarcMaker FuzzGeneric008 Fuzz856Field"
+[ "$target" = all ] && targets=$all || targets=$target
+
+sh "$root/scripts/install-deps.sh" clang libclang-rt-14-dev
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVO_FUZZ=ON >/dev/null
+cmake --build "$build" -j2 --target $targets orvo-batch >/dev/null
+
+# Seeds: the sample files, each record on its own, and their MARCMaker text.
+seeds=$build/seeds
+rm -rf "$seeds"
+mkdir -p "$seeds/iso" "$seeds/mrk"
+for f in "$samples"/*.usmarc; do
+    name=$(basename "$f" .usmarc)
+    cp "$f" "$seeds/iso/$name"
+    # Records split at each record terminator (0x1D).
+    awk -v RS='\035' -v ORS='\035' -v out="$seeds/iso/$name-" 'length($0) > 0 { print > (out NR) }' "$f" 2>/dev/null || true
+    "$build/batch/orvo-batch" add-008 --keep-malformed "$f" "$seeds/mrk/$name.mrk" 2>/dev/null || true
 done
+
+mkdir -p "$build/findings"
+failed=0
+for t in $targets; do
+    case $t in
+        FuzzMarcMaker) seed=$seeds/mrk ;;
+        *) seed=$seeds/iso ;;
+    esac
+    corpus=$build/corpus/$t
+    mkdir -p "$corpus"
+    log=$build/$t.log
+    echo "== $t, $seconds s"
+    if ! "$build/fuzz/$t" -max_total_time="$seconds" -print_final_stats=1 -max_len=100000 -timeout=10 \
+        -artifact_prefix="$build/findings/$t-" "$corpus" "$seed" >"$log" 2>&1; then
+        failed=1
+        tail -n 40 "$log"
+    fi
+    grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || true
+    grep -E 'stat::number_of_executed_units|stat::peak_rss_mb' "$log" || true
+    echo "corpus: $(ls "$corpus" | wc -l) inputs; findings: $(ls "$build/findings" | grep -c "^$t-" || true)"
+done
+exit $failed

@@ -1,6 +1,6 @@
 #include "editors/008/T008Editor.h"
 #include "base/TDllResourceMgr.h"
-#include "manager/TFieldEditorManager.h"
+#include "editors/008/TGeneric008.h"
 #include "recordlib/TException.h"
 #include "resources/008EditorIds.h"
 
@@ -87,7 +87,7 @@ BOOL T008Editor::OnInitDialog()
     TFieldEditorBase::OnInitDialog();
     if (!mxRecord.qtFindTag(8, mxTag, 1))
     {
-        if (!TFieldEditorManager::qtAddGeneric008ToRecord(mxRecord, false))
+        if (!qtAddGeneric008(mxRecord, false))
             throw TException(L"T008Editor::OnInitDialog() : Unable to add 008 to marc record", eErrorRecoverable, -1);
         if (!mxRecord.qtFindTag(8, mxTag, 1))
             throw TException(L"T008Editor::OnInitDialog() : Unable to get 008 from marc record", eErrorRecoverable, -1);

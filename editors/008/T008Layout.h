@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 
 // The 008 layouts use the layout records that every fixed-length field
 // editor shares.
@@ -24,13 +24,13 @@ using T008Layout = TFieldLayout;
 
 // The layout for a record format and, for bibliographic records, material
 // type; null when there is none (unknown material, patron, unknown format).
-AFX_EXT_CLASS const T008Layout* qpxGet008Layout(EMarcType eMarcType, EMaterialType eMaterialType);
+ORVO_EDITORCORE_API const T008Layout* qpxGet008Layout(EMarcType eMarcType, EMaterialType eMaterialType);
 // The string ID of the editor's title for the same choice ("008 Editor - ...").
-AFX_EXT_CLASS uint32_t qdwGet008TitleId(EMarcType eMarcType, EMaterialType eMaterialType);
+ORVO_EDITORCORE_API uint32_t qdwGet008TitleId(EMarcType eMarcType, EMaterialType eMaterialType);
 
 // The layout of an authority, holdings, community information or
 // classification record; null for any other format.
-AFX_EXT_CLASS const T008Layout* qpxGetOtherFormat008Layout(EMarcType eMarcType);
+ORVO_EDITORCORE_API const T008Layout* qpxGetOtherFormat008Layout(EMarcType eMarcType);
 // The layout of a bibliographic record of that material type; null for
 // eUnknownMaterial.
-AFX_EXT_CLASS const T008Layout* qpxGetBibliographic008Layout(EMaterialType eMaterialType);
+ORVO_EDITORCORE_API const T008Layout* qpxGetBibliographic008Layout(EMaterialType eMaterialType);

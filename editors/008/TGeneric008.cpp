@@ -1,5 +1,5 @@
 #include "editors/008/TGeneric008.h"
-#include "manager/TFieldEditorManager.h"
+#include "recordlib/TMarcRecord.h"
 #include "recordlib/TMarcLeader.h"
 #include "recordlib/TMarcTag.h"
 #include "recordlib/TXBuffer.h"
@@ -76,7 +76,7 @@ const char* qpacGetGeneric008(EGeneric008 eDefault)
     return kGeneric008[eDefault];
 }
 
-bool TFieldEditorManager::qtAddGeneric008ToRecord(TMarcRecord& rxRecord, bool tReplace)
+bool qtAddGeneric008(TMarcRecord& rxRecord, bool tReplace)
 {
     TMarcTag field(-1);
     const bool tFound = rxRecord.qtFindTag(8, field, 1);

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 
 class TMarcLeader;
 
@@ -71,7 +71,7 @@ struct TLeaderLabelText
     uint32_t stringId;
 };
 
-class AFX_EXT_CLASS TLeaderCodeLists
+class ORVO_EDITORCORE_API TLeaderCodeLists
 {
 public:
     TLeaderCodeLists() = delete;

@@ -1,133 +1,107 @@
-// The default 008, through the exported facade (natively on its own, under
-// Wine from OrvoFieldEditors.dll).
-#include "manager/TFieldEditorManager.h"
-#include "recordlib/TMarcRecord.h"
-#include "recordlib/TMarcTag.h"
+// The default 008: which records get one, where it goes, and that each default
+// is one the 008 editor shows as it stands.
+#include "support/TTestRecords.h"
+
+#include "base/TCodeMatch.h"
+#include "base/TMaterialType.h"
+#include "editors/008/T008Layout.h"
+#include "editors/008/TGeneric008.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 namespace
 {
-TMarcRecord qxRecord(char cType, char cLevel)
-{
-    char leader[] = "00000nam a2200000 a 4500";
-    leader[6] = cType;
-    leader[7] = cLevel;
-    TMarcRecord record;
-    record.qvSetLeader(leader);
-    return record;
-}
+// The Leader 06 codes MARC 21 gives bibliographic records, and every 07 code.
+const char kBibliographicTypes[] = "acdefgijkmoprt";
+const char kBibliographicLevels[] = "abcdims";
 
-std::string qx008(const TMarcRecord& rxRecord, int iOccurrence = 1)
+// What the 008 editor would make of the field: each list's matching codes.
+void qvExpectShownAsItStands(const std::string& rx008, const T008Layout& rxLayout, const std::string& rxWhat)
 {
-    TMarcTag field;
-    if (!rxRecord.qtFindTag(8, field, iOccurrence))
-        return "(none)";
-    return std::string(field.qpacGetData(), field.qdwGetDataSize());
-}
-
-const char* const kBooks = "001031s           |||||||||||||| ||eng |";
-const char* const kContinuing = "001031s           |||||||||||0   ||eng |";
-const char* const kMusic = "001031s           ||| ||||||||||   eng |";
-const char* const kMaps = "001031s           |||||| |  || | ||eng |";
-const char* const kVisual = "001031s           ||| |     ||   ||eng |";
-const char* const kComputer = "001031s               |   | |      eng |";
-const char* const kMixed = "001031s                |           eng |";
-const char* const kAuthority = "001031|||d||||||||          || |||    ||";
-const char* const kHoldings = "0010310u    0   4001uu   0001031";
-const char* const kClassification = "001031annnacna";
-const char* const kCommunity = "001031uuuuuueng";
-}
-
-TEST(Generic008, EveryTypeOfRecordGetsItsDefault)
-{
-    const struct
+    for (const T008List* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
     {
-        char cType;
-        char cLevel;
-        const char* pacExpected;
-    } rows[] = {
-        {'a', 'b', kContinuing}, {'a', 's', kContinuing},
-        {'a', 'a', kBooks}, {'a', 'c', kBooks}, {'a', 'd', kBooks}, {'a', 'm', kBooks}, {'a', 'i', kBooks},
-        {'a', ' ', kBooks},
-        {'t', 's', kBooks}, // only language material looks at the level
-        {'c', 'm', kMusic}, {'d', 'm', kMusic}, {'i', 'm', kMusic}, {'j', 's', kMusic},
-        {'e', 'm', kMaps}, {'f', 'm', kMaps},
-        {'g', 'm', kVisual}, {'k', 'm', kVisual}, {'o', 'm', kVisual}, {'r', 'm', kVisual},
-        {'m', 'm', kComputer},
-        {'p', 'c', kMixed},
-        {'z', 'n', kAuthority},
-        {'u', ' ', kHoldings}, {'v', ' ', kHoldings}, {'x', ' ', kHoldings}, {'y', ' ', kHoldings},
-        {'w', ' ', kClassification},
-        {'q', 'n', kCommunity},
-    };
-    for (const auto& row : rows)
+        int iMatches = 0;
+        for (const TCodeListEntry* pxEntry = pxList->codeList; pxEntry->labelId != 0; ++pxEntry)
+            iMatches += qtCodeMatches(rx008.c_str() + pxList->position, pxEntry->code) ? 1 : 0;
+        EXPECT_EQ(1, iMatches) << rxWhat << ": position " << pxList->position << " of \"" << rx008 << "\"";
+    }
+    for (const T008Edit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
+        EXPECT_LE(static_cast<std::size_t>(pxEdit->position + pxEdit->length), rx008.size()) << rxWhat;
+}
+}
+
+TEST(Generic008, EveryBibliographicDefaultIsPreselectedByTheLayoutItIsShownWith)
+{
+    for (const char* pcType = kBibliographicTypes; *pcType != '\0'; ++pcType)
     {
-        TMarcRecord record = qxRecord(row.cType, row.cLevel);
-        EXPECT_TRUE(TFieldEditorManager::qtAddGeneric008ToRecord(record, false)) << row.cType << row.cLevel;
-        EXPECT_EQ(row.pacExpected, qx008(record)) << row.cType << row.cLevel;
+        for (const char* pcLevel = kBibliographicLevels; *pcLevel != '\0'; ++pcLevel)
+        {
+            const std::string xWhat = std::string("06 ") + *pcType + ", 07 " + *pcLevel;
+            TMarcRecord record = qxRecordOfType(*pcType, *pcLevel);
+            ASSERT_TRUE(qtAddGeneric008(record, false)) << xWhat;
+            const std::string x008 = qx008(record);
+            ASSERT_EQ(40u, x008.size()) << xWhat;
+            EXPECT_TRUE(std::all_of(x008.begin(), x008.begin() + 6, [](char c) { return std::isdigit(c); }))
+                << xWhat << ": date entered on file";
+            // Language material of level i (integrating resource) is shown with the
+            // continuing-resources layout but given the Books default.
+            const EMaterialType eShownAs = (*pcType == 'a' && *pcLevel == 'i')
+                                               ? eBooks
+                                               : qeGetMaterialTypeOf(record.qrxGetLeader());
+            const T008Layout* pxLayout = qpxGet008Layout(eBibliographic, eShownAs);
+            ASSERT_NE(nullptr, pxLayout) << xWhat;
+            qvExpectShownAsItStands(x008, *pxLayout, xWhat);
+        }
     }
 }
 
-TEST(Generic008, ShortFormsAreKeptShort)
+TEST(Generic008, ARecordGetsADefaultExactlyWhenItsFormatHasAnEditorLayout)
 {
-    TMarcRecord holdings = qxRecord('y', ' ');
-    TMarcRecord classification = qxRecord('w', ' ');
-    TMarcRecord community = qxRecord('q', ' ');
-    TFieldEditorManager::qtAddGeneric008ToRecord(holdings, false);
-    TFieldEditorManager::qtAddGeneric008ToRecord(classification, false);
-    TFieldEditorManager::qtAddGeneric008ToRecord(community, false);
-    EXPECT_EQ(32u, qx008(holdings).size());
-    EXPECT_EQ(14u, qx008(classification).size());
-    EXPECT_EQ(15u, qx008(community).size());
-}
-
-TEST(Generic008, UnknownTypeOfRecordGetsNothing)
-{
-    for (char c : {'b', 'h', 'l', 'n', ' ', '#'})
+    for (int c = 0x20; c < 0x7F; ++c)
     {
-        TMarcRecord record = qxRecord(c, 'm');
-        const uint32_t dwFields = record.qdwGetFieldCount();
-        EXPECT_FALSE(TFieldEditorManager::qtAddGeneric008ToRecord(record, true)) << c;
-        EXPECT_EQ(dwFields, record.qdwGetFieldCount()) << c;
+        TMarcRecord record = qxRecordOfType(static_cast<char>(c), 'm');
+        const TMarcRecord before = record;
+        const TMarcLeader& rxLeader = record.qrxGetLeader();
+        const bool tHasLayout =
+            qpxGet008Layout(rxLeader.qeGetType(), qeGetMaterialTypeOf(rxLeader)) != nullptr;
+        EXPECT_EQ(tHasLayout, qtAddGeneric008(record, true)) << "06 '" << static_cast<char>(c) << "'";
+        if (!tHasLayout)
+        {
+            EXPECT_EQ(qxIso2709(before), qxIso2709(record)) << "06 '" << static_cast<char>(c) << "'";
+        }
     }
+    // Language material of an unknown level still gets the Books default.
+    TMarcRecord unknownLevel = qxRecordOfType('a', ' ');
+    EXPECT_TRUE(qtAddGeneric008(unknownLevel, false));
+    EXPECT_EQ(qpacGetGeneric008(eGeneric008Books), qx008(unknownLevel));
 }
 
-TEST(Generic008, ReplaceFlagDecidesAboutAnExisting008)
+TEST(Generic008, AnExisting008IsReplacedOnlyWhenAskedAndANewOneGoesInTagOrder)
 {
-    TMarcRecord record = qxRecord('a', 'm');
-    TMarcTag f001(1), f008(8), second008(8), f245(245);
+    const char kOld008[] = "861028s1986    nyu           000 0 eng  ";
+    TMarcRecord record = qxRecordOfType('a', 'm', kOld008);
+    TMarcTag f001(1), second008(8);
     f001.qvSetData("ocm123", false);
-    f008.qvSetData("861028s1986    nyu           000 0 eng  ", false);
     second008.qvSetData("second", false);
-    f245.qvSetData("10\x1f" "aTitle", true);
-    record.qvOrderedInsert(f245);
     record.qvOrderedInsert(f001);
-    record.qvOrderedInsert(f008);
     record.qvOrderedInsert(second008);
 
-    EXPECT_FALSE(TFieldEditorManager::qtAddGeneric008ToRecord(record, false));
-    EXPECT_EQ("861028s1986    nyu           000 0 eng  ", qx008(record));
+    EXPECT_FALSE(qtAddGeneric008(record, false));
+    EXPECT_EQ(kOld008, qx008(record));
 
-    EXPECT_TRUE(TFieldEditorManager::qtAddGeneric008ToRecord(record, true));
-    EXPECT_EQ(kBooks, qx008(record));
+    EXPECT_TRUE(qtAddGeneric008(record, true));
+    EXPECT_EQ(qpacGetGeneric008(eGeneric008Books), qx008(record));
     EXPECT_EQ("second", qx008(record, 2));
     EXPECT_EQ(4u, record.qdwGetFieldCount());
-}
 
-TEST(Generic008, NewFieldGoesInTagOrder)
-{
-    TMarcRecord record = qxRecord('e', 'm');
-    TMarcTag f001(1), f245(245);
-    f001.qvSetData("id", false);
-    f245.qvSetData("10\x1f" "aMap", true);
-    record.qvOrderedInsert(f001);
-    record.qvOrderedInsert(f245);
-    ASSERT_TRUE(TFieldEditorManager::qtAddGeneric008ToRecord(record, false));
-    ASSERT_EQ(3u, record.qdwGetFieldCount());
-    EXPECT_EQ(1, record.qrxGetField(0).qiGetTagNumber());
-    EXPECT_EQ(8, record.qrxGetField(1).qiGetTagNumber());
-    EXPECT_EQ(245, record.qrxGetField(2).qiGetTagNumber());
+    TMarcRecord map = qxRecordOfType('e', 'm');
+    map.qvOrderedInsert(f001);
+    ASSERT_TRUE(qtAddGeneric008(map, false));
+    ASSERT_EQ(3u, map.qdwGetFieldCount());
+    EXPECT_EQ(1, map.qrxGetField(0).qiGetTagNumber());
+    EXPECT_EQ(8, map.qrxGetField(1).qiGetTagNumber());
+    EXPECT_EQ(245, map.qrxGetField(2).qiGetTagNumber());
 }

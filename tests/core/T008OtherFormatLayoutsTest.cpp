@@ -1,8 +1,10 @@
 // The 008 layout tables: which layout and title each record gets, and whether
 // every layout's tables agree with each other and with the grid.
+#include "support/TTestRecords.h"
+
 #include "base/TCodeMatch.h"
 #include "editors/008/T008Layout.h"
-#include "manager/TFieldEditorManager.h"
+#include "editors/008/TGeneric008.h"
 #include "recordlib/TMarcRecord.h"
 
 #include <gtest/gtest.h>
@@ -87,15 +89,10 @@ int qiWidthOf(const T008Layout& rxLayout, int iControlId)
 // The generic 008 of a record of that type of record, padded as the editor pads it.
 std::string qxGenericFor(char cTypeOfRecord)
 {
-    char acLeader[] = "00000nz  a2200000n  4500";
-    acLeader[6] = cTypeOfRecord;
-    TMarcRecord record;
-    record.qvSetLeader(acLeader);
-    TFieldEditorManager::qtAddGeneric008ToRecord(record, false);
-    TMarcTag field;
-    if (!record.qtFindTag(8, field, 1))
+    TMarcRecord record = qxRecordOfType(cTypeOfRecord, ' ');
+    if (!qtAddGeneric008(record, false))
         return std::string();
-    std::string xField(field.qpacGetData(), field.qdwGetDataSize());
+    std::string xField = qx008(record);
     xField.resize(40, ' ');
     return xField;
 }

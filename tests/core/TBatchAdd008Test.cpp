@@ -1,6 +1,7 @@
 // The batch command's work: the default 008 over a whole stream of records.
-#include "SampleData.h"
+#include "support/TSampleData.h"
 #include "support/TReadAllRecords.h"
+#include "support/TTestRecords.h"
 #include "batch/TBatchAdd008.h"
 #include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
@@ -15,35 +16,11 @@ namespace
 {
 const std::string kBooks008 = "001031s           |||||||||||||| ||eng |";
 
-std::string qxIso(const TMarcRecord& rxRecord)
-{
-    TXBuffer<unsigned char> buffer;
-    rxRecord.qvGetUSMarcData(buffer, false);
-    return qxBytes(buffer);
-}
-
-std::vector<TMarcRecord> qxSampleRecords(const std::string& rxName)
-{
-    std::istringstream in(qxReadSample(rxName));
-    TIso2709Reader reader(in);
-    std::vector<TMarcRecord> xRecords(1);
-    while (reader.qtReadNext(xRecords.back()))
-        xRecords.emplace_back();
-    xRecords.pop_back();
-    return xRecords;
-}
-
-std::string qx008(const TMarcRecord& rxRecord)
-{
-    TMarcTag field;
-    return rxRecord.qtFindTag(8, field, 1) ? std::string(field.qpacGetData()) : "(none)";
-}
-
 // The camel records: 0, 3 and 6 lose their 008; 9 gets a type of record that
 // has no default (b, obsolete).
 std::vector<TMarcRecord> qxInputRecords()
 {
-    std::vector<TMarcRecord> xRecords = qxSampleRecords("camel.usmarc");
+    std::vector<TMarcRecord> xRecords = qxReadAllRecords(qxReadSample("camel.usmarc"), eIso2709);
     EXPECT_EQ(10u, xRecords.size());
     for (std::size_t n : {0u, 3u, 6u})
         for (uint32_t dw = 0; dw < xRecords[n].qdwGetFieldCount(); ++dw)
@@ -76,7 +53,7 @@ TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
     const std::vector<TMarcRecord> xInput = qxInputRecords();
     std::string xIn;
     for (const TMarcRecord& record : xInput)
-        xIn += qxIso(record);
+        xIn += qxIso2709(record);
 
     const TRun run = qxRun(xIn, TBatchOptions());
     EXPECT_EQ(3u, run.xCounts.mqwChanged);
@@ -95,7 +72,7 @@ TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
             EXPECT_EQ(xInput[n].qdwGetFieldCount() + 1, xOut[n].qdwGetFieldCount());
         }
         else
-            EXPECT_EQ(qxIso(xInput[n]), qxIso(xOut[n]));
+            EXPECT_EQ(qxIso2709(xInput[n]), qxIso2709(xOut[n]));
     }
 }
 
@@ -103,7 +80,7 @@ TEST(BatchAdd008, ReplaceGivesEveryRecordWithADefaultTheDefault)
 {
     std::string xIn;
     for (const TMarcRecord& record : qxInputRecords())
-        xIn += qxIso(record);
+        xIn += qxIso2709(record);
     TBatchOptions options;
     options.mtReplace = true;
     const TRun run = qxRun(xIn, options);
@@ -121,7 +98,7 @@ TEST(BatchAdd008, AMalformedRecordInTheMiddleIsReportedAndDroppedOrKeptAsRead)
     // The record without the line end that follows it in the file.
     std::string xBad = qxReadSample("badind.usmarc");
     xBad.erase(xBad.rfind('\x1D') + 1);
-    std::string xIn = qxIso(xInput[0]) + qxIso(xInput[1]) + xBad + qxIso(xInput[2]) + qxIso(xInput[3]);
+    std::string xIn = qxIso2709(xInput[0]) + qxIso2709(xInput[1]) + xBad + qxIso2709(xInput[2]) + qxIso2709(xInput[3]);
 
     const TRun dropped = qxRun(xIn, TBatchOptions());
     EXPECT_EQ(2u, dropped.xCounts.mqwChanged);
@@ -139,7 +116,7 @@ TEST(BatchAdd008, AMalformedRecordInTheMiddleIsReportedAndDroppedOrKeptAsRead)
     EXPECT_EQ(1u, kept.xCounts.mqwKept);
     EXPECT_EQ(0u, kept.xReport.find("record 3 passed through unchanged: ")) << kept.xReport;
     // In its place, between the second record (unchanged) and the third.
-    EXPECT_EQ(qxIso(xInput[1]).size() + qxRun(qxIso(xInput[0]), TBatchOptions()).xOut.size(), kept.xOut.find(xBad));
+    EXPECT_EQ(qxIso2709(xInput[1]).size() + qxRun(qxIso2709(xInput[0]), TBatchOptions()).xOut.size(), kept.xOut.find(xBad));
 }
 
 TEST(BatchAdd008, WorksOnMarcMakerTextAndBetweenTheForms)
@@ -169,17 +146,30 @@ TEST(BatchAdd008, WorksOnMarcMakerTextAndBetweenTheForms)
     EXPECT_NE(std::string::npos, iso.xReport.find("record 5 left out (it cannot be kept in another form)"));
     const std::vector<TMarcRecord> xOut = qxReadAllRecords(iso.xOut, eIso2709);
     ASSERT_EQ(4u, xOut.size());
-    EXPECT_EQ(qxIso(xInput[1]), qxIso(xOut[1]));
+    EXPECT_EQ(qxIso2709(xInput[1]), qxIso2709(xOut[1]));
     EXPECT_EQ(kBooks008, qx008(xOut[3]));
 }
 
-TEST(BatchAdd008, StrayBytesAreNoRecordAndAnEmptyInputGivesAnEmptyOutput)
+TEST(BatchAdd008, StrayBytesAreRejectedAndKeptInTheirPlaceOnRequest)
 {
-    const std::vector<TMarcRecord> xInput = qxInputRecords();
-    const TRun run = qxRun(qxIso(xInput[1]) + "garbage" + qxIso(xInput[2]), TBatchOptions());
-    EXPECT_EQ(2u, run.xCounts.mqwSkipped);
-    EXPECT_EQ(0u, run.xCounts.mqwRejected);
-    EXPECT_EQ(0u, run.xReport.find("not a record, left out: ")) << run.xReport;
+    const std::string xSample = qxReadSample("sample1.usmarc");
+    const std::string xIn = xSample + "\nJUNK" + xSample + "\r\n#";
+    const TRun dropped = qxRun(xIn, TBatchOptions());
+    EXPECT_EQ(xSample + xSample, dropped.xOut);
+    EXPECT_EQ(2u, dropped.xCounts.mqwSkipped);
+    EXPECT_EQ(2u, dropped.xCounts.mqwRejected);
+    EXPECT_NE(std::string::npos, dropped.xReport.find("bytes after record 1 that are no record left out")) << dropped.xReport;
+
+    TBatchOptions keep;
+    keep.meMalformed = eKeepMalformed;
+    const TRun kept = qxRun(xIn, keep);
+    EXPECT_EQ(xIn, kept.xOut) << "every byte in its place";
+    EXPECT_EQ(2u, kept.xCounts.mqwRejected);
+    EXPECT_EQ(2u, kept.xCounts.mqwKept);
+
+    // Filler alone between records is no loss and no rejection.
+    const TRun filler = qxRun(xSample + "\r\n" + xSample, TBatchOptions());
+    EXPECT_EQ(0u, filler.xCounts.mqwRejected);
 
     const TRun empty = qxRun("", TBatchOptions());
     EXPECT_EQ("", empty.xOut);

@@ -1,5 +1,7 @@
 // MARCMaker text (.mrk): reading, writing, and the round trip with ISO 2709.
-#include "SampleData.h"
+#include "support/TSampleData.h"
+#include "support/TReadAllRecords.h"
+#include "support/TTestRecords.h"
 #include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
 
@@ -29,13 +31,6 @@ std::vector<TReadRecord> qxReadIso(const std::string& rxData)
         xRecords.push_back(item);
     }
     return xRecords;
-}
-
-std::string qxIso(const TMarcRecord& rxRecord)
-{
-    TXBuffer<unsigned char> buffer;
-    rxRecord.qvGetUSMarcData(buffer, false);
-    return qxBytes(buffer);
 }
 
 std::string qxMrk(const TMarcRecord& rxRecord)
@@ -107,7 +102,7 @@ TEST(MarcMaker, EveryGoodSampleSurvivesTheRoundTripThroughText)
         for (const TReadRecord& item : xRecords)
         {
             ASSERT_TRUE(reader.qtReadNext(record));
-            EXPECT_EQ(item.xIso, qxIso(record));
+            EXPECT_EQ(item.xIso, qxIso2709(record));
             qvAppendMarcMaker(record, xTextAgain);
         }
         EXPECT_FALSE(reader.qtReadNext(record));
@@ -203,6 +198,22 @@ TEST(MarcMaker, HostileLengthsAreRejectedWithoutKeepingThem)
     EXPECT_EQ('!', xOut[1][0]);
 }
 
+TEST(MarcMaker, EveryFieldThatFitsInIso2709IsReadBackAndNoLongerOneIsWritten)
+{
+    // The longest fields a record can hold, of the bytes with the longest mnemonics.
+    const std::string xLongest(TMarcRecord::mdwMaxFieldLength_static - 1 - 2, '$');
+    TMarcRecord record = qxRecordOf("00000nam a2200000 a 4500", {{1, std::string(9998, '\x01')}, {500, "  " + xLongest}});
+    ASSERT_NO_THROW(qxIso2709(record)) << "the record fits in ISO 2709";
+    const std::vector<TMarcRecord> xBack = qxReadAllRecords(qxMrk(record), eMarcMaker);
+    ASSERT_EQ(1u, xBack.size());
+    EXPECT_EQ(qxIso2709(record), qxIso2709(xBack[0]));
+
+    TMarcRecord tooLong = qxRecordOf("00000nam a2200000 a 4500", {{245, "10" + std::string(20000, '\x01')}});
+    std::string xText = "kept";
+    EXPECT_THROW(qvAppendMarcMaker(tooLong, xText), TException);
+    EXPECT_EQ("kept", xText);
+}
+
 TEST(MarcFile, FormatIsToldByNameAndByContent)
 {
     EXPECT_EQ(eMarcMaker, qeFormatOfPath(std::string("C:/data/export.MRK")));
@@ -212,13 +223,11 @@ TEST(MarcFile, FormatIsToldByNameAndByContent)
 
     std::istringstream text("\n  \n=LDR  00000nam\\a2200000\\a\\4500\n");
     EXPECT_EQ(eMarcMaker, qeSniffFormat(text));
-    TMarcFileReader reader(text, eMarcMaker);
     TMarcRecord record;
-    EXPECT_TRUE(reader.qtReadNext(record));
+    EXPECT_TRUE(qpxMakeRecordReader(text, eMarcMaker)->qtReadNext(record));
 
     std::istringstream iso(qxReadSample("sample1.usmarc"));
     EXPECT_EQ(eIso2709, qeSniffFormat(iso));
-    TMarcFileReader isoReader(iso, eIso2709);
-    EXPECT_TRUE(isoReader.qtReadNext(record));
+    EXPECT_TRUE(qpxMakeRecordReader(iso, eIso2709)->qtReadNext(record));
     EXPECT_EQ(qxReadSample("sample1.usmarc").substr(0, 24), std::string(record.qrxGetLeader().qpacGetData()));
 }

@@ -1,4 +1,5 @@
-#include "SampleData.h"
+#include "support/TSampleData.h"
+#include "support/TTestRecords.h"
 
 #include "recordlib/TException.h"
 #include "recordlib/TMarcRecord.h"
@@ -25,13 +26,6 @@ std::vector<std::string> qxFieldList(const TMarcRecord& rxRecord)
         xList.push_back(std::to_string(rxField.qiGetTagNumber()) + ":" + rxField.qpacGetData());
     }
     return xList;
-}
-
-std::string qxWrite(const TMarcRecord& rxRecord)
-{
-    TXBuffer<unsigned char> xOut;
-    rxRecord.qvGetUSMarcData(xOut, false);
-    return qxBytes(xOut);
 }
 
 } // namespace
@@ -191,7 +185,7 @@ TEST(TMarcRecordTest, WritesExactIso2709)
     xRecord.qvOrderedInsert(qxField(1, "abc"));
     const std::string xExpected = std::string("00062nam a2200049 i 4500") + "001000400000" + "245000800004" +
                                   "\x1E" + "abc\x1E" + "10\x1F" "axyz\x1E" + "\x1D";
-    EXPECT_EQ(xExpected, qxWrite(xRecord));
+    EXPECT_EQ(xExpected, qxIso2709(xRecord));
     EXPECT_STREQ("99999nam a  99999 i 4590", xRecord.qrxGetLeader().qpacGetData()) << "writing changes nothing";
 
     TXBuffer<unsigned char> xOut;
@@ -202,7 +196,7 @@ TEST(TMarcRecordTest, WritesExactIso2709)
     EXPECT_EQ(xExpected, qxBytes(xOut));
 
     TMarcRecord xEmpty;
-    EXPECT_EQ(std::string("00026     2200025   4500\x1E\x1D"), qxWrite(xEmpty));
+    EXPECT_EQ(std::string("00026     2200025   4500\x1E\x1D"), qxIso2709(xEmpty));
 }
 
 TEST(TMarcRecordTest, WriterRefusesWhatItCannotWriteSoundly)
@@ -212,11 +206,11 @@ TEST(TMarcRecordTest, WriterRefusesWhatItCannotWriteSoundly)
     for (int i = 0; i < 10; ++i)
         xRecord.qvOrderedInsert(qxField(500, "  " + std::string(8997, 'x')));
     xRecord.qvOrderedInsert(qxField(520, "  " + std::string(9838, 'y')));
-    const std::string xLimit = qxWrite(xRecord);
+    const std::string xLimit = qxIso2709(xRecord);
     ASSERT_EQ(99999u, xLimit.size());
     TMarcRecord xReread;
     xReread.qvSetUSMarcData(qpaxBytes(xLimit), static_cast<uint32_t>(xLimit.size()));
-    EXPECT_EQ(xLimit, qxWrite(xReread));
+    EXPECT_EQ(xLimit, qxIso2709(xReread));
 
     TXBuffer<unsigned char> xOut;
     xOut.qvAssignAscii("kept");
@@ -235,7 +229,7 @@ TEST(TMarcRecordTest, WriterRefusesWhatItCannotWriteSoundly)
 
     TMarcRecord xFields;
     xFields.qvOrderedInsert(qxField(500, "  " + std::string(9996, 'z')));
-    EXPECT_EQ(24u + 12 + 1 + 9999 + 1, qxWrite(xFields).size()) << "a field of 9999 bytes is allowed";
+    EXPECT_EQ(24u + 12 + 1 + 9999 + 1, qxIso2709(xFields).size()) << "a field of 9999 bytes is allowed";
     xFields.qvOrderedInsert(qxField(505, "  " + std::string(9997, 'z')));
     qvExpectRefused(xFields, "field of 10000 bytes");
 
@@ -254,7 +248,7 @@ TEST(TMarcRecordTest, ParserRejectsDamagedRecordsAndKeepsTheOldOne)
     const std::string xGood = qxReadSample("sample1.usmarc");
     TMarcRecord xRecord;
     xRecord.qvOrderedInsert(qxField(1, "previous"));
-    const std::string xBefore = qxWrite(xRecord);
+    const std::string xBefore = qxIso2709(xRecord);
 
     auto qxPatched = [&](std::size_t nAt, const std::string& rxBytes) {
         std::string xBad(xGood);
@@ -287,7 +281,7 @@ TEST(TMarcRecordTest, ParserRejectsDamagedRecordsAndKeepsTheOldOne)
         EXPECT_THROW(xRecord.qvSetUSMarcData(qpaxBytes(rxCase.second), static_cast<uint32_t>(rxCase.second.size())),
                      TException)
             << rxCase.first;
-        EXPECT_EQ(xBefore, qxWrite(xRecord)) << rxCase.first;
+        EXPECT_EQ(xBefore, qxIso2709(xRecord)) << rxCase.first;
     }
     EXPECT_THROW(xRecord.qvSetUSMarcData(nullptr, 10), TException);
     // A record longer than its buffer claims is not read past the size given.
@@ -308,10 +302,10 @@ TEST(TMarcRecordTest, SurvivesEverySingleByteDamage)
             ++iRefused;
             return;
         }
-        const std::string xWritten = qxWrite(xRecord);
+        const std::string xWritten = qxIso2709(xRecord);
         TMarcRecord xAgain;
         xAgain.qvSetUSMarcData(qpaxBytes(xWritten), static_cast<uint32_t>(xWritten.size()));
-        EXPECT_EQ(xWritten, qxWrite(xAgain));
+        EXPECT_EQ(xWritten, qxIso2709(xAgain));
     };
     for (std::size_t n = 0; n < xGood.size(); ++n) {
         for (char c : {'\0', '0', '9', 'x', ' ', '\x1E', '\x1D', '\xFF'}) {

@@ -1,7 +1,8 @@
 // The material type that leader 06 and 07 imply, and the preselection rule of
-// the code lists (natively on their own, under Wine from OrvoFieldEditors.dll).
+// the code lists.
 #include "base/TCodeMatch.h"
 #include "base/TMaterialType.h"
+#include "editors/008/T008Layout.h"
 #include "recordlib/TMarcLeader.h"
 
 #include <gtest/gtest.h>
@@ -20,66 +21,60 @@ EMaterialType qeMaterialOf(char cType, char cLevel)
     return qeGetMaterialTypeOf(xLeader);
 }
 
+TMarcLeader qxLeaderOf(char cType)
+{
+    std::string xData = "00000nam a2200000 a 4500";
+    xData[6] = cType;
+    TMarcLeader xLeader;
+    xLeader.qvSetData(xData.c_str());
+    return xLeader;
+}
+
 // Every level code a leader can hold at 07 in these tests, known or not.
 const char acAllLevels[] = "abcdimsn x|";
-
-struct TMaterialCase
-{
-    char cType;
-    const char* pacLevels; // the levels this row covers
-    EMaterialType eExpected;
-};
 }
 
-TEST(MaterialType, LanguageMaterialDependsOnTheBibliographicLevel)
+TEST(MaterialType, EveryMarc21BibliographicTypeAndLevelHasAMaterialWithA008Layout)
 {
-    const TMaterialCase axCases[] = {
-        {'a', "acdm", eBooks},
-        {'a', "bis", eContinuingResources},
-        {'a', "n x|", eUnknownMaterial},
-    };
-    for (const TMaterialCase& rxCase : axCases)
+    // The Leader 06 and 07 codes MARC 21 gives bibliographic records.
+    for (const char* pcType = "acdefgijkmoprt"; *pcType != '\0'; ++pcType)
     {
-        for (const char* p = rxCase.pacLevels; *p != '\0'; ++p)
-            EXPECT_EQ(rxCase.eExpected, qeMaterialOf(rxCase.cType, *p)) << "06 a, 07 '" << *p << "'";
+        for (const char* pcLevel = "abcdims"; *pcLevel != '\0'; ++pcLevel)
+        {
+            const EMaterialType eMaterial = qeMaterialOf(*pcType, *pcLevel);
+            EXPECT_NE(eUnknownMaterial, eMaterial) << "06 " << *pcType << ", 07 " << *pcLevel;
+            EXPECT_NE(nullptr, qpxGet008Layout(eBibliographic, eMaterial)) << "06 " << *pcType << ", 07 " << *pcLevel;
+        }
     }
 }
 
-TEST(MaterialType, EveryOtherTypeIgnoresTheBibliographicLevel)
+TEST(MaterialType, OnlyLanguageMaterialLooksAtTheLevelAndOnlyBibliographicRecordsHaveOne)
 {
-    const TMaterialCase axCases[] = {
-        {'t', acAllLevels, eBooks},
-        {'c', acAllLevels, eMusic},
-        {'d', acAllLevels, eMusic},
-        {'i', acAllLevels, eMusic},
-        {'j', acAllLevels, eMusic},
-        {'e', acAllLevels, eMaps},
-        {'f', acAllLevels, eMaps},
-        {'g', acAllLevels, eVisualMaterials},
-        {'k', acAllLevels, eVisualMaterials},
-        {'o', acAllLevels, eVisualMaterials},
-        {'r', acAllLevels, eVisualMaterials},
-        {'m', acAllLevels, eComputerFiles},
-        {'p', acAllLevels, eMixedMaterials},
-        // Holdings, authority, classification, community and codes MARC 21 does not have.
-        {'u', acAllLevels, eUnknownMaterial},
-        {'v', acAllLevels, eUnknownMaterial},
-        {'x', acAllLevels, eUnknownMaterial},
-        {'y', acAllLevels, eUnknownMaterial},
-        {'z', acAllLevels, eUnknownMaterial},
-        {'w', acAllLevels, eUnknownMaterial},
-        {'q', acAllLevels, eUnknownMaterial},
-        {'b', acAllLevels, eUnknownMaterial},
-        {'h', acAllLevels, eUnknownMaterial},
-        {' ', acAllLevels, eUnknownMaterial},
-        {'A', acAllLevels, eUnknownMaterial},
-    };
-    for (const TMaterialCase& rxCase : axCases)
+    for (int c = 0x20; c < 0x7F; ++c)
     {
-        for (const char* p = rxCase.pacLevels; *p != '\0'; ++p)
-            EXPECT_EQ(rxCase.eExpected, qeMaterialOf(rxCase.cType, *p))
-                << "06 '" << rxCase.cType << "', 07 '" << *p << "'";
+        const char cType = static_cast<char>(c);
+        const EMaterialType eFirst = qeMaterialOf(cType, acAllLevels[0]);
+        if (qxLeaderOf(cType).qeGetType() != eBibliographic)
+        {
+            EXPECT_EQ(eUnknownMaterial, eFirst) << "06 '" << cType << "'";
+        }
+        if (cType == 'a')
+            continue;
+        for (const char* pcLevel = acAllLevels; *pcLevel != '\0'; ++pcLevel)
+            EXPECT_EQ(eFirst, qeMaterialOf(cType, *pcLevel)) << "06 '" << cType << "', 07 '" << *pcLevel << "'";
     }
+}
+
+TEST(MaterialType, LanguageMaterialIsABookOrAContinuingResourceByItsLevel)
+{
+    // MARC 21: monographic levels take the Books 008, serial and integrating ones
+    // the Continuing resources 008; a level MARC 21 does not define, neither.
+    for (char cLevel : {'a', 'c', 'd', 'm'})
+        EXPECT_EQ(eBooks, qeMaterialOf('a', cLevel)) << cLevel;
+    for (char cLevel : {'b', 'i', 's'})
+        EXPECT_EQ(eContinuingResources, qeMaterialOf('a', cLevel)) << cLevel;
+    for (char cLevel : {'n', ' ', 'x', '|'})
+        EXPECT_EQ(eUnknownMaterial, qeMaterialOf('a', cLevel)) << cLevel;
 }
 
 TEST(CodeMatch, OneCharacterCodesCompareTheCharacterAtThePosition)

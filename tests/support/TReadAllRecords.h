@@ -12,9 +12,9 @@
 inline std::vector<TMarcRecord> qxReadAllRecords(const std::string& rxData, EMarcFileFormat eFormat)
 {
     std::istringstream in(rxData);
-    TMarcFileReader reader(in, eFormat);
+    const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat);
     std::vector<TMarcRecord> xRecords(1);
-    while (reader.qtReadNext(xRecords.back()))
+    while (pxReader->qtReadNext(xRecords.back()))
         xRecords.emplace_back();
     xRecords.pop_back();
     return xRecords;

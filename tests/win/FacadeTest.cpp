@@ -1,20 +1,12 @@
 // The facade's refusals and its stored result, across the DLL boundary.
 #include "manager/TFieldEditorManager.h"
+#include "support/TTestRecords.h"
 #include "recordlib/TException.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-TMarcRecord qxRecordWithType(char cTypeOfRecord)
-{
-    char leader[] = "00000nam a2200000 a 4500";
-    leader[6] = cTypeOfRecord;
-    TMarcRecord record;
-    record.qvSetLeader(leader);
-    return record;
-}
-
 void qvExpectNoStoredResult()
 {
     TMarcRecord out;
@@ -35,7 +27,7 @@ void qvExpectNoStoredResult()
 
 TEST(Facade, UnknownEditorValueThrowsWithExactMessage)
 {
-    TMarcRecord record = qxRecordWithType('a');
+    TMarcRecord record = qxRecordOfType('a', 'm');
     try
     {
         TFieldEditorManager::qeDisplay(static_cast<EFieldEditor>(5), record, 0, nullptr);
@@ -55,20 +47,20 @@ TEST(Facade, RefusesFieldsOfMaterialOnRecordsThatAreNotBibliographic)
     // z authority, y holdings, q community, w classification.
     for (char c : {'z', 'y', 'q', 'w'})
     {
-        TMarcRecord record = qxRecordWithType(c);
+        TMarcRecord record = qxRecordOfType(c, 'm');
         EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, record, 0, nullptr)) << c;
         EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e007Editor, record, 1, nullptr)) << c;
         qvExpectNoStoredResult();
     }
     // A patron record exists only by the host's word.
-    TMarcRecord patron = qxRecordWithType('a');
+    TMarcRecord patron = qxRecordOfType('a', 'm');
     patron.qrxGetLeader().qvSetMarcType(ePatron);
     EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, patron, 0, nullptr));
 }
 
 TEST(Facade, EditorsNotInThisVersionAreRefusedByName)
 {
-    TMarcRecord record = qxRecordWithType('a');
+    TMarcRecord record = qxRecordOfType('a', 'm');
     const struct
     {
         EFieldEditor eEditor;
@@ -95,13 +87,13 @@ TEST(Facade, EditorsNotInThisVersionAreRefusedByName)
 TEST(Facade, EveryCallDiscardsTheStoredResult)
 {
     // A result left by an earlier OK (set here by hand) is gone after any call.
-    TFieldEditorManager::mxMarcRecord_static = qxRecordWithType('a');
+    TFieldEditorManager::mxMarcRecord_static = qxRecordOfType('a', 'm');
     TFieldEditorManager::mtRecordValid_static = true;
     TMarcRecord out;
     TFieldEditorManager::qvGetMARCRecord(out);
     EXPECT_STREQ(TFieldEditorManager::mxMarcRecord_static.qrxGetLeader().qpacGetData(), out.qrxGetLeader().qpacGetData());
 
-    TMarcRecord authority = qxRecordWithType('z');
+    TMarcRecord authority = qxRecordOfType('z', 'm');
     EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, authority, 0, nullptr));
     qvExpectNoStoredResult();
     EXPECT_EQ(0u, TFieldEditorManager::mxMarcRecord_static.qdwGetFieldCount());

@@ -3,6 +3,7 @@
 // facade stores after OK and Cancel.
 #include "automation/TDialogDriver.h"
 #include "support/TSampleRecords.h"
+#include "support/TTestRecords.h"
 #include "controls/TStaticFieldDisplay.h"
 #include "editors/008/T008Editor.h"
 #include "manager/TFieldEditorManager.h"
@@ -110,33 +111,6 @@ const std::vector<TLayoutExpectation>& qrxAllLayouts()
          {6060, 6062, 6064, 6066, 6068, 6070, 6072, 6074}, {{14, 39}}},
     };
     return xLayouts;
-}
-
-TMarcRecord qxRecord(char cTypeOfRecord, char cBibLevel, const char* pac008)
-{
-    char acLeader[] = "00000nam a2200000 a 4500";
-    acLeader[6] = cTypeOfRecord;
-    acLeader[7] = cBibLevel;
-    TMarcRecord record;
-    record.qvSetLeader(acLeader);
-    if (pac008 != nullptr)
-    {
-        TMarcTag field(8);
-        field.qvSetData(pac008, false);
-        record.qvOrderedInsert(field);
-    }
-    TMarcTag title(245);
-    title.qvSetData("10\x1f" "aA title", true);
-    record.qvOrderedInsert(title);
-    return record;
-}
-
-std::string qx008(const TMarcRecord& rxRecord)
-{
-    TMarcTag field;
-    if (!rxRecord.qtFindTag(8, field, 1))
-        return "(none)";
-    return std::string(field.qpacGetData(), field.qdwGetDataSize());
 }
 
 std::string qxEdited008(T008Editor& rxEditor)
@@ -265,7 +239,7 @@ TEST(T008Editor, EachLayoutShowsItsControlsOnTheGrid)
     for (const TLayoutExpectation& expected : qrxAllLayouts())
     {
         SCOPED_TRACE(expected.pacName);
-        TMarcRecord record = qxRecord(expected.cTypeOfRecord, expected.cBibLevel, nullptr);
+        TMarcRecord record = qxRecordOfType(expected.cTypeOfRecord, expected.cBibLevel, nullptr);
         const T008Layout* pxLayout =
             qpxGet008Layout(record.qrxGetLeader().qeGetType(), qeGetMaterialTypeOf(record.qrxGetLeader()));
         ASSERT_NE(nullptr, pxLayout);
@@ -317,8 +291,8 @@ TEST(T008Editor, EachLayoutShowsItsControlsOnTheGrid)
 
 TEST(T008Editor, RecordsWithoutALayoutShowOnlyTheFieldAndTheDateEntered)
 {
-    TMarcRecord unknown = qxRecord('a', ' ', "850101s1999    xx            000 0 eng d");
-    TMarcRecord patron = qxRecord('a', 'm', "850101s1999    xx            000 0 eng d");
+    TMarcRecord unknown = qxRecordOfType('a', ' ', "850101s1999    xx            000 0 eng d");
+    TMarcRecord patron = qxRecordOfType('a', 'm', "850101s1999    xx            000 0 eng d");
     patron.qrxGetLeader().qvSetMarcType(ePatron);
     const struct
     {
@@ -372,7 +346,7 @@ TEST(T008Editor, ChoosingACodeWritesAndHighlightsIt)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.nListId);
-        TMarcRecord record = qxRecord(c.cType, 'm', nullptr);
+        TMarcRecord record = qxRecordOfType(c.cType, 'm', nullptr);
         T008Editor editor(record, nullptr);
         int iHighlightStart = -2;
         int iHighlightCount = -2;
@@ -396,7 +370,7 @@ TEST(T008Editor, ChoosingACodeWritesAndHighlightsIt)
 
 TEST(T008Editor, TypingWritesTheBoxPaddedAndAFullBoxMovesOn)
 {
-    TMarcRecord record = qxRecord('a', 'm', "850101s1999    xx            000 0 eng d");
+    TMarcRecord record = qxRecordOfType('a', 'm', "850101s1999    xx            000 0 eng d");
     T008Editor editor(record, nullptr);
     std::string xAfterTyping;
     std::string xAfterClearing;
@@ -446,7 +420,7 @@ TEST(T008Editor, TabFollowsTheControlTable)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << c.cType << " from " << c.nStartId << (c.tShift ? " back" : ""));
-        TMarcRecord record = qxRecord(c.cType, 'm', nullptr);
+        TMarcRecord record = qxRecordOfType(c.cType, 'm', nullptr);
         T008Editor editor(record, nullptr);
         int iFocus = 0;
         int iHighlightStart = -2;
@@ -472,7 +446,7 @@ TEST(T008Editor, AuthorityListsArePreselectedAndOneMayBeDisabled)
     const char* const pac008 = "850101n| acannaabn           a aaa      ";
     for (uint32_t dwAuxData : {0u, 7u})
     {
-        TMarcRecord record = qxRecord('z', ' ', pac008);
+        TMarcRecord record = qxRecordOfType('z', ' ', pac008);
         record.qvSetAuxData1(dwAuxData);
         T008Editor editor(record, nullptr);
         std::map<int, std::wstring> shown;
@@ -504,7 +478,7 @@ TEST(T008Editor, AuthorityListsArePreselectedAndOneMayBeDisabled)
 
 TEST(T008Editor, OkStoresTheGeneric008WithTheChangesAndCancelStoresNothing)
 {
-    const TMarcRecord books = qxRecord('a', 'm', nullptr);
+    const TMarcRecord books = qxRecordOfType('a', 'm', nullptr);
     {
         TDialogDriver driver;
         driver.qrxThen([](HWND hDlg) { TDialogDriver::qvChooseComboRow(qhItem(hDlg, 6112), 8); });
@@ -527,7 +501,7 @@ TEST(T008Editor, OkStoresTheGeneric008WithTheChangesAndCancelStoresNothing)
     }
     {
         // A holdings 008 of 32 characters comes back with 40.
-        const TMarcRecord holdings = qxRecord('y', ' ', "0010310u    0   4001uu   0001031");
+        const TMarcRecord holdings = qxRecordOfType('y', ' ', "0010310u    0   4001uu   0001031");
         TDialogDriver driver;
         driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, 6002)); });
         EXPECT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e008Editor, holdings, 0, nullptr));
@@ -539,7 +513,7 @@ TEST(T008Editor, OkStoresTheGeneric008WithTheChangesAndCancelStoresNothing)
 
 TEST(T008Editor, ARecordWithNeither008NorDefaultIsRefused)
 {
-    const TMarcRecord record = qxRecord('b', 'm', nullptr);
+    const TMarcRecord record = qxRecordOfType('b', 'm', nullptr);
     try
     {
         TFieldEditorManager::qeDisplay(e008Editor, record, 0, nullptr);

@@ -2,6 +2,7 @@
 // menu IDs to its main window, with a scripted person answering its questions.
 #include "automation/TDialogDriver.h"
 #include "support/TReadAllRecords.h"
+#include "support/TTestRecords.h"
 #include "host/THostMainWindow.h"
 #include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
@@ -106,12 +107,6 @@ std::vector<std::wstring> qxRows(const THostMainWindow& rxWindow, EHostControl e
 std::wstring qxCaption(const THostMainWindow& rxWindow)
 {
     return TDialogDriver::qxGetText(rxWindow.m_hWnd);
-}
-
-std::string qx008(const TMarcRecord& rxRecord)
-{
-    TMarcTag field;
-    return rxRecord.qtFindTag(8, field, 1) ? std::string(field.qpacGetData()) : "(none)";
 }
 
 bool qtStartsWith(const std::wstring& rxText, const std::wstring& rxStart)

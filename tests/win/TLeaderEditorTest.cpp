@@ -3,6 +3,7 @@
 // writes, and what the facade keeps afterwards.
 #include "automation/TDialogDriver.h"
 #include "support/TSampleRecords.h"
+#include "support/TTestRecords.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "manager/TFieldEditorManager.h"
 #include "recordlib/TException.h"
@@ -37,13 +38,6 @@ TMarcRecord qxRecord(const char* pacLeader, bool tPatron = false)
     field.qvSetData("ocm00012345", false);
     record.qvOrderedInsert(field);
     return record;
-}
-
-std::string qxExchangeForm(const TMarcRecord& rxRecord)
-{
-    TXBuffer<unsigned char> data;
-    rxRecord.qvGetUSMarcData(data, false);
-    return std::string(data.qpacGetData(), data.qdwGetDataSize());
 }
 
 TLeaderEditor* qpxEditorOf(HWND hDlg)
@@ -198,7 +192,7 @@ TEST(LeaderEditor, EachFormatShowsItsListsPreselectedAndWithoutGaps)
         EXPECT_EQ(L"Close this dialog saving any changes", view.xOkTip);
         EXPECT_EQ(L"Close this Dialog canceling any changes", view.xCancelTip);
         // The line shows the leader as the record is exchanged, lengths included.
-        const std::string exchanged = qxExchangeForm(record).substr(0, 24);
+        const std::string exchanged = qxIso2709(record).substr(0, 24);
         EXPECT_EQ(std::wstring(exchanged.begin(), exchanged.end()), view.xLine);
 
         int iSlot = 0;
@@ -255,7 +249,7 @@ TEST(LeaderEditor, CodesWithoutAnEntryOpenUnselectedOrOnTheDefaultAndAreKeptUnti
     ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(eLeaderEditor, record, 0, nullptr));
     TMarcRecord result;
     TFieldEditorManager::qvGetMARCRecord(result);
-    EXPECT_EQ(qxExchangeForm(record), qxExchangeForm(result));
+    EXPECT_EQ(qxIso2709(record), qxIso2709(result));
 }
 
 TEST(LeaderEditor, AChoiceIsWrittenHighlightedAndStoredAfterOk)
@@ -363,8 +357,8 @@ TEST(LeaderEditor, CancelAndClosingStoreNothingAndDiscardAnEarlierResult)
     TMarcRecord first, second;
     TFieldEditorManager::qvGetMARCRecord(first);
     TFieldEditorManager::qvGetMARCRecord(second);
-    EXPECT_EQ(qxExchangeForm(record), qxExchangeForm(first));
-    EXPECT_EQ(qxExchangeForm(first), qxExchangeForm(second));
+    EXPECT_EQ(qxIso2709(record), qxIso2709(first));
+    EXPECT_EQ(qxIso2709(first), qxIso2709(second));
     EXPECT_TRUE(TFieldEditorManager::mtRecordValid_static);
 
     for (bool tClose : {false, true})
@@ -430,7 +424,7 @@ TEST(LeaderEditor, EverySampleRecordComesBackUnchangedAfterOkWithoutAChoice)
         ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(eLeaderEditor, sample.mxRecord, 0, nullptr));
         TMarcRecord result;
         TFieldEditorManager::qvGetMARCRecord(result);
-        EXPECT_EQ(qxExchangeForm(sample.mxRecord), qxExchangeForm(result));
+        EXPECT_EQ(qxIso2709(sample.mxRecord), qxIso2709(result));
         ++iOpened;
     }
     EXPECT_GE(iOpened, 19); // camel 10, sample1 1, filler 3, title_proper 5

@@ -1,3 +1,5 @@
+// The sample record files that come with the project (camel.usmarc, ...), and
+// bytes as strings for comparing them.
 #pragma once
 
 #include "recordlib/TXBuffer.h"
@@ -8,17 +10,21 @@
 #include <iterator>
 #include <string>
 
-// The sample record files that come with the project (camel.usmarc, ...).
 inline std::string qxSamplePath(const std::string& rxName)
 {
     return std::string(ORVO_SAMPLES_DIR) + "/" + rxName;
 }
 
+inline std::string qxReadFileBytes(const std::string& rxPath)
+{
+    std::ifstream xFile(rxPath, std::ios::binary);
+    EXPECT_TRUE(xFile.good()) << "cannot open " << rxPath;
+    return std::string(std::istreambuf_iterator<char>(xFile), std::istreambuf_iterator<char>());
+}
+
 inline std::string qxReadSample(const std::string& rxName)
 {
-    std::ifstream xFile(qxSamplePath(rxName), std::ios::binary);
-    EXPECT_TRUE(xFile.good()) << "cannot open " << qxSamplePath(rxName);
-    return std::string(std::istreambuf_iterator<char>(xFile), std::istreambuf_iterator<char>());
+    return qxReadFileBytes(qxSamplePath(rxName));
 }
 
 inline std::string qxBytes(const TXBuffer<unsigned char>& rxBuffer)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TMarcRecord.h"
+#include "TXBuffer.h"
+
+#include <cstdint>
+
+// What every reader of a file of records does, whatever the file's form (ISO 2709
+// here, MARCMaker text in marcio/): one record at a time, in file order.
+//
+// qtReadNext reads the next record into rxRecord and returns true, or returns false
+// at the end of the data. It throws TException (eErrorRecoverable) for a piece of the
+// file that is not a good record, leaving rxRecord unchanged; the next call goes on
+// after that piece. The piece is either a broken record (the record number went up)
+// or bytes between records that belong to none (stray bytes: the number stayed).
+// Either way qrxGetRawData holds its bytes exactly as in the file, so that a caller
+// can pass them through.
+class TMarcRecordReader {
+public:
+    virtual ~TMarcRecordReader() = default;
+
+    virtual bool qtReadNext(TMarcRecord& rxRecord) = 0;
+    // Number of the last record met, read or rejected; 0 before the first.
+    virtual uint32_t qdwGetRecordNumber() const = 0;
+    // Bytes of the last record or stray piece met, as in the stream; empty at the end
+    // of the data and when the piece was too long to keep.
+    virtual const TXBuffer<unsigned char>& qrxGetRawData() const = 0;
+};

@@ -1,0 +1,111 @@
+// orvo-batch and its files: the input is never destroyed, the output replaced
+// only by a run that completed.
+#include "support/TSampleData.h"
+
+#include "batch/TBatchFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace
+{
+// A folder of its own for each test, removed at the end.
+class TScratchFolder
+{
+public:
+    explicit TScratchFolder(const char* pacName)
+        : mxPath((std::filesystem::temp_directory_path() / (std::string("orvo-batch-test-") + pacName)).string())
+    {
+        std::filesystem::remove_all(mxPath);
+        std::filesystem::create_directories(mxPath);
+    }
+    ~TScratchFolder() { std::filesystem::remove_all(mxPath); }
+    std::string qxFile(const std::string& rxName) const { return mxPath + "/" + rxName; }
+    std::size_t qnFileCount() const
+    {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(mxPath),
+                                                      std::filesystem::directory_iterator()));
+    }
+
+private:
+    std::string mxPath;
+};
+
+void qvWrite(const std::string& rxPath, const std::string& rxData)
+{
+    std::ofstream out(rxPath, std::ios::binary | std::ios::trunc);
+    out << rxData;
+}
+
+int qiRun(std::vector<std::string> xArgs, std::string* pxErr = nullptr)
+{
+    std::ostringstream err;
+    const int iStatus = qiRunBatchCommand(xArgs, err);
+    if (pxErr != nullptr)
+        *pxErr = err.str();
+    return iStatus;
+}
+}
+
+TEST(BatchFiles, TheInputIsRefusedAsOutputUnderAnyName)
+{
+    const TScratchFolder folder("same");
+    const std::string xInput = qxReadSample("camel.usmarc") + "JUNK";
+    const std::string xPath = folder.qxFile("same.mrc");
+    qvWrite(xPath, xInput);
+
+    std::vector<std::string> xOtherNames = {folder.qxFile("./same.mrc"), folder.qxFile("../" +
+                                            std::filesystem::path(xPath).parent_path().filename().string() +
+                                            "/same.mrc")};
+#ifdef _WIN32
+    xOtherNames.push_back(folder.qxFile("SAME.MRC"));
+#else
+    std::filesystem::create_symlink(xPath, folder.qxFile("link.mrc"));
+    xOtherNames.push_back(folder.qxFile("link.mrc"));
+#endif
+    for (const std::string& rxOut : xOtherNames)
+    {
+        std::string xErr;
+        EXPECT_EQ(2, qiRun({"add-008", "--keep-malformed", xPath, rxOut}, &xErr)) << rxOut;
+        EXPECT_NE(std::string::npos, xErr.find("must not be the input")) << xErr;
+        EXPECT_EQ(xInput, qxReadFileBytes(xPath)) << rxOut;
+    }
+    EXPECT_FALSE(qtSameFile(xPath, folder.qxFile("absent.mrc")));
+}
+
+TEST(BatchFiles, TheOutputIsReplacedOnlyByARunThatCompleted)
+{
+    const TScratchFolder folder("output");
+    const std::string xOut = folder.qxFile("out.mrc");
+    qvWrite(xOut, "old");
+    {
+        TOutputFile output(xOut);
+        output.qrxStream() << "half written";
+    }
+    EXPECT_EQ("old", qxReadFileBytes(xOut)) << "a run that did not finish";
+    EXPECT_EQ(1u, folder.qnFileCount()) << "and no temporary file left behind";
+
+    {
+        TOutputFile output(xOut);
+        output.qrxStream() << "new";
+        EXPECT_EQ("old", qxReadFileBytes(xOut)) << "until the end of the run";
+        output.qvCommit();
+    }
+    EXPECT_EQ("new", qxReadFileBytes(xOut));
+    EXPECT_EQ(1u, folder.qnFileCount());
+
+    // A whole run: records rejected (exit 1) still complete the output.
+    const std::string xIn = folder.qxFile("in.mrc");
+    const std::string xSample = qxReadSample("sample1.usmarc");
+    qvWrite(xIn, xSample + "JUNK");
+    EXPECT_EQ(1, qiRun({"add-008", "--keep-malformed", xIn, xOut}));
+    EXPECT_EQ(xSample + "JUNK", qxReadFileBytes(xOut));
+    EXPECT_EQ(2, qiRun({"add-008", folder.qxFile("absent.mrc"), xOut}));
+    EXPECT_EQ(xSample + "JUNK", qxReadFileBytes(xOut));
+    EXPECT_EQ(2u, folder.qnFileCount());
+}

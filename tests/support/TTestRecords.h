@@ -1,0 +1,45 @@
+// Records made for tests: a record of a given type, its 008, its ISO 2709 form.
+#pragma once
+
+#include "recordlib/TMarcRecord.h"
+#include "recordlib/TMarcTag.h"
+
+#include <string>
+
+// A record with Leader 06 (type of record) and 07 (bibliographic level) as given,
+// a 245, and an 008 when pac008 is not null.
+inline TMarcRecord qxRecordOfType(char cTypeOfRecord, char cBibLevel, const char* pac008 = nullptr)
+{
+    char acLeader[] = "00000nam a2200000 a 4500";
+    acLeader[6] = cTypeOfRecord;
+    acLeader[7] = cBibLevel;
+    TMarcRecord record;
+    record.qvSetLeader(acLeader);
+    if (pac008 != nullptr)
+    {
+        TMarcTag field(8);
+        field.qvSetData(pac008, false);
+        record.qvOrderedInsert(field);
+    }
+    TMarcTag title(245);
+    title.qvSetData("10\x1f" "aA title", true);
+    record.qvOrderedInsert(title);
+    return record;
+}
+
+// The occurrence (from 1) of the record's 008, or "(none)".
+inline std::string qx008(const TMarcRecord& rxRecord, int iOccurrence = 1)
+{
+    TMarcTag field;
+    if (!rxRecord.qtFindTag(8, field, iOccurrence))
+        return "(none)";
+    return std::string(field.qpacGetData(), field.qdwGetDataSize());
+}
+
+// The record in ISO 2709.
+inline std::string qxIso2709(const TMarcRecord& rxRecord)
+{
+    TXBuffer<unsigned char> buffer;
+    rxRecord.qvGetUSMarcData(buffer, false);
+    return std::string(buffer.qpacGetData(), buffer.qdwGetDataSize());
+}
