@@ -1,5 +1,6 @@
 #include "automation/TDialogDriver.h"
 
+#include "mfc/CComboBox.h"
 #include "mfc/CDialog.h"
 
 namespace
@@ -73,12 +74,13 @@ void TDialogDriver::qvRunNextStep()
 
 void TDialogDriver::qvChooseComboRow(HWND hCombo, int iRow)
 {
-    ::SetFocus(hCombo);
-    ::SendMessageW(hCombo, CB_SHOWDROPDOWN, TRUE, 0);
-    ::SendMessageW(hCombo, WM_KEYDOWN, VK_HOME, 0);
+    CComboBox xCombo(hCombo);
+    xCombo.SetFocus();
+    xCombo.ShowDropDown();
+    xCombo.SendMessage(WM_KEYDOWN, VK_HOME);
     for (int i = 0; i < iRow; ++i)
-        ::SendMessageW(hCombo, WM_KEYDOWN, VK_DOWN, 0);
-    ::SendMessageW(hCombo, WM_KEYDOWN, VK_RETURN, 0);
+        xCombo.SendMessage(WM_KEYDOWN, VK_DOWN);
+    xCombo.SendMessage(WM_KEYDOWN, VK_RETURN);
 }
 
 void TDialogDriver::qvType(HWND hEdit, const std::wstring& rxText)
@@ -114,25 +116,19 @@ void TDialogDriver::qvPressKey(UINT nVirtualKey, bool tShift)
 
 std::wstring TDialogDriver::qxGetText(HWND hWnd)
 {
-    int n = ::GetWindowTextLengthW(hWnd);
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    n = ::GetWindowTextW(hWnd, &text[0], n + 1);
-    text.resize(static_cast<size_t>(n));
-    return text;
+    CString xText;
+    CWnd(hWnd).GetWindowText(xText);
+    return xText.str();
 }
 
 int TDialogDriver::qiGetCurSel(HWND hCombo)
 {
-    return static_cast<int>(::SendMessageW(hCombo, CB_GETCURSEL, 0, 0));
+    return CComboBox(hCombo).GetCurSel();
 }
 
 std::wstring TDialogDriver::qxGetComboText(HWND hCombo, int iRow)
 {
-    LRESULT n = ::SendMessageW(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(iRow), 0);
-    if (n == CB_ERR)
-        return std::wstring();
-    std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-    ::SendMessageW(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(iRow), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(n));
-    return text;
+    CString xText;
+    CComboBox(hCombo).GetLBText(iRow, xText);
+    return xText.str();
 }

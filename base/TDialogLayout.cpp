@@ -15,39 +15,38 @@ void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId)
     pControl->SetWindowPos(nullptr, xRect.left, xRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-void qvWidenDropDown(CWnd* pCombo)
+void qvWidenDropDown(CWnd* pDialog, int nComboId)
 {
-    if (pCombo == nullptr)
+    CComboBox xCombo = pDialog->BorrowDlgItem<CComboBox>(nComboId);
+    if (xCombo.m_hWnd == nullptr)
         return;
-    const int iCount = static_cast<int>(pCombo->SendMessage(CB_GETCOUNT));
+    const int iCount = xCombo.GetCount();
     int iWidest = 0;
     {
-        CClientDC xDC(pCombo);
-        xDC.SelectObject(reinterpret_cast<HGDIOBJ>(pCombo->SendMessage(WM_GETFONT)));
-        std::wstring xText;
+        CClientDC xDC(&xCombo);
+        xDC.SelectObject(xCombo.GetFont());
+        CString xText;
         for (int i = 0; i < iCount; ++i)
         {
-            LRESULT iLength = pCombo->SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
-            if (iLength <= 0)
+            xCombo.GetLBText(i, xText);
+            if (xText.IsEmpty())
                 continue;
-            xText.assign(static_cast<size_t>(iLength) + 1, L'\0');
-            pCombo->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&xText[0]));
-            CSize xExtent = xDC.GetTextExtent(xText.c_str(), static_cast<int>(iLength));
+            CSize xExtent = xDC.GetTextExtent(xText.GetString(), xText.GetLength());
             iWidest = std::max(iWidest, static_cast<int>(xExtent.cx));
         }
     }
     const int iEdge = ::GetSystemMetrics(SM_CXEDGE);
     int iWidth = iWidest;
-    LRESULT iItemHeight = pCombo->SendMessage(CB_GETITEMHEIGHT, 0);
+    const int iItemHeight = xCombo.GetItemHeight(0);
     if (iItemHeight != CB_ERR)
     {
         CRect xDropped;
-        pCombo->SendMessage(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&xDropped));
-        const int iRowHeight = static_cast<int>(iItemHeight) + 2 * iEdge;
+        xCombo.GetDroppedControlRect(&xDropped);
+        const int iRowHeight = iItemHeight + 2 * iEdge;
         const int iListHeight = xDropped.Height() - 2 * ::GetSystemMetrics(SM_CYEDGE);
         const int iRowsShown = iRowHeight > 0 ? iListHeight / iRowHeight : 0;
         if (iRowsShown < iCount)
             iWidth = iWidest + ::GetSystemMetrics(SM_CXVSCROLL) + iEdge;
     }
-    pCombo->SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(iWidth + 2 * iEdge));
+    xCombo.SetDroppedWidth(static_cast<UINT>(iWidth + 2 * iEdge));
 }

@@ -7,6 +7,7 @@
 // Puts control nControlId of pDialog on the top-left corner of control
 // nAnchorId; its size and Z order stay. Missing controls are ignored.
 AFX_EXT_CLASS void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId);
-// Makes the drop-down of pCombo wide enough for its widest entry and, when not
-// every entry fits in the dropped height, for a vertical scroll bar.
-AFX_EXT_CLASS void qvWidenDropDown(CWnd* pCombo);
+// Makes the drop-down of list nComboId of pDialog wide enough for its widest
+// entry and, when not every entry fits in the dropped height, for a vertical
+// scroll bar. A missing list is ignored.
+AFX_EXT_CLASS void qvWidenDropDown(CWnd* pDialog, int nComboId);

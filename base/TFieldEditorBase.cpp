@@ -37,51 +37,50 @@ EMaterialType TFieldEditorBase::qeGetMaterialType(const TMarcLeader& rxLeader)
 void TFieldEditorBase::qvFillCodeList(int nComboId, const TCodeListEntry* pxTable, const char* pacField,
                                       int iPosition)
 {
-    CWnd* pCombo = GetDlgItem(nComboId);
-    if (pCombo == nullptr)
+    CComboBox xCombo = BorrowDlgItem<CComboBox>(nComboId);
+    if (xCombo.m_hWnd == nullptr)
         return;
     int iSelected = -1;
-    pCombo->SendMessage(CB_RESETCONTENT);
-    ::SetWindowLongPtrW(pCombo->m_hWnd, GWLP_USERDATA, iPosition);
+    xCombo.ResetContent();
+    xCombo.SetWindowLongPtr(GWLP_USERDATA, iPosition);
     const char* pacFromPosition = qpacFieldFrom(pacField, iPosition);
     for (int i = 0; pxTable != nullptr && pxTable[i].labelId != 0; ++i)
-        qvAddCodeListItem(pCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
-    pCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(iSelected));
-    SendMessage(WM_COMMAND, MAKEWPARAM(nComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(pCombo->m_hWnd));
+        qvAddCodeListItem(xCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
+    xCombo.SetCurSel(iSelected);
+    SendMessage(WM_COMMAND, MAKEWPARAM(nComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(xCombo.m_hWnd));
 }
 
-void TFieldEditorBase::qvAddCodeListItem(CWnd* pCombo, UINT nLabelId, const char* pacFieldFromPosition,
+void TFieldEditorBase::qvAddCodeListItem(CComboBox& rxCombo, UINT nLabelId, const char* pacFieldFromPosition,
                                          const char* pacCode, int iIndex, int* piSelected)
 {
-    if (pCombo == nullptr)
+    if (rxCombo.m_hWnd == nullptr)
         return;
     if (qtCodeMatches(pacFieldFromPosition, pacCode))
     {
         if (piSelected != nullptr)
             *piSelected = iIndex;
-        mxToolTipCtrl.qtAddWindowTip(pCombo, nLabelId);
+        mxToolTipCtrl.qtAddWindowTip(&rxCombo, nLabelId);
     }
     CString xLabel;
     xLabel.LoadString(nLabelId);
-    LRESULT iInserted = pCombo->SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(iIndex),
-                                            reinterpret_cast<LPARAM>(xLabel.GetString()));
+    const int iInserted = rxCombo.InsertString(iIndex, xLabel);
     if (iInserted >= 0)
-        pCombo->SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(iInserted), reinterpret_cast<LPARAM>(pacCode));
+        rxCombo.SetItemDataPtr(iInserted, const_cast<char*>(pacCode));
 }
 
 void TFieldEditorBase::qvSetupFieldEdit(int nEditId, const char* pacField, int iPosition, int iLength)
 {
-    CWnd* pEdit = GetDlgItem(nEditId);
-    if (pEdit == nullptr)
+    CEdit xEdit = BorrowDlgItem<CEdit>(nEditId);
+    if (xEdit.m_hWnd == nullptr)
         return;
-    pEdit->SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(std::max(iLength, 0)));
-    ::SetWindowLongPtrW(pEdit->m_hWnd, GWLP_USERDATA, LOWORD(iPosition));
+    xEdit.LimitText(std::max(iLength, 0));
+    xEdit.SetWindowLongPtr(GWLP_USERDATA, LOWORD(iPosition));
     const char* pacFromPosition = qpacFieldFrom(pacField, iPosition);
     const size_t dwCount = ::strnlen(pacFromPosition, static_cast<size_t>(std::max(iLength, 0)));
     CString xText = CString::FromBytes(pacFromPosition, static_cast<int>(dwCount));
     xText.TrimRight();
-    mhSettingUpEdit = pEdit->m_hWnd;
-    pEdit->SetWindowText(xText);
+    mhSettingUpEdit = xEdit.m_hWnd;
+    xEdit.SetWindowText(xText);
     mhSettingUpEdit = nullptr;
 }
 
@@ -92,7 +91,7 @@ void TFieldEditorBase::qvMoveControl(int nControlId, int nAnchorId)
 
 void TFieldEditorBase::qvAdjustDropDownWidth(int nComboId)
 {
-    qvWidenDropDown(GetDlgItem(nComboId));
+    qvWidenDropDown(this, nComboId);
 }
 
 // A box tells its parent of the text it is given at setup, after its style

@@ -31,7 +31,7 @@ protected:
     void qvFillCodeList(int nComboId, const TCodeListEntry* pxTable, const char* pacField, int iPosition);
     // Inserts one row at iIndex; when the field holds its code, *piSelected
     // becomes iIndex and the list's tooltip the row's label.
-    void qvAddCodeListItem(CWnd* pCombo, UINT nLabelId, const char* pacFieldFromPosition, const char* pacCode,
+    void qvAddCodeListItem(CComboBox& rxCombo, UINT nLabelId, const char* pacFieldFromPosition, const char* pacCode,
                            int iIndex, int* piSelected);
     // Limits edit box nEditId to iLength characters and shows the field's
     // characters there, byte for character, without trailing blanks. Writes

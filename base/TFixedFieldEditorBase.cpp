@@ -120,13 +120,13 @@ void TFixedFieldEditorBase::qvShowFieldPosition(int nControlId)
     int iCount = 0;
     if (qtHasClass(pControl->m_hWnd, L"COMBOBOX"))
     {
-        const LRESULT lFirstCode = pControl->SendMessage(CB_GETITEMDATA, 0);
-        if (lFirstCode == CB_ERR || lFirstCode == 0)
+        const char* pacFirstCode = static_cast<const char*>(CComboBox(pControl->m_hWnd).GetItemDataPtr(0));
+        if (pacFirstCode == nullptr)
             return;
-        iCount = static_cast<int>(::strnlen(reinterpret_cast<const char*>(lFirstCode), sizeof(TCodeListEntry::code)));
+        iCount = static_cast<int>(::strnlen(pacFirstCode, sizeof(TCodeListEntry::code)));
     }
     else if (qtHasClass(pControl->m_hWnd, L"EDIT"))
-        iCount = static_cast<int>(pControl->SendMessage(EM_GETLIMITTEXT));
+        iCount = static_cast<int>(CEdit(pControl->m_hWnd).GetLimitText());
     else if (qtHasClass(pControl->m_hWnd, L"BUTTON"))
     {
         iFirst = -1;
@@ -139,40 +139,38 @@ void TFixedFieldEditorBase::qvShowFieldPosition(int nControlId)
 
 void TFixedFieldEditorBase::qvOnCodeSelected(int nListId)
 {
-    CWnd* pList = GetDlgItem(nListId);
-    if (pList == nullptr)
+    CComboBox xList = BorrowDlgItem<CComboBox>(nListId);
+    if (xList.m_hWnd == nullptr)
         return;
-    const int iSelected = static_cast<int>(pList->SendMessage(CB_GETCURSEL));
+    const int iSelected = xList.GetCurSel();
     if (iSelected < 0)
         return;
-    const LRESULT lTextLength = pList->SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(iSelected));
-    if (lTextLength >= 0)
+    if (xList.GetLBTextLen(iSelected) >= 0)
     {
-        std::wstring xText(static_cast<std::size_t>(lTextLength) + 1, L'\0');
-        pList->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(iSelected), reinterpret_cast<LPARAM>(&xText[0]));
-        mxToolTipCtrl.qtAddWindowTip(pList, CString(xText.c_str(), static_cast<int>(lTextLength)));
+        CString xText;
+        xList.GetLBText(iSelected, xText);
+        mxToolTipCtrl.qtAddWindowTip(&xList, xText);
     }
-    const int iPosition = static_cast<int>(::GetWindowLongPtrW(pList->m_hWnd, GWLP_USERDATA));
-    const LRESULT lCode = pList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(iSelected));
-    if (lCode == CB_ERR || lCode == 0)
+    const int iPosition = static_cast<int>(xList.GetWindowLongPtr(GWLP_USERDATA));
+    const char* pacCode = static_cast<const char*>(xList.GetItemDataPtr(iSelected));
+    if (pacCode == nullptr)
         return;
-    const char* pacCode = reinterpret_cast<const char*>(lCode);
     qvWriteField(iPosition, std::string(pacCode, ::strnlen(pacCode, sizeof(TCodeListEntry::code))));
     qvShowFieldPosition(nListId);
 }
 
 void TFixedFieldEditorBase::qvOnEditChanged(int nEditId)
 {
-    CWnd* pEdit = GetDlgItem(nEditId);
-    if (pEdit == nullptr)
+    const CEdit xEdit = BorrowDlgItem<CEdit>(nEditId);
+    if (xEdit.m_hWnd == nullptr)
         return;
-    const int iPosition = LOWORD(::GetWindowLongPtrW(pEdit->m_hWnd, GWLP_USERDATA));
-    const std::size_t dwLimit = static_cast<std::size_t>(pEdit->SendMessage(EM_GETLIMITTEXT));
+    const int iPosition = LOWORD(xEdit.GetWindowLongPtr(GWLP_USERDATA));
+    const std::size_t dwLimit = xEdit.GetLimitText();
     // A box that no layout has set up yet still has the system's limit.
     if (dwLimit > static_cast<std::size_t>(TStaticFieldDisplay::kMaxPositions))
         return;
     CString xText;
-    pEdit->GetWindowText(xText);
+    xEdit.GetWindowText(xText);
     std::string xChars = xText.ToBytes();
     xChars.resize(dwLimit, ' ');
     qvWriteField(iPosition, xChars);
@@ -197,7 +195,7 @@ uint32_t TFixedFieldEditorBase::qdwGetNextControlId(uint32_t dwControlId, bool t
 void TFixedFieldEditorBase::qvFocusControl(int nControlId)
 {
     if (CWnd* pTarget = GetDlgItem(nControlId))
-        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pTarget->m_hWnd), TRUE);
+        GotoDlgCtrl(pTarget);
 }
 
 const TControlPosition* TFixedFieldEditorBase::qpxFindControl(int nControlId) const

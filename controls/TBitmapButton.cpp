@@ -18,7 +18,7 @@ TBitmapButton::~TBitmapButton()
 {
     // A button that outlives us must not keep showing the icon we destroy.
     if (mpxIcon && m_hWnd != nullptr && ::IsWindow(m_hWnd))
-        SendMessage(BM_SETIMAGE, IMAGE_ICON, 0);
+        SetIcon(nullptr);
 }
 
 void TBitmapButton::qvSetBitmap(UINT nBitmapId, const CSize& rxImageSize)
@@ -55,6 +55,6 @@ void TBitmapButton::qvShowImage(int iImage)
     TOwnedIcon pxIcon;
     if (mpxImageList && iImage < mpxImageList->GetImageCount())
         pxIcon.reset(ImageList_GetIcon(*mpxImageList, iImage, ILD_NORMAL));
-    SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(pxIcon.get()));
+    SetIcon(pxIcon.get());
     mpxIcon = std::move(pxIcon);
 }

@@ -72,10 +72,9 @@ uint32_t TEditorEditControl::qdwGetCaretIndex()
 void TEditorEditControl::qvOverwriteAt(uint32_t dwIndex, wchar_t wcChar)
 {
     const wchar_t awcText[2] = {wcChar, L'\0'};
-    SendMessage(EM_SETSEL, dwIndex, dwIndex + 1);
+    SetSel(static_cast<int>(dwIndex), static_cast<int>(dwIndex + 1), TRUE);
     ReplaceSel(awcText, FALSE);
-    SendMessage(EM_SETSEL, static_cast<WPARAM>(-1), 0);
-    SendMessage(EM_SCROLLCARET);
+    SetSel(-1, 0);
 }
 
 void TEditorEditControl::OnChar(UINT nChar, UINT, UINT)
@@ -113,5 +112,6 @@ void TEditorEditControl::OnChar(UINT nChar, UINT, UINT)
     Default();
     GetWindowText(text);
     if (static_cast<uint32_t>(text.GetLength()) == GetLimitText())
-        ::SendMessageW(::GetParent(m_hWnd), WM_EDITBOXFULL, VK_TAB, 0);
+        if (CWnd* pParent = GetParent())
+            pParent->SendMessage(WM_EDITBOXFULL, VK_TAB);
 }

@@ -72,7 +72,7 @@ void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
 int qiRowOfCode(HWND hCombo, const wchar_t* pwcCode)
 {
     const std::wstring prefix = std::wstring(pwcCode) + L" - ";
-    const int n = static_cast<int>(::SendMessageW(hCombo, CB_GETCOUNT, 0, 0));
+    const int n = CComboBox(hCombo).GetCount();
     for (int i = 0; i < n; ++i)
         if (TDialogDriver::qxGetComboText(hCombo, i).compare(0, prefix.size(), prefix) == 0)
             return i;
@@ -171,7 +171,7 @@ int wmain(int argc, wchar_t** argv)
         TDialogDriver driver;
         driver.qrxThen([](HWND hDlg) {
                   HWND hDate = ::GetDlgItem(hDlg, IDC_008_DATE_ENTERED);
-                  ::SendMessageW(hDate, EM_SETSEL, 0, 0);
+                  CEdit(hDate).SetSel(0, 0, TRUE);
                   TDialogDriver::qvType(hDate, L"261205");
                   std::printf("  typed date entered on file 261205\n");
               })

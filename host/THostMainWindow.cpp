@@ -154,7 +154,7 @@ bool THostMainWindow::qtCreate()
     mxFieldList.SetFont(static_cast<HFONT>(::GetStockObject(ANSI_FIXED_FONT)));
     int aiTabs[] = {24, 90};
     mxRecordList.SetTabStops(2, aiTabs);
-    mxFieldList.SendMessage(LB_SETHORIZONTALEXTENT, 4000);
+    mxFieldList.SetHorizontalExtent(4000);
     CRect rect;
     GetClientRect(&rect);
     qvLayout(rect.Width(), rect.Height());

@@ -6,6 +6,10 @@
 class CComboBox : public CWnd
 {
 public:
+    CComboBox() = default;
+    // Borrows hWnd: see CWnd.
+    explicit CComboBox(HWND hWnd) : CWnd(hWnd) {}
+
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
@@ -38,6 +42,13 @@ public:
     {
         return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
     }
+    // Null, not CB_ERR, for a row that does not exist.
+    void* GetItemDataPtr(int nIndex) const
+    {
+        const LRESULT lData = SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(nIndex));
+        return lData == CB_ERR ? nullptr : reinterpret_cast<void*>(lData);
+    }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
     int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const
     {
         return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart),

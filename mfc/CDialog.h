@@ -31,6 +31,9 @@ public:
     // and is thrown again from here, after the dialog is destroyed.
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
+    // Moves the focus to pWndCtrl as the dialog's own keys do (WM_NEXTDLGCTL):
+    // an edit box's text comes selected, the default button follows.
+    void GotoDlgCtrl(CWnd* pWndCtrl) { SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), TRUE); }
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     // Called by the dialog procedure for WM_INITDIALOG: exchanges data

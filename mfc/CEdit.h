@@ -6,6 +6,10 @@
 class CEdit : public CWnd
 {
 public:
+    CEdit() = default;
+    // Borrows hWnd: see CWnd.
+    explicit CEdit(HWND hWnd) : CWnd(hWnd) {}
+
     void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(nChars)); }
     void SetLimitText(UINT nMax) { SendMessage(EM_SETLIMITTEXT, nMax); }
     UINT GetLimitText() const { return static_cast<UINT>(SendMessage(EM_GETLIMITTEXT)); }

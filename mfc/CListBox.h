@@ -6,6 +6,10 @@
 class CListBox : public CWnd
 {
 public:
+    CListBox() = default;
+    // Borrows hWnd: see CWnd.
+    explicit CListBox(HWND hWnd) : CWnd(hWnd) {}
+
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
     int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
@@ -14,6 +18,7 @@ public:
         return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
     }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
+    void SetHorizontalExtent(int cxExtent) { SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(cxExtent)); }
     int GetTextLen(int nIndex) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex))); }
     void GetText(int nIndex, CString& rString) const
     {

@@ -1,7 +1,8 @@
 // CWnd: a window handle and the message map that receives its messages.
 //
-// A CWnd either wraps a handle (Attach, or a temporary object from FromHandle)
-// or subclasses the window (SubclassWindow, DDX_Control, a dialog while it is
+// A CWnd either wraps a handle (Attach, or a temporary object from FromHandle),
+// borrows it (a typed control wrapper made from a handle, as WTL's: it neither
+// binds itself to the window nor lets go of it), or subclasses the window (SubclassWindow, DDX_Control, a dialog while it is
 // created): then our window procedure sends every message of that window
 // through WindowProc and the message map, and what the map does not handle
 // goes on to the window's original procedure. The original procedure is put
@@ -20,6 +21,8 @@ class ORVO_MFC_API CWnd
 {
 public:
     CWnd();
+    // Borrows hWnd (see above).
+    explicit CWnd(HWND hWndBorrowed) : m_hWnd(hWndBorrowed), m_pfnSuper(nullptr) {}
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -60,6 +63,13 @@ public:
 
     // Children and focus.
     CWnd* GetDlgItem(int nID) const;
+    // A typed wrapper (CComboBox, CEdit, ...) borrowing control nID; its
+    // handle is null when there is no such control.
+    template <class TControl>
+    TControl BorrowDlgItem(int nID) const
+    {
+        return TControl(::GetDlgItem(m_hWnd, nID));
+    }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetParent() const;
     static CWnd* GetFocus();
@@ -80,7 +90,11 @@ public:
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    DWORD GetStyle() const { return static_cast<DWORD>(GetWindowLongPtr(GWL_STYLE)); }
+    // The window's own values: GWLP_USERDATA (where an editor keeps the field
+    // position a control edits), GWL_STYLE, ...
+    LONG_PTR GetWindowLongPtr(int nIndex) const { return ::GetWindowLongPtrW(m_hWnd, nIndex); }
+    LONG_PTR SetWindowLongPtr(int nIndex, LONG_PTR dwNewLong) { return ::SetWindowLongPtrW(m_hWnd, nIndex, dwNewLong); }
     BOOL DestroyWindow();
 
     // Text and painting.

@@ -241,15 +241,14 @@ BOOL T006Editor::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void T006Editor::qvOnFormSelected()
 {
-    CWnd* pFormList = GetDlgItem(IDC_006_FORM_OF_MATERIAL);
-    if (pFormList == nullptr)
+    const CComboBox xFormList = BorrowDlgItem<CComboBox>(IDC_006_FORM_OF_MATERIAL);
+    if (xFormList.m_hWnd == nullptr)
         return;
-    const LRESULT lSelected = pFormList->SendMessage(CB_GETCURSEL);
-    const LRESULT lCode =
-        lSelected == CB_ERR ? CB_ERR : pFormList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(lSelected));
-    if (lCode == CB_ERR || lCode == 0)
+    const int iSelected = xFormList.GetCurSel();
+    const char* pacCode = iSelected == CB_ERR ? nullptr : static_cast<const char*>(xFormList.GetItemDataPtr(iSelected));
+    if (pacCode == nullptr)
         return;
-    if (qtSetUpField(*reinterpret_cast<const char*>(lCode)))
+    if (qtSetUpField(*pacCode))
     {
         qvMarkEditablePositions();
         qvShowLayout();

@@ -191,7 +191,7 @@ void T008Editor::qvMoveFocus(UINT nCommandId)
     else
         pTarget = GetNextDlgTabItem(pFocus, tBackwards);
     if (pTarget != nullptr)
-        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pTarget->m_hWnd), TRUE);
+        GotoDlgCtrl(pTarget);
 }
 
 LRESULT T008Editor::qvFocusNextTabItem(WPARAM, LPARAM)

@@ -16,21 +16,6 @@ const int aiFillOrder[] = {0, 1, 2, 3, 5, 4, 6, 7};
 static_assert(sizeof(aiFillOrder) / sizeof(aiFillOrder[0]) == TLeaderCodeLists::kRowCount, "every row once");
 
 constexpr int kNoControl = -1;
-
-CString qxGetListText(const CWnd* pxList, int iIndex)
-{
-    const LRESULT lLength = pxList->SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(iIndex));
-    if (lLength == CB_ERR)
-        return CString();
-    std::wstring xText(static_cast<size_t>(lLength) + 1, L'\0');
-    pxList->SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(iIndex), reinterpret_cast<LPARAM>(&xText[0]));
-    return CString(xText.c_str(), static_cast<int>(lLength));
-}
-
-int qiGetCurSel(const CWnd* pxList)
-{
-    return static_cast<int>(pxList->SendMessage(CB_GETCURSEL));
-}
 }
 
 BEGIN_MESSAGE_MAP(TLeaderEditor, TDialog)
@@ -128,28 +113,30 @@ void TLeaderEditor::qvFillLeaderList(int iRow)
 {
     const TLeaderRow* pxRow = TLeaderCodeLists::qpxGetRow(iRow);
     const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, meMarcType);
-    CWnd* pxCombo = pxRow ? GetDlgItem(pxRow->listId) : nullptr;
-    if (pxCombo == nullptr)
+    if (pxRow == nullptr)
+        return;
+    CComboBox xCombo = BorrowDlgItem<CComboBox>(pxRow->listId);
+    if (xCombo.m_hWnd == nullptr)
         return;
     if (pxList->entries == nullptr)
     {
-        pxCombo->ShowWindow(SW_HIDE);
+        xCombo.ShowWindow(SW_HIDE);
         return;
     }
     const int iCurrentValue = TLeaderCodeLists::qiGetValue(mxLeader, pxList->accessor);
     int iSelected = -1;
     for (int i = 0; pxList->entries[i].labelId != 0; ++i)
-        qvAddLeaderListItem(pxCombo, pxList->entries[i].labelId, iCurrentValue, pxList->entries[i].value, i,
+        qvAddLeaderListItem(xCombo, pxList->entries[i].labelId, iCurrentValue, pxList->entries[i].value, i,
                             &iSelected);
     if (iSelected == -1 && pxList->defaultFirst && pxList->entries[0].labelId != 0)
     {
         iSelected = 0;
-        mxToolTipCtrl.qtAddWindowTip(pxCombo, pxList->entries[0].labelId);
+        mxToolTipCtrl.qtAddWindowTip(&xCombo, pxList->entries[0].labelId);
     }
-    pxCombo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(iSelected));
+    xCombo.SetCurSel(iSelected);
 }
 
-void TLeaderEditor::qvAddLeaderListItem(CWnd* pxList, UINT nLabelId, int iCurrentValue, int iEntryValue,
+void TLeaderEditor::qvAddLeaderListItem(CComboBox& rxList, UINT nLabelId, int iCurrentValue, int iEntryValue,
                                         int iIndex, int* piSelected)
 {
     CString xLabel;
@@ -157,10 +144,10 @@ void TLeaderEditor::qvAddLeaderListItem(CWnd* pxList, UINT nLabelId, int iCurren
     if (iCurrentValue == iEntryValue)
     {
         *piSelected = iIndex;
-        mxToolTipCtrl.qtAddWindowTip(pxList, nLabelId);
+        mxToolTipCtrl.qtAddWindowTip(&rxList, nLabelId);
     }
-    pxList->SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(iIndex), reinterpret_cast<LPARAM>(xLabel.GetString()));
-    pxList->SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(iIndex), static_cast<LPARAM>(iEntryValue));
+    rxList.InsertString(iIndex, xLabel);
+    rxList.SetItemData(iIndex, static_cast<DWORD_PTR>(iEntryValue));
 }
 
 // Rows whose list is hidden are taken out and the rows below move up into
@@ -218,13 +205,13 @@ void TLeaderEditor::qvShowFieldPosition(int iControlId)
 void TLeaderEditor::qvChangeLeaderData(int iListId)
 {
     const int iRow = TLeaderCodeLists::qiGetRowOfList(iListId);
-    CWnd* pxList = iRow < 0 ? nullptr : GetDlgItem(iListId);
-    if (pxList == nullptr)
+    const CComboBox xList = BorrowDlgItem<CComboBox>(iListId);
+    if (iRow < 0 || xList.m_hWnd == nullptr)
         throw TException(L"TLeaderEditor::qvChangeLeaderData(): Combo Box ID not implement here.", eErrorWarning, -1);
-    const int iSelected = qiGetCurSel(pxList);
+    const int iSelected = xList.GetCurSel();
     if (iSelected != CB_ERR)
     {
-        const int iValue = static_cast<int>(pxList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(iSelected)));
+        const int iValue = static_cast<int>(xList.GetItemData(iSelected));
         TLeaderCodeLists::qtSetValue(mxLeader, TLeaderCodeLists::qpxGetList(iRow, meMarcType)->accessor, iValue);
         mxRecord.qvSetLeader(mxLeader.qpacGetData());
         mxRecord.qvGetUSMarcData(mxMarcData, false);
@@ -234,19 +221,22 @@ void TLeaderEditor::qvChangeLeaderData(int iListId)
 
 void TLeaderEditor::qvUpdateSelectionTip(int iListId)
 {
-    CWnd* pxList = GetDlgItem(iListId);
-    if (pxList == nullptr)
+    CComboBox xList = BorrowDlgItem<CComboBox>(iListId);
+    if (xList.m_hWnd == nullptr)
         return;
-    const int iSelected = qiGetCurSel(pxList);
-    if (iSelected != CB_ERR)
-        mxToolTipCtrl.qtAddWindowTip(pxList, qxGetListText(pxList, iSelected));
+    const int iSelected = xList.GetCurSel();
+    if (iSelected == CB_ERR)
+        return;
+    CString xText;
+    xList.GetLBText(iSelected, xText);
+    mxToolTipCtrl.qtAddWindowTip(&xList, xText);
 }
 
 // Widens the open list to its longest label, leaving room for a scroll bar
 // when not every entry fits.
 void TLeaderEditor::qvAdjustDropDownWidth(int iListId)
 {
-    qvWidenDropDown(GetDlgItem(iListId));
+    qvWidenDropDown(this, iListId);
 }
 
 void TLeaderEditor::OnListDropDown(UINT nId)

@@ -35,7 +35,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
-    void qvAddLeaderListItem(CWnd* pxList, UINT nLabelId, int iCurrentValue, int iEntryValue, int iIndex,
+    void qvAddLeaderListItem(CComboBox& rxList, UINT nLabelId, int iCurrentValue, int iEntryValue, int iIndex,
                              int* piSelected);
     void qvFillLeaderList(int iRow);
     void qvMarkEditablePositions();
