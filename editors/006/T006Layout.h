@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 
 // The 006 is edited as at least 18 characters, positions 00 to 17.
 constexpr int k006FieldLength = 18;
@@ -22,23 +22,23 @@ constexpr EMaterialType e006UnknownForm = static_cast<EMaterialType>(7);
 
 // The group that a form of material (the character at 00) selects;
 // eUnknownMaterial for a character outside the form groups, u among them.
-AFX_EXT_CLASS EMaterialType qe006FormGroup(char cForm);
+ORVO_EDITORCORE_API EMaterialType qe006FormGroup(char cForm);
 // The layout of a group; null for group 7 and any value that is not a group.
-AFX_EXT_CLASS const TFieldLayout* qpxGet006Layout(EMaterialType eGroup);
+ORVO_EDITORCORE_API const TFieldLayout* qpxGet006Layout(EMaterialType eGroup);
 // The control table the dialog moves the focus by: the group's layout's, or
 // Cancel and the form-of-material list alone when the group has no layout.
-AFX_EXT_CLASS const TControlPosition* qpxGet006ControlTable(EMaterialType eGroup);
+ORVO_EDITORCORE_API const TControlPosition* qpxGet006ControlTable(EMaterialType eGroup);
 // The grid rows the dialog is sized for: the layout's own, 1 without one.
-AFX_EXT_CLASS int qi006RowCount(EMaterialType eGroup);
+ORVO_EDITORCORE_API int qi006RowCount(EMaterialType eGroup);
 // The string ID of the title for a form of material ("006 Editor - ...").
-AFX_EXT_CLASS uint32_t qdwGet006TitleId(char cForm);
+ORVO_EDITORCORE_API uint32_t qdwGet006TitleId(char cForm);
 // The form-of-material list: with its u row first when the field holds u at
 // 00, without it otherwise.
-AFX_EXT_CLASS const TCodeListEntry* qpxGet006FormList(bool tWithUnknown);
+ORVO_EDITORCORE_API const TCodeListEntry* qpxGet006FormList(bool tWithUnknown);
 // A new 006 for a form of material: 18 characters, the form at 00, blanks,
 // and the defaults of the form's group. The form's group must be 0 to 6.
-AFX_EXT_CLASS std::string qxNew006Field(char cForm);
+ORVO_EDITORCORE_API std::string qxNew006Field(char cForm);
 
 // Every label and control of template 1000 that a layout may show, hidden
 // before a layout is built; ended by 0.
-extern AFX_EXT_CLASS const int k006HiddenControls[];
+extern ORVO_EDITORCORE_API const int k006HiddenControls[];

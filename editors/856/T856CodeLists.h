@@ -5,11 +5,11 @@
 #pragma once
 
 #include "base/TCodeListEntry.h"
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 
-AFX_EXT_CLASS extern const TCodeListEntry k856FirstIndicators_static[];
+ORVO_EDITORCORE_API extern const TCodeListEntry k856FirstIndicators_static[];
 // Row 0, "Unknown value", has an empty code: $2 holds no listed name.
-AFX_EXT_CLASS extern const TCodeListEntry k856AccessMethods_static[];
-AFX_EXT_CLASS extern const TCodeListEntry k856SecondIndicators_static[];
-AFX_EXT_CLASS extern const TCodeListEntry k856NonRepeatableCodes_static[];
-AFX_EXT_CLASS extern const TCodeListEntry k856RepeatableCodes_static[];
+ORVO_EDITORCORE_API extern const TCodeListEntry k856AccessMethods_static[];
+ORVO_EDITORCORE_API extern const TCodeListEntry k856SecondIndicators_static[];
+ORVO_EDITORCORE_API extern const TCodeListEntry k856NonRepeatableCodes_static[];
+ORVO_EDITORCORE_API extern const TCodeListEntry k856RepeatableCodes_static[];

@@ -13,7 +13,7 @@
 // empty subfields are dropped on rebuilding.
 #pragma once
 
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 #include "recordlib/TMarcTag.h"
 #include "recordlib/TXBuffer.h"
 
@@ -26,14 +26,14 @@ enum ESubfieldKind : int
     eOtherSubfield = 2
 };
 
-struct AFX_EXT_CLASS TSubfieldNode
+struct ORVO_EDITORCORE_API TSubfieldNode
 {
     char mcCode = '\0';
     TXBuffer<unsigned char> mxData;
     TSubfieldNode* mpxNext = nullptr;
 };
 
-class AFX_EXT_CLASS T856Field
+class ORVO_EDITORCORE_API T856Field
 {
 public:
     explicit T856Field(const TMarcTag& rxTag);
