@@ -19,6 +19,10 @@ public:
     // Field data as characters, one for one: byte b becomes character U+00bb
     // whatever it is, so bytes go to a control and come back unchanged.
     static CString FromBytes(const char* pch, int nLength);
+    static CString FromBytes(const std::string& bytes)
+    {
+        return FromBytes(bytes.data(), static_cast<int>(bytes.size()));
+    }
     // The characters back as bytes, one for one. A character that no field byte
     // gives (NUL, or one above U+00FF: only pasted text holds one) becomes a blank.
     std::string ToBytes() const;

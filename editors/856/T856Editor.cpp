@@ -10,28 +10,6 @@ namespace
 {
 const wchar_t kShownDelimiter = L'\x2021';
 
-// Each field byte becomes one character and back, so display offsets stay
-// byte offsets and every byte survives a trip through a box.
-CString qxWidenBytes(const std::string& rxBytes)
-{
-    std::wstring xWide(rxBytes.size(), L' ');
-    for (std::size_t i = 0; i < rxBytes.size(); ++i)
-        xWide[i] = static_cast<wchar_t>(static_cast<unsigned char>(rxBytes[i]));
-    return CString(xWide.c_str(), static_cast<int>(xWide.size()));
-}
-
-// A character that does not fit in one byte is written as "?".
-std::string qxNarrowText(const CString& rxText)
-{
-    std::string xBytes(static_cast<std::size_t>(rxText.GetLength()), ' ');
-    for (int i = 0; i < rxText.GetLength(); ++i)
-    {
-        const wchar_t wc = rxText[i];
-        xBytes[static_cast<std::size_t>(i)] = wc > 0xFF ? '?' : static_cast<char>(static_cast<unsigned char>(wc));
-    }
-    return xBytes;
-}
-
 std::string qxNodeBytes(const TSubfieldNode* pxNode)
 {
     return std::string(pxNode->mxData.qpacGetData(), pxNode->mxData.qdwGetDataSize());
@@ -201,7 +179,7 @@ void T856Editor::qvSelectAccessMethod(const char* pacText)
 
 void T856Editor::qvRefreshDisplay(const TSubfieldNode* pxLocate, int* piOffset)
 {
-    CString xText = qxWidenBytes(mxField.qxGetDisplayBytes(pxLocate, piOffset));
+    CString xText = CString::FromBytes(mxField.qxGetDisplayBytes(pxLocate, piOffset));
     std::wstring xShown = xText.str();
     for (wchar_t& wc : xShown)
         if (wc == static_cast<wchar_t>(static_cast<unsigned char>(TMarcTag::mcDelimiter)))
@@ -232,7 +210,7 @@ void T856Editor::qvShowNodeText(int nEditId, const TSubfieldNode* pxNode)
 {
     const bool tWasShowing = mtShowing;
     mtShowing = true;
-    SetDlgItemText(nEditId, pxNode != nullptr ? qxWidenBytes(qxNodeBytes(pxNode)) : CString());
+    SetDlgItemText(nEditId, pxNode != nullptr ? CString::FromBytes(qxNodeBytes(pxNode)) : CString());
     mtShowing = tWasShowing;
 }
 
@@ -402,7 +380,7 @@ void T856Editor::OnNonRepeatableTextChanged()
     GetDlgItem(IDC_856_NONREPEATABLE_TEXT)->GetWindowText(xText);
     if (mpxCurrentNonRepeatable == nullptr)
         mpxCurrentNonRepeatable = mxField.qpxAppendSubfield(pacCode[0]);
-    const std::string xBytes = qxNarrowText(xText);
+    const std::string xBytes = xText.ToBytes();
     if (!mtShowing)
         T856Field::qvSetSubfieldData(*mpxCurrentNonRepeatable, xBytes);
     qvEnable(IDC_856_NONREPEATABLE_REMOVE, !xText.IsEmpty());
@@ -430,7 +408,7 @@ void T856Editor::OnRepeatableTextChanged()
     else
         qvEnable(IDC_856_REPEATABLE_REMOVE, false);
     if (mpxCurrentRepeatable != nullptr && !mtShowing)
-        T856Field::qvSetSubfieldData(*mpxCurrentRepeatable, qxNarrowText(xText));
+        T856Field::qvSetSubfieldData(*mpxCurrentRepeatable, xText.ToBytes());
     qvShowSubfield(mpxCurrentRepeatable);
 }
 
