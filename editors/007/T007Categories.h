@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "mfc/AfxDll.h"
+#include "base/OrvoEditorCore.h"
 
 struct T007Category
 {
@@ -26,15 +26,15 @@ struct T007Category
 
 // The constants of category cCode; for a character outside the table, those
 // of no category (no rows, no default, the title of u, the height of u).
-AFX_EXT_CLASS const T007Category& qrx007Category(int cCode);
+ORVO_EDITORCORE_API const T007Category& qrx007Category(int cCode);
 // True for the sixteen categories that have rows: OK is enabled exactly then.
-AFX_EXT_CLASS bool qt007HasLayout(const T007Category& rxCategory);
+ORVO_EDITORCORE_API bool qt007HasLayout(const T007Category& rxCategory);
 // The rows of the category list while category cCode is shown: the list
 // with "u - Unknown" first for u, the single "e - Disabled" for e, the
 // standard fifteen otherwise.
-AFX_EXT_CLASS const TCodeListEntry* qpx007CategoryList(int cCode);
+ORVO_EDITORCORE_API const TCodeListEntry* qpx007CategoryList(int cCode);
 // The first character position that control nControlId edits in category
 // rxCategory; -1 when the category does not show it.
-AFX_EXT_CLASS int qi007Position(const T007Category& rxCategory, int nControlId);
+ORVO_EDITORCORE_API int qi007Position(const T007Category& rxCategory, int nControlId);
 // Every category that has a table entry, u included, in the table's order.
-AFX_EXT_CLASS const char* qpac007CategoryCodes();
+ORVO_EDITORCORE_API const char* qpac007CategoryCodes();
