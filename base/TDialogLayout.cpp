@@ -50,3 +50,13 @@ void qvWidenDropDown(CWnd* pDialog, int nComboId)
     }
     xCombo.SetDroppedWidth(static_cast<UINT>(iWidth + 2 * iEdge));
 }
+
+int qiTopOnScreen(HWND hWnd, int iTop, int iHeight)
+{
+    MONITORINFO xMonitor = {};
+    xMonitor.cbSize = sizeof(xMonitor);
+    if (!::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &xMonitor))
+        return iTop;
+    return std::max(std::min(iTop, static_cast<int>(xMonitor.rcWork.bottom) - iHeight),
+                    static_cast<int>(xMonitor.rcWork.top));
+}

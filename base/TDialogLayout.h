@@ -11,3 +11,7 @@ AFX_EXT_CLASS void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nA
 // entry and, when not every entry fits in the dropped height, for a vertical
 // scroll bar. A missing list is ignored.
 AFX_EXT_CLASS void qvWidenDropDown(CWnd* pDialog, int nComboId);
+// The top nearest iTop at which a window of iHeight stays inside the work
+// area of its monitor, its caption first: a dialog that grows near the edge
+// of the screen stays where the cataloguer can reach it.
+AFX_EXT_CLASS int qiTopOnScreen(HWND hWnd, int iTop, int iHeight);

@@ -15,6 +15,7 @@
 #include "resources/006EditorIds.h"
 #include "resources/008EditorIds.h"
 #include "resources/856EditorIds.h"
+#include "resources/007EditorIds.h"
 #include "resources/LeaderEditorIds.h"
 
 #include <cstdio>
@@ -221,13 +222,17 @@ int wmain(int argc, wchar_t** argv)
             .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_856_OK)); });
         qvVisit("856", e856Editor, record, iLast);
     }
-    for (const auto& other : {std::make_pair("007", e007Editor)})
     {
-        // Editors this version does not have are refused before any dialog;
-        // a driver stands by in case one opens, and cancels it.
+        // 007, new: a videodisc. The category comes first, then its format.
         TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0); });
-        qvVisit(other.first, other.second, record);
+        driver.qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_007_CATEGORY, L"m"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_007_CATEGORY, L"v"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_007_LIST_1, L"d"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_007_LIST_2, L"c"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_007_LIST_3, L"v"); })
+            .qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"007-editor"); })
+            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_007_OK)); });
+        qvVisit("007", e007Editor, record);
     }
 
     qvPrint("\nRecord after:", record);

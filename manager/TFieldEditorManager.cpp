@@ -1,5 +1,6 @@
 #include "manager/TFieldEditorManager.h"
 #include "editors/006/T006Editor.h"
+#include "editors/007/T007Editor.h"
 #include "editors/008/T008Editor.h"
 #include "editors/856/T856Editor.h"
 #include "editors/008/TGeneric008.h"
@@ -21,14 +22,6 @@ EDisplayReturn qeRunRecordEditor(TEditor& rxEditor)
     rxEditor.qvGetEditedRecord(TFieldEditorManager::mxMarcRecord_static);
     TFieldEditorManager::mtRecordValid_static = true;
     return eDisplaySaved;
-}
-
-// Editors whose dialogs this build does not have yet.
-void qvRefuseEditor(const wchar_t* pwcName)
-{
-    throw TException(std::wstring(L"TFieldEditorManager::qeDisplay() : The ") + pwcName +
-                         L" editor is not available in this version",
-                     eErrorFatal, -1);
 }
 }
 
@@ -55,10 +48,12 @@ EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcR
         return qeRunRecordEditor(editor);
     }
     case e007Editor:
+    {
         if (eMarcType != eBibliographic)
             return eDisplayNotBibliographic;
-        qvRefuseEditor(L"007");
-        break;
+        T007Editor editor(rxRecord, iOccurrence, pParent);
+        return qeRunRecordEditor(editor);
+    }
     case e008Editor:
     {
         T008Editor editor(rxRecord, pParent);

@@ -1,4 +1,5 @@
 #include "editors/006/T006Editor.h"
+#include "base/TDialogLayout.h"
 #include "base/TDllResourceMgr.h"
 #include "resources/006EditorIds.h"
 
@@ -9,19 +10,6 @@ namespace
 constexpr int kTagNumber = 6;
 // The pointer is put back over the form list this far above its bottom edge.
 constexpr int kPointerAboveListBottom = 8;
-
-// The top nearest iTop at which a window of iHeight stays inside the work
-// area of its monitor, its caption first: a dialog that grows near the edge
-// of the screen stays where the cataloguer can reach it.
-int qiTopOnScreen(HWND hWnd, int iTop, int iHeight)
-{
-    MONITORINFO xMonitor = {};
-    xMonitor.cbSize = sizeof(xMonitor);
-    if (!::GetMonitorInfoW(::MonitorFromWindow(hWnd, MONITOR_DEFAULTTONEAREST), &xMonitor))
-        return iTop;
-    return std::max(std::min(iTop, static_cast<int>(xMonitor.rcWork.bottom) - iHeight),
-                    static_cast<int>(xMonitor.rcWork.top));
-}
 }
 
 const int T006Editor::kEditBoxIds_static[kEditBoxCount] = {

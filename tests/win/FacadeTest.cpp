@@ -58,32 +58,6 @@ TEST(Facade, RefusesFieldsOfMaterialOnRecordsThatAreNotBibliographic)
     EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, patron, 0, nullptr));
 }
 
-TEST(Facade, EditorsNotInThisVersionAreRefusedByName)
-{
-    TMarcRecord record = qxRecordOfType('a', 'm');
-    const struct
-    {
-        EFieldEditor eEditor;
-        const wchar_t* pwcName;
-    } cases[] = {{e007Editor, L"007"}, {e856Editor, L"856"}};
-    for (const auto& c : cases)
-    {
-        try
-        {
-            TFieldEditorManager::qeDisplay(c.eEditor, record, 0, nullptr);
-            ADD_FAILURE() << "editor " << c.eEditor << " is not built and must be refused";
-        }
-        catch (const TException& e)
-        {
-            std::wstring message = e.qpwcGetMessage();
-            EXPECT_EQ(0u, message.find(L"TFieldEditorManager::qeDisplay() : ")) << c.eEditor;
-            EXPECT_NE(std::wstring::npos, message.find(std::wstring(L"The ") + c.pwcName + L" editor")) << c.eEditor;
-            EXPECT_EQ(2, static_cast<int>(e.qeGetErrorType()));
-        }
-        qvExpectNoStoredResult();
-    }
-}
-
 TEST(Facade, EveryCallDiscardsTheStoredResult)
 {
     // A result left by an earlier OK (set here by hand) is gone after any call.

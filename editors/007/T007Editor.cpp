@@ -1,0 +1,218 @@
+#include "editors/007/T007Editor.h"
+#include "base/TDialogLayout.h"
+#include "base/TDllResourceMgr.h"
+#include "resources/007EditorIds.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr int kBlank = ' ';
+
+int qiTopInClient(CWnd* pDialog, int nControlId)
+{
+    CWnd* pControl = pDialog->GetDlgItem(nControlId);
+    if (pControl == nullptr)
+        return 0;
+    CRect xRect;
+    pControl->GetWindowRect(&xRect);
+    pDialog->ScreenToClient(&xRect);
+    return xRect.top;
+}
+}
+
+BEGIN_MESSAGE_MAP(T007Editor, TFixedFieldEditorBase)
+    ON_CBN_SELENDOK(IDC_007_CATEGORY, qvOnCategorySelected)
+    ON_COMMAND_RANGE(ID_007_NEXT_CONTROL, ID_007_PREVIOUS_CONTROL, qvMoveFocus)
+    ON_BN_CLICKED(IDC_007_OK, OnOK)
+    ON_BN_CLICKED(IDC_007_CANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+T007Editor::T007Editor(const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd)
+    : TFixedFieldEditorBase(IDD_007_EDITOR, pParentWnd, IDC_007_FIELD_DISPLAY, IDC_007_OK),
+      miRowPitch(0),
+      miOccurrence(iOccurrence),
+      mxLeader(rxRecord.qrxGetLeader()),
+      mxRecord(rxRecord),
+      meMarcType(mxLeader.qeGetType()),
+      mcCategory(kBlank)
+{
+}
+
+T007Editor::~T007Editor() = default;
+
+INT_PTR T007Editor::DoModal()
+{
+    TDllResourceMgr resources;
+    return CDialog::DoModal();
+}
+
+void T007Editor::qvGetEditedRecord(TMarcRecord& rxRecord)
+{
+    if (miOccurrence == 0)
+        mxRecord.qvOrderedInsert(mxTag);
+    else
+        mxRecord.qtReplaceTag(mxTag, miOccurrence);
+    rxRecord = mxRecord;
+}
+
+void T007Editor::DoDataExchange(CDataExchange* pDX)
+{
+    TFixedFieldEditorBase::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_007_EDIT_1, mxEdit1);
+    DDX_Control(pDX, IDC_007_EDIT_2, mxEdit2);
+}
+
+BOOL T007Editor::OnInitDialog()
+{
+    TFixedFieldEditorBase::OnInitDialog();
+    miRowPitch = qiTopInClient(this, IDC_007_LABEL_2) - qiTopInClient(this, IDC_007_LABEL_1);
+    const int cCategory = qcPrepareField(kBlank);
+    qvSetTitle();
+    qvShowLayout(cCategory);
+    mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_007_OK), IDS_007_TIP_OK);
+    mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_007_CANCEL), IDS_007_TIP_CANCEL);
+    // The cataloguer starts from the category, whether or not OK is enabled.
+    if (CWnd* pCategory = GetDlgItem(IDC_007_CATEGORY))
+        pCategory->SetFocus();
+    return FALSE;
+}
+
+void T007Editor::OnOK()
+{
+    if (qt007HasLayout(qrx007Category(mcCategory)))
+        TFixedFieldEditorBase::OnOK();
+}
+
+int T007Editor::qcPrepareField(int cRequested)
+{
+    // The search starts from the unchanged copy: it brings back the field as
+    // the caller passed it.
+    const bool tFound = miOccurrence != 0 && mxRecord.qtFindTag(7, mxTag, miOccurrence);
+    const bool tEmpty = mxTag.qdwGetDataSize() == 0;
+    if (tFound)
+    {
+        const uint32_t dwLength = static_cast<uint32_t>(qrx007Category(mxTag.qpacGetData()[0]).fieldLength);
+        if (mxTag.qdwGetDataSize() < dwLength)
+        {
+            TXBuffer<unsigned char> xBlanks;
+            for (uint32_t i = mxTag.qdwGetDataSize(); i < dwLength; ++i)
+                xBlanks.qvAppendAscii(" ");
+            mxTag.qtAppend(xBlanks, false);
+        }
+    }
+    else
+        mxTag.qvSetTagNumber(7);
+
+    const bool tKeep = tFound && !tEmpty && cRequested == kBlank;
+    const int cCategory = tKeep ? static_cast<unsigned char>(mxTag.qpacGetData()[0]) : cRequested;
+    if (cCategory == kBlank)
+    {
+        mxTag.qvSetData(qrx007Category('u').defaultData, false);
+        return 'u';
+    }
+    if (tKeep)
+        return cCategory;
+    const char* pacDefault = qrx007Category(cCategory).defaultData;
+    mxTag.qvSetData(pacDefault != nullptr ? pacDefault : "", false);
+    return mxTag.qdwGetDataSize() != 0 ? static_cast<unsigned char>(mxTag.qpacGetData()[0]) : 0;
+}
+
+void T007Editor::qvShowLayout(int cCategory)
+{
+    const TFieldLayout& rxLayout = *qrx007Category(cCategory).layout;
+    qvHideAllControls();
+    qvMarkEditablePositions(rxLayout.undefined);
+    const std::string xField = qxGetField();
+    qvFillCodeList(IDC_007_CATEGORY, qpx007CategoryList(cCategory), xField.c_str(), 0);
+    mpxControls = rxLayout.controls;
+    qvBuildLayout(rxLayout, xField);
+    if (CWnd* pOk = GetDlgItem(IDC_007_OK))
+        pOk->EnableWindow(qt007HasLayout(qrx007Category(cCategory)) ? TRUE : FALSE);
+    qvResizeToRows(cCategory);
+    mcCategory = cCategory;
+}
+
+void T007Editor::qvHideAllControls()
+{
+    for (int nRow = 0; nRow < IDC_007_ROW_COUNT; ++nRow)
+        for (int nControlId : {IDC_007_LABEL_1 + 2 * nRow, IDC_007_LIST_1 + 2 * nRow})
+            if (CWnd* pControl = GetDlgItem(nControlId))
+                pControl->ShowWindow(SW_HIDE);
+    for (int nEditId : {IDC_007_EDIT_1, IDC_007_EDIT_2})
+        if (CWnd* pEdit = GetDlgItem(nEditId))
+            pEdit->ShowWindow(SW_HIDE);
+}
+
+void T007Editor::qvResizeToRows(int cCategory)
+{
+    CWnd* pOk = GetDlgItem(IDC_007_OK);
+    CWnd* pCancel = GetDlgItem(IDC_007_CANCEL);
+    CWnd* pCategory = GetDlgItem(IDC_007_CATEGORY);
+    if (pOk == nullptr || pCancel == nullptr || pCategory == nullptr)
+        return;
+    const int iRows = qrx007Category(cCategory).layout->rowCount;
+    const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    const int iButtonTop = miRowPitch * iRows + qiTopInClient(this, IDC_007_CATEGORY_LABEL) + iFrameHeight;
+
+    CRect xClient;
+    GetClientRect(&xClient);
+    const int iBelowButtons = xClient.bottom - qiTopInClient(this, IDC_007_OK);
+    for (CWnd* pButton : {pOk, pCancel})
+    {
+        CRect xButton;
+        pButton->GetWindowRect(&xButton);
+        ScreenToClient(&xButton);
+        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+
+    CRect xWindow;
+    GetWindowRect(&xWindow);
+    const int iHeight = iButtonTop + iBelowButtons + ::GetSystemMetrics(SM_CYCAPTION) + 2 * iFrameHeight;
+    if (mcCategory == kBlank)
+    {
+        SetWindowPos(nullptr, 0, 0, xWindow.Width(), iHeight, SWP_NOMOVE | SWP_NOZORDER);
+        return;
+    }
+    const int iPreviousRows = qrx007Category(mcCategory).layout->rowCount;
+    if (iPreviousRows != iRows)
+        SetWindowPos(nullptr, xWindow.left,
+                     qiTopOnScreen(m_hWnd, xWindow.top + (iPreviousRows - iRows) * miRowPitch / 2, iHeight),
+                     xWindow.Width(), iHeight, SWP_NOZORDER);
+    // The pointer stays on the category list the cataloguer just used.
+    CRect xCategory;
+    pCategory->GetWindowRect(&xCategory);
+    POINT xPointer{};
+    if (::GetCursorPos(&xPointer))
+        ::SetCursorPos(xPointer.x, xCategory.bottom - 8);
+}
+
+void T007Editor::qvSetTitle()
+{
+    const std::string xField = qxGetField();
+    CString xTitle;
+    xTitle.LoadString(qrx007Category(xField.empty() ? 0 : static_cast<unsigned char>(xField[0])).titleId);
+    SetWindowText(xTitle);
+}
+
+void T007Editor::qvOnCategorySelected()
+{
+    CWnd* pList = GetDlgItem(IDC_007_CATEGORY);
+    if (pList == nullptr)
+        return;
+    const int iSelected = static_cast<int>(pList->SendMessage(CB_GETCURSEL));
+    const LRESULT lCode = iSelected < 0 ? 0 : pList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(iSelected));
+    if (lCode == 0 || lCode == CB_ERR)
+        return;
+    const int cCategory = qcPrepareField(*reinterpret_cast<const unsigned char*>(lCode));
+    qvShowLayout(cCategory);
+    qvOnCodeSelected(IDC_007_CATEGORY);
+    qvSetTitle();
+}
+
+void T007Editor::qvMoveFocus(UINT nCommandId)
+{
+    CWnd* pFocus = GetFocus();
+    const uint32_t dwFocusId = pFocus != nullptr ? static_cast<uint32_t>(pFocus->GetDlgCtrlID()) : 0;
+    qvFocusControl(static_cast<int>(qdwGetNextControlId(dwFocusId, nCommandId == ID_007_PREVIOUS_CONTROL)));
+}

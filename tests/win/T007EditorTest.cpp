@@ -1,0 +1,482 @@
+// The 007 editor, driven as a cataloguer would: the rows each category shows,
+// choosing a category and codes, typing, the dialog's height, Tab, and what
+// the facade stores after OK and Cancel, whatever bytes the field holds.
+#include "TDialogDriver.h"
+#include "controls/TStaticFieldDisplay.h"
+#include "editors/007/T007Editor.h"
+#include "manager/TFieldEditorManager.h"
+#include "recordlib/TException.h"
+#include "resources/007EditorIds.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+const int kOk = IDC_007_OK;
+const int kCancel = IDC_007_CANCEL;
+const int kCategoryList = IDC_007_CATEGORY;
+
+TMarcRecord qxRecord(const std::vector<std::string>& rxFields, char cTypeOfRecord = 'a')
+{
+    char acLeader[] = "00000nam a2200000 a 4500";
+    acLeader[6] = cTypeOfRecord;
+    TMarcRecord record;
+    record.qvSetLeader(acLeader);
+    TMarcTag title(245);
+    title.qvSetData("10\x1f" "aA title", true);
+    record.qvOrderedInsert(title);
+    TMarcTag control(1);
+    control.qvSetData("ocm00001", false);
+    record.qvOrderedInsert(control);
+    for (const std::string& rxData : rxFields)
+    {
+        TMarcTag field(7);
+        field.qvSetData(rxData.c_str(), false);
+        record.qvOrderedInsert(field);
+    }
+    return record;
+}
+
+std::vector<std::string> qx007s(const TMarcRecord& rxRecord)
+{
+    std::vector<std::string> fields;
+    TMarcTag field;
+    for (int i = 1; rxRecord.qtFindTag(7, field, i); ++i)
+        fields.emplace_back(field.qpacGetData(), field.qdwGetDataSize());
+    return fields;
+}
+
+HWND qhItem(HWND hDlg, int nID)
+{
+    return ::GetDlgItem(hDlg, nID);
+}
+
+const TStaticFieldDisplay* qpxDisplay(HWND hDlg)
+{
+    return dynamic_cast<TStaticFieldDisplay*>(CWnd::FromHandlePermanent(qhItem(hDlg, IDC_007_FIELD_DISPLAY)));
+}
+
+std::string qxDisplayed(HWND hDlg)
+{
+    const CString& rxData = qpxDisplay(hDlg)->qrxGetFieldData();
+    std::string xField;
+    for (int i = 0; i < rxData.GetLength(); ++i)
+        xField += static_cast<char>(rxData.GetString()[i]);
+    return xField;
+}
+
+std::wstring qxTitle(HWND hDlg)
+{
+    return TDialogDriver::qxGetText(hDlg);
+}
+
+RECT qxRect(HWND hWnd)
+{
+    RECT r = {};
+    ::GetWindowRect(hWnd, &r);
+    return r;
+}
+
+// The rows shown: the number of visible labels, which must be rows 1 to n.
+int qiShownRows(HWND hDlg)
+{
+    int iShown = 0;
+    for (int n = 0; n < IDC_007_ROW_COUNT; ++n)
+        if (::IsWindowVisible(qhItem(hDlg, IDC_007_LABEL_1 + 2 * n)))
+        {
+            EXPECT_EQ(iShown, n) << "a gap before row " << n + 1;
+            iShown = n + 1;
+        }
+    return iShown;
+}
+
+int qiRowOf(const std::wstring& rxLabel, HWND hDlg)
+{
+    for (int n = 0; n < IDC_007_ROW_COUNT; ++n)
+        if (TDialogDriver::qxGetText(qhItem(hDlg, IDC_007_LABEL_1 + 2 * n)) == rxLabel)
+            return n + 1;
+    return 0;
+}
+
+// Row of the category list whose label begins with the code.
+int qiCategoryRow(HWND hDlg, wchar_t wcCode)
+{
+    HWND hList = qhItem(hDlg, kCategoryList);
+    for (int i = 0; i < static_cast<int>(::SendMessageW(hList, CB_GETCOUNT, 0, 0)); ++i)
+        if (TDialogDriver::qxGetComboText(hList, i)[0] == wcCode)
+            return i;
+    return -1;
+}
+
+void qvChooseCategory(HWND hDlg, wchar_t wcCode)
+{
+    ::SetFocus(qhItem(hDlg, kCategoryList));
+    TDialogDriver::qvChooseComboRow(qhItem(hDlg, kCategoryList), qiCategoryRow(hDlg, wcCode));
+}
+
+std::string qxEdited(T007Editor& rxEditor)
+{
+    TMarcRecord result;
+    rxEditor.qvGetEditedRecord(result);
+    std::vector<std::string> fields = qx007s(result);
+    return fields.empty() ? "(none)" : fields[0];
+}
+
+struct TShown
+{
+    std::string xField;
+    std::wstring xTitle;
+    int iRows = -1;
+    bool tOkEnabled = false;
+    std::vector<std::wstring> unselectedLists;
+    std::vector<std::wstring> editsOffTheirRow;
+};
+
+TShown qxShown(HWND hDlg)
+{
+    TShown shown;
+    shown.xField = qxDisplayed(hDlg);
+    shown.xTitle = qxTitle(hDlg);
+    shown.iRows = qiShownRows(hDlg);
+    shown.tOkEnabled = ::IsWindowEnabled(qhItem(hDlg, kOk)) != FALSE;
+    for (int n = 0; n < shown.iRows; ++n)
+    {
+        const std::wstring xLabel = TDialogDriver::qxGetText(qhItem(hDlg, IDC_007_LABEL_1 + 2 * n));
+        HWND hList = qhItem(hDlg, IDC_007_LIST_1 + 2 * n);
+        if (::IsWindowVisible(hList))
+        {
+            if (TDialogDriver::qiGetCurSel(hList) < 0)
+                shown.unselectedLists.push_back(xLabel);
+            continue;
+        }
+        // The row's control is an edit box standing on the list's slot.
+        bool tOnRow = false;
+        for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
+            if (::IsWindowVisible(qhItem(hDlg, nEdit)) && qxRect(qhItem(hDlg, nEdit)).top == qxRect(hList).top)
+                tOnRow = true;
+        if (!tOnRow)
+            shown.editsOffTheirRow.push_back(xLabel);
+    }
+    return shown;
+}
+
+TShown qxOpen(const TMarcRecord& rxRecord, int iOccurrence)
+{
+    T007Editor editor(rxRecord, iOccurrence, nullptr);
+    TShown shown;
+    TDialogDriver driver;
+    driver.qrxThen([&](HWND hDlg) { shown = qxShown(hDlg); });
+    EXPECT_EQ(TDialogDriver::kDriverEnded, editor.DoModal());
+    return shown;
+}
+}
+
+TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheField)
+{
+    const struct
+    {
+        const char* pacField;
+        const wchar_t* pwcTitle;
+        int iRows;
+    } cases[] = {
+        {"aj canzn", L"007 Editor - Map", 6},
+        {"cr cn ---mamaa", L"007 Editor - Electronic Resource", 10},
+        {"d| |||", L"007 Editor - Globe", 4},
+        {"eabnunabnau", L"007 Editor - Disabled", 10},
+        {"fb aza  bn", L"007 Editor - Tactile Material", 5},
+        {"gs cjbfj", L"007 Editor - Projected Graphic", 7},
+        {"he bmb024baca", L"007 Editor - Microform", 9},
+        {"kh coo", L"007 Editor - Nonprojected Graphic", 4},
+        {"mr baaafu||||||||199912", L"007 Editor - Motion Picture", 16},
+        {"ou", L"007 Editor - Kit", 1},
+        {"q|", L"007 Editor - Notated Music", 1},
+        {"ru aan|||||", L"007 Editor - Remote-Sensing Image", 8},
+        {"sd fsngnnmmned", L"007 Editor - Sound Recording", 12},
+        {"ta", L"007 Editor - Text", 1},
+        {"vf cbahou", L"007 Editor - Videorecording", 7},
+        {"zm", L"007 Editor - Unspecified", 1},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pacField);
+        const TShown shown = qxOpen(qxRecord({c.pacField}), 1);
+        EXPECT_EQ(c.pwcTitle, shown.xTitle);
+        EXPECT_EQ(c.iRows, shown.iRows);
+        EXPECT_TRUE(shown.tOkEnabled);
+        EXPECT_EQ(0u, shown.editsOffTheirRow.size());
+        for (const std::wstring& rxLabel : shown.unselectedLists)
+            ADD_FAILURE() << "nothing preselected in " << std::string(rxLabel.begin(), rxLabel.end());
+        EXPECT_EQ(c.pacField, shown.xField.substr(0, std::string(c.pacField).size()));
+    }
+}
+
+TEST(T007Editor, WithoutACategoryOnlyTheCategoryListShowsAndOkIsDisabled)
+{
+    const struct
+    {
+        std::vector<std::string> fields;
+        int iOccurrence;
+        const char* pacShown;
+    } cases[] = {{{}, 0, "u          "},          {{"aj cauun"}, 2, "u          "}, {{"u"}, 1, "u"},
+                 {{" abc"}, 1, "u          "}, {{"x12"}, 1, "x12"},                {{"\xE9\x01"}, 1, "\xE9\x01"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pacShown);
+        const TShown shown = qxOpen(qxRecord(c.fields), c.iOccurrence);
+        EXPECT_EQ(c.pacShown, shown.xField);
+        EXPECT_EQ(L"007 Editor - Unspecified", shown.xTitle);
+        EXPECT_EQ(0, shown.iRows);
+        EXPECT_FALSE(shown.tOkEnabled);
+    }
+}
+
+TEST(T007Editor, ChoosingACategoryGivesItsDefaultAndReChoosingResetsIt)
+{
+    T007Editor editor(qxRecord({}), 0, nullptr);
+    TShown xNew;
+    std::wstring xFirstCategoryRow;
+    TShown xMotionPicture;
+    std::string xEdited;
+    TShown xReset;
+    TDialogDriver driver;
+    driver.qrxThen([&](HWND hDlg) {
+        xNew = qxShown(hDlg);
+        xFirstCategoryRow = TDialogDriver::qxGetComboText(qhItem(hDlg, kCategoryList), 0);
+        qvChooseCategory(hDlg, L'm');
+    });
+    driver.qrxThen([&](HWND hDlg) {
+        xMotionPicture = qxShown(hDlg);
+        ::SetFocus(qhItem(hDlg, IDC_007_LIST_1));
+        TDialogDriver::qvChooseComboRow(qhItem(hDlg, IDC_007_LIST_1), 0);
+    });
+    driver.qrxThen([&](HWND hDlg) {
+        xEdited = qxDisplayed(hDlg);
+        qvChooseCategory(hDlg, L'm');
+    });
+    driver.qrxThen([&](HWND hDlg) { xReset = qxShown(hDlg); });
+    editor.DoModal();
+
+    EXPECT_EQ("u          ", xNew.xField);
+    EXPECT_EQ(L"u - Unknown", xFirstCategoryRow);
+    EXPECT_FALSE(xNew.tOkEnabled);
+    EXPECT_EQ("m| ||||||||||||||||||||", xMotionPicture.xField);
+    EXPECT_EQ(L"007 Editor - Motion Picture", xMotionPicture.xTitle);
+    EXPECT_EQ(16, xMotionPicture.iRows);
+    EXPECT_TRUE(xMotionPicture.tOkEnabled);
+    EXPECT_EQ(0u, xMotionPicture.editsOffTheirRow.size());
+    EXPECT_EQ("mc ||||||||||||||||||||", xEdited);
+    EXPECT_EQ("m| ||||||||||||||||||||", xReset.xField);
+    EXPECT_EQ("m| ||||||||||||||||||||", qxEdited(editor));
+}
+
+TEST(T007Editor, ChoicesAndTypingWriteOnlyTheirPositions)
+{
+    const struct
+    {
+        const char* pacField;
+        const wchar_t* pwcLabel;
+        int iRow;               // list row to choose; -1 to type instead
+        const wchar_t* pwcText; // typed over the whole box
+        const char* pacAfter;
+        int iHighlightStart;
+        int iHighlightCount;
+    } cases[] = {
+        // A short field is padded to its category's length; a long one keeps its tail.
+        {"h| |||000|", L"Base of film: (12)", 0, nullptr, "h| |||000|  a", 12, 1},
+        {"ou|extra", L"Specific material designation: (01)", 1, nullptr, "o||extra", 1, 1},
+        {"r| ||||||||", L"Data type: (09-10)", 41, nullptr, "r| ||||||||", 9, 2},
+        {"r| ||||||||", L"Data type: (09-10)", 0, nullptr, "r| ||||||aa", 9, 2},
+        {"c| || ||||||||", L"Image bit depth: (06-08)", -1, L"1", "c| || 1  |||||", 6, 3},
+        {"f| |||||||", L"Braille music format: (06-08)", -1, L"a1b", "f| |||ab |", 6, 3},
+        {"m| ||||||||||||||||||||", L"Film inspection date: (17-22)", -1, L"2024-1", "m| ||||||||||||||2024-1", 17, 6},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pacAfter);
+        T007Editor editor(qxRecord({c.pacField}), 1, nullptr);
+        std::string xShown;
+        int iStart = -2;
+        int iCount = -2;
+        TDialogDriver driver;
+        driver.qrxThen([&](HWND hDlg) {
+            const int iRow = qiRowOf(c.pwcLabel, hDlg);
+            ASSERT_NE(0, iRow);
+            HWND hList = qhItem(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1));
+            if (c.iRow >= 0)
+            {
+                ::SetFocus(hList);
+                TDialogDriver::qvChooseComboRow(hList, c.iRow);
+                return;
+            }
+            for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
+                if (qxRect(qhItem(hDlg, nEdit)).top == qxRect(hList).top)
+                {
+                    ::SetFocus(qhItem(hDlg, nEdit));
+                    ::SendMessageW(qhItem(hDlg, nEdit), EM_SETSEL, 0, -1);
+                    TDialogDriver::qvType(qhItem(hDlg, nEdit), std::wstring(L"\b") + c.pwcText);
+                }
+        });
+        driver.qrxThen([&](HWND hDlg) {
+            xShown = qxDisplayed(hDlg);
+            iStart = qpxDisplay(hDlg)->qiGetHighlightStart();
+            iCount = qpxDisplay(hDlg)->qiGetHighlightCount();
+            TDialogDriver::qvClick(qhItem(hDlg, kOk));
+        });
+        EXPECT_EQ(IDOK, editor.DoModal());
+        EXPECT_EQ(c.pacAfter, xShown);
+        EXPECT_EQ(c.pacAfter, qxEdited(editor));
+        EXPECT_EQ(c.iHighlightStart, iStart);
+        EXPECT_EQ(c.iHighlightCount, iCount);
+    }
+}
+
+TEST(T007Editor, SwitchingCategoriesResizesAroundTheMiddleAndKeepsThePointerOnTheList)
+{
+    T007Editor editor(qxRecord({"m| ||||||||||||||||||||"}), 1, nullptr);
+    RECT xMotion = {}, xKit = {}, xMusic = {}, xCategory = {};
+    int iPitch = 0;
+    POINT xPointer = {};
+    TDialogDriver driver;
+    driver.qrxThen([&](HWND hDlg) {
+        xMotion = qxRect(hDlg);
+        iPitch = qxRect(qhItem(hDlg, IDC_007_LABEL_2)).top - qxRect(qhItem(hDlg, IDC_007_LABEL_1)).top;
+        qvChooseCategory(hDlg, L'o');
+    });
+    driver.qrxThen([&](HWND hDlg) {
+        xKit = qxRect(hDlg);
+        xCategory = qxRect(qhItem(hDlg, kCategoryList));
+        ::GetCursorPos(&xPointer);
+        qvChooseCategory(hDlg, L'q');
+    });
+    driver.qrxThen([&](HWND hDlg) { xMusic = qxRect(hDlg); });
+    editor.DoModal();
+
+    ASSERT_GT(iPitch, 0);
+    EXPECT_EQ(15 * iPitch, (xMotion.bottom - xMotion.top) - (xKit.bottom - xKit.top));
+    EXPECT_EQ(15 * iPitch / 2, xKit.top - xMotion.top);
+    EXPECT_EQ(xMotion.left, xKit.left);
+    EXPECT_EQ(xCategory.bottom - 8, xPointer.y);
+    EXPECT_EQ(xKit.top, xMusic.top);
+    EXPECT_EQ(xKit.bottom, xMusic.bottom);
+}
+
+TEST(T007Editor, TabFollowsTheControlTableAndHighlightsEachPosition)
+{
+    for (const char* pacField : {"gs cjbfj", "eabnun|||||"})
+    {
+        SCOPED_TRACE(pacField);
+        T007Editor editor(qxRecord({pacField}), 1, nullptr);
+        std::vector<int> xForward;
+        std::vector<int> xHighlights;
+        int iBack = 0;
+        TDialogDriver driver;
+        driver.qrxThen([&](HWND hDlg) { ::SetFocus(qhItem(hDlg, kCancel)); });
+        for (int i = 0; i < 4; ++i)
+        {
+            driver.qrxThen([&](HWND) { TDialogDriver::qvPressKey(VK_TAB); });
+            driver.qrxThen([&](HWND hDlg) {
+                xForward.push_back(::GetDlgCtrlID(::GetFocus()));
+                xHighlights.push_back(qpxDisplay(hDlg)->qiGetHighlightStart());
+            });
+        }
+        driver.qrxThen([&](HWND) { TDialogDriver::qvPressKey(VK_TAB, true); });
+        driver.qrxThen([&](HWND) { iBack = ::GetDlgCtrlID(::GetFocus()); });
+        editor.DoModal();
+        EXPECT_EQ((std::vector<int>{kCategoryList, IDC_007_LIST_1, IDC_007_LIST_2, IDC_007_LIST_3}), xForward);
+        const int iSecond = pacField[0] == 'e' ? 2 : 3;
+        EXPECT_EQ((std::vector<int>{0, 1, iSecond, iSecond + 1}), xHighlights);
+        EXPECT_EQ(IDC_007_LIST_2, iBack);
+    }
+}
+
+TEST(T007Editor, ReChoosingDisabledKeepsItsLayoutWithBlankPositions)
+{
+    T007Editor editor(qxRecord({"eabnun"}), 1, nullptr);
+    TShown xAfter;
+    int iCategoryRows = 0;
+    TDialogDriver driver;
+    driver.qrxThen([&](HWND hDlg) {
+        iCategoryRows = static_cast<int>(::SendMessageW(qhItem(hDlg, kCategoryList), CB_GETCOUNT, 0, 0));
+        qvChooseCategory(hDlg, L'e');
+    });
+    driver.qrxThen([&](HWND hDlg) { xAfter = qxShown(hDlg); });
+    editor.DoModal();
+    EXPECT_EQ(1, iCategoryRows);
+    EXPECT_EQ("e          ", xAfter.xField);
+    EXPECT_EQ(10, xAfter.iRows);
+    EXPECT_EQ(L"007 Editor - Disabled", xAfter.xTitle);
+    EXPECT_TRUE(xAfter.tOkEnabled);
+}
+
+TEST(T007Editor, OkStoresThroughTheFacadeAndCancelStoresNothing)
+{
+    // A new 007 goes in tag order, after 001 and before 245.
+    {
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvChooseCategory(hDlg, L't'); });
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kOk)); });
+        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e007Editor, qxRecord({"ta"}), 0, nullptr));
+        TMarcRecord result;
+        TFieldEditorManager::qvGetMARCRecord(result);
+        EXPECT_EQ((std::vector<std::string>{"ta", "t|"}), qx007s(result));
+        EXPECT_EQ(4u, result.qdwGetFieldCount());
+    }
+    // Occurrence 2 of a record with one 007 starts new; its replacement fails and the 007 stays.
+    {
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvChooseCategory(hDlg, L'a'); });
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kOk)); });
+        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e007Editor, qxRecord({"kh coo"}), 2, nullptr));
+        TMarcRecord result;
+        TFieldEditorManager::qvGetMARCRecord(result);
+        EXPECT_EQ(std::vector<std::string>{"kh coo"}, qx007s(result));
+    }
+    {
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvChooseCategory(hDlg, L'a'); });
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kCancel)); });
+        EXPECT_EQ(eDisplayCancelled, TFieldEditorManager::qeDisplay(e007Editor, qxRecord({"kh coo"}), 1, nullptr));
+        TMarcRecord result;
+        EXPECT_THROW(TFieldEditorManager::qvGetMARCRecord(result), TException);
+    }
+}
+
+// Opened and closed with OK at once, every byte comes back; a field that OK
+// cannot store (no category) comes back through Cancel untouched.
+TEST(T007Editor, HostileFieldsComeBackByteForByte)
+{
+    const std::string xLong = "v" + std::string(999, '\xB5');
+    const struct
+    {
+        std::string xField;
+        std::string xStored; // empty: OK is disabled
+    } cases[] = {
+        {"aJ CA\xE9\xFFn", "aJ CA\xE9\xFFn"},
+        {"c\x01\x7F\x1E\x1D\x80\xA0" "abcdefg", "c\x01\x7F\x1E\x1D\x80\xA0" "abcdefg"},
+        {"s", "s             "},
+        {xLong, xLong},
+        {"f\xE9", "f\xE9        "},
+        {"X", ""},
+        {"\xC3\xA9tude", ""},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.xField.substr(0, 20));
+        const TMarcRecord record = qxRecord({"ta", c.xField});
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kOk)); });
+        const EDisplayReturn eResult = TFieldEditorManager::qeDisplay(e007Editor, record, 2, nullptr);
+        if (c.xStored.empty())
+        {
+            EXPECT_EQ(eDisplayCancelled, eResult);
+            continue;
+        }
+        ASSERT_EQ(eDisplaySaved, eResult);
+        TMarcRecord result;
+        TFieldEditorManager::qvGetMARCRecord(result);
+        EXPECT_EQ((std::vector<std::string>{"ta", c.xStored}), qx007s(result));
+    }
+}
