@@ -71,7 +71,14 @@ TEST(Generic008, ARecordGetsADefaultExactlyWhenItsFormatHasAnEditorLayout)
         if (!tHasLayout)
         {
             EXPECT_EQ(qxIso2709(before), qxIso2709(record)) << "06 '" << static_cast<char>(c) << "'";
+            continue;
         }
+        // The length MARC 21 gives the 008 of each format.
+        const std::size_t nLength = rxLeader.qeGetType() == eHoldings         ? 32
+                                    : rxLeader.qeGetType() == eClassification ? 14
+                                    : rxLeader.qeGetType() == eCommunity      ? 15
+                                                                               : 40;
+        EXPECT_EQ(nLength, qx008(record).size()) << "06 '" << static_cast<char>(c) << "'";
     }
     // Language material of an unknown level still gets the Books default.
     TMarcRecord unknownLevel = qxRecordOfType('a', ' ');
