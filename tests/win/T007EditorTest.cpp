@@ -1,7 +1,7 @@
 // The 007 editor, driven as a cataloguer would: the rows each category shows,
 // choosing a category and codes, typing, the dialog's height, Tab, and what
 // the facade stores after OK and Cancel, whatever bytes the field holds.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "controls/TStaticFieldDisplay.h"
 #include "editors/007/T007Editor.h"
 #include "manager/TFieldEditorManager.h"

@@ -2,7 +2,7 @@
 // back every byte it was given (OK) or nothing at all (Cancel); and opened and
 // closed a thousand times in one process, it leaves no window or memory behind.
 // A new editor joins both with one line in kEditors_static.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "manager/TFieldEditorManager.h"
 #include "resources/006EditorIds.h"
 #include "resources/008EditorIds.h"
