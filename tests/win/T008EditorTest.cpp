@@ -550,27 +550,3 @@ TEST(T008Editor, SampleRecordsComeBackWithThe008TheyHad)
     }
     EXPECT_GE(iChecked, 15);
 }
-
-TEST(T008Editor, OkWithoutActingGivesBackEveryByteOfThe008)
-{
-    // Capitals under lowercase boxes, C1 controls and Latin-1 and UTF-8 bytes,
-    // each at every position of every layout's 008.
-    const std::string xKinds[] = {"ENGLISH AND FRENCH WITH CAPITALS ONLY XY",
-                                  std::string("\x80\x85\x8d\x9b\x9f\x90\x81\x9e"),
-                                  std::string("\xc3\xa9\xe3\xc9\xff\xa0\xd7\xde\xb5")};
-    for (const TLayoutExpectation& layout : qrxAllLayouts())
-        for (const std::string& xKind : xKinds)
-        {
-            std::string x008(40, ' ');
-            for (size_t i = 0; i < x008.size(); ++i)
-                x008[i] = xKind[i % xKind.size()];
-            SCOPED_TRACE(testing::Message() << layout.pacName << ": " << testing::PrintToString(x008));
-            const TMarcRecord record = qxRecordOfType(layout.cTypeOfRecord, layout.cBibLevel, x008.c_str());
-            TDialogDriver driver;
-            driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, 6002)); });
-            ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e008Editor, record, 0, nullptr));
-            TMarcRecord result;
-            TFieldEditorManager::qvGetMARCRecord(result);
-            EXPECT_EQ(x008, qx008(result));
-        }
-}

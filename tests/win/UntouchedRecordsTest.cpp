@@ -1,6 +1,7 @@
 // Every editor, opened on hostile but legal records and closed at once, gives
 // back every byte it was given (OK) or nothing at all (Cancel); and opened and
-// closed a thousand times in one process, it leaves no window or memory behind.
+// closed many times in one process (ORVO_SOAK_OPENS=1000 for the full soak),
+// it leaves no window or memory behind.
 // A new editor joins both with one line in kEditors_static.
 #include "automation/TDialogDriver.h"
 #include "manager/TFieldEditorManager.h"
@@ -176,16 +177,17 @@ void qvMakeChoices(HWND hDlg, int iRound)
     }
 }
 
-// 1,000 opens by default; ORVO_SOAK_OPENS sets another number.
+// 50 opens in the ordinary test run, which must stay quick under Wine; the
+// full soak is ORVO_SOAK_OPENS=1000.
 int qiSoakOpens()
 {
     const char* pacOpens = std::getenv("ORVO_SOAK_OPENS");
     const int iOpens = pacOpens != nullptr ? std::atoi(pacOpens) : 0;
-    return iOpens > 0 ? iOpens : 1000;
+    return iOpens > 0 ? iOpens : 50;
 }
 }
 
-TEST_P(UntouchedRecords, AThousandOpensLeaveNoWindowsObjectsOrMemoryBehind)
+TEST_P(UntouchedRecords, RepeatedOpensLeaveNoWindowsObjectsOrMemoryBehind)
 {
     const TEditorUnderTest& rxEditor = GetParam();
     const TMarcRecord record = qxHostileRecords().front().mxRecord;
