@@ -198,42 +198,6 @@ void TFixedFieldEditorBase::qvFocusControl(int nControlId)
         GotoDlgCtrl(pTarget);
 }
 
-int TFixedFieldEditorBase::qiMoveButtonsToRow(int nRowZeroLabelId, int nFirstRowLabelId, int nSecondRowLabelId,
-                                              int nCancelId, int iRows, int& riPitch)
-{
-    CWnd* pRowZero = GetDlgItem(nRowZeroLabelId);
-    CWnd* pFirstRow = GetDlgItem(nFirstRowLabelId);
-    CWnd* pSecondRow = GetDlgItem(nSecondRowLabelId);
-    CWnd* pOk = GetDlgItem(mnOkId);
-    CWnd* pCancel = GetDlgItem(nCancelId);
-    if (pRowZero == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || pOk == nullptr || pCancel == nullptr)
-        return -1;
-    CRect xRowZero;
-    pRowZero->GetWindowRect(&xRowZero);
-    ScreenToClient(&xRowZero);
-    CRect xFirstRow;
-    CRect xSecondRow;
-    pFirstRow->GetWindowRect(&xFirstRow);
-    pSecondRow->GetWindowRect(&xSecondRow);
-    riPitch = xSecondRow.top - xFirstRow.top;
-    const int iButtonTop = xRowZero.top + riPitch * iRows + ::GetSystemMetrics(SM_CYFIXEDFRAME);
-
-    CRect xClient;
-    GetClientRect(&xClient);
-    CRect xOk;
-    pOk->GetWindowRect(&xOk);
-    ScreenToClient(&xOk);
-    const int iBelowButtons = xClient.bottom - xOk.top;
-    for (CWnd* pButton : {pOk, pCancel})
-    {
-        CRect xButton;
-        pButton->GetWindowRect(&xButton);
-        ScreenToClient(&xButton);
-        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    return iButtonTop + iBelowButtons;
-}
-
 const TControlPosition* TFixedFieldEditorBase::qpxFindControl(int nControlId) const
 {
     if (mpxControls == nullptr)

@@ -47,14 +47,6 @@ protected:
     uint32_t qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const;
     // Gives the focus to control nControlId, as Tab would.
     void qvFocusControl(int nControlId);
-    // Moves OK and Cancel (nCancelId), keeping their left edges, to iRows grid
-    // rows below the top of label nRowZeroLabelId (plus a frame's height); the
-    // row pitch is the distance between labels nFirstRowLabelId and
-    // nSecondRowLabelId. Gives the client height the dialog then needs (the
-    // buttons' new top and what stood below them) and the pitch in riPitch;
-    // -1 when a control is missing.
-    int qiMoveButtonsToRow(int nRowZeroLabelId, int nFirstRowLabelId, int nSecondRowLabelId, int nCancelId,
-                           int iRows, int& riPitch);
 
     std::string qxGetField() const;
     // The field as the field line shows it: one character a byte.

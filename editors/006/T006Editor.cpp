@@ -157,14 +157,44 @@ void T006Editor::qvShowLayout()
 
 void T006Editor::qvResizeToRows(int iRows)
 {
-    int iPitch = 0;
-    const int iClientHeight = qiMoveButtonsToRow(IDC_006_FORM_OF_MATERIAL_LABEL, IDC_006_FREQUENCY_LABEL,
-                                                 IDC_006_REGULARITY_LABEL, IDC_006_CANCEL, iRows, iPitch);
-    if (iClientHeight < 0)
+    CWnd* pFormLabel = GetDlgItem(IDC_006_FORM_OF_MATERIAL_LABEL);
+    CWnd* pFirstRow = GetDlgItem(IDC_006_FREQUENCY_LABEL);
+    CWnd* pSecondRow = GetDlgItem(IDC_006_REGULARITY_LABEL);
+    CWnd* pOk = GetDlgItem(IDC_006_OK);
+    CWnd* pCancel = GetDlgItem(IDC_006_CANCEL);
+    if (pFormLabel == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || pOk == nullptr ||
+        pCancel == nullptr)
         return;
+    const int iCaptionHeight = ::GetSystemMetrics(SM_CYCAPTION);
+    const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
+
+    CRect xFormLabel;
+    pFormLabel->GetWindowRect(&xFormLabel);
+    ScreenToClient(&xFormLabel);
+    CRect xFirstRow;
+    CRect xSecondRow;
+    pFirstRow->GetWindowRect(&xFirstRow);
+    pSecondRow->GetWindowRect(&xSecondRow);
+    const int iPitch = xSecondRow.top - xFirstRow.top;
+    const int iButtonTop = xFormLabel.top + iPitch * iRows + iFrameHeight;
+
+    CRect xClient;
+    GetClientRect(&xClient);
+    CRect xOk;
+    pOk->GetWindowRect(&xOk);
+    ScreenToClient(&xOk);
+    const int iBelowButtons = xClient.bottom - xOk.top;
+    for (CWnd* pButton : {pOk, pCancel})
+    {
+        CRect xButton;
+        pButton->GetWindowRect(&xButton);
+        ScreenToClient(&xButton);
+        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+
     CRect xWindow;
     GetWindowRect(&xWindow);
-    const int iHeight = iClientHeight + ::GetSystemMetrics(SM_CYCAPTION) + 2 * ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    const int iHeight = iButtonTop + iBelowButtons + iCaptionHeight + 2 * iFrameHeight;
     if (mePreviousMaterialType == eUnknownMaterial)
     {
         SetWindowPos(nullptr, 0, 0, xWindow.Width(), iHeight, SWP_NOMOVE | SWP_NOZORDER);

@@ -139,15 +139,42 @@ void T008Editor::qvShowLayout()
 
 void T008Editor::qvResizeToRows(int iRows)
 {
-    int iPitch = 0;
-    const int iClientHeight = qiMoveButtonsToRow(IDC_008_DATE_ENTERED_LABEL, IDC_008_CELL_L1_LABEL,
-                                                 IDC_008_CELL_L2_LABEL, IDC_008_CANCEL, iRows, iPitch);
-    if (iClientHeight < 0)
+    CWnd* pDateLabel = GetDlgItem(IDC_008_DATE_ENTERED_LABEL);
+    CWnd* pFirstRow = GetDlgItem(IDC_008_CELL_L1_LABEL);
+    CWnd* pSecondRow = GetDlgItem(IDC_008_CELL_L2_LABEL);
+    CWnd* pOk = GetDlgItem(IDC_008_OK);
+    CWnd* pCancel = GetDlgItem(IDC_008_CANCEL);
+    if (pDateLabel == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || pOk == nullptr || pCancel == nullptr)
         return;
+    const int iCaptionHeight = ::GetSystemMetrics(SM_CYCAPTION);
+    const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
+
+    CRect xDateLabel;
+    pDateLabel->GetWindowRect(&xDateLabel);
+    ScreenToClient(&xDateLabel);
+    CRect xFirstRow;
+    CRect xSecondRow;
+    pFirstRow->GetWindowRect(&xFirstRow);
+    pSecondRow->GetWindowRect(&xSecondRow);
+    const int iButtonTop = xDateLabel.top + (xSecondRow.top - xFirstRow.top) * iRows + iFrameHeight;
+
+    CRect xClient;
+    GetClientRect(&xClient);
+    CRect xOk;
+    pOk->GetWindowRect(&xOk);
+    ScreenToClient(&xOk);
+    const int iBelowButtons = xClient.bottom - xOk.top;
+    for (CWnd* pButton : {pOk, pCancel})
+    {
+        CRect xButton;
+        pButton->GetWindowRect(&xButton);
+        ScreenToClient(&xButton);
+        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+
     CRect xWindow;
     GetWindowRect(&xWindow);
-    SetWindowPos(nullptr, 0, 0, xWindow.Width(),
-                 iClientHeight + ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFIXEDFRAME),
+    SetWindowPos(nullptr, 0, 0, xWindow.Width(), iButtonTop + iBelowButtons + iCaptionHeight + iFrameHeight,
                  SWP_NOMOVE | SWP_NOZORDER);
 }
 
