@@ -5,7 +5,7 @@
 // field of a dozen subfields and for one of 10 000.
 //
 //   scripts/wine-run build/win/bin/orvo-bench-856.exe [OPENS, default 50]
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "manager/TFieldEditorManager.h"
 #include "resources/856EditorIds.h"
 

@@ -1,7 +1,7 @@
 // The 006 editor, driven as a cataloguer would: the layout each form gets,
 // choosing another form (the dialog rebuilds, grows and shrinks), what choosing
 // and typing write, Tab, and what the facade stores after OK and Cancel.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "controls/TStaticFieldDisplay.h"
 #include "editors/006/T006Editor.h"
 #include "manager/TFieldEditorManager.h"

@@ -565,7 +565,7 @@ TEST(T008Editor, OkWithoutActingGivesBackEveryByteOfThe008)
             for (size_t i = 0; i < x008.size(); ++i)
                 x008[i] = xKind[i % xKind.size()];
             SCOPED_TRACE(testing::Message() << layout.pacName << ": " << testing::PrintToString(x008));
-            const TMarcRecord record = qxRecord(layout.cTypeOfRecord, layout.cBibLevel, x008.c_str());
+            const TMarcRecord record = qxRecordOfType(layout.cTypeOfRecord, layout.cBibLevel, x008.c_str());
             TDialogDriver driver;
             driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, 6002)); });
             ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e008Editor, record, 0, nullptr));

@@ -2,7 +2,7 @@
 // chosen with the arrow keys and Enter, text typed, buttons clicked, questions
 // answered in the real message box. "$" stands for the delimiter below and
 // for the double dagger of the field line.
-#include "TDialogDriver.h"
+#include "automation/TDialogDriver.h"
 #include "manager/TFieldEditorManager.h"
 #include "recordlib/TMarcRecord.h"
 
