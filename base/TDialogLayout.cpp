@@ -15,6 +15,36 @@ void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId)
     pControl->SetWindowPos(nullptr, xRect.left, xRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+void qvShiftControlsAndResize(CWnd* pDialog, const int* panControlIds, std::size_t dwCount, int iDeltaY)
+{
+    if (iDeltaY == 0)
+        return;
+    for (std::size_t i = 0; i < dwCount; ++i)
+    {
+        CWnd* pControl = pDialog->GetDlgItem(panControlIds[i]);
+        if (pControl == nullptr)
+            continue;
+        CRect xRect;
+        pControl->GetWindowRect(&xRect);
+        pDialog->ScreenToClient(&xRect);
+        pControl->SetWindowPos(nullptr, xRect.left, xRect.top + iDeltaY, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    CRect xWindow;
+    pDialog->GetWindowRect(&xWindow);
+    pDialog->SetWindowPos(nullptr, 0, 0, xWindow.Width(), xWindow.Height() + iDeltaY, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+int qiGetControlTop(CWnd* pDialog, int nControlId)
+{
+    CWnd* pControl = pDialog->GetDlgItem(nControlId);
+    if (pControl == nullptr)
+        return 0;
+    CRect xRect;
+    pControl->GetWindowRect(&xRect);
+    pDialog->ScreenToClient(&xRect);
+    return xRect.top;
+}
+
 void qvWidenDropDown(CWnd* pDialog, int nComboId)
 {
     CComboBox xCombo = pDialog->BorrowDlgItem<CComboBox>(nComboId);

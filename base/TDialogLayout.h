@@ -4,9 +4,25 @@
 
 #include "mfc/afxwin.h"
 
+#include <cstddef>
+#include <initializer_list>
+
 // Puts control nControlId of pDialog on the top-left corner of control
 // nAnchorId; its size and Z order stay. Missing controls are ignored.
 AFX_EXT_CLASS void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId);
+// Moves controls panControlIds[0 .. dwCount) of pDialog iDeltaY pixels down,
+// or up when iDeltaY is negative, and makes the dialog iDeltaY taller: how an
+// editor closes up the rows its layout leaves out, with OK and Cancel
+// following, or opens room in its middle for the controls below it. Missing
+// controls are ignored.
+AFX_EXT_CLASS void qvShiftControlsAndResize(CWnd* pDialog, const int* panControlIds, std::size_t dwCount, int iDeltaY);
+inline void qvShiftControlsAndResize(CWnd* pDialog, std::initializer_list<int> anControlIds, int iDeltaY)
+{
+    qvShiftControlsAndResize(pDialog, anControlIds.begin(), anControlIds.size(), iDeltaY);
+}
+// The top of control nControlId of pDialog in client coordinates; 0 when
+// there is no such control.
+AFX_EXT_CLASS int qiGetControlTop(CWnd* pDialog, int nControlId);
 // Makes the drop-down of list nComboId of pDialog wide enough for its widest
 // entry and, when not every entry fits in the dropped height, for a vertical
 // scroll bar. A missing list is ignored.

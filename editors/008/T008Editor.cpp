@@ -1,4 +1,5 @@
 #include "editors/008/T008Editor.h"
+#include "base/TDialogLayout.h"
 #include "base/TDllResourceMgr.h"
 #include "editors/008/TGeneric008.h"
 #include "recordlib/TException.h"
@@ -142,11 +143,8 @@ void T008Editor::qvResizeToRows(int iRows)
     CWnd* pDateLabel = GetDlgItem(IDC_008_DATE_ENTERED_LABEL);
     CWnd* pFirstRow = GetDlgItem(IDC_008_CELL_L1_LABEL);
     CWnd* pSecondRow = GetDlgItem(IDC_008_CELL_L2_LABEL);
-    CWnd* pOk = GetDlgItem(IDC_008_OK);
-    CWnd* pCancel = GetDlgItem(IDC_008_CANCEL);
-    if (pDateLabel == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || pOk == nullptr || pCancel == nullptr)
+    if (pDateLabel == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || GetDlgItem(IDC_008_OK) == nullptr)
         return;
-    const int iCaptionHeight = ::GetSystemMetrics(SM_CYCAPTION);
     const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
 
     CRect xDateLabel;
@@ -157,25 +155,7 @@ void T008Editor::qvResizeToRows(int iRows)
     pFirstRow->GetWindowRect(&xFirstRow);
     pSecondRow->GetWindowRect(&xSecondRow);
     const int iButtonTop = xDateLabel.top + (xSecondRow.top - xFirstRow.top) * iRows + iFrameHeight;
-
-    CRect xClient;
-    GetClientRect(&xClient);
-    CRect xOk;
-    pOk->GetWindowRect(&xOk);
-    ScreenToClient(&xOk);
-    const int iBelowButtons = xClient.bottom - xOk.top;
-    for (CWnd* pButton : {pOk, pCancel})
-    {
-        CRect xButton;
-        pButton->GetWindowRect(&xButton);
-        ScreenToClient(&xButton);
-        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-
-    CRect xWindow;
-    GetWindowRect(&xWindow);
-    SetWindowPos(nullptr, 0, 0, xWindow.Width(), iButtonTop + iBelowButtons + iCaptionHeight + iFrameHeight,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    qvShiftControlsAndResize(this, {IDC_008_OK, IDC_008_CANCEL}, iButtonTop - qiGetControlTop(this, IDC_008_OK));
 }
 
 void T008Editor::qvMoveFocus(UINT nCommandId)

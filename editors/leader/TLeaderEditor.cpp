@@ -173,19 +173,7 @@ void TLeaderEditor::qvCompactRows()
         pxList->GetWindowRect(&xListRect);
         iShrink += xListRect.Height() + 1;
     }
-    for (int iButtonId : {IDC_LEADER_OK, IDC_LEADER_CANCEL})
-    {
-        CWnd* pxButton = GetDlgItem(iButtonId);
-        if (pxButton == nullptr)
-            continue;
-        CRect xRect;
-        pxButton->GetWindowRect(&xRect);
-        ScreenToClient(&xRect);
-        pxButton->SetWindowPos(nullptr, xRect.left, xRect.top - iShrink, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    CRect xDialogRect;
-    GetWindowRect(&xDialogRect);
-    SetWindowPos(nullptr, 0, 0, xDialogRect.Width(), xDialogRect.Height() - iShrink, SWP_NOMOVE | SWP_NOZORDER);
+    qvShiftControlsAndResize(this, {IDC_LEADER_OK, IDC_LEADER_CANCEL}, -iShrink);
 }
 
 void TLeaderEditor::qvMoveControl(int iControlId, int iAnchorId)

@@ -102,6 +102,15 @@ TEST(MfcLayer, MessageMapsChainToTheBaseAndTheDerivedEntryWins)
 
     EXPECT_EQ((std::vector<std::string>{"derived command", "range 405", "base paint"}), wnd.mxLog);
 
+    // A typed wrapper that borrows the handle reaches the same map and, when
+    // it goes, leaves the subclassing object bound.
+    {
+        const CStatic xBorrowed(hWnd);
+        EXPECT_EQ(42, xBorrowed.SendMessage(WM_APP + 1, 21));
+    }
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ(42, ::SendMessageW(hWnd, WM_APP + 1, 21, 0));
+
     // Unsubclassing puts the static control's own procedure back.
     wnd.UnsubclassWindow();
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
