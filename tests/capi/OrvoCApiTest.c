@@ -1,0 +1,294 @@
+/* The C interface, used from C as a cataloguing program written in C would:
+ * this file is compiled as C and links only OrvoFieldEditors.h's import
+ * library. Each editor is opened on a record, closed with OK and with Cancel
+ * by input posted to the dialog, and the bytes that come back are checked;
+ * then every error path. The exit status is the number of failed checks. */
+#include "manager/OrvoFieldEditors.h"
+
+#include <stdio.h>
+#include <string.h>
+#include <wchar.h>
+
+static int failures = 0;
+
+#define CHECK(condition, ...)                                                                \
+    do                                                                                       \
+    {                                                                                        \
+        if (!(condition))                                                                    \
+        {                                                                                    \
+            ++failures;                                                                      \
+            printf("FAILED line %d: %s: ", __LINE__, #condition);                            \
+            printf(__VA_ARGS__);                                                             \
+            printf("\n");                                                                    \
+        }                                                                                    \
+    } while (0)
+
+/* ---- One ISO 2709 record from fields, as any C program would build it. */
+
+typedef struct
+{
+    const char* tag;
+    const char* data; /* indicators and subfields ('$' for the delimiter), or a control field */
+} Field;
+
+static DWORD build_record(const Field* fields, int count, BYTE* out, DWORD capacity)
+{
+    char directory[1024] = "";
+    static BYTE data[100000];
+    DWORD dataLength = 0;
+    int i;
+    for (i = 0; i < count; ++i)
+    {
+        DWORD length = (DWORD)strlen(fields[i].data);
+        DWORD j;
+        char entry[13];
+        for (j = 0; j < length; ++j)
+            data[dataLength + j] = (BYTE)(fields[i].data[j] == '$' ? 0x1F : fields[i].data[j]);
+        data[dataLength + length] = 0x1E;
+        snprintf(entry, sizeof entry, "%3s%04lu%05lu", fields[i].tag, (unsigned long)(length + 1),
+                 (unsigned long)dataLength);
+        strcat(directory, entry);
+        dataLength += length + 1;
+    }
+    {
+        DWORD base = 24 + (DWORD)strlen(directory) + 1;
+        DWORD total = base + dataLength + 1;
+        char leader[25];
+        if (total > capacity)
+            return 0;
+        snprintf(leader, sizeof leader, "%05lunam a22%05lu a 4500", (unsigned long)total, (unsigned long)base);
+        memcpy(out, leader, 24);
+        memcpy(out + 24, directory, strlen(directory));
+        out[base - 1] = 0x1E;
+        memcpy(out + base, data, dataLength);
+        out[total - 1] = 0x1D;
+        return total;
+    }
+}
+
+static const Field bookFields[] = {
+    {"001", "capi-test-1"},
+    {"006", "a    d      000 1 "},
+    {"007", "cr una---uuuuu"},
+    {"008", "020805s2002    nyua   j      000 1 eng d"},
+    {"245", "10$aThe C interface :$bENGLISH capitals kept."},
+    {"856", "40$uhttp://example.org/one$zFirst note$zSecond note"},
+};
+
+/* ---- Posted input: a thread timer finds the editor's dialog once it is up
+ * and posts one key press to the control that has the focus. */
+
+static UINT keyToPost = 0;
+static int keyPosted = 0;
+
+static BOOL CALLBACK find_dialog(HWND hwnd, LPARAM found)
+{
+    WCHAR className[16];
+    if (IsWindowVisible(hwnd) && GetClassNameW(hwnd, className, 16) && wcscmp(className, L"#32770") == 0)
+    {
+        *(HWND*)found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static void CALLBACK post_key(HWND hwnd, UINT message, UINT_PTR id, DWORD time)
+{
+    HWND dialog = NULL;
+    HWND target;
+    (void)hwnd;
+    (void)message;
+    (void)time;
+    EnumThreadWindows(GetCurrentThreadId(), find_dialog, (LPARAM)&dialog);
+    if (dialog == NULL || keyPosted)
+        return;
+    target = GetFocus();
+    if (target == NULL || !IsChild(dialog, target))
+        target = dialog;
+    PostMessageW(target, WM_KEYDOWN, keyToPost, 0);
+    PostMessageW(target, WM_KEYUP, keyToPost, 0xC0000001);
+    keyPosted = 1;
+    KillTimer(NULL, id);
+}
+
+static int display_with_key(int editor, const BYTE* record, DWORD size, int occurrence, UINT key, BYTE** edited,
+                            DWORD* editedSize)
+{
+    keyToPost = key;
+    keyPosted = 0;
+    SetTimer(NULL, 0, 50, post_key);
+    return OrvoDisplayEditor(editor, record, size, occurrence, NULL, edited, editedSize);
+}
+
+static void test_each_editor_round_trip(void)
+{
+    static const struct
+    {
+        int editor;
+        int occurrence;
+        const char* name;
+    } editors[] = {
+        {ORVO_EDITOR_LEADER, 0, "Leader"},
+        {ORVO_EDITOR_008, 0, "008"},
+    };
+    BYTE record[8192];
+    const DWORD size = build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), record, sizeof record);
+    size_t i;
+    for (i = 0; i < sizeof editors / sizeof editors[0]; ++i)
+    {
+        BYTE* edited = (BYTE*)1;
+        DWORD editedSize = 1;
+        int result = display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_RETURN, &edited,
+                                      &editedSize);
+        CHECK(result == ORVO_RESULT_SAVED, "%s editor, Enter: result %d, error \"%ls\"", editors[i].name, result,
+              OrvoGetLastErrorMessage());
+        CHECK(edited != NULL && editedSize == size && memcmp(edited, record, size) == 0,
+              "%s editor, Enter: the record did not come back byte for byte (%lu bytes for %lu)", editors[i].name,
+              (unsigned long)editedSize, (unsigned long)size);
+        CHECK(OrvoGetLastErrorType() == ORVO_ERROR_NONE && OrvoGetLastErrorMessage()[0] == 0,
+              "%s editor, Enter: an error is left after a success", editors[i].name);
+        OrvoFreeRecord(edited);
+
+        edited = (BYTE*)1;
+        editedSize = 1;
+        result = display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_ESCAPE, &edited,
+                                  &editedSize);
+        CHECK(result == ORVO_RESULT_CANCELLED, "%s editor, Escape: result %d", editors[i].name, result);
+        CHECK(edited == NULL && editedSize == 0, "%s editor, Escape: a record was handed out", editors[i].name);
+    }
+}
+
+static void test_default_008(void)
+{
+    static const Field withoutDefault[] = {{"001", "capi-test-2"}, {"245", "10$aNo 008 yet"}};
+    BYTE record[1024];
+    BYTE* result = NULL;
+    DWORD resultSize = 0;
+    const DWORD size = build_record(withoutDefault, 2, record, sizeof record);
+    int added = OrvoAddGeneric008(record, size, FALSE, &result, &resultSize);
+    CHECK(added == ORVO_RESULT_SAVED, "default 008: result %d, error \"%ls\"", added, OrvoGetLastErrorMessage());
+    /* One field more: a directory entry of 12 bytes and 40 characters with their terminator. */
+    CHECK(result != NULL && resultSize == size + 12 + 41, "default 008: %lu bytes for %lu",
+          (unsigned long)resultSize, (unsigned long)size);
+    CHECK(result != NULL && memcmp(result + 24, "001", 3) == 0 && memcmp(result + 36, "008", 3) == 0,
+          "default 008: not in tag order");
+    OrvoFreeRecord(result);
+
+    {
+        BYTE book[8192];
+        const DWORD bookSize =
+            build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), book, sizeof book);
+        result = (BYTE*)1;
+        added = OrvoAddGeneric008(book, bookSize, FALSE, &result, &resultSize);
+        CHECK(added == ORVO_RESULT_UNCHANGED && result == NULL, "default 008 kept: result %d", added);
+    }
+}
+
+/* Committed private memory of the process: what a leak would make grow. */
+static SIZE_T private_bytes(void)
+{
+    MEMORY_BASIC_INFORMATION info;
+    const BYTE* address = NULL;
+    SIZE_T total = 0;
+    while (VirtualQuery(address, &info, sizeof info) == sizeof info)
+    {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
+            total += info.RegionSize;
+        address = (const BYTE*)info.BaseAddress + info.RegionSize;
+        if (address < (const BYTE*)info.BaseAddress)
+            break;
+    }
+    return total;
+}
+
+static void expect_error(int result, int type, const WCHAR* messageStart, const char* what)
+{
+    CHECK(result == ORVO_RESULT_ERROR, "%s: result %d", what, result);
+    CHECK(OrvoGetLastErrorType() == type, "%s: error type %d", what, OrvoGetLastErrorType());
+    CHECK(OrvoGetLastErrorCode() == -1, "%s: error code %d", what, OrvoGetLastErrorCode());
+    CHECK(wcsncmp(OrvoGetLastErrorMessage(), messageStart, wcslen(messageStart)) == 0, "%s: message \"%ls\"", what,
+          OrvoGetLastErrorMessage());
+}
+
+static void run_error_paths(void)
+{
+    BYTE record[8192];
+    BYTE* out = (BYTE*)1;
+    DWORD outSize = 1;
+    const DWORD size = build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), record, sizeof record);
+
+    expect_error(OrvoDisplayEditor(5, record, size, 0, NULL, &out, &outSize), ORVO_ERROR_CONTRACT,
+                 L"TFieldEditorManager::qeDisplay() : Unknown field editor parameter", "editor 5");
+    CHECK(out == NULL && outSize == 0, "editor 5: the result was not emptied");
+
+    expect_error(OrvoDisplayEditor(ORVO_EDITOR_008, record, size - 1, 0, NULL, &out, &outSize), ORVO_ERROR_BAD_DATA,
+                 L"TMarcRecord::", "a record cut short");
+    {
+        BYTE broken[8192];
+        memcpy(broken, record, size);
+        broken[30] = 'x'; /* inside the first directory entry's length */
+        expect_error(OrvoAddGeneric008(broken, size, TRUE, &out, &outSize), ORVO_ERROR_BAD_DATA, L"TMarcRecord::",
+                     "a broken directory");
+    }
+    expect_error(OrvoDisplayEditor(ORVO_EDITOR_008, NULL, size, 0, NULL, &out, &outSize), ORVO_ERROR_CONTRACT,
+                 L"OrvoDisplayEditor() : ", "a null record");
+    expect_error(OrvoDisplayEditor(ORVO_EDITOR_008, record, size, 0, NULL, NULL, &outSize), ORVO_ERROR_CONTRACT,
+                 L"OrvoDisplayEditor() : ", "a null result pointer");
+    expect_error(OrvoAddGeneric008(record, size, TRUE, &out, NULL), ORVO_ERROR_CONTRACT, L"OrvoAddGeneric008() : ",
+                 "a null size pointer");
+    expect_error(OrvoDisplayEditor(ORVO_EDITOR_008, record, size, 0, (HWND)(ULONG_PTR)0x7777, &out, &outSize),
+                 ORVO_ERROR_CONTRACT, L"OrvoDisplayEditor() : ", "a parent that is not a window");
+
+    {
+        /* Just under the writer's limit of 99999 bytes: adding the 008 makes the
+         * record too long to write, so the request fails and nothing is handed out. */
+        static BYTE large[100000];
+        static char note[9001];
+        static char lastNote[9774];
+        Field fields[12];
+        DWORD largeSize;
+        int i;
+        memset(note, 'x', sizeof note - 1);
+        memcpy(note, "  $a", 4);
+        memset(lastNote, 'y', sizeof lastNote - 1);
+        memcpy(lastNote, "  $a", 4);
+        fields[0].tag = "001";
+        fields[0].data = "capi-test-large";
+        for (i = 1; i < 12; ++i)
+        {
+            fields[i].tag = "500";
+            fields[i].data = i < 11 ? note : lastNote;
+        }
+        largeSize = build_record(fields, 12, large, sizeof large);
+        CHECK(largeSize == 99970, "the large record has %lu bytes", (unsigned long)largeSize);
+        out = (BYTE*)1;
+        expect_error(OrvoAddGeneric008(large, largeSize, TRUE, &out, &outSize), ORVO_ERROR_BAD_DATA, L"TMarcRecord::",
+                     "a record the writer refuses");
+        CHECK(out == NULL, "a record the writer refuses: a record was handed out");
+    }
+}
+
+static void test_error_paths_leak_nothing(void)
+{
+    SIZE_T before;
+    SIZE_T after;
+    int i;
+    run_error_paths();
+    before = private_bytes();
+    for (i = 0; i < 300; ++i)
+        run_error_paths();
+    after = private_bytes();
+    CHECK(after <= before + 256 * 1024, "error paths: private memory grew from %lu to %lu bytes",
+          (unsigned long)before, (unsigned long)after);
+}
+
+int main(void)
+{
+    const WCHAR* version = OrvoGetVersion();
+    CHECK(version != NULL && iswdigit(version[0]) && wcschr(version, L'.') != NULL, "version \"%ls\"", version);
+    test_each_editor_round_trip();
+    test_default_008();
+    test_error_paths_leak_nothing();
+    printf("%s: %d failed checks\n", failures == 0 ? "PASSED" : "FAILED", failures);
+    return failures;
+}
