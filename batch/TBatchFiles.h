@@ -1,41 +1,9 @@
-// Files for the batch command, handled so that a run never destroys its input
-// and never leaves a half-written output.
+// The batch command: its arguments, its files and its run.
 #pragma once
 
-#include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
-
-// True when both paths name one existing file, whatever the names (".", "..",
-// links, case on Windows): by device and inode natively, by volume serial number
-// and file index on Windows. False when either does not exist.
-bool qtSameFile(const std::string& rxPathA, const std::string& rxPathB);
-
-// The output of a run: written to a temporary file in the folder of the file it
-// will replace, and renamed into place by qvCommit only. A run that ends without
-// qvCommit (an error, an exception) leaves the old file as it was and removes the
-// temporary one.
-class TOutputFile
-{
-public:
-    // TException (eErrorRecoverable) when the temporary file cannot be created.
-    explicit TOutputFile(const std::string& rxPath);
-    TOutputFile(const TOutputFile&) = delete;
-    TOutputFile& operator=(const TOutputFile&) = delete;
-    ~TOutputFile();
-
-    std::ostream& qrxStream() { return mxStream; }
-    // Closes the temporary file and puts it in place of the output; TException
-    // (eErrorRecoverable) when it cannot be written or renamed.
-    void qvCommit();
-
-private:
-    std::string mxTarget;
-    std::string mxTemporary;
-    std::vector<char> mxBuffer;
-    std::ofstream mxStream;
-    bool mtCommitted;
-};
 
 // orvo-batch with its arguments (without the program name): messages to rxErr,
 // the exit status as the result (0 every record read, 1 some rejected, 2 the

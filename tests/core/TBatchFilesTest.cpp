@@ -3,6 +3,7 @@
 #include "support/TSampleData.h"
 
 #include "batch/TBatchFiles.h"
+#include "marcio/TOutputFile.h"
 
 #include <gtest/gtest.h>
 
