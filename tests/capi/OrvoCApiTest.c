@@ -76,7 +76,7 @@ static const Field bookFields[] = {
 };
 
 /* ---- Posted input: a thread timer finds the editor's dialog once it is up
- * and posts one key press to the control that has the focus. */
+ * and posts a click on its OK (VK_RETURN) or Cancel (VK_ESCAPE) button. */
 
 static UINT keyToPost = 0;
 static int keyPosted = 0;
@@ -95,18 +95,18 @@ static BOOL CALLBACK find_dialog(HWND hwnd, LPARAM found)
 static void CALLBACK post_key(HWND hwnd, UINT message, UINT_PTR id, DWORD time)
 {
     HWND dialog = NULL;
-    HWND target;
+    HWND button;
     (void)hwnd;
     (void)message;
     (void)time;
     EnumThreadWindows(GetCurrentThreadId(), find_dialog, (LPARAM)&dialog);
     if (dialog == NULL || keyPosted)
         return;
-    target = GetFocus();
-    if (target == NULL || !IsChild(dialog, target))
-        target = dialog;
-    PostMessageW(target, WM_KEYDOWN, keyToPost, 0);
-    PostMessageW(target, WM_KEYUP, keyToPost, 0xC0000001);
+    /* A click on the dialog's OK or Cancel button, found by its text as a user finds it. */
+    button = FindWindowExW(dialog, NULL, L"Button", keyToPost == VK_RETURN ? L"OK" : L"Cancel");
+    if (button == NULL)
+        return;
+    PostMessageW(button, BM_CLICK, 0, 0);
     keyPosted = 1;
     KillTimer(NULL, id);
 }
@@ -128,8 +128,8 @@ static void test_each_editor_round_trip(void)
         int occurrence;
         const char* name;
     } editors[] = {
-        {ORVO_EDITOR_LEADER, 0, "Leader"},
-        {ORVO_EDITOR_008, 0, "008"},
+        {ORVO_EDITOR_LEADER, 0, "Leader"}, {ORVO_EDITOR_006, 1, "006"}, {ORVO_EDITOR_007, 1, "007"},
+        {ORVO_EDITOR_008, 0, "008"},       {ORVO_EDITOR_856, 1, "856"},
     };
     BYTE record[8192];
     const DWORD size = build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), record, sizeof record);
@@ -140,21 +140,21 @@ static void test_each_editor_round_trip(void)
         DWORD editedSize = 1;
         int result = display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_RETURN, &edited,
                                       &editedSize);
-        CHECK(result == ORVO_RESULT_SAVED, "%s editor, Enter: result %d, error \"%ls\"", editors[i].name, result,
+        CHECK(result == ORVO_RESULT_SAVED, "%s editor, OK: result %d, error \"%ls\"", editors[i].name, result,
               OrvoGetLastErrorMessage());
         CHECK(edited != NULL && editedSize == size && memcmp(edited, record, size) == 0,
-              "%s editor, Enter: the record did not come back byte for byte (%lu bytes for %lu)", editors[i].name,
+              "%s editor, OK: the record did not come back byte for byte (%lu bytes for %lu)", editors[i].name,
               (unsigned long)editedSize, (unsigned long)size);
         CHECK(OrvoGetLastErrorType() == ORVO_ERROR_NONE && OrvoGetLastErrorMessage()[0] == 0,
-              "%s editor, Enter: an error is left after a success", editors[i].name);
+              "%s editor, OK: an error is left after a success", editors[i].name);
         OrvoFreeRecord(edited);
 
         edited = (BYTE*)1;
         editedSize = 1;
         result = display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_ESCAPE, &edited,
                                   &editedSize);
-        CHECK(result == ORVO_RESULT_CANCELLED, "%s editor, Escape: result %d", editors[i].name, result);
-        CHECK(edited == NULL && editedSize == 0, "%s editor, Escape: a record was handed out", editors[i].name);
+        CHECK(result == ORVO_RESULT_CANCELLED, "%s editor, Cancel: result %d", editors[i].name, result);
+        CHECK(edited == NULL && editedSize == 0, "%s editor, Cancel: a record was handed out", editors[i].name);
     }
 }
 

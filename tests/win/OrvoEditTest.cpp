@@ -161,7 +161,8 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
 {
     const std::vector<std::string> xRecords = qxThreeRecords();
     ASSERT_EQ(3u, xRecords.size());
-    const std::string xOriginal = xRecords[0] + xRecords[1] + xRecords[2];
+    // Filler between and after records stays where it is: only record 2 is written anew.
+    const std::string xOriginal = xRecords[0] + "\r\n" + xRecords[1] + xRecords[2] + "\n";
     TScratchFile file(xOriginal);
 
     {
@@ -196,7 +197,7 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
     ASSERT_TRUE(expected.qtReplaceTag(field, 1));
     TXBuffer<unsigned char> xExpected;
     expected.qvGetUSMarcData(xExpected, false);
-    EXPECT_EQ(xRecords[0] + qxBytes(xExpected) + xRecords[2], file.qxBytes());
+    EXPECT_EQ(xRecords[0] + "\r\n" + qxBytes(xExpected) + xRecords[2] + "\n", file.qxBytes());
     EXPECT_EQ(1u, file.qxFiles().size());
 }
 
