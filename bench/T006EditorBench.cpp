@@ -6,6 +6,7 @@
 //   - a form change that rebuilds the layout (a -> m -> a ...), from the
 //     choice to the rebuilt dialog, 50 times.
 #include "manager/TFieldEditorManager.h"
+#include "mfc/CComboBox.h"
 #include "recordlib/TMarcRecord.h"
 #include "resources/006EditorIds.h"
 
@@ -36,21 +37,20 @@ double qdMillisecondsSince(const LARGE_INTEGER& rxStart)
 // Chooses the form at row iRow of the form list as the list reports a choice.
 void qvChooseForm(HWND hDlg, int iRow)
 {
-    const HWND hList = ::GetDlgItem(hDlg, IDC_006_FORM_OF_MATERIAL);
-    ::SendMessageW(hList, CB_SETCURSEL, static_cast<WPARAM>(iRow), 0);
+    CComboBox xList(::GetDlgItem(hDlg, IDC_006_FORM_OF_MATERIAL));
+    xList.SetCurSel(iRow);
     ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDC_006_FORM_OF_MATERIAL, CBN_SELENDOK),
-                   reinterpret_cast<LPARAM>(hList));
+                   reinterpret_cast<LPARAM>(xList.m_hWnd));
 }
 
 int qiRowOf(HWND hDlg, wchar_t wcForm)
 {
-    const HWND hList = ::GetDlgItem(hDlg, IDC_006_FORM_OF_MATERIAL);
-    const int iCount = static_cast<int>(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < iCount; ++i)
+    const CComboBox xList(::GetDlgItem(hDlg, IDC_006_FORM_OF_MATERIAL));
+    for (int i = 0; i < xList.GetCount(); ++i)
     {
-        wchar_t awcText[128] = {};
-        ::SendMessageW(hList, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(awcText));
-        if (awcText[0] == wcForm)
+        CString xText;
+        xList.GetLBText(i, xText);
+        if (!xText.IsEmpty() && xText[0] == wcForm)
             return i;
     }
     return -1;

@@ -6,6 +6,7 @@
 //
 //   scripts/wine-run build/win/bin/orvo-bench-007.exe
 #include "manager/TFieldEditorManager.h"
+#include "mfc/CComboBox.h"
 #include "resources/007EditorIds.h"
 
 #include <windows.h>
@@ -33,17 +34,17 @@ double qdMilliseconds(TClock::time_point xFrom, TClock::time_point xTo)
 // report it, and returns how long the dialog took to rebuild.
 double qdSwitchTo(HWND hDlg, wchar_t wcCode)
 {
-    HWND hList = ::GetDlgItem(hDlg, IDC_007_CATEGORY);
-    const int n = static_cast<int>(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i)
+    CComboBox xList(::GetDlgItem(hDlg, IDC_007_CATEGORY));
+    for (int i = 0; i < xList.GetCount(); ++i)
     {
-        wchar_t awcText[128] = {};
-        ::SendMessageW(hList, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(awcText));
-        if (awcText[0] != wcCode)
+        CString xText;
+        xList.GetLBText(i, xText);
+        if (xText.IsEmpty() || xText[0] != wcCode)
             continue;
-        ::SendMessageW(hList, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        xList.SetCurSel(i);
         const TClock::time_point xStart = TClock::now();
-        ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDC_007_CATEGORY, CBN_SELENDOK), reinterpret_cast<LPARAM>(hList));
+        ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDC_007_CATEGORY, CBN_SELENDOK),
+                       reinterpret_cast<LPARAM>(xList.m_hWnd));
         return qdMilliseconds(xStart, TClock::now());
     }
     return -1.0;

@@ -8,17 +8,6 @@
 namespace
 {
 constexpr int kBlank = ' ';
-
-int qiTopInClient(CWnd* pDialog, int nControlId)
-{
-    CWnd* pControl = pDialog->GetDlgItem(nControlId);
-    if (pControl == nullptr)
-        return 0;
-    CRect xRect;
-    pControl->GetWindowRect(&xRect);
-    pDialog->ScreenToClient(&xRect);
-    return xRect.top;
-}
 }
 
 BEGIN_MESSAGE_MAP(T007Editor, TFixedFieldEditorBase)
@@ -66,7 +55,7 @@ void T007Editor::DoDataExchange(CDataExchange* pDX)
 BOOL T007Editor::OnInitDialog()
 {
     TFixedFieldEditorBase::OnInitDialog();
-    miRowPitch = qiTopInClient(this, IDC_007_LABEL_2) - qiTopInClient(this, IDC_007_LABEL_1);
+    miRowPitch = qiGetControlTop(this, IDC_007_LABEL_2) - qiGetControlTop(this, IDC_007_LABEL_1);
     const int cCategory = qcPrepareField(kBlank);
     qvSetTitle();
     qvShowLayout(cCategory);
@@ -153,11 +142,11 @@ void T007Editor::qvResizeToRows(int cCategory)
         return;
     const int iRows = qrx007Category(cCategory).layout->rowCount;
     const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const int iButtonTop = miRowPitch * iRows + qiTopInClient(this, IDC_007_CATEGORY_LABEL) + iFrameHeight;
+    const int iButtonTop = miRowPitch * iRows + qiGetControlTop(this, IDC_007_CATEGORY_LABEL) + iFrameHeight;
 
     CRect xClient;
     GetClientRect(&xClient);
-    const int iBelowButtons = xClient.bottom - qiTopInClient(this, IDC_007_OK);
+    const int iBelowButtons = xClient.bottom - qiGetControlTop(this, IDC_007_OK);
     for (CWnd* pButton : {pOk, pCancel})
     {
         CRect xButton;
@@ -197,14 +186,12 @@ void T007Editor::qvSetTitle()
 
 void T007Editor::qvOnCategorySelected()
 {
-    CWnd* pList = GetDlgItem(IDC_007_CATEGORY);
-    if (pList == nullptr)
+    const CComboBox xList = BorrowDlgItem<CComboBox>(IDC_007_CATEGORY);
+    const int iSelected = xList.m_hWnd != nullptr ? xList.GetCurSel() : CB_ERR;
+    const auto* pacCode = iSelected < 0 ? nullptr : static_cast<const unsigned char*>(xList.GetItemDataPtr(iSelected));
+    if (pacCode == nullptr)
         return;
-    const int iSelected = static_cast<int>(pList->SendMessage(CB_GETCURSEL));
-    const LRESULT lCode = iSelected < 0 ? 0 : pList->SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(iSelected));
-    if (lCode == 0 || lCode == CB_ERR)
-        return;
-    const int cCategory = qcPrepareField(*reinterpret_cast<const unsigned char*>(lCode));
+    const int cCategory = qcPrepareField(*pacCode);
     qvShowLayout(cCategory);
     qvOnCodeSelected(IDC_007_CATEGORY);
     qvSetTitle();

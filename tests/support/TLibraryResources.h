@@ -114,8 +114,7 @@ public:
         return name;
     }
     LONG_PTR qiStyle(int iId) const { return ::GetWindowLongPtrW(qhItem(iId), GWL_STYLE); }
-    // The control's top-left in client coordinates, and the same for a point
-    // of the template in dialog units.
+    // The control's top-left in client coordinates.
     POINT qxTopLeft(int iId) const
     {
         RECT r;
@@ -123,12 +122,6 @@ public:
         POINT p{r.left, r.top};
         ::ScreenToClient(mhDialog, &p);
         return p;
-    }
-    POINT qxFromDialogUnits(POINT xUnits) const
-    {
-        RECT r{xUnits.x, xUnits.y, xUnits.x, xUnits.y};
-        ::MapDialogRect(mhDialog, &r);
-        return POINT{r.left, r.top};
     }
 
 private:

@@ -38,17 +38,6 @@ const std::map<int, int> kControlAnchorOfLabelAnchor = {
     {6007, 6008}, {6009, 6010}, {6011, 6076}, {6014, 6015}, {6016, 6017}, {6018, 6019}, {6020, 6021},
     {6022, 6023}, {6024, 6025}, {6026, 6027}, {6028, 6029}, {6030, 6031}, {6032, 6033}, {6034, 6035},
     {6036, 6037}, {6038, 6039}, {6040, 6041}, {6042, 6043}, {6044, 6045}};
-
-// Template positions of the grid anchors, in dialog units.
-const std::map<int, POINT> kAnchorPositions = {
-    {6005, {7, 34}},    {6006, {147, 34}},  {6026, {268, 34}},  {6027, {405, 33}},  {6007, {7, 48}},
-    {6008, {147, 47}},  {6028, {268, 48}},  {6029, {405, 47}},  {6009, {7, 62}},   {6010, {147, 60}},
-    {6030, {268, 62}},  {6031, {405, 61}},  {6011, {7, 76}},   {6076, {147, 74}},  {6032, {268, 76}},
-    {6033, {405, 75}},  {6014, {7, 88}},   {6015, {147, 91}},  {6034, {268, 90}},  {6035, {405, 89}},
-    {6016, {7, 110}},  {6017, {147, 108}}, {6036, {268, 109}}, {6037, {405, 108}}, {6018, {7, 124}},
-    {6019, {147, 122}}, {6038, {268, 123}}, {6039, {405, 122}}, {6020, {7, 138}},  {6021, {147, 136}},
-    {6040, {268, 137}}, {6041, {405, 136}}, {6022, {7, 152}},  {6023, {147, 150}}, {6042, {268, 151}},
-    {6043, {405, 150}}, {6024, {7, 166}},  {6025, {147, 164}}, {6044, {268, 165}}, {6045, {405, 163}}};
 }
 
 TEST(T008StringTable, EveryCodeLabelExistsAndBeginsWithItsCode)
@@ -172,19 +161,6 @@ TEST(T008StringTable, TemplateHoldsEveryControlOfTheLayoutsHidden)
             const bool tNoCase = e->editId == 6134 || e->editId == 6135;
             EXPECT_EQ(!tNoCase, (style & ES_LOWERCASE) != 0) << e->editId;
         }
-    }
-}
-
-TEST(T008StringTable, GridAnchorsStandWhereTheRowsGo)
-{
-    TLibraryTemplate dialog(1002);
-    ASSERT_NE(nullptr, dialog.qhGet());
-    for (const auto& [id, units] : kAnchorPositions)
-    {
-        const POINT expected = dialog.qxFromDialogUnits(units);
-        const POINT actual = dialog.qxTopLeft(id);
-        EXPECT_EQ(expected.x, actual.x) << id;
-        EXPECT_EQ(expected.y, actual.y) << id;
     }
 }
 
