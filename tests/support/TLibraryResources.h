@@ -114,15 +114,6 @@ public:
         return name;
     }
     LONG_PTR qiStyle(int iId) const { return ::GetWindowLongPtrW(qhItem(iId), GWL_STYLE); }
-    // The control's top-left in client coordinates.
-    POINT qxTopLeft(int iId) const
-    {
-        RECT r;
-        ::GetWindowRect(qhItem(iId), &r);
-        POINT p{r.left, r.top};
-        ::ScreenToClient(mhDialog, &p);
-        return p;
-    }
 
 private:
     HWND mhDialog;
