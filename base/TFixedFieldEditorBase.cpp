@@ -227,3 +227,11 @@ CString TFixedFieldEditorBase::qxGetFieldText() const
 {
     return CString::FromBytes(mxTag.qpacGetData(), static_cast<int>(mxTag.qdwGetDataSize()));
 }
+
+void TFixedFieldEditorBase::qvPutEditedField(TMarcRecord& rxRecord, int iOccurrence) const
+{
+    if (iOccurrence == 0)
+        rxRecord.qvOrderedInsert(mxTag);
+    else
+        rxRecord.qtReplaceTag(mxTag, iOccurrence);
+}

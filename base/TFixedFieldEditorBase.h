@@ -9,6 +9,7 @@
 #include "base/TFieldEditorBase.h"
 #include "base/TFieldLayout.h"
 #include "controls/TStaticFieldDisplay.h"
+#include "recordlib/TMarcRecord.h"
 #include "recordlib/TMarcTag.h"
 
 #include <cstdint>
@@ -49,6 +50,9 @@ protected:
     void qvFocusControl(int nControlId);
 
     std::string qxGetField() const;
+    // The edited field into rxRecord: inserted in tag order for occurrence 0,
+    // else put in place of that occurrence (nothing happens when it is absent).
+    void qvPutEditedField(TMarcRecord& rxRecord, int iOccurrence) const;
     // The field as the field line shows it: one character a byte.
     CString qxGetFieldText() const;
     // Puts rxChars into the field from iPosition on; ignored when they would

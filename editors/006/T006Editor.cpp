@@ -45,10 +45,7 @@ INT_PTR T006Editor::DoModal()
 
 void T006Editor::qvGetEditedRecord(TMarcRecord& rxRecord)
 {
-    if (miOccurrence == 0)
-        mxRecord.qvOrderedInsert(mxTag);
-    else
-        mxRecord.qtReplaceTag(mxTag, miOccurrence);
+    qvPutEditedField(mxRecord, miOccurrence);
     rxRecord = mxRecord;
 }
 

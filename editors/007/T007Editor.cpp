@@ -38,10 +38,7 @@ INT_PTR T007Editor::DoModal()
 
 void T007Editor::qvGetEditedRecord(TMarcRecord& rxRecord)
 {
-    if (miOccurrence == 0)
-        mxRecord.qvOrderedInsert(mxTag);
-    else
-        mxRecord.qtReplaceTag(mxTag, miOccurrence);
+    qvPutEditedField(mxRecord, miOccurrence);
     rxRecord = mxRecord;
 }
 
