@@ -6,6 +6,7 @@
 //
 //   scripts/wine-run build/win/bin/orvo-bench-856.exe [OPENS, default 50]
 #include "automation/TDialogDriver.h"
+#include "mfc/CComboBox.h"
 #include "manager/TFieldEditorManager.h"
 #include "resources/856EditorIds.h"
 
@@ -77,7 +78,7 @@ void qvMeasure(const char* pacName, int iNotes, int iOpens)
     TDialogDriver xDriver;
     xDriver.qrxThen([](HWND hDlg) {
         const HWND hList = ::GetDlgItem(hDlg, IDC_856_REPEATABLE_CODE);
-        TDialogDriver::qvChooseComboRow(hList, static_cast<int>(::SendMessageW(hList, CB_GETCOUNT, 0, 0)) - 2);
+        TDialogDriver::qvChooseComboRow(hList, CComboBox(hList).GetCount() - 2);
     });
     for (int i = 0; i < 50; ++i)
         xDriver.qrxThen([&xSteps](HWND hDlg) {
