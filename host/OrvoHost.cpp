@@ -29,14 +29,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int nCmdShow)
         window.qvRefresh();
     }
 
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0)
-    {
-        if (!window.PreTranslateMessage(&msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-    return static_cast<int>(msg.wParam);
+    return window.qiRunMessageLoop();
 }

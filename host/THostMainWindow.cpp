@@ -1,4 +1,5 @@
 #include "host/THostMainWindow.h"
+#include "recordlib/TException.h"
 
 #include <filesystem>
 
@@ -121,7 +122,7 @@ BEGIN_MESSAGE_MAP(THostMainWindow, CWnd)
 END_MESSAGE_MAP()
 
 THostMainWindow::THostMainWindow(THostPrompt& rxPrompt, bool tQuitOnClose)
-    : mxSession(rxPrompt), mtQuitOnClose(tQuitOnClose)
+    : mrxPrompt(rxPrompt), mxSession(rxPrompt), mtQuitOnClose(tQuitOnClose)
 {
 }
 
@@ -165,6 +166,27 @@ bool THostMainWindow::qtCreate()
 BOOL THostMainWindow::PreTranslateMessage(MSG* pMsg)
 {
     return m_hWnd != nullptr && ::TranslateAcceleratorW(m_hWnd, mxAccelerators.qhGet(), pMsg);
+}
+
+int THostMainWindow::qiRunMessageLoop()
+{
+    const bool bRun = true;
+    for (;;)
+    {
+        try
+        {
+            return AfxRunMessageLoop(bRun);
+        }
+        catch (const TException& e)
+        {
+            mrxPrompt.qvShowMessage(e.qpwcGetMessage(), true);
+        }
+        catch (const std::exception& e)
+        {
+            const std::string xWhat = e.what();
+            mrxPrompt.qvShowMessage(L"Unexpected error: " + std::wstring(xWhat.begin(), xWhat.end()), true);
+        }
+    }
 }
 
 void THostMainWindow::qvLayout(int iWidth, int iHeight)

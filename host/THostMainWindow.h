@@ -57,6 +57,10 @@ public:
     THostSession& qrxGetSession() { return mxSession; }
     // Translates the menu accelerators for the program's message loop.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The program's message loop, until WM_QUIT; returns its exit code. An
+    // exception that leaves a handler is shown to the cataloguer and the loop
+    // goes on, so that nothing of the open file is lost.
+    int qiRunMessageLoop();
     // The lists and the caption from the session.
     void qvRefresh();
 
@@ -79,6 +83,7 @@ private:
     void qvFillFields();
     void qvLayout(int iWidth, int iHeight);
 
+    THostPrompt& mrxPrompt;
     THostSession mxSession;
     THostAccelerators mxAccelerators;
     CListBox mxRecordList;

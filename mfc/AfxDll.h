@@ -1,6 +1,5 @@
-// Export macros of our MFC-subset DLL (OrvoMfc) and of extension DLLs built on it.
-// Headers of window-free code (the tables, the generic 008) include it too:
-// outside Windows, where that code is a plain library, the macros are empty.
+// Export macros of our MFC-subset DLL (OrvoMfc) and of extension DLLs built on
+// it. Outside Windows the macros are empty.
 #pragma once
 
 #ifndef _WIN32

@@ -1,4 +1,5 @@
 #include "mfc/CDialog.h"
+#include "mfc/AfxMessageLoop.h"
 #include "mfc/AfxModule.h"
 #include "mfc/AfxState.h"
 
@@ -54,7 +55,6 @@ class ModalScope
 public:
     ModalScope(CDialog* pDlg, HWND hWndParent) : m_pDlg(pDlg), m_hWndParent(hWndParent)
     {
-        AfxEnterModalLoop();
         if (m_hWndParent != nullptr && ::IsWindowEnabled(m_hWndParent))
         {
             ::EnableWindow(m_hWndParent, FALSE);
@@ -71,7 +71,6 @@ public:
                 ::SetActiveWindow(m_hWndParent);
             m_pDlg->DestroyWindow();
         }
-        AfxLeaveModalLoop();
     }
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
@@ -96,43 +95,23 @@ INT_PTR CDialog::DoModal()
     HWND hWndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
     m_nModalResult = -1;
     m_bContinueModal = true;
+    // Exceptions of the dialog's creation and WM_INITDIALOG; the loop keeps
+    // its own.
+    CHandlerExceptionScope xScope;
     {
         ModalScope scope(this, hWndParent);
         {
             CWndCreateHook hook(this);
             ::CreateDialogIndirectParamW(hInst, lpTemplate, hWndParent, &CDialog::AfxDlgProc, 0);
         }
-        if (m_hWnd != nullptr && m_bContinueModal && !AfxHasPendingException())
+        if (m_hWnd != nullptr && m_bContinueModal && !xScope.HasException())
         {
             ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
-            RunModalLoop();
+            AfxRunMessageLoop(m_bContinueModal, m_hWnd);
         }
     }
-    if (std::exception_ptr p = AfxTakePendingException())
-        std::rethrow_exception(p);
+    xScope.ThrowIfAny();
     return m_nModalResult;
-}
-
-void CDialog::RunModalLoop()
-{
-    MSG msg;
-    while (m_bContinueModal && !AfxHasPendingException())
-    {
-        BOOL r = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (r == 0)
-        {
-            // WM_QUIT ends this loop and is passed on to the outer one.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (r == -1)
-            break;
-        if (!PreTranslateMessage(&msg))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
 }
 
 void CDialog::EndDialog(int nResult)

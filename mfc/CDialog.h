@@ -48,7 +48,6 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual void OnOK();
     virtual void OnCancel();
-    void RunModalLoop();
 
     UINT m_nIDHelp;
     CWnd* m_pParentWnd;

@@ -30,64 +30,86 @@ std::unordered_map<HWND, std::unique_ptr<CWnd>>& TemporaryMap()
 }
 
 CurrentMessage g_currentMessage = {};
-std::exception_ptr g_pendingException;
-int g_modalLoopDepth = 0;
+CHandlerExceptionScope* g_pInnermostScope = nullptr;
+// Kept while no scope was open; the next scope to open throws it.
+std::exception_ptr g_pStrayException;
 CWnd* g_pWndInit = nullptr;
+HHOOK g_hHookInit = nullptr;
+
+void qvUnhookWindowCreate()
+{
+    g_pWndInit = nullptr;
+    if (g_hHookInit != nullptr)
+        ::UnhookWindowsHookEx(g_hHookInit);
+    g_hHookInit = nullptr;
+}
 }
 
 // --- state shared inside the layer -------------------------------------------
 
+CHandlerExceptionScope::CHandlerExceptionScope() : m_pOuter(g_pInnermostScope)
+{
+    if (g_pStrayException)
+    {
+        std::exception_ptr p = g_pStrayException;
+        g_pStrayException = nullptr;
+        std::rethrow_exception(p);
+    }
+    g_pInnermostScope = this;
+}
+
+CHandlerExceptionScope::~CHandlerExceptionScope()
+{
+    g_pInnermostScope = m_pOuter;
+}
+
+void CHandlerExceptionScope::ThrowIfAny()
+{
+    if (m_pException)
+    {
+        std::exception_ptr p = m_pException;
+        m_pException = nullptr;
+        std::rethrow_exception(p);
+    }
+}
+
 void AfxSetPendingException(std::exception_ptr p)
 {
-    if (!g_pendingException)
-        g_pendingException = p;
+    std::exception_ptr& rSlot = g_pInnermostScope ? g_pInnermostScope->m_pException : g_pStrayException;
+    if (!rSlot)
+        rSlot = p;
 }
 
-bool AfxHasPendingException()
+void AfxFreeTemporaryWindows()
 {
-    return static_cast<bool>(g_pendingException);
+    TemporaryMap().clear();
 }
 
-std::exception_ptr AfxTakePendingException()
-{
-    std::exception_ptr p = g_pendingException;
-    g_pendingException = nullptr;
-    return p;
-}
-
-void AfxEnterModalLoop()
-{
-    ++g_modalLoopDepth;
-}
-
-void AfxLeaveModalLoop()
-{
-    if (--g_modalLoopDepth == 0)
-        TemporaryMap().clear();
-}
-
+// Binds the first window created while the hook is set, then takes the hook
+// away: the dialog's children and the windows its handlers create do not pay
+// for a hook they do not need.
 static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
+    const LRESULT lResult = ::CallNextHookEx(nullptr, code, wParam, lParam);
     if (code == HCBT_CREATEWND && g_pWndInit != nullptr)
     {
         CWnd* pWnd = g_pWndInit;
-        g_pWndInit = nullptr;
+        qvUnhookWindowCreate();
         pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
     }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    return lResult;
 }
 
 CWndCreateHook::CWndCreateHook(CWnd* pWnd)
-    : m_hHook(::SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId()))
 {
+    qvUnhookWindowCreate();
+    g_hHookInit = ::SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
     g_pWndInit = pWnd;
 }
 
 CWndCreateHook::~CWndCreateHook()
 {
-    g_pWndInit = nullptr;
-    if (m_hHook != nullptr)
-        ::UnhookWindowsHookEx(m_hHook);
+    qvUnhookWindowCreate();
 }
 
 // --- window procedure ----------------------------------------------------------
@@ -175,11 +197,15 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
 {
     if (m_hWnd != nullptr)
         return FALSE;
+    CHandlerExceptionScope xScope;
     {
         CWndCreateHook hook(this);
         ::CreateWindowExW(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent,
                           nIDorHMenu, AfxGetInstanceHandle(), lpParam);
     }
+    if (xScope.HasException() && m_hWnd != nullptr)
+        DestroyWindow();
+    xScope.ThrowIfAny();
     return m_hWnd != nullptr;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "mfc/AfxDll.h"
+#include "mfc/AfxMessageLoop.h"
 #include "mfc/AfxModule.h"
 #include "mfc/CButton.h"
 #include "mfc/CComboBox.h"
