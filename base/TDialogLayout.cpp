@@ -6,12 +6,9 @@
 void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId)
 {
     CWnd* pControl = pDialog->GetDlgItem(nControlId);
-    CWnd* pAnchor = pDialog->GetDlgItem(nAnchorId);
-    if (pControl == nullptr || pAnchor == nullptr)
-        return;
     CRect xRect;
-    pAnchor->GetWindowRect(&xRect);
-    pDialog->ScreenToClient(&xRect);
+    if (pControl == nullptr || !pDialog->GetDlgItemRect(nAnchorId, &xRect))
+        return;
     pControl->SetWindowPos(nullptr, xRect.left, xRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
@@ -36,13 +33,8 @@ void qvShiftControlsAndResize(CWnd* pDialog, const int* panControlIds, std::size
 
 int qiGetControlTop(CWnd* pDialog, int nControlId)
 {
-    CWnd* pControl = pDialog->GetDlgItem(nControlId);
-    if (pControl == nullptr)
-        return 0;
     CRect xRect;
-    pControl->GetWindowRect(&xRect);
-    pDialog->ScreenToClient(&xRect);
-    return xRect.top;
+    return pDialog->GetDlgItemRect(nControlId, &xRect) ? xRect.top : 0;
 }
 
 void qvWidenDropDown(CWnd* pDialog, int nComboId)

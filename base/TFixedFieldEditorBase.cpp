@@ -18,6 +18,9 @@ TFixedFieldEditorBase::TFixedFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd,
     : TFieldEditorBase(nIDTemplate, pParentWnd), mxTag(-1), mpxControls(nullptr), mnDisplayId(nDisplayId),
       mnOkId(nOkId)
 {
+    // A layout shows few of the template's controls: the others are never
+    // created unless a layout asks for them.
+    DeferHiddenControls();
 }
 
 TFixedFieldEditorBase::~TFixedFieldEditorBase() = default;

@@ -4,6 +4,7 @@
 // choice in a list and every change in an edit box is written at once into
 // the field, and the field line highlights what the focused control edits.
 // Tab and Shift+Tab move the focus by the layout's control table.
+// The template's hidden controls are created only when a layout asks for them.
 #pragma once
 
 #include "base/TFieldEditorBase.h"

@@ -10,6 +10,8 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
     HWND hWndControl = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, nIDC);
     if (hWndControl != nullptr)
         rControl.SubclassWindow(hWndControl);
+    else if (auto* pDlg = dynamic_cast<CDialog*>(pDX->m_pDlgWnd))
+        pDlg->BindWhenCreated(nIDC, rControl);
 }
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -84,13 +86,11 @@ private:
 
 INT_PTR CDialog::DoModal()
 {
-    LPCWSTR lpszTemplate = MAKEINTRESOURCEW(m_nIDHelp);
-    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplate, RT_DIALOG);
-    HRSRC hResource = ::FindResourceW(hInst, lpszTemplate, RT_DIALOG);
-    HGLOBAL hTemplate = hResource ? ::LoadResource(hInst, hResource) : nullptr;
-    auto lpTemplate = static_cast<LPCDLGTEMPLATEW>(hTemplate ? ::LockResource(hTemplate) : nullptr);
-    if (lpTemplate == nullptr)
+    if (!m_xTemplate.Load(MAKEINTRESOURCEW(m_nIDHelp)))
         return -1;
+    if (m_bDeferHiddenControls)
+        m_xTemplate.DeferHiddenItems();
+    m_xDeferredBindings.clear();
 
     HWND hWndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
     m_nModalResult = -1;
@@ -102,7 +102,8 @@ INT_PTR CDialog::DoModal()
         ModalScope scope(this, hWndParent);
         {
             CWndCreateHook hook(this);
-            ::CreateDialogIndirectParamW(hInst, lpTemplate, hWndParent, &CDialog::AfxDlgProc, 0);
+            ::CreateDialogIndirectParamW(m_xTemplate.GetInstance(), m_xTemplate.GetTemplate(), hWndParent,
+                                         &CDialog::AfxDlgProc, 0);
         }
         if (m_hWnd != nullptr && m_bContinueModal && !xScope.HasException())
         {
@@ -110,8 +111,29 @@ INT_PTR CDialog::DoModal()
             AfxRunMessageLoop(m_bContinueModal, m_hWnd);
         }
     }
+    m_xDeferredBindings.clear();
     xScope.ThrowIfAny();
     return m_nModalResult;
+}
+
+HWND CDialog::CreateDeferredDlgItem(int nID)
+{
+    HWND hWnd = m_hWnd != nullptr ? m_xTemplate.CreateDeferredItem(this, nID) : nullptr;
+    if (hWnd != nullptr)
+    {
+        auto it = m_xDeferredBindings.find(nID);
+        if (it != m_xDeferredBindings.end())
+        {
+            it->second->SubclassWindow(hWnd);
+            m_xDeferredBindings.erase(it);
+        }
+    }
+    return hWnd;
+}
+
+BOOL CDialog::GetDeferredDlgItemRect(int nID, LPRECT lpRect) const
+{
+    return m_hWnd != nullptr && m_xTemplate.GetDeferredItemRect(this, nID, lpRect);
 }
 
 void CDialog::EndDialog(int nResult)

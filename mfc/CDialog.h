@@ -2,7 +2,10 @@
 // exchange that binds the template's controls to C++ objects.
 #pragma once
 
+#include "mfc/CDialogTemplate.h"
 #include "mfc/CWnd.h"
+
+#include <map>
 
 class ORVO_MFC_API CDataExchange
 {
@@ -16,7 +19,8 @@ public:
 
 // Subclasses control nIDC of the dialog with rControl, once: from then on the
 // control's messages reach rControl's message map. A missing control is left
-// unbound (rControl keeps a null handle).
+// unbound (rControl keeps a null handle); one the dialog's template defers is
+// bound when it is created.
 ORVO_MFC_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 class ORVO_MFC_API CDialog : public CWnd
@@ -43,16 +47,29 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     UINT GetTemplateID() const { return m_nIDHelp; }
+    HWND CreateDeferredDlgItem(int nID) override;
+    BOOL GetDeferredDlgItemRect(int nID, LPRECT lpRect) const override;
+    // DDX_Control of a control not created yet: rControl is bound to it when
+    // it is.
+    void BindWhenCreated(int nID, CWnd& rControl) { m_xDeferredBindings[nID] = &rControl; }
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual void OnOK();
     virtual void OnCancel();
+    // Call before DoModal: the template's hidden controls are created only
+    // when first asked for (see CDialogTemplate), so a dialog that shows few
+    // of them opens faster.
+    void DeferHiddenControls() { m_bDeferHiddenControls = true; }
 
     UINT m_nIDHelp;
     CWnd* m_pParentWnd;
     int m_nModalResult;
     bool m_bContinueModal;
+    bool m_bDeferHiddenControls = false;
+    CDialogTemplate m_xTemplate;
+    // Controls of DDX_Control not created yet, bound when they are.
+    std::map<int, CWnd*> m_xDeferredBindings;
 
     DECLARE_MESSAGE_MAP()
 

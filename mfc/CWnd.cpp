@@ -260,7 +260,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
-    HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
+    HWND hWndControl = nullptr;
+    pParent->GetDlgItem(static_cast<int>(nID), &hWndControl);
     return hWndControl != nullptr && SubclassWindow(hWndControl);
 }
 
@@ -348,7 +349,37 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 
 CWnd* CWnd::GetDlgItem(int nID) const
 {
-    return FromHandle(::GetDlgItem(m_hWnd, nID));
+    HWND hWnd = nullptr;
+    GetDlgItem(nID, &hWnd);
+    return FromHandle(hWnd);
+}
+
+void CWnd::GetDlgItem(int nID, HWND* phWnd) const
+{
+    *phWnd = ::GetDlgItem(m_hWnd, nID);
+    if (*phWnd == nullptr && m_hWnd != nullptr)
+        if (CWnd* pOwner = FromHandlePermanent(m_hWnd))
+            *phWnd = pOwner->CreateDeferredDlgItem(nID);
+}
+
+BOOL CWnd::GetDlgItemRect(int nID, LPRECT lpRect) const
+{
+    if (HWND hWnd = ::GetDlgItem(m_hWnd, nID))
+    {
+        ::GetWindowRect(hWnd, lpRect);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+        return TRUE;
+    }
+    CWnd* pOwner = m_hWnd != nullptr ? FromHandlePermanent(m_hWnd) : nullptr;
+    return pOwner != nullptr && pOwner->GetDeferredDlgItemRect(nID, lpRect);
+}
+
+void CWnd::SetDlgItemText(int nID, LPCWSTR lpszString)
+{
+    HWND hWnd = nullptr;
+    GetDlgItem(nID, &hWnd);
+    if (hWnd != nullptr)
+        ::SetWindowTextW(hWnd, lpszString);
 }
 
 CWnd* CWnd::GetParent() const

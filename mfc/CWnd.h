@@ -61,21 +61,31 @@ public:
     // Calls the original window procedure with the message being handled now.
     LRESULT Default();
 
-    // Children and focus.
+    // Children and focus. A control that the dialog's template defers (see
+    // CDialogTemplate) is created by the first call that asks for it.
     CWnd* GetDlgItem(int nID) const;
+    void GetDlgItem(int nID, HWND* phWnd) const;
+    // Where control nID stands, in this window's client coordinates; for a
+    // deferred control not created yet, where its template puts it. False
+    // when there is no such control.
+    BOOL GetDlgItemRect(int nID, LPRECT lpRect) const;
+    // Control nID if it exists, without creating a deferred one.
+    CWnd* GetDlgItemIfCreated(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     // A typed wrapper (CComboBox, CEdit, ...) borrowing control nID; its
     // handle is null when there is no such control.
     template <class TControl>
     TControl BorrowDlgItem(int nID) const
     {
-        return TControl(::GetDlgItem(m_hWnd, nID));
+        HWND hWnd = nullptr;
+        GetDlgItem(nID, &hWnd);
+        return TControl(hWnd);
     }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetParent() const;
     static CWnd* GetFocus();
     CWnd* SetFocus();
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
-    void SetDlgItemText(int nID, LPCWSTR lpszString) { ::SetDlgItemTextW(m_hWnd, nID, lpszString); }
+    void SetDlgItemText(int nID, LPCWSTR lpszString);
 
     // Placement and state.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
@@ -124,6 +134,10 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Called after the window is gone and the object has let go of it.
     virtual void PostNcDestroy() {}
+    // Creates control nID that this window's template deferred; null when it
+    // defers none by that ID.
+    virtual HWND CreateDeferredDlgItem(int) { return nullptr; }
+    virtual BOOL GetDeferredDlgItemRect(int, LPRECT) const { return FALSE; }
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

@@ -135,7 +135,7 @@ void T006Editor::qvSetTitle()
 void T006Editor::qvShowLayout()
 {
     for (const int* pnId = k006HiddenControls; *pnId != 0; ++pnId)
-        if (CWnd* pControl = GetDlgItem(*pnId))
+        if (CWnd* pControl = GetDlgItemIfCreated(*pnId))
             pControl->ShowWindow(SW_HIDE);
     CWnd* pOk = GetDlgItem(IDC_006_OK);
     if (pOk != nullptr)
@@ -154,56 +154,19 @@ void T006Editor::qvShowLayout()
 
 void T006Editor::qvResizeToRows(int iRows)
 {
-    CWnd* pFormLabel = GetDlgItem(IDC_006_FORM_OF_MATERIAL_LABEL);
-    CWnd* pFirstRow = GetDlgItem(IDC_006_FREQUENCY_LABEL);
-    CWnd* pSecondRow = GetDlgItem(IDC_006_REGULARITY_LABEL);
-    CWnd* pOk = GetDlgItem(IDC_006_OK);
-    CWnd* pCancel = GetDlgItem(IDC_006_CANCEL);
-    if (pFormLabel == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || pOk == nullptr ||
-        pCancel == nullptr)
-        return;
-    const int iCaptionHeight = ::GetSystemMetrics(SM_CYCAPTION);
-    const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
-
-    CRect xFormLabel;
-    pFormLabel->GetWindowRect(&xFormLabel);
-    ScreenToClient(&xFormLabel);
-    CRect xFirstRow;
-    CRect xSecondRow;
-    pFirstRow->GetWindowRect(&xFirstRow);
-    pSecondRow->GetWindowRect(&xSecondRow);
-    const int iPitch = xSecondRow.top - xFirstRow.top;
-    const int iButtonTop = xFormLabel.top + iPitch * iRows + iFrameHeight;
-
-    CRect xClient;
-    GetClientRect(&xClient);
-    CRect xOk;
-    pOk->GetWindowRect(&xOk);
-    ScreenToClient(&xOk);
-    const int iBelowButtons = xClient.bottom - xOk.top;
-    for (CWnd* pButton : {pOk, pCancel})
-    {
-        CRect xButton;
-        pButton->GetWindowRect(&xButton);
-        ScreenToClient(&xButton);
-        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-
-    CRect xWindow;
-    GetWindowRect(&xWindow);
-    const int iHeight = iButtonTop + iBelowButtons + iCaptionHeight + 2 * iFrameHeight;
-    if (mePreviousMaterialType == eUnknownMaterial)
-    {
-        SetWindowPos(nullptr, 0, 0, xWindow.Width(), iHeight, SWP_NOMOVE | SWP_NOZORDER);
-        return;
-    }
+    const int iPitch = qiGetControlTop(this, IDC_006_REGULARITY_LABEL) - qiGetControlTop(this, IDC_006_FREQUENCY_LABEL);
+    const int iButtonTop = qiGetControlTop(this, IDC_006_FORM_OF_MATERIAL_LABEL) + iPitch * iRows +
+                           ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    const int iDeltaY = iButtonTop - qiGetControlTop(this, IDC_006_OK);
+    qvShiftControlsAndResize(this, {IDC_006_OK, IDC_006_CANCEL}, iDeltaY);
 
     // After a change of form the dialog grows or shrinks around its middle.
-    const int iAddedRows = qi006RowCount(meMaterialType) - qi006RowCount(mePreviousMaterialType);
-    if (iAddedRows != 0)
+    if (mePreviousMaterialType != eUnknownMaterial && iDeltaY != 0)
     {
-        const int iTop = qiTopOnScreen(m_hWnd, xWindow.top - iAddedRows * iPitch / 2, iHeight);
-        SetWindowPos(nullptr, xWindow.left, iTop, xWindow.Width(), iHeight, SWP_NOZORDER);
+        CRect xWindow;
+        GetWindowRect(&xWindow);
+        const int iTop = qiTopOnScreen(m_hWnd, xWindow.top - iDeltaY / 2, xWindow.Height());
+        SetWindowPos(nullptr, xWindow.left, iTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
     CWnd* pFormList = GetDlgItem(IDC_006_FORM_OF_MATERIAL);
     POINT xPointer;

@@ -123,10 +123,10 @@ void T007Editor::qvHideAllControls()
 {
     for (int nRow = 0; nRow < IDC_007_ROW_COUNT; ++nRow)
         for (int nControlId : {IDC_007_LABEL_1 + 2 * nRow, IDC_007_LIST_1 + 2 * nRow})
-            if (CWnd* pControl = GetDlgItem(nControlId))
+            if (CWnd* pControl = GetDlgItemIfCreated(nControlId))
                 pControl->ShowWindow(SW_HIDE);
     for (int nEditId : {IDC_007_EDIT_1, IDC_007_EDIT_2})
-        if (CWnd* pEdit = GetDlgItem(nEditId))
+        if (CWnd* pEdit = GetDlgItemIfCreated(nEditId))
             pEdit->ShowWindow(SW_HIDE);
 }
 

@@ -140,21 +140,9 @@ void T008Editor::qvShowLayout()
 
 void T008Editor::qvResizeToRows(int iRows)
 {
-    CWnd* pDateLabel = GetDlgItem(IDC_008_DATE_ENTERED_LABEL);
-    CWnd* pFirstRow = GetDlgItem(IDC_008_CELL_L1_LABEL);
-    CWnd* pSecondRow = GetDlgItem(IDC_008_CELL_L2_LABEL);
-    if (pDateLabel == nullptr || pFirstRow == nullptr || pSecondRow == nullptr || GetDlgItem(IDC_008_OK) == nullptr)
-        return;
-    const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
-
-    CRect xDateLabel;
-    pDateLabel->GetWindowRect(&xDateLabel);
-    ScreenToClient(&xDateLabel);
-    CRect xFirstRow;
-    CRect xSecondRow;
-    pFirstRow->GetWindowRect(&xFirstRow);
-    pSecondRow->GetWindowRect(&xSecondRow);
-    const int iButtonTop = xDateLabel.top + (xSecondRow.top - xFirstRow.top) * iRows + iFrameHeight;
+    const int iPitch = qiGetControlTop(this, IDC_008_CELL_L2_LABEL) - qiGetControlTop(this, IDC_008_CELL_L1_LABEL);
+    const int iButtonTop =
+        qiGetControlTop(this, IDC_008_DATE_ENTERED_LABEL) + iPitch * iRows + ::GetSystemMetrics(SM_CYFIXEDFRAME);
     qvShiftControlsAndResize(this, {IDC_008_OK, IDC_008_CANCEL}, iButtonTop - qiGetControlTop(this, IDC_008_OK));
 }
 

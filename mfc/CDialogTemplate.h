@@ -1,0 +1,62 @@
+// CDialogTemplate: a copy of a dialog template resource (DIALOG or DIALOGEX)
+// whose hidden controls a dialog creates only when it first needs them.
+//
+// A dialog that shows few of many controls (a layout of a large template)
+// pays for creating only those: CDialog::DoModal creates the dialog from the
+// trimmed template, and the first CWnd::GetDlgItem of a deferred control
+// creates it where, as and with what the template says (class, text, styles,
+// place, font, creation data, and its place in the Tab order).
+#pragma once
+
+#include <windows.h>
+#include "mfc/AfxDll.h"
+
+#include <vector>
+
+class CWnd;
+
+class ORVO_MFC_API CDialogTemplate
+{
+public:
+    // Copies template lpszTemplate found along the resource chain; false when
+    // there is none or it is not a template this class can read.
+    BOOL Load(LPCWSTR lpszTemplate);
+    // Leaves every control the template creates hidden (no WS_VISIBLE) out of
+    // the dialog until it is asked for.
+    void DeferHiddenItems();
+
+    // The template with the deferred controls left out.
+    LPCDLGTEMPLATEW GetTemplate() const
+    {
+        return reinterpret_cast<LPCDLGTEMPLATEW>(m_xTrimmed.data());
+    }
+    HINSTANCE GetInstance() const { return m_hInstance; }
+
+    // Creates deferred control nID in pDialog, made from this template, once;
+    // null when nID is not deferred or was created already.
+    HWND CreateDeferredItem(CWnd* pDialog, int nID);
+    // Where deferred control nID goes in pDialog's client area; false when
+    // nID is not deferred.
+    BOOL GetDeferredItemRect(const CWnd* pDialog, int nID, LPRECT lpRect) const;
+
+private:
+    struct Item
+    {
+        size_t offset; // of the item in m_xResource
+        size_t size;   // its bytes, to the next item's DWORD boundary
+        DWORD style;
+        DWORD exStyle;
+        short x, y, cx, cy;
+        int id;
+        bool deferred;
+        bool created;
+    };
+    void RebuildTrimmed();
+
+    HINSTANCE m_hInstance = nullptr;
+    bool m_bExtended = false;
+    size_t m_nHeaderSize = 0;
+    std::vector<BYTE> m_xResource;
+    std::vector<Item> m_xItems;
+    std::vector<BYTE> m_xTrimmed;
+};
