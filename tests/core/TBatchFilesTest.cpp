@@ -110,3 +110,23 @@ TEST(BatchFiles, TheOutputIsReplacedOnlyByARunThatCompleted)
     EXPECT_EQ(xSample + "JUNK", qxReadFileBytes(xOut));
     EXPECT_EQ(2u, folder.qnFileCount());
 }
+
+TEST(BatchFiles, TheDefaultRunLosesNoByteOfTheSampleFiles)
+{
+    // Every record of these has its 008, so the output is the input: broken records are
+    // passed through and repaired ones written as read, each reported (exit 1). Only
+    // the line end after the last record is filler, which no run keeps.
+    const TScratchFolder folder("samples");
+    const std::string xOut = folder.qxFile("out.mrc");
+    for (const auto& rxSample : {std::make_pair("camel.usmarc", 0), std::make_pair("title_proper.usmarc", 0),
+                                 std::make_pair("baddir.usmarc", 1), std::make_pair("badind.usmarc", 1),
+                                 std::make_pair("sample1.usmarc", 0)})
+    {
+        SCOPED_TRACE(rxSample.first);
+        std::string xErr;
+        EXPECT_EQ(rxSample.second, qiRun({"add-008", qxSamplePath(rxSample.first), xOut}, &xErr)) << xErr;
+        std::string xIn = qxReadSample(rxSample.first);
+        xIn.erase(xIn.find_last_not_of('\n') + 1);
+        EXPECT_EQ(xIn, qxReadFileBytes(xOut));
+    }
+}
