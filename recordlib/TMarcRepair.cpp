@@ -65,16 +65,22 @@ TRepair qxMakeRepair(ERepairKind eKind, int iTag, uint32_t dwPosition, std::init
 std::wstring qxShowBytes(const unsigned char* paxData, uint32_t dwSize, uint32_t dwShown)
 {
     const uint32_t dwCount = std::min(dwSize, dwShown);
-    const bool tPrintable = std::all_of(paxData, paxData + dwCount, [](unsigned char c) { return c >= 0x20 && c < 0x7F; });
     std::wstring xOut;
-    if (tPrintable)
-        xOut = L"\"" + std::wstring(paxData, paxData + dwCount) + L"\"";
-    else {
-        for (uint32_t dw = 0; dw < dwCount; ++dw) {
-            wchar_t acwByte[8];
-            std::swprintf(acwByte, 8, L"%s0x%02X", dw == 0 ? L"" : L" ", paxData[dw]);
-            xOut += acwByte;
+    for (uint32_t dw = 0; dw < dwCount;) {
+        if (!xOut.empty())
+            xOut += L' ';
+        uint32_t dwRun = dw;
+        while (dwRun < dwCount && paxData[dwRun] >= 0x20 && paxData[dwRun] < 0x7F)
+            ++dwRun;
+        if (dwRun > dw) {
+            xOut += L"\"" + std::wstring(paxData + dw, paxData + dwRun) + L"\"";
+            dw = dwRun;
+            continue;
         }
+        wchar_t acwByte[8];
+        std::swprintf(acwByte, 8, L"0x%02X", paxData[dw]);
+        xOut += acwByte;
+        ++dw;
     }
-    return dwCount < dwSize ? xOut + L"..." : xOut;
+    return dwCount < dwSize ? xOut + L" ..." : xOut;
 }

@@ -39,6 +39,6 @@ struct TRepair {
 ORVO_LIBRARYU_API TRepair qxMakeRepair(ERepairKind eKind, int iTag, uint32_t dwPosition,
                                        std::initializer_list<std::wstring> xArguments);
 
-// Bytes as a message shows them: "\"-0\"" when all are printable ASCII, else
-// "0xC3 0xA1"; at most dwShown bytes, then "...".
+// Bytes as a message shows them: runs of printable ASCII in quotes, other bytes in
+// hexadecimal ("\"10\" 0x1F \"aTitle\"", "0xC3 0xA1"); at most dwShown bytes, then "...".
 ORVO_LIBRARYU_API std::wstring qxShowBytes(const unsigned char* paxData, uint32_t dwSize, uint32_t dwShown);

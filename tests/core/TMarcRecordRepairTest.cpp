@@ -172,6 +172,7 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
         std::vector<ERepairKind> xKinds;
         const wchar_t* pwcText; // the first repair's text
         uint32_t dwFieldsLost;
+        const wchar_t* pwcLast = nullptr; // the last repair's text, where there is a second
     } axCases[] = {
         {"entry 12's start not digits", [&](std::string& r) { r[qxEntry(12) + 9] = 'x'; },
          {eRepairEntryRecovered},
@@ -181,7 +182,8 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
          L"field 245 (directory entry 12): length 954 does not end on a field terminator: the terminator found at 531 used", 0},
         {"entry 12's tag not digits", [&](std::string& r) { r[qxEntry(12)] = 'X'; },
          {eRepairEntryDropped, eRepairUnplacedBytes},
-         L"directory entry 12 is not 12 digits: entry skipped, no field of its own found in the data", 1},
+         L"directory entry 12 is not 12 digits: entry skipped, no field of its own found in the data", 1,
+         L"54 bytes at 478 belong to no field: left out (\"10\" 0x1F \"aActivePerl w\" ...)"},
         {"record length too long", [](std::string& r) { r.replace(0, 5, "00914"); },
          {eRepairRecordEnd},
          L"record length 914 does not end on the record terminator: the terminator found at 754 used", 0},
@@ -206,6 +208,10 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
         for (std::size_t n = 0; n < rxRepairs.size(); ++n)
             EXPECT_EQ(rxCase.xKinds[n], rxRepairs[n].meKind);
         EXPECT_EQ(std::wstring(rxCase.pwcText), rxRepairs[0].mxText);
+        if (rxCase.pwcLast != nullptr)
+        {
+            EXPECT_EQ(std::wstring(rxCase.pwcLast), rxRepairs.back().mxText);
+        }
         EXPECT_TRUE(xRead.mxRepairs[1].empty());
 
         // Every field but a lost one has its data; a repaired byte is a blank.
