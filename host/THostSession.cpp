@@ -193,8 +193,8 @@ void THostSession::qvReportOpenProblems(std::size_t nUnreadable, std::size_t nRe
                  L" records were damaged and have been repaired. They are marked as repaired; select one to see "
                  L"what was repaired. They are saved in their repaired form.";
     if (nUnreadable != 0)
-        xText += std::wstring(xText.empty() ? L"" : L"\n") + std::to_wstring(nUnreadable) + L" of the " + std::to_wstring(mxEntries.size()) +
-                 L" records could not be read. They are listed as unreadable and are saved back as they were "
+        xText += std::wstring(xText.empty() ? L"" : L"\n") + std::to_wstring(nUnreadable) + L" of the " +
+                 std::to_wstring(mxEntries.size()) + L" records could not be read. They are listed as unreadable and are saved back as they were "
                  L"when the file is saved in the same form.";
     if (nStrayNotes != 0)
         xText += std::wstring(xText.empty() ? L"" : L"\n") +
@@ -217,14 +217,19 @@ bool THostSession::qtSaveAs()
     return qtSaveTo(xPath);
 }
 
+// The file the records were read from, under this name or another.
+bool THostSession::qtIsSourceFile(const std::wstring& rxPath) const
+{
+    std::error_code xError;
+    return !mxSourcePath.empty() && (rxPath == mxSourcePath || std::filesystem::equivalent(rxPath, mxSourcePath, xError));
+}
+
 // Before repaired records are written over the file they were read from.
 bool THostSession::qtConfirmRepairsOver(const std::wstring& rxPath)
 {
     const std::size_t nRepaired = static_cast<std::size_t>(std::count_if(
         mxEntries.begin(), mxEntries.end(), [](const THostEntry& rx) { return !rx.mxRepairs.empty(); }));
-    std::error_code xError;
-    if (nRepaired == 0 || mxSourcePath.empty() ||
-        (rxPath != mxSourcePath && !std::filesystem::equivalent(rxPath, mxSourcePath, xError)))
+    if (nRepaired == 0 || !qtIsSourceFile(rxPath))
         return true;
     return mrxPrompt.qeAsk(std::to_wstring(nRepaired) + L" record(s) were repaired when read from " +
                                qxFileName(mxSourcePath) +
@@ -277,8 +282,7 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
         mrxPrompt.qvShowMessage(L"Cannot write " + rxPath + L".", true);
         return false;
     }
-    std::error_code xError;
-    if (rxPath == mxSourcePath || std::filesystem::equivalent(rxPath, mxSourcePath, xError))
+    if (qtIsSourceFile(rxPath))
         for (THostEntry& entry : mxEntries)
             entry.mxRepairs.clear(); // the file now holds them repaired
     mxPath = rxPath;

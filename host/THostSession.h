@@ -68,6 +68,7 @@ public:
 
 private:
     bool qtLoad(const std::wstring& rxPath);
+    bool qtIsSourceFile(const std::wstring& rxPath) const;
     bool qtConfirmRepairsOver(const std::wstring& rxPath);
     THostEntry* qpxSelectedEntry(bool tReadableOnly);
     void qvReportOpenProblems(std::size_t nUnreadable, std::size_t nRepaired, std::size_t nStrayNotes);

@@ -88,6 +88,43 @@ struct TPlacement {
     bool mtPlaced = false;
 };
 
+// NUL and record terminators inside a field become blanks, and so do indicators that
+// are not valid (missing ones are supplied).
+void qvRepairContent(const TPlacement& rxPlacement, bool tControl, std::string& rxBytes, std::vector<TRepair>& rxRepairs)
+{
+    const int iTag = rxPlacement.miTag;
+    std::string xForbidden;
+    uint32_t dwFirstForbidden = 0;
+    for (std::size_t n = 0; n < rxBytes.size(); ++n) {
+        if (rxBytes[n] != '\0' && rxBytes[n] != TMarcRecord::mcRecordTerminator_static)
+            continue;
+        if (xForbidden.empty())
+            dwFirstForbidden = rxPlacement.mdwFrom + static_cast<uint32_t>(n);
+        xForbidden += rxBytes[n];
+        rxBytes[n] = ' ';
+    }
+    if (!xForbidden.empty())
+        rxRepairs.push_back(qxMakeRepair(eRepairForbiddenByte, iTag, dwFirstForbidden,
+                                         {qxNumber(static_cast<uint32_t>(xForbidden.size())),
+                                          qxShowBytes(reinterpret_cast<const unsigned char*>(xForbidden.data()),
+                                                      static_cast<uint32_t>(xForbidden.size()), 4),
+                                          qxNumber(dwFirstForbidden)}));
+    const unsigned char* paxContent = reinterpret_cast<const unsigned char*>(rxBytes.data());
+    const uint32_t dwContentSize = static_cast<uint32_t>(rxBytes.size());
+    if (tControl || qtHasValidIndicators(paxContent, dwContentSize))
+        return;
+    const std::wstring xWas = qxShowBytes(paxContent, std::min<uint32_t>(dwContentSize, 2), 2);
+    if (rxBytes.size() < 2)
+        rxBytes.insert(rxBytes.size(), 2 - rxBytes.size(), ' ');
+    for (std::size_t n = 0; n < 2; ++n)
+        if (!TMarcTag::qtIsValidIndicator(rxBytes[n]))
+            rxBytes[n] = ' ';
+    const std::wstring xNow = rxBytes[0] == ' ' && rxBytes[1] == ' '
+                                  ? std::wstring(L"blanks")
+                                  : qxShowBytes(reinterpret_cast<const unsigned char*>(rxBytes.data()), 2, 2);
+    rxRepairs.push_back(qxMakeRepair(eRepairIndicators, iTag, rxPlacement.mdwFrom, {xWas, xNow}));
+}
+
 } // namespace
 
 void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSize, std::vector<TRepair>& rxRepairs)
@@ -244,7 +281,7 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     }
     xRepairs.insert(xRepairs.end(), xEntryRepairs.begin(), xEntryRepairs.end());
 
-    // The fields, in directory order, with the bytes no field may hold made blanks.
+    // The fields, in directory order; only a field that needs it is copied to be repaired.
     std::vector<TMarcTag> xFields;
     xFields.reserve(dwEntryCount);
     TXBuffer<unsigned char> xContent;
@@ -252,41 +289,20 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     for (const TPlacement& rxPlacement : xPlacements) {
         if (!rxPlacement.mtPlaced)
             continue;
-        const int iTag = rxPlacement.miTag;
-        xBytes.assign(paxData + rxPlacement.mdwFrom, paxData + rxPlacement.mdwTo);
-        std::string xForbidden;
-        uint32_t dwFirstForbidden = 0;
-        for (std::size_t n = 0; n < xBytes.size(); ++n) {
-            if (xBytes[n] != '\0' && xBytes[n] != TMarcRecord::mcRecordTerminator_static)
-                continue;
-            if (xForbidden.empty())
-                dwFirstForbidden = rxPlacement.mdwFrom + static_cast<uint32_t>(n);
-            xForbidden += xBytes[n];
-            xBytes[n] = ' ';
+        xFields.emplace_back(rxPlacement.miTag);
+        const unsigned char* paxField = paxData + rxPlacement.mdwFrom;
+        const uint32_t dwContentSize = rxPlacement.mdwTo - rxPlacement.mdwFrom;
+        const bool tControl = xFields.back().qtIsControlField();
+        const bool tClean = (dwContentSize == 0 || (std::memchr(paxField, 0, dwContentSize) == nullptr &&
+                                                    std::memchr(paxField, cRecordTerminator, dwContentSize) == nullptr)) &&
+                            (tControl || qtHasValidIndicators(paxField, dwContentSize));
+        if (tClean)
+            xContent.qvAssign(paxField, dwContentSize);
+        else {
+            xBytes.assign(paxField, paxField + dwContentSize);
+            qvRepairContent(rxPlacement, tControl, xBytes, xRepairs);
+            xContent.qvAssign(reinterpret_cast<const unsigned char*>(xBytes.data()), static_cast<uint32_t>(xBytes.size()));
         }
-        if (!xForbidden.empty())
-            xRepairs.push_back(qxMakeRepair(
-                eRepairForbiddenByte, iTag, dwFirstForbidden,
-                {qxNumber(static_cast<uint32_t>(xForbidden.size())),
-                 qxShowBytes(reinterpret_cast<const unsigned char*>(xForbidden.data()),
-                             static_cast<uint32_t>(xForbidden.size()), 4),
-                 qxNumber(dwFirstForbidden)}));
-        xFields.emplace_back(iTag);
-        const uint32_t dwContentSize = static_cast<uint32_t>(xBytes.size());
-        const unsigned char* paxContent = reinterpret_cast<const unsigned char*>(xBytes.data());
-        if (!xFields.back().qtIsControlField() && !qtHasValidIndicators(paxContent, dwContentSize)) {
-            const std::wstring xWas = qxShowBytes(paxContent, std::min<uint32_t>(dwContentSize, 2), 2);
-            if (xBytes.size() < 2)
-                xBytes.insert(xBytes.size(), 2 - xBytes.size(), ' ');
-            for (std::size_t n = 0; n < 2; ++n)
-                if (!TMarcTag::qtIsValidIndicator(xBytes[n]))
-                    xBytes[n] = ' ';
-            const std::wstring xNow = xBytes[0] == ' ' && xBytes[1] == ' '
-                                          ? std::wstring(L"blanks")
-                                          : qxShowBytes(reinterpret_cast<const unsigned char*>(xBytes.data()), 2, 2);
-            xRepairs.push_back(qxMakeRepair(eRepairIndicators, iTag, rxPlacement.mdwFrom, {xWas, xNow}));
-        }
-        xContent.qvAssign(reinterpret_cast<const unsigned char*>(xBytes.data()), static_cast<uint32_t>(xBytes.size()));
         xFields.back().qvSetData(xContent, false);
     }
 
