@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -92,6 +93,30 @@ inline std::vector<int> qxMisplaced(HWND hDlg, const TFieldLayout& rxLayout)
             xMisplaced.push_back(m->controlId);
     }
     return xMisplaced;
+}
+
+// The lists that do not show the row a field preselects: the last row whose
+// code the field holds at the list's position (labels show blanks as "#"), or
+// none.
+inline std::vector<int> qxWrongSelections(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField)
+{
+    std::vector<int> xWrong;
+    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
+    {
+        int iExpected = -1;
+        for (int i = 0; l->codeList[i].labelId != 0; ++i)
+            if (rxField.compare(static_cast<std::size_t>(l->position), std::strlen(l->codeList[i].code),
+                                l->codeList[i].code) == 0)
+                iExpected = i;
+        std::wstring xCode;
+        for (const char* p = iExpected < 0 ? "" : l->codeList[iExpected].code; *p != '\0'; ++p)
+            xCode += *p == ' ' ? L'#' : static_cast<wchar_t>(static_cast<unsigned char>(*p));
+        const HWND hList = qhItem(hDlg, l->listId);
+        const int iSelected = TDialogDriver::qiGetCurSel(hList);
+        if (iSelected != iExpected || TDialogDriver::qxGetComboText(hList, iSelected).compare(0, xCode.size(), xCode) != 0)
+            xWrong.push_back(l->listId);
+    }
+    return xWrong;
 }
 
 // The selected row's label; empty when none is selected.

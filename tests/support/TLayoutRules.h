@@ -56,32 +56,36 @@ inline std::string qxNarrowName(const wchar_t* pwcName)
     return xName;
 }
 
-inline const std::map<int, TGridCell>& qrx006Grid()
+// A grid from its anchors row by row: in each cell a label anchor, then a
+// control anchor; iColumns cells a row, the first row numbered iFirstRow.
+inline std::map<int, TGridCell> qxGrid(const std::vector<int>& rxAnchors, int iColumns, int iFirstRow)
 {
-    static const std::map<int, TGridCell> xGrid = [] {
-        const int kRows[11][2] = {{4004, 4005}, {4006, 4007}, {4009, 4010}, {4011, 4012}, {4013, 4014}, {4015, 4016},
-                                  {4017, 4018}, {4019, 4020}, {4021, 4022}, {4023, 4024}, {4025, 4026}};
-        std::map<int, TGridCell> x;
-        for (int r = 0; r < 11; ++r)
-        {
-            x[kRows[r][0]] = {r + 1, 0, true};
-            x[kRows[r][1]] = {r + 1, 0, false};
-        }
-        return x;
-    }();
+    std::map<int, TGridCell> xGrid;
+    for (std::size_t i = 0; i < rxAnchors.size(); ++i)
+    {
+        const int iCell = static_cast<int>(i / 2);
+        xGrid[rxAnchors[i]] = {iFirstRow + iCell / iColumns, iCell % iColumns, i % 2 == 0};
+    }
     return xGrid;
 }
 
+// Row 0 is the form-of-material row, above the grid.
+inline const std::map<int, TGridCell>& qrx006Grid()
+{
+    static const std::map<int, TGridCell> xGrid = qxGrid({4004, 4005, 4006, 4007, 4009, 4010, 4011, 4012, 4013, 4014, 4015,
+                                                          4016, 4017, 4018, 4019, 4020, 4021, 4022, 4023, 4024, 4025, 4026},
+                                                         1, 1);
+    return xGrid;
+}
+
+// Row 0 is the category row, above the grid.
 inline const std::map<int, TGridCell>& qrx007Grid()
 {
     static const std::map<int, TGridCell> xGrid = [] {
-        std::map<int, TGridCell> x;
+        std::vector<int> xAnchors;
         for (int n = 0; n < IDC_007_ROW_COUNT; ++n)
-        {
-            x[IDC_007_LABEL_1 + 2 * n] = {n + 1, 0, true};
-            x[IDC_007_LIST_1 + 2 * n] = {n + 1, 0, false};
-        }
-        return x;
+            xAnchors.insert(xAnchors.end(), {IDC_007_LABEL_1 + 2 * n, IDC_007_LIST_1 + 2 * n});
+        return qxGrid(xAnchors, 1, 1);
     }();
     return xGrid;
 }
@@ -89,17 +93,11 @@ inline const std::map<int, TGridCell>& qrx007Grid()
 // Row 0 of the left column is the date entered on file.
 inline const std::map<int, TGridCell>& qrx008Grid()
 {
-    static const std::map<int, TGridCell> xGrid = [] {
-        const int kRows[10][4] = {
-            {6005, 6006, 6026, 6027}, {6007, 6008, 6028, 6029}, {6009, 6010, 6030, 6031}, {6011, 6076, 6032, 6033},
-            {6014, 6015, 6034, 6035}, {6016, 6017, 6036, 6037}, {6018, 6019, 6038, 6039}, {6020, 6021, 6040, 6041},
-            {6022, 6023, 6042, 6043}, {6024, 6025, 6044, 6045}};
-        std::map<int, TGridCell> x;
-        for (int r = 0; r < 10; ++r)
-            for (int i = 0; i < 4; ++i)
-                x[kRows[r][i]] = {r, i / 2, i % 2 == 0};
-        return x;
-    }();
+    static const std::map<int, TGridCell> xGrid =
+        qxGrid({6005, 6006, 6026, 6027, 6007, 6008, 6028, 6029, 6009, 6010, 6030, 6031, 6011, 6076, 6032, 6033,
+                6014, 6015, 6034, 6035, 6016, 6017, 6036, 6037, 6018, 6019, 6038, 6039, 6020, 6021, 6040, 6041,
+                6022, 6023, 6042, 6043, 6024, 6025, 6044, 6045},
+               2, 0);
     return xGrid;
 }
 

@@ -352,8 +352,7 @@ TEST(T007Editor, OkStoresThroughTheFacadeAndCancelStoresNothing)
         driver.qrxThen([](HWND hDlg) { qvChooseCategory(hDlg, L't'); });
         driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kOk)); });
         ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e007Editor, qxRecord({"ta"}), 0, nullptr));
-        TMarcRecord result;
-        TFieldEditorManager::qvGetMARCRecord(result);
+        const TMarcRecord result = qxStoredRecord();
         EXPECT_EQ((std::vector<std::string>{"ta", "t|"}), qxFieldsOf(result, 7));
         EXPECT_EQ(3u, result.qdwGetFieldCount());
     }

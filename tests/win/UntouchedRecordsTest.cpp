@@ -3,13 +3,14 @@
 // closed many times in one process (ORVO_SOAK_OPENS=1000 for the full soak),
 // it leaves no window or memory behind.
 // A new editor joins both with one line in kEditors_static.
-#include "automation/TDialogDriver.h"
+#include "support/TEditorTestKit.h"
 #include "manager/TFieldEditorManager.h"
 #include "resources/006EditorIds.h"
 #include "resources/008EditorIds.h"
 #include "resources/856EditorIds.h"
 #include "resources/LeaderEditorIds.h"
 #include "support/THostileRecords.h"
+#include "support/TSampleRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -104,10 +105,36 @@ TEST_P(UntouchedRecords, OkAtOnceGivesBackEveryByteAndCancelKeepsNothing)
                 continue;
             }
             ASSERT_EQ(eDisplaySaved, eReturn);
-            TMarcRecord result;
-            TFieldEditorManager::qvGetMARCRecord(result);
+            const TMarcRecord result = qxStoredRecord();
             EXPECT_EQ("", qxFirstDifference(rxHostile.mxRecord, result, rxEditor));
         }
+    }
+}
+
+// The sample records of the project, each opened on the field it holds.
+TEST_P(UntouchedRecords, OkAtOnceGivesBackEverySampleRecord)
+{
+    const TEditorUnderTest& rxEditor = GetParam();
+    int iOpened = 0;
+    for (const TSampleRecord& rxSample : qxReadableSampleRecords())
+    {
+        TMarcTag xField;
+        if (qtRefuses(rxEditor, rxSample.mxRecord) ||
+            (rxEditor.iTag >= 0 && !rxSample.mxRecord.qtFindTag(rxEditor.iTag, xField, 1)))
+            continue;
+        SCOPED_TRACE(rxSample.mxName);
+        TDialogDriver driver;
+        driver.qrxThen([&rxEditor](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, rxEditor.nOkId)); });
+        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(rxEditor.eEditor, rxSample.mxRecord,
+                                                                rxEditor.iOccurrence, nullptr));
+        const TMarcRecord result = qxStoredRecord();
+        EXPECT_EQ("", qxFirstDifference(rxSample.mxRecord, result, rxEditor));
+        ++iOpened;
+    }
+    // Every sample holds a Leader (19 records) and most an 008.
+    if (rxEditor.iTag < 0 || rxEditor.iTag == 8)
+    {
+        EXPECT_GE(iOpened, rxEditor.iTag < 0 ? 19 : 15);
     }
 }
 
