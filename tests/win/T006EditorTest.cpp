@@ -55,44 +55,26 @@ TEST(T006Editor, EachFormShowsItsLayoutPreselectedFromTheField)
         const TFieldLayout* pxLayout = qpxGet006Layout(qe006FormGroup(c.pac006[0]));
         ASSERT_NE(nullptr, pxLayout);
         T006Editor editor(record, 1, nullptr);
-        std::wstring xTitle;
-        std::set<int> xVisible;
-        std::vector<int> xMisplaced;
-        std::vector<int> xWrongSelections;
+        TLayoutView xView;
         std::map<int, std::wstring> xTyped;
-        std::string xInactive;
         std::wstring xFormOfItemLabel;
-        int iOkTop = 0;
-        int iExpectedOkTop = 0;
         TDialogDriver driver;
         driver.qrxThen([&](HWND hDlg) {
-            xTitle = TDialogDriver::qxGetText(hDlg);
-            xVisible = qxVisibleChildren(hDlg);
-            xMisplaced = qxMisplaced(hDlg, *pxLayout);
-            xWrongSelections = qxWrongSelections(hDlg, *pxLayout, c.pac006);
+            xView = qxViewLayout(hDlg, *pxLayout, c.pac006, 4002, 4027, 4003, 4004, 4006);
             for (const auto& [id, text] : c.typed)
                 xTyped[id] = TDialogDriver::qxGetText(qhItem(hDlg, id));
-            xInactive = qxInactive(hDlg, 4002);
             xFormOfItemLabel = TDialogDriver::qxGetText(qhItem(hDlg, 4034));
-            const int iPitch = qxRect(qhItem(hDlg, 4006)).top - qxRect(qhItem(hDlg, 4004)).top;
-            iExpectedOkTop = qxRect(qhItem(hDlg, 4003)).top + iPitch * pxLayout->rowCount +
-                             ::GetSystemMetrics(SM_CYFIXEDFRAME);
-            iOkTop = qxRect(qhItem(hDlg, 4027)).top;
         });
         editor.DoModal();
         ASSERT_TRUE(driver.qtFinished());
 
-        EXPECT_EQ(c.pwcTitle, xTitle);
-        EXPECT_EQ(qxShownIds(*pxLayout, kAlwaysShown), xVisible);
-        EXPECT_TRUE(xMisplaced.empty()) << ::testing::PrintToString(xMisplaced);
-        EXPECT_TRUE(xWrongSelections.empty()) << testing::PrintToString(xWrongSelections);
+        EXPECT_EQ(c.pwcTitle, xView.xTitle);
+        qvExpectLayoutView(xView, *pxLayout, kAlwaysShown, k006FieldLength);
         for (const auto& [id, text] : c.typed)
             EXPECT_EQ(text, xTyped[id]) << id;
-        EXPECT_EQ(qxInactiveOf(*pxLayout, k006FieldLength), xInactive);
         // Form of item stands at 12 on maps and visual materials, at 06 elsewhere.
         const bool tAt12 = c.pac006[0] == 'f' || c.pac006[0] == 'g';
         EXPECT_EQ(tAt12 ? L"Form of item: (12)" : L"Form of item: (06)", xFormOfItemLabel);
-        EXPECT_EQ(iExpectedOkTop, iOkTop);
     }
 }
 

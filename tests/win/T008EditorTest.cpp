@@ -46,41 +46,6 @@ std::string qxEdited008(T008Editor& rxEditor)
     rxEditor.qvGetEditedRecord(result);
     return qx008(result);
 }
-
-// Everything a layout shows, read inside the open dialog.
-struct TShownLayout
-{
-    std::wstring xTitle;
-    std::set<int> visible;
-    std::wstring xLabel6118;
-    std::vector<int> misplaced;
-    std::vector<int> wrongSelections;
-    std::string xInactive;
-    int iOkTop = 0;
-    int iExpectedOkTop = 0;
-    int iWindowHeight = 0;
-    int iPitch = 0;
-};
-
-void qvReadLayout(HWND hDlg, const T008Layout& rxLayout, const std::string& rxField, TShownLayout& rxShown)
-{
-    rxShown.xTitle = TDialogDriver::qxGetText(hDlg);
-    rxShown.visible = qxVisibleChildren(hDlg);
-    rxShown.xLabel6118 = TDialogDriver::qxGetText(qhItem(hDlg, 6118));
-    rxShown.misplaced = qxMisplaced(hDlg, rxLayout);
-    rxShown.wrongSelections = qxWrongSelections(hDlg, rxLayout, rxField);
-    rxShown.xInactive = qxInactive(hDlg, kDisplay);
-
-    POINT dateLabel = {qxRect(qhItem(hDlg, 6005)).left, qxRect(qhItem(hDlg, 6005)).top};
-    ::ScreenToClient(hDlg, &dateLabel);
-    POINT ok = {qxRect(qhItem(hDlg, 6002)).left, qxRect(qhItem(hDlg, 6002)).top};
-    ::ScreenToClient(hDlg, &ok);
-    rxShown.iPitch = qxRect(qhItem(hDlg, 6009)).top - qxRect(qhItem(hDlg, 6007)).top;
-    rxShown.iOkTop = ok.y;
-    rxShown.iExpectedOkTop = dateLabel.y + rxShown.iPitch * rxLayout.rowCount + ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const RECT window = qxRect(hDlg);
-    rxShown.iWindowHeight = window.bottom - window.top;
-}
 }
 
 TEST(T008Editor, EachLayoutShowsItsControlsOnTheGrid)
@@ -95,28 +60,26 @@ TEST(T008Editor, EachLayoutShowsItsControlsOnTheGrid)
             qpxGet008Layout(record.qrxGetLeader().qeGetType(), qeGetMaterialTypeOf(record.qrxGetLeader()));
         ASSERT_NE(nullptr, pxLayout);
         T008Editor editor(record, nullptr);
-        TShownLayout shown;
+        TLayoutView shown;
         std::string xField;
+        std::wstring xLabel6118;
         TDialogDriver driver;
         driver.qrxThen([&](HWND hDlg) {
             xField = qxDisplayed(hDlg, kDisplay);
-            qvReadLayout(hDlg, *pxLayout, xField, shown);
+            shown = qxViewLayout(hDlg, *pxLayout, xField, kDisplay, 6002, 6005, 6007, 6009);
+            xLabel6118 = TDialogDriver::qxGetText(qhItem(hDlg, 6118));
         });
         EXPECT_EQ(TDialogDriver::kDriverEnded, editor.DoModal());
         ASSERT_TRUE(driver.qtFinished());
 
         EXPECT_EQ(expected.pwcTitle, shown.xTitle);
-        EXPECT_EQ(qxShownIds(*pxLayout, {6001, 6002, 6003, 6004, 6005}), shown.visible);
+        qvExpectLayoutView(shown, *pxLayout, {6001, 6002, 6003, 6004, 6005}, 40);
         // One label serves position 29 as conference publication or form of item.
         const bool tFormOfItem29 = expected.cTypeOfRecord == 'e' || expected.cTypeOfRecord == 'g';
         if (shown.visible.count(6118))
         {
-            EXPECT_EQ(tFormOfItem29 ? L"Form of item: (29)" : L"Conference publication: (29)", shown.xLabel6118);
+            EXPECT_EQ(tFormOfItem29 ? L"Form of item: (29)" : L"Conference publication: (29)", xLabel6118);
         }
-        EXPECT_TRUE(shown.misplaced.empty()) << ::testing::PrintToString(shown.misplaced);
-        EXPECT_TRUE(shown.wrongSelections.empty()) << ::testing::PrintToString(shown.wrongSelections);
-        EXPECT_EQ(qxInactiveOf(*pxLayout, 40), shown.xInactive);
-        EXPECT_EQ(shown.iExpectedOkTop, shown.iOkTop);
         heights[expected.pacName] = {shown.iWindowHeight, pxLayout->rowCount};
         iPitch = shown.iPitch;
         // The generic 008 went in unchanged.
