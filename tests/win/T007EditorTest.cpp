@@ -1,6 +1,7 @@
 // The 007 editor, driven as a cataloguer would: the rows each category shows,
 // choosing a category and codes, typing, the dialog's height, Tab, and what
 // the facade stores after OK and Cancel, whatever bytes the field holds.
+#include "editors/007/T007Categories.h"
 #include "editors/007/T007Editor.h"
 #include "recordlib/TException.h"
 #include "resources/007EditorIds.h"
@@ -64,8 +65,8 @@ struct TShown
     std::wstring xTitle;
     int iRows = -1;
     bool tOkEnabled = false;
-    std::vector<std::wstring> unselectedLists;
-    std::vector<std::wstring> editsOffTheirRow;
+    std::vector<int> misplaced;       // edit boxes off their row's slot
+    std::vector<int> wrongSelections; // lists not preselected from the field
 };
 
 TShown qxShown(HWND hDlg)
@@ -75,24 +76,9 @@ TShown qxShown(HWND hDlg)
     shown.xTitle = TDialogDriver::qxGetText(hDlg);
     shown.iRows = qiShownRows(hDlg);
     shown.tOkEnabled = ::IsWindowEnabled(qhItem(hDlg, kOk)) != FALSE;
-    for (int n = 0; n < shown.iRows; ++n)
-    {
-        const std::wstring xLabel = TDialogDriver::qxGetText(qhItem(hDlg, IDC_007_LABEL_1 + 2 * n));
-        HWND hList = qhItem(hDlg, IDC_007_LIST_1 + 2 * n);
-        if (::IsWindowVisible(hList))
-        {
-            if (TDialogDriver::qiGetCurSel(hList) < 0)
-                shown.unselectedLists.push_back(xLabel);
-            continue;
-        }
-        // The row's control is an edit box standing on the list's slot.
-        bool tOnRow = false;
-        for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
-            if (::IsWindowVisible(qhItem(hDlg, nEdit)) && qxRect(qhItem(hDlg, nEdit)).top == qxRect(hList).top)
-                tOnRow = true;
-        if (!tOnRow)
-            shown.editsOffTheirRow.push_back(xLabel);
-    }
+    const TFieldLayout& rxLayout = *qrx007Category(shown.xField.empty() ? 0 : shown.xField[0]).layout;
+    shown.misplaced = qxMisplaced(hDlg, rxLayout);
+    shown.wrongSelections = qxWrongSelections(hDlg, rxLayout, shown.xField);
     return shown;
 }
 
@@ -139,9 +125,8 @@ TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheField)
         EXPECT_EQ(c.pwcTitle, shown.xTitle);
         EXPECT_EQ(c.iRows, shown.iRows);
         EXPECT_TRUE(shown.tOkEnabled);
-        EXPECT_EQ(0u, shown.editsOffTheirRow.size());
-        for (const std::wstring& rxLabel : shown.unselectedLists)
-            ADD_FAILURE() << "nothing preselected in " << std::string(rxLabel.begin(), rxLabel.end());
+        EXPECT_TRUE(shown.misplaced.empty()) << testing::PrintToString(shown.misplaced);
+        EXPECT_TRUE(shown.wrongSelections.empty()) << testing::PrintToString(shown.wrongSelections);
         EXPECT_EQ(c.pacField, shown.xField.substr(0, std::string(c.pacField).size()));
     }
 }
@@ -199,7 +184,8 @@ TEST(T007Editor, ChoosingACategoryGivesItsDefaultAndReChoosingResetsIt)
     EXPECT_EQ(L"007 Editor - Motion Picture", xMotionPicture.xTitle);
     EXPECT_EQ(16, xMotionPicture.iRows);
     EXPECT_TRUE(xMotionPicture.tOkEnabled);
-    EXPECT_EQ(0u, xMotionPicture.editsOffTheirRow.size());
+    EXPECT_TRUE(xMotionPicture.misplaced.empty());
+    EXPECT_TRUE(xMotionPicture.wrongSelections.empty());
     EXPECT_EQ("mc ||||||||||||||||||||", xEdited);
     EXPECT_EQ("m| ||||||||||||||||||||", xReset.xField);
     EXPECT_EQ("m| ||||||||||||||||||||", qxEdited(editor));
