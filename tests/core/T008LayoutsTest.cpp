@@ -1,11 +1,7 @@
-// The 008 layouts: which layout and title each record gets, what the layouts
-// of one family share, and that the default 008 of each other format is shown
-// as it stands. The rules every layout satisfies are in TFieldLayoutRulesTest.
+// The 008 layouts: which layout and title each record gets, and what the
+// layouts of one family share. The rules every layout satisfies are in TFieldLayoutRulesTest.
 #include "support/TLayoutRules.h"
-#include "support/TTestRecords.h"
 
-#include "base/TCodeMatch.h"
-#include "editors/008/TGeneric008.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +14,6 @@ namespace
 const EMaterialType kBibliographicMaterials[] = {eBooks,           eComputerFiles, eContinuingResources, eMusic,
                                                  eMaps,            eVisualMaterials, eMixedMaterials};
 
-// The generic 008 of a record of that type of record, padded as the editor pads it.
-std::string qxGenericFor(char cTypeOfRecord)
-{
-    TMarcRecord record = qxRecordOfType(cTypeOfRecord, ' ');
-    if (!qtAddGeneric008(record, false))
-        return std::string();
-    std::string xField = qx008(record);
-    xField.resize(40, ' ');
-    return xField;
-}
 }
 
 TEST(T008LayoutSelection, EachFormatGetsItsLayoutAndTitle)
@@ -97,18 +83,12 @@ TEST(T008BibliographicLayouts, CommonPositionsAreEditedAlikeEverywhere)
 TEST(T008BibliographicLayouts, Position29IsConferencePublicationOrFormOfItem)
 {
     // Both meanings use list 6119 and label 6118; maps and visual materials
-    // replace the label's text and offer another code list.
+    // offer another code list (the label's text: the 008 editor's test).
     auto qxList = [](const T008Layout& layout) -> const T008List* {
         for (const T008List* l = layout.lists; l->listId != 0; ++l)
             if (l->position == 29)
                 return l;
         return nullptr;
-    };
-    auto qdwLabelString = [](const T008Layout& layout) -> uint32_t {
-        for (const T008Label* l = layout.labels; l->labelId != 0; ++l)
-            if (l->labelId == 6118)
-                return l->stringId;
-        return 1;
     };
     const T008Layout& books = *qpxGetBibliographic008Layout(eBooks);
     const T008Layout& serials = *qpxGetBibliographic008Layout(eContinuingResources);
@@ -125,41 +105,4 @@ TEST(T008BibliographicLayouts, Position29IsConferencePublicationOrFormOfItem)
     EXPECT_NE(qxList(books)->codeList, qxList(maps)->codeList);
     EXPECT_STREQ("0", qxList(books)->codeList[0].code);
     EXPECT_STREQ(" ", qxList(maps)->codeList[0].code);
-    EXPECT_EQ(0u, qdwLabelString(books));
-    EXPECT_EQ(0u, qdwLabelString(serials));
-    EXPECT_EQ(23114u, qdwLabelString(maps));
-    EXPECT_EQ(23114u, qdwLabelString(visual));
-}
-
-TEST(T008LayoutTables, TheGenericDefaultsOfTheOtherFormatsArePreselected)
-{
-    // Every list finds its default code, except the holdings positions that
-    // the default leaves blank (13 policy type, 15 unit type): no specific
-    // retention policy is a blank, which neither list offers.
-    const struct
-    {
-        EMarcType eMarcType;
-        char cTypeOfRecord;
-        std::set<int> unmatched;
-    } rows[] = {
-        {eAuthority, 'z', {}},
-        {eHoldings, 'y', {13, 15}},
-        {eCommunity, 'q', {}},
-        {eClassification, 'w', {}},
-    };
-    for (const auto& row : rows)
-    {
-        const T008Layout* pxLayout = qpxGetOtherFormat008Layout(row.eMarcType);
-        ASSERT_NE(nullptr, pxLayout);
-        const std::string field = qxGenericFor(row.cTypeOfRecord);
-        ASSERT_EQ(40u, field.size()) << row.cTypeOfRecord;
-        for (const T008List* p = pxLayout->lists; p->listId != 0; ++p)
-        {
-            int matches = 0;
-            for (const TCodeListEntry* entry = p->codeList; entry->labelId != 0; ++entry)
-                matches += qtCodeMatches(field.c_str() + p->position, entry->code) ? 1 : 0;
-            EXPECT_EQ(row.unmatched.count(p->position) ? 0 : 1, matches)
-                << qxNarrowName(pxLayout->name) << " list " << p->listId;
-        }
-    }
 }
