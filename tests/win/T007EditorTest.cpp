@@ -361,7 +361,8 @@ TEST(T007Editor, OkStoresThroughTheFacadeAndCancelStoresNothing)
 }
 
 // Opened and closed with OK at once, every byte comes back; a field that OK
-// cannot store (no category) comes back through Cancel untouched.
+// cannot store (no category) comes back through Cancel untouched. (Hostile
+// bytes in every position and short fields of the samples: UntouchedRecords.)
 TEST(T007Editor, HostileFieldsComeBackByteForByte)
 {
     const std::string xLong = "v" + std::string(999, '\xB5');
@@ -370,11 +371,8 @@ TEST(T007Editor, HostileFieldsComeBackByteForByte)
         std::string xField;
         std::string xStored; // empty: OK is disabled
     } cases[] = {
-        {"aJ CA\xE9\xFFn", "aJ CA\xE9\xFFn"},
         {"c\x01\x7F\x1E\x1D\x80\xA0" "abcdefg", "c\x01\x7F\x1E\x1D\x80\xA0" "abcdefg"},
-        {"s", "s             "},
         {xLong, xLong},
-        {"f\xE9", "f\xE9        "},
         {"X", ""},
         {"\xC3\xA9tude", ""},
     };

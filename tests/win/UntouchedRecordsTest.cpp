@@ -4,8 +4,9 @@
 // it leaves no window or memory behind.
 // A new editor joins both with one line in kEditors_static.
 #include "support/TEditorTestKit.h"
-#include "manager/TFieldEditorManager.h"
+#include "editors/007/T007Categories.h"
 #include "resources/006EditorIds.h"
+#include "resources/007EditorIds.h"
 #include "resources/008EditorIds.h"
 #include "resources/856EditorIds.h"
 #include "resources/LeaderEditorIds.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,14 +33,27 @@ struct TEditorUnderTest
     // The field the editor edits (-1: the Leader) and the length it pads a
     // shorter one to with blanks (0: none).
     int iTag;
-    std::size_t dwPaddedLength;
+    std::size_t (*pfnPaddedLength)(const std::string& rxField);
 };
 
+template <std::size_t N>
+std::size_t qdwPadsTo(const std::string&)
+{
+    return N;
+}
+
+// The 007 is padded to the length of its category.
+std::size_t qdwCategoryLength(const std::string& rxField)
+{
+    return static_cast<std::size_t>(qrx007Category(rxField.empty() ? 0 : rxField[0]).fieldLength);
+}
+
 const TEditorUnderTest kEditors_static[] = {
-    {"Leader", eLeaderEditor, 0, IDC_LEADER_OK, IDC_LEADER_CANCEL, -1, 0},
-    {"006", e006Editor, 1, IDC_006_OK, IDC_006_CANCEL, 6, 18},
-    {"008", e008Editor, 0, IDC_008_OK, IDC_008_CANCEL, 8, 40},
-    {"856", e856Editor, 1, IDC_856_OK, IDC_856_CANCEL, 856, 0},
+    {"Leader", eLeaderEditor, 0, IDC_LEADER_OK, IDC_LEADER_CANCEL, -1, qdwPadsTo<0>},
+    {"006", e006Editor, 1, IDC_006_OK, IDC_006_CANCEL, 6, qdwPadsTo<18>},
+    {"007", e007Editor, 1, IDC_007_OK, IDC_007_CANCEL, 7, qdwCategoryLength},
+    {"008", e008Editor, 0, IDC_008_OK, IDC_008_CANCEL, 8, qdwPadsTo<40>},
+    {"856", e856Editor, 1, IDC_856_OK, IDC_856_CANCEL, 856, qdwPadsTo<0>},
 };
 
 std::string qxData(const TMarcTag& rxField)
@@ -64,8 +79,7 @@ std::string qxFirstDifference(const TMarcRecord& rxBefore, const TMarcRecord& rx
         if (rxOld.qiGetTagNumber() == rxEditor.iTag && !tEditedFieldSeen)
         {
             tEditedFieldSeen = true;
-            if (xExpected.size() < rxEditor.dwPaddedLength)
-                xExpected.resize(rxEditor.dwPaddedLength, ' ');
+            xExpected.resize(std::max(xExpected.size(), rxEditor.pfnPaddedLength(xExpected)), ' ');
         }
         if (rxOld.qiGetTagNumber() != rxNew.qiGetTagNumber() || xExpected != qxData(rxNew))
             return "field " + std::to_string(i) + " tag " + std::to_string(rxNew.qiGetTagNumber()) + ": " +
