@@ -5,6 +5,7 @@
 //     WM_INITDIALOG handled), on a record with a Books 006, 50 times;
 //   - a form change that rebuilds the layout (a -> m -> a ...), from the
 //     choice to the rebuilt dialog, 50 times.
+#include "automation/TDialogDriver.h"
 #include "manager/TFieldEditorManager.h"
 #include "mfc/CComboBox.h"
 #include "recordlib/TMarcRecord.h"
@@ -43,19 +44,6 @@ void qvChooseForm(HWND hDlg, int iRow)
                    reinterpret_cast<LPARAM>(xList.m_hWnd));
 }
 
-int qiRowOf(HWND hDlg, wchar_t wcForm)
-{
-    const CComboBox xList(::GetDlgItem(hDlg, IDC_006_FORM_OF_MATERIAL));
-    for (int i = 0; i < xList.GetCount(); ++i)
-    {
-        CString xText;
-        xList.GetLBText(i, xText);
-        if (!xText.IsEmpty() && xText[0] == wcForm)
-            return i;
-    }
-    return -1;
-}
-
 // After the dialog's WM_INITDIALOG: the opening time; on the last opening
 // also the layout switches; then Cancel.
 LRESULT CALLBACK qhAfterMessage(int iCode, WPARAM wParam, LPARAM lParam)
@@ -68,7 +56,8 @@ LRESULT CALLBACK qhAfterMessage(int iCode, WPARAM wParam, LPARAM lParam)
         if (g_xOpenMs.size() == kRuns)
             for (int i = 0; i < kRuns; ++i)
             {
-                const int iRow = qiRowOf(pxMessage->hwnd, i % 2 == 0 ? L'm' : L'a');
+                const int iRow = TDialogDriver::qiFindComboRow(::GetDlgItem(pxMessage->hwnd, IDC_006_FORM_OF_MATERIAL),
+                                                               i % 2 == 0 ? L"m" : L"a");
                 LARGE_INTEGER xStart;
                 ::QueryPerformanceCounter(&xStart);
                 qvChooseForm(pxMessage->hwnd, iRow);
