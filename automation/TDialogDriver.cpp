@@ -132,3 +132,16 @@ std::wstring TDialogDriver::qxGetComboText(HWND hCombo, int iRow)
     CComboBox(hCombo).GetLBText(iRow, xText);
     return xText.str();
 }
+
+int TDialogDriver::qiFindComboRow(HWND hCombo, const std::wstring& rxCode)
+{
+    const std::wstring xPrefix = rxCode + L" - ";
+    const int iCount = CComboBox(hCombo).GetCount();
+    for (int i = 0; i < iCount; ++i)
+    {
+        const std::wstring xLabel = qxGetComboText(hCombo, i);
+        if (xLabel == rxCode || xLabel.compare(0, xPrefix.size(), xPrefix) == 0)
+            return i;
+    }
+    return -1;
+}

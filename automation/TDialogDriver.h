@@ -44,6 +44,9 @@ public:
     static std::wstring qxGetText(HWND hWnd);
     static int qiGetCurSel(HWND hCombo);
     static std::wstring qxGetComboText(HWND hCombo, int iRow);
+    // The row of a list whose label is rxCode or begins with rxCode and " - "
+    // ("a - Language material" for a); -1 when there is none.
+    static int qiFindComboRow(HWND hCombo, const std::wstring& rxCode);
 
 private:
     static LRESULT CALLBACK qhCallWndRetHook(int code, WPARAM wParam, LPARAM lParam);

@@ -82,3 +82,18 @@ int qiTopOnScreen(HWND hWnd, int iTop, int iHeight)
     return std::max(std::min(iTop, static_cast<int>(xMonitor.rcWork.bottom) - iHeight),
                     static_cast<int>(xMonitor.rcWork.top));
 }
+
+TLayoutRedrawFreeze::TLayoutRedrawFreeze(CWnd* pDialog)
+    : mpDialog(pDialog != nullptr && pDialog->IsWindowVisible() ? pDialog : nullptr)
+{
+    if (mpDialog != nullptr)
+        mpDialog->SetRedraw(FALSE);
+}
+
+TLayoutRedrawFreeze::~TLayoutRedrawFreeze()
+{
+    if (mpDialog == nullptr)
+        return;
+    mpDialog->SetRedraw(TRUE);
+    mpDialog->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}

@@ -1,4 +1,4 @@
-// Two operations on a dialog's controls that every editor needs, the Leader
+// Operations on a dialog's controls that every editor needs, the Leader
 // editor included (it is not a TFieldEditorBase).
 #pragma once
 
@@ -31,3 +31,19 @@ AFX_EXT_CLASS void qvWidenDropDown(CWnd* pDialog, int nComboId);
 // area of its monitor, its caption first: a dialog that grows near the edge
 // of the screen stays where the cataloguer can reach it.
 AFX_EXT_CLASS int qiTopOnScreen(HWND hWnd, int iTop, int iHeight);
+
+// While it lives, a visible dialog does not repaint: a layout switch hides,
+// shows, moves and fills many controls, and the cataloguer sees only the
+// result, painted once when it ends. A hidden dialog (still being set up) is
+// left alone.
+class AFX_EXT_CLASS TLayoutRedrawFreeze
+{
+public:
+    explicit TLayoutRedrawFreeze(CWnd* pDialog);
+    ~TLayoutRedrawFreeze();
+    TLayoutRedrawFreeze(const TLayoutRedrawFreeze&) = delete;
+    TLayoutRedrawFreeze& operator=(const TLayoutRedrawFreeze&) = delete;
+
+private:
+    CWnd* mpDialog;
+};

@@ -76,40 +76,54 @@ void TBatchAdd008::qvReportProgress(uint32_t dwRecordNumber)
     *mpxReport << "... " << dwRecordNumber << " records read (" << mxCounts.mqwChanged << " changed)" << std::endl;
 }
 
+// One record read: the default 008 where it needs one, then written as read when
+// nothing changed it (a repair is no change unless --repair) and the forms agree.
+void TBatchAdd008::qvWriteRecord(TRecordPiece& rxPiece, std::string& rxOut)
+{
+    TMarcRecord& rxRecord = *rxPiece.mpxRecord;
+    const std::vector<TRepair>& rxRepairs = *rxPiece.mpxRepairs;
+    for (const TRepair& rxRepair : rxRepairs)
+        *mpxReport << "record " << rxPiece.mdwRecordNumber << " repaired: " << qxNarrow(rxRepair.mxText) << '\n';
+    const bool tRepaired = !rxRepairs.empty();
+    const bool tChanged = qtAddGeneric008(rxRecord, mxOptions.mtReplace);
+    const bool tAsRead = !tChanged && mxOptions.meInFormat == mxOptions.meOutFormat && !(tRepaired && mxOptions.mtRepair);
+    if (tAsRead)
+        qvAppendRawData(std::string_view(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize()),
+                        mxOptions.meOutFormat, rxOut);
+    else
+    {
+        try
+        {
+            qvAppendRecord(rxRecord, mxOptions.meOutFormat, rxOut);
+        }
+        catch (const TException& e)
+        {
+            qvReject(rxPiece, e.qpwcGetMessage(), rxOut);
+            return;
+        }
+    }
+    ++(tChanged ? mxCounts.mqwChanged : mxCounts.mqwSkipped);
+    if (!tRepaired)
+        return;
+    ++mxCounts.mqwRepaired;
+    if (!tAsRead)
+        ++mxCounts.mqwWrittenRepaired;
+    *mpxReport << "record " << rxPiece.mdwRecordNumber
+               << (tAsRead ? " written as it was read" : " written in its repaired form") << '\n';
+}
+
 void TBatchAdd008::qvRun(std::istream& rxIn, std::ostream& rxOut)
 {
-    const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(rxIn, mxOptions.meInFormat);
-    const bool tSameFormat = mxOptions.meInFormat == mxOptions.meOutFormat;
+    const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(rxIn, mxOptions.meInFormat, eReadLenient);
     std::string xPending;
     qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
         if (rxPiece.mePiece != ePieceRecord)
-        {
             qvReject(rxPiece, rxPiece.mxProblem, xPending);
-            return;
-        }
-        TMarcRecord& rxRecord = *rxPiece.mpxRecord;
-        const bool tChanged = qtAddGeneric008(rxRecord, mxOptions.mtReplace);
-        if (!tChanged && tSameFormat)
-        {
-            qvAppendRawData(std::string_view(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize()),
-                            mxOptions.meOutFormat, xPending);
-            ++mxCounts.mqwSkipped;
-        }
         else
-        {
-            try
-            {
-                qvAppendRecord(rxRecord, mxOptions.meOutFormat, xPending);
-                ++(tChanged ? mxCounts.mqwChanged : mxCounts.mqwSkipped);
-            }
-            catch (const TException& e)
-            {
-                qvReject(rxPiece, e.qpwcGetMessage(), xPending);
-            }
-        }
+            qvWriteRecord(rxPiece, xPending);
         if (xPending.size() >= kFlushAt)
             qvFlush(xPending, rxOut);
-        if (rxPiece.mdwRecordNumber % kProgressCheckEvery == 0)
+        if (rxPiece.mePiece == ePieceRecord && rxPiece.mdwRecordNumber % kProgressCheckEvery == 0)
             qvReportProgress(rxPiece.mdwRecordNumber);
     });
     qvFlush(xPending, rxOut);

@@ -8,16 +8,20 @@
 #include <cstdint>
 #include <iosfwd>
 
+// What becomes of a record that cannot be read at all (and of stray bytes).
 enum EMalformedPolicy : int
 {
     eDropMalformed = 0, // reported and left out of the output
-    eKeepMalformed = 1  // reported and written out exactly as read
+    eKeepMalformed = 1  // reported and written out exactly as read (the default)
 };
 
 struct TBatchOptions
 {
     bool mtReplace = false; // replace an 008 the record has
-    EMalformedPolicy meMalformed = eDropMalformed;
+    // Write a repaired record in its repaired form even when nothing else changed it;
+    // otherwise such a record is written as read when the forms agree.
+    bool mtRepair = false;
+    EMalformedPolicy meMalformed = eKeepMalformed;
     EMarcFileFormat meInFormat = eIso2709;
     EMarcFileFormat meOutFormat = eIso2709;
 };
@@ -26,6 +30,8 @@ struct TBatchCounts
 {
     uint64_t mqwChanged = 0;  // given the default 008
     uint64_t mqwSkipped = 0;  // written unchanged: it has an 008, or its type has no default
+    uint64_t mqwRepaired = 0; // read with repairs (also counted as changed or skipped)
+    uint64_t mqwWrittenRepaired = 0; // of the repaired, written in their repaired form
     uint64_t mqwRejected = 0; // malformed, stray bytes between records, or too long to write with the new 008
     uint64_t mqwKept = 0;     // of the rejected, written out as read
 };
@@ -33,8 +39,9 @@ struct TBatchCounts
 class TBatchAdd008
 {
 public:
-    // rxReport receives one line per rejected record or run of stray bytes, progress lines on long runs
-    // and nothing else. A malformed record can only be kept when it is written in
+    // rxReport receives one line per rejected record or run of stray bytes, one per repair
+    // with the record's number and one on what became of the repaired record, progress
+    // lines on long runs, and nothing else. Records are read leniently (repaired). A malformed record can only be kept when it is written in
     // the form it was read in; otherwise it is left out and the report says so.
     TBatchAdd008(const TBatchOptions& rxOptions, std::ostream& rxReport);
 
@@ -45,6 +52,7 @@ public:
 
 private:
     void qvReject(const TRecordPiece& rxPiece, const std::wstring& rxWhy, std::string& rxOut);
+    void qvWriteRecord(TRecordPiece& rxPiece, std::string& rxOut);
     void qvReportProgress(uint32_t dwRecordNumber);
 
     TBatchOptions mxOptions;

@@ -6,6 +6,6 @@
 #include <vector>
 
 // orvo-batch with its arguments (without the program name): messages to rxErr,
-// the exit status as the result (0 every record read, 1 some rejected, 2 the
-// command could not run).
+// the exit status as the result (0 every record read as it was, 1 some repaired or
+// rejected, each reported, 2 the command could not run).
 int qiRunBatchCommand(const std::vector<std::string>& rxArgs, std::ostream& rxErr);

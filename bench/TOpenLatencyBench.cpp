@@ -8,6 +8,7 @@
 // dialog repainted.
 //
 //   scripts/wine-run build/win/bin/orvo-bench-open.exe [RUNS, default 50]
+#include "automation/TDialogDriver.h"
 #include "manager/TFieldEditorManager.h"
 #include "mfc/afxwin.h"
 #include "resources/006EditorIds.h"
@@ -150,12 +151,12 @@ int qiCountCreatedWindows(TBenchOwner& rxOwner, const TOpenCase& rxCase)
     return g_iWindowsCreated;
 }
 
-// Chooses the row of list nListId that begins with pwcStart, as the list
-// reports a choice, and returns the time until the dialog is repainted.
-double qdChoose(HWND hDlg, int nListId, const wchar_t* pwcStart, UINT nNotification)
+// Chooses the row of list nListId for code pwcCode, as the list reports a
+// choice, and returns the time until the dialog is repainted.
+double qdChoose(HWND hDlg, int nListId, const wchar_t* pwcCode, UINT nNotification)
 {
     CComboBox xList(::GetDlgItem(hDlg, nListId));
-    xList.SetCurSel(xList.FindString(-1, pwcStart));
+    xList.SetCurSel(TDialogDriver::qiFindComboRow(xList.m_hWnd, pwcCode));
     const TClock::time_point xStart = TClock::now();
     ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(nListId, nNotification), reinterpret_cast<LPARAM>(xList.m_hWnd));
     ::RedrawWindow(hDlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -184,11 +185,11 @@ std::vector<TSwitchCase> qxSwitchCases()
 {
     return {
         {"006 form change a -> m", "006 form change m -> a", 4,
-         [](HWND hDlg) { return qdChoose(hDlg, IDC_006_FORM_OF_MATERIAL, L"m - ", CBN_SELENDOK); },
-         [](HWND hDlg) { return qdChoose(hDlg, IDC_006_FORM_OF_MATERIAL, L"a - ", CBN_SELENDOK); }},
+         [](HWND hDlg) { return qdChoose(hDlg, IDC_006_FORM_OF_MATERIAL, L"m", CBN_SELENDOK); },
+         [](HWND hDlg) { return qdChoose(hDlg, IDC_006_FORM_OF_MATERIAL, L"a", CBN_SELENDOK); }},
         {"007 category m -> o", "007 category o -> m", 5,
-         [](HWND hDlg) { return qdChoose(hDlg, IDC_007_CATEGORY, L"o - ", CBN_SELENDOK); },
-         [](HWND hDlg) { return qdChoose(hDlg, IDC_007_CATEGORY, L"m - ", CBN_SELENDOK); }},
+         [](HWND hDlg) { return qdChoose(hDlg, IDC_007_CATEGORY, L"o", CBN_SELENDOK); },
+         [](HWND hDlg) { return qdChoose(hDlg, IDC_007_CATEGORY, L"m", CBN_SELENDOK); }},
         {"856 Next", "856 Previous", 6, [](HWND hDlg) { return qdClick(hDlg, IDC_856_NEXT); },
          [](HWND hDlg) { return qdClick(hDlg, IDC_856_PREVIOUS); }},
     };

@@ -1,6 +1,8 @@
 // The ISO 2709 reader on any bytes: as one record and as a stream of records.
 // Whatever it accepts must survive a write and a second read unchanged, and
-// whatever it rejects it must give back as raw bytes that were in the input.
+// whatever it rejects it must give back as raw bytes that were in the input. The
+// lenient parse gives what the strict one accepts unrepaired, and a record that
+// can be written whatever it repaired.
 #include "recordlib/TException.h"
 #include "recordlib/TIso2709Reader.h"
 
@@ -8,6 +10,7 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -42,10 +45,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* paxData, size_t nSize)
     if (nSize <= TMarcRecord::mdwMaxRecordLength_static)
     {
         TMarcRecord record;
+        bool tStrict = false;
         try
         {
             record.qvSetUSMarcData(paxData, static_cast<uint32_t>(nSize));
+            tStrict = true;
             qvCheckRoundTrip(record);
+        }
+        catch (const TException&)
+        {
+        }
+        TMarcRecord repaired;
+        std::vector<TRepair> xRepairs;
+        bool tRepairedRead = false;
+        try
+        {
+            repaired.qvRepairUSMarcData(paxData, static_cast<uint32_t>(nSize), xRepairs);
+            tRepairedRead = true;
+        }
+        catch (const TException&)
+        {
+        }
+        if (tStrict && !tRepairedRead)
+            std::abort();
+        // A legal record may hold bytes no entry covers: reported, the only repair.
+        for (const TRepair& rxRepair : xRepairs)
+            if (tStrict && rxRepair.meKind != eRepairUnplacedBytes)
+                std::abort();
+        if (tRepairedRead)
+            qvCheckRoundTrip(repaired);
+        try
+        {
+            if (tStrict && qxWrite(repaired) != qxWrite(record))
+                std::abort();
         }
         catch (const TException&)
         {

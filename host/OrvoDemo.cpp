@@ -69,21 +69,10 @@ void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
         std::printf("  picture: %ls\n", path.c_str());
 }
 
-// The row of a list whose label starts with pwcCode and " - ".
-int qiRowOfCode(HWND hCombo, const wchar_t* pwcCode)
-{
-    const std::wstring prefix = std::wstring(pwcCode) + L" - ";
-    const int n = CComboBox(hCombo).GetCount();
-    for (int i = 0; i < n; ++i)
-        if (TDialogDriver::qxGetComboText(hCombo, i).compare(0, prefix.size(), prefix) == 0)
-            return i;
-    return -1;
-}
-
 void qvChooseCode(HWND hDlg, int iListId, const wchar_t* pwcCode)
 {
     HWND hCombo = ::GetDlgItem(hDlg, iListId);
-    const int iRow = qiRowOfCode(hCombo, pwcCode);
+    const int iRow = TDialogDriver::qiFindComboRow(hCombo, pwcCode);
     if (iRow >= 0)
     {
         // Read before choosing: a choice may refill the list (the 006 form list).

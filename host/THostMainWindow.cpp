@@ -236,7 +236,9 @@ void THostMainWindow::qvFillFields()
     mxFieldList.AddString(THostSession::qxLeaderLine(rxEntry.mxRecord.qrxGetLeader()).c_str());
     for (uint32_t dw = 0; dw < rxEntry.mxRecord.qdwGetFieldCount(); ++dw)
         mxFieldList.AddString(THostSession::qxFieldLine(rxEntry.mxRecord.qrxGetField(dw)).c_str());
-    // Row 0 is the Leader; field k is row k + 1.
+    for (const TRepair& rxRepair : rxEntry.mxRepairs)
+        mxFieldList.AddString((L"Repaired: " + rxRepair.mxText).c_str());
+    // Row 0 is the Leader; field k is row k + 1; the repairs follow the fields.
     mxFieldList.SetCurSel(mxSession.qiGetSelectedField() + 1);
 }
 
@@ -294,6 +296,8 @@ void THostMainWindow::OnFieldDblClk()
     if (iRow < 0 || iRecord < 0 || !mxSession.qrxGetEntry(static_cast<std::size_t>(iRecord)).mtReadable)
         return;
     const TMarcRecord& rxRecord = mxSession.qrxGetEntry(static_cast<std::size_t>(iRecord)).mxRecord;
+    if (static_cast<uint32_t>(iRow) > rxRecord.qdwGetFieldCount())
+        return; // a row of repairs
     const int iTag =
         iRow == 0 ? -1 : rxRecord.qrxGetField(static_cast<uint32_t>(iRow - 1)).qiGetTagNumber();
     for (const THostTagEditor& editor : kTagEditors)

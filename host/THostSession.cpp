@@ -138,10 +138,10 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
         eFormat = qeSniffFormat(in);
 
     std::vector<THostEntry> xEntries;
-    std::size_t nUnreadable = 0, nStray = 0;
+    std::size_t nUnreadable = 0, nRepaired = 0, nStray = 0;
     try
     {
-        const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat);
+        const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
         qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
             if (rxPiece.mePiece == ePieceStrayBytes)
             {
@@ -150,7 +150,11 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
             }
             THostEntry entry;
             if (rxPiece.mePiece == ePieceRecord)
+            {
                 entry.mxRecord = *rxPiece.mpxRecord;
+                entry.mxRepairs = *rxPiece.mpxRepairs;
+                nRepaired += entry.mxRepairs.empty() ? 0 : 1;
+            }
             else
             {
                 entry.mtReadable = false;
@@ -170,22 +174,27 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
 
     mxEntries.swap(xEntries);
     mxPath = rxPath;
+    mxSourcePath = rxPath;
     meFormat = eFormat;
     mtModified = false;
     miSelectedRecord = mxEntries.empty() ? -1 : 0;
     miSelectedField = -1;
-    qvReportOpenProblems(nUnreadable, nStray);
+    qvReportOpenProblems(nUnreadable, nRepaired, nStray);
     return true;
 }
 
-void THostSession::qvReportOpenProblems(std::size_t nUnreadable, std::size_t nStrayNotes)
+void THostSession::qvReportOpenProblems(std::size_t nUnreadable, std::size_t nRepaired, std::size_t nStrayNotes)
 {
-    if (nUnreadable == 0 && nStrayNotes == 0)
+    if (nUnreadable == 0 && nRepaired == 0 && nStrayNotes == 0)
         return;
     std::wstring xText;
+    if (nRepaired != 0)
+        xText += std::to_wstring(nRepaired) + L" of the " + std::to_wstring(mxEntries.size()) +
+                 L" records were damaged and have been repaired. They are marked as repaired; select one to see "
+                 L"what was repaired. They are saved in their repaired form.";
     if (nUnreadable != 0)
-        xText += std::to_wstring(nUnreadable) + L" of the " + std::to_wstring(mxEntries.size()) +
-                 L" records could not be read. They are listed as unreadable and are saved back as they were "
+        xText += std::wstring(xText.empty() ? L"" : L"\n") + std::to_wstring(nUnreadable) + L" of the " +
+                 std::to_wstring(mxEntries.size()) + L" records could not be read. They are listed as unreadable and are saved back as they were "
                  L"when the file is saved in the same form.";
     if (nStrayNotes != 0)
         xText += std::wstring(xText.empty() ? L"" : L"\n") +
@@ -208,8 +217,30 @@ bool THostSession::qtSaveAs()
     return qtSaveTo(xPath);
 }
 
+// The file the records were read from, under this name or another.
+bool THostSession::qtIsSourceFile(const std::wstring& rxPath) const
+{
+    std::error_code xError;
+    return !mxSourcePath.empty() && (rxPath == mxSourcePath || std::filesystem::equivalent(rxPath, mxSourcePath, xError));
+}
+
+// Before repaired records are written over the file they were read from.
+bool THostSession::qtConfirmRepairsOver(const std::wstring& rxPath)
+{
+    const std::size_t nRepaired = static_cast<std::size_t>(std::count_if(
+        mxEntries.begin(), mxEntries.end(), [](const THostEntry& rx) { return !rx.mxRepairs.empty(); }));
+    if (nRepaired == 0 || !qtIsSourceFile(rxPath))
+        return true;
+    return mrxPrompt.qeAsk(std::to_wstring(nRepaired) + L" record(s) were repaired when read from " +
+                               qxFileName(mxSourcePath) +
+                               L". Saving writes them in their repaired form over that file. Save anyway?",
+                           false) == eAnswerYes;
+}
+
 bool THostSession::qtSaveTo(const std::wstring& rxPath)
 {
+    if (!qtConfirmRepairsOver(rxPath))
+        return false;
     const EMarcFileFormat eFormat = qeFormatOfPath(rxPath);
     std::size_t nLeftOut = 0;
     for (const THostEntry& entry : mxEntries)
@@ -251,6 +282,9 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
         mrxPrompt.qvShowMessage(L"Cannot write " + rxPath + L".", true);
         return false;
     }
+    if (qtIsSourceFile(rxPath))
+        for (THostEntry& entry : mxEntries)
+            entry.mxRepairs.clear(); // the file now holds them repaired
     mxPath = rxPath;
     meFormat = eFormat;
     mtModified = false;
@@ -402,6 +436,7 @@ std::wstring THostSession::qxRecordLine(std::size_t nIndex) const
     std::wstring xLine = std::to_wstring(nIndex + 1) + L"\t";
     if (!rxEntry.mtReadable)
         return xLine + L"(unreadable)";
+    const std::wstring xMark = rxEntry.mxRepairs.empty() ? L"" : L"\t(repaired)";
     TMarcTag field;
     if (rxEntry.mxRecord.qtFindTag(1, field, 1))
         xLine += qxWiden(field.qpacGetData(), field.qdwGetDataSize());
@@ -420,5 +455,5 @@ std::wstring THostSession::qxRecordLine(std::size_t nIndex) const
         }
         xLine += qxWiden(xTitle.data(), xTitle.size());
     }
-    return xLine;
+    return xLine + xMark;
 }

@@ -12,10 +12,12 @@
 #include <vector>
 
 // One record of the file. A record that could not be read is kept as it was
-// in the file (mxRaw, in meRawFormat) and written back unchanged.
+// in the file (mxRaw, in meRawFormat) and written back unchanged. A damaged record
+// that could be read was repaired: mxRepairs says how, and it is saved repaired.
 struct THostEntry
 {
     TMarcRecord mxRecord;
+    std::vector<TRepair> mxRepairs;
     bool mtReadable = true;
     std::string mxRaw;
     EMarcFileFormat meRawFormat = eIso2709;
@@ -66,11 +68,15 @@ public:
 
 private:
     bool qtLoad(const std::wstring& rxPath);
+    bool qtIsSourceFile(const std::wstring& rxPath) const;
+    bool qtConfirmRepairsOver(const std::wstring& rxPath);
     THostEntry* qpxSelectedEntry(bool tReadableOnly);
-    void qvReportOpenProblems(std::size_t nUnreadable, std::size_t nStrayNotes);
+    void qvReportOpenProblems(std::size_t nUnreadable, std::size_t nRepaired, std::size_t nStrayNotes);
 
     THostPrompt& mrxPrompt;
     std::wstring mxPath;
+    // The file the records were read from (repaired records differ from it).
+    std::wstring mxSourcePath;
     EMarcFileFormat meFormat;
     std::vector<THostEntry> mxEntries;
     bool mtModified;

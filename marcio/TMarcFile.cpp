@@ -54,11 +54,12 @@ EMarcFileFormat qeSniffFormat(std::istream& rxStream)
     return eFormat;
 }
 
-std::unique_ptr<TMarcRecordReader> qpxMakeRecordReader(std::istream& rxStream, EMarcFileFormat eFormat)
+std::unique_ptr<TMarcRecordReader> qpxMakeRecordReader(std::istream& rxStream, EMarcFileFormat eFormat,
+                                                       EReadMode eMode)
 {
     if (eFormat == eMarcMaker)
         return std::make_unique<TMarcMakerReader>(rxStream);
-    return std::make_unique<TIso2709Reader>(rxStream);
+    return std::make_unique<TIso2709Reader>(rxStream, eMode);
 }
 
 void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordPiece&)>& fnPiece)
@@ -67,7 +68,7 @@ void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordP
     for (;;)
     {
         const uint32_t dwBefore = rxReader.qdwGetRecordNumber();
-        TRecordPiece piece{ePieceRecord, 0, &record, &rxReader.qrxGetRawData(), std::wstring()};
+        TRecordPiece piece{ePieceRecord, 0, &record, &rxReader.qrxGetRawData(), std::wstring(), &rxReader.qrxGetRepairs()};
         try
         {
             if (!rxReader.qtReadNext(record))

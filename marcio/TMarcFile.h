@@ -27,7 +27,9 @@ EMarcFileFormat qeFormatOfPath(const std::wstring& rxPath);
 EMarcFileFormat qeSniffFormat(std::istream& rxStream);
 
 // A reader of the form: ISO 2709 or MARCMaker, behind the one reader interface.
-std::unique_ptr<TMarcRecordReader> qpxMakeRecordReader(std::istream& rxStream, EMarcFileFormat eFormat);
+// eMode is for ISO 2709; MARCMaker text has no directory to repair.
+std::unique_ptr<TMarcRecordReader> qpxMakeRecordReader(std::istream& rxStream, EMarcFileFormat eFormat,
+                                                       EReadMode eMode = eReadStrict);
 
 enum ERecordPiece : int
 {
@@ -48,6 +50,8 @@ struct TRecordPiece
     const TXBuffer<unsigned char>* mpxRawData;
     // What is wrong with a piece that is not a record.
     std::wstring mxProblem;
+    // What was repaired in the record read (ePieceRecord only; empty when nothing was).
+    const std::vector<TRepair>* mpxRepairs;
 };
 
 // Reads the reader to its end, handing every piece to fnPiece in file order: each

@@ -49,12 +49,6 @@ public:
         return lData == CB_ERR ? nullptr : reinterpret_cast<void*>(lData);
     }
     int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
-    // The first row after nIndexStart that begins with lpszFind, ignoring case.
-    int FindString(int nIndexStart, LPCWSTR lpszFind) const
-    {
-        return static_cast<int>(SendMessage(CB_FINDSTRING, static_cast<WPARAM>(nIndexStart),
-                                            reinterpret_cast<LPARAM>(lpszFind)));
-    }
     int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const
     {
         return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart),

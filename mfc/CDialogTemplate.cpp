@@ -237,9 +237,10 @@ HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID)
         // the template has before it, as if it had been created with the dialog.
         HWND hWndAfter = HWND_TOP;
         for (size_t j = i; j-- > 0;)
-            if (HWND hPrevious = ::GetDlgItem(pDialog->m_hWnd, m_xItems[j].id))
+            if (!m_xItems[j].deferred || m_xItems[j].created)
             {
-                hWndAfter = hPrevious;
+                if (HWND hPrevious = ::GetDlgItem(pDialog->m_hWnd, m_xItems[j].id))
+                    hWndAfter = hPrevious;
                 break;
             }
         ::SetWindowPos(hWnd, hWndAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -64,8 +64,8 @@ std::wstring qxDefect(const TException& rxError)
 
 } // namespace
 
-TIso2709Reader::TIso2709Reader(std::istream& rxStream)
-    : mpxStream(&rxStream), mnWindowPos(0), mtStreamDone(false), mqwOffset(0), mdwRecordNumber(0),
+TIso2709Reader::TIso2709Reader(std::istream& rxStream, EReadMode eMode)
+    : mpxStream(&rxStream), meMode(eMode), mnWindowPos(0), mtStreamDone(false), mqwOffset(0), mdwRecordNumber(0),
       mqwSearchedFrom(0), mqwSearchedTo(0), mtEndMarkFound(false)
 {
 }
@@ -78,6 +78,26 @@ uint32_t TIso2709Reader::qdwGetRecordNumber() const
 const TXBuffer<unsigned char>& TIso2709Reader::qrxGetRawData() const
 {
     return mxRawData;
+}
+
+const std::vector<TRepair>& TIso2709Reader::qrxGetRepairs() const
+{
+    return mxRepairs;
+}
+
+// The raw data as one record, strictly or leniently; a refusal names the record.
+void TIso2709Reader::qvParse(TMarcRecord& rxRecord, uint64_t qwRecordOffset)
+{
+    try {
+        if (meMode == eReadLenient)
+            rxRecord.qvRepairUSMarcData(mxRawData.qpaxGetData(), mxRawData.qdwGetDataSize(), mxRepairs);
+        else
+            rxRecord.qvSetUSMarcData(mxRawData.qpaxGetData(), mxRawData.qdwGetDataSize());
+    } catch (const TException& rxError) {
+        mxRepairs.clear();
+        throw TException(acwMethod + qxRecordName(mdwRecordNumber, qwRecordOffset) + qxDefect(rxError),
+                         eErrorRecoverable, rxError.qiGetCode());
+    }
 }
 
 uint32_t TIso2709Reader::qdwAvailable() const
@@ -186,6 +206,7 @@ void TIso2709Reader::qvStepToRecordStart()
 bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
 {
     mxRawData.qvClear();
+    mxRepairs.clear();
     qvStepToRecordStart();
     if (qdwAvailable() == 0)
         return false;
@@ -196,12 +217,7 @@ bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
     const bool tComplete = qtFill(dwLength);
     if (tComplete && qpaxCurrent()[dwLength - 1] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static)) {
         qvConsume(dwLength, true);
-        try {
-            rxRecord.qvSetUSMarcData(mxRawData.qpaxGetData(), mxRawData.qdwGetDataSize());
-        } catch (const TException& rxError) {
-            throw TException(acwMethod + qxRecordName(mdwRecordNumber, qwRecordOffset) + qxDefect(rxError),
-                             eErrorRecoverable, rxError.qiGetCode());
-        }
+        qvParse(rxRecord, qwRecordOffset);
         return true;
     }
 
@@ -211,6 +227,10 @@ bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
     const uint32_t dwFound = qdwFindRecordEnd(std::min(qdwAvailable(), TMarcRecord::mdwMaxRecordLength_static));
     const uint32_t dwEnd = dwFound != 0 ? dwFound : dwPresent;
     qvConsume(dwEnd, true);
+    if (meMode == eReadLenient) {
+        qvParse(rxRecord, qwRecordOffset);
+        return true;
+    }
     if (!tComplete && dwFound == 0)
         throw TException(acwMethod + qxRecordName(mdwRecordNumber, qwRecordOffset) + L"Record length " +
                              std::to_wstring(dwLength) + L" in the leader, but the data ends after " +

@@ -27,11 +27,16 @@
 //     with "22" at 10-11, digits at 12-16 and "45" at 20-21), whichever comes first,
 //     looking no further than 99999 bytes; or after the bytes that the length gives
 //     (or that remain) when there is neither.
+// A lenient reader (eReadLenient) reads each of those records instead, as far as its
+// fields can be found: the bytes up to where the record was found to end are given to
+// TMarcRecord::qvRepairUSMarcData, and the repairs (with the record length's own, if it
+// was wrong) are in qrxGetRepairs. Only a record of another ISO 2709 profile or without
+// any field terminator is still refused, as above. Stray bytes are reported in both modes.
 // Recovery is linear in the input: what a search for a record's end has looked at is
 // remembered, so no byte is searched again for the broken records that follow.
 class ORVO_LIBRARYU_API TIso2709Reader : public TMarcRecordReader {
 public:
-    explicit TIso2709Reader(std::istream& rxStream);
+    explicit TIso2709Reader(std::istream& rxStream, EReadMode eMode = eReadStrict);
     TIso2709Reader(const TIso2709Reader&) = delete;
     TIso2709Reader& operator=(const TIso2709Reader&) = delete;
 
@@ -45,8 +50,11 @@ public:
     // Bytes of the last record or stray piece met, exactly as in the stream: after a
     // broken record the bytes that were skipped as that record. Empty at the end.
     const TXBuffer<unsigned char>& qrxGetRawData() const override;
+    const std::vector<TRepair>& qrxGetRepairs() const override;
 
 private:
+    void qvParse(TMarcRecord& rxRecord, uint64_t qwRecordOffset);
+
     bool qtFill(uint32_t dwWanted);
     uint32_t qdwAvailable() const;
     const unsigned char* qpaxCurrent() const;
@@ -55,6 +63,8 @@ private:
     void qvStepToRecordStart();
 
     std::istream* mpxStream;
+    EReadMode meMode;
+    std::vector<TRepair> mxRepairs;
     std::vector<unsigned char> mxWindow;
     std::size_t mnWindowPos;
     bool mtStreamDone;

@@ -1,13 +1,12 @@
 #include "TMarcRecord.h"
 
 #include "TException.h"
+#include "TIso2709Format.h"
 
 #include <cstring>
 #include <string>
 
 namespace {
-
-constexpr uint32_t dwDirectoryEntryLength = 12;
 
 const wchar_t acwParseMethod[] = L"TMarcRecord::qvSetUSMarcData() : ";
 const wchar_t acwWriteMethod[] = L"TMarcRecord::qvGetUSMarcData() : ";
@@ -22,18 +21,6 @@ const wchar_t acwWriteMethod[] = L"TMarcRecord::qvGetUSMarcData() : ";
     throw TException(acwWriteMethod + rxWhat, eErrorRecoverable, -1);
 }
 
-// Reads dwWidth ASCII digits; false when one is not a digit.
-bool qtReadNumber(const unsigned char* paxDigits, uint32_t dwWidth, uint32_t& rdwValue)
-{
-    rdwValue = 0;
-    for (uint32_t dw = 0; dw < dwWidth; ++dw) {
-        if (paxDigits[dw] < '0' || paxDigits[dw] > '9')
-            return false;
-        rdwValue = rdwValue * 10 + (paxDigits[dw] - '0');
-    }
-    return true;
-}
-
 void qvWriteNumber(char* pacOut, uint32_t dwWidth, uint32_t dwValue)
 {
     for (uint32_t dw = dwWidth; dw > 0; --dw) {
@@ -46,12 +33,6 @@ bool qtHoldsTerminator(const unsigned char* paxData, uint32_t dwSize)
 {
     return dwSize > 0 && (std::memchr(paxData, TMarcRecord::mcFieldTerminator_static, dwSize) != nullptr ||
                           std::memchr(paxData, TMarcRecord::mcRecordTerminator_static, dwSize) != nullptr);
-}
-
-bool qtHasValidIndicators(const unsigned char* paxData, uint32_t dwSize)
-{
-    return dwSize >= 2 && TMarcTag::qtIsValidIndicator(static_cast<char>(paxData[0])) &&
-           TMarcTag::qtIsValidIndicator(static_cast<char>(paxData[1]));
 }
 
 std::wstring qxFieldName(int iTagNumber, uint32_t dwIndex)

@@ -2,6 +2,7 @@
 
 #include "OrvoLibraryU.h"
 #include "TMarcLeader.h"
+#include "TMarcRepair.h"
 #include "TMarcTag.h"
 #include "TXBuffer.h"
 
@@ -38,6 +39,22 @@
 //     a data field without two valid indicators, a missing record terminator. It replaces
 //     the Leader's characters and the fields; the explicit record format and the host
 //     number are kept.
+//   - qvRepairUSMarcData(data, size, repairs) is the lenient parse: it reads a damaged
+//     record as long as its fields can be found, repairs what it must to make a valid
+//     record, and gives each repair in repairs (replacing what it held). It takes the
+//     bytes as the record whatever the leader's length says, with or without a record
+//     terminator. The directory is found through the base address or, failing that, the
+//     first field terminator. An entry that does not describe a field (not 12 digits,
+//     outside the data area, not ending on a field terminator) is skipped and its field
+//     is recovered from the data where the field terminators show it: the field that
+//     starts where the entry says, or else the next unclaimed one after the fields of
+//     the entries before it. Data that no field takes is reported, not kept. NUL and
+//     record terminators inside a field and invalid indicators become blanks. Every
+//     field keeps its place in directory order and every byte of its data.
+//     It throws TException (eErrorRecoverable), leaving the record unchanged, for a
+//     record of another ISO 2709 profile (Leader 10-11 not "22" or 20-21 not "45" when
+//     they are digits, or an implementation-defined part at 22): it is not MARC 21; and
+//     for a record too short to hold a directory or without any field terminator.
 class ORVO_LIBRARYU_API TMarcRecord {
 public:
     static constexpr char mcFieldTerminator_static = 0x1E;
@@ -76,6 +93,7 @@ public:
 
     void qvGetUSMarcData(TXBuffer<unsigned char>& rxOut, bool tAppend) const;
     void qvSetUSMarcData(const unsigned char* paxData, uint32_t dwSize);
+    void qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSize, std::vector<TRepair>& rxRepairs);
 
 private:
     TMarcLeader mxLeader;

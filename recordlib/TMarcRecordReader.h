@@ -1,9 +1,18 @@
 #pragma once
 
 #include "TMarcRecord.h"
+#include "TMarcRepair.h"
 #include "TXBuffer.h"
 
 #include <cstdint>
+#include <vector>
+
+// How a reader takes a damaged record: refused (strict), or repaired when its fields
+// can be found (lenient: TMarcRecord::qvRepairUSMarcData), the repairs given beside it.
+enum EReadMode : int {
+    eReadStrict = 0,
+    eReadLenient = 1
+};
 
 // What every reader of a file of records does, whatever the file's form (ISO 2709
 // here, MARCMaker text in marcio/): one record at a time, in file order.
@@ -25,4 +34,11 @@ public:
     // Bytes of the last record or stray piece met, as in the stream; empty at the end
     // of the data and when the piece was too long to keep.
     virtual const TXBuffer<unsigned char>& qrxGetRawData() const = 0;
+    // What was repaired in the last record read; empty when nothing was, and always
+    // for a strict reader or a form that has nothing to repair.
+    virtual const std::vector<TRepair>& qrxGetRepairs() const
+    {
+        static const std::vector<TRepair> xNone;
+        return xNone;
+    }
 };

@@ -134,21 +134,25 @@ void T006Editor::qvSetTitle()
 
 void T006Editor::qvShowLayout()
 {
-    for (const int* pnId = k006HiddenControls; *pnId != 0; ++pnId)
-        if (CWnd* pControl = GetDlgItemIfCreated(*pnId))
-            pControl->ShowWindow(SW_HIDE);
-    CWnd* pOk = GetDlgItem(IDC_006_OK);
-    if (pOk != nullptr)
-        pOk->EnableWindow(TRUE);
+    {
+        TLayoutRedrawFreeze xFreeze(this);
+        for (const int* pnId = k006HiddenControls; *pnId != 0; ++pnId)
+            if (CWnd* pControl = GetDlgItemIfCreated(*pnId))
+                pControl->ShowWindow(SW_HIDE);
+        CWnd* pOk = GetDlgItem(IDC_006_OK);
+        if (pOk != nullptr)
+            pOk->EnableWindow(TRUE);
 
-    mxLayoutField = qxGetField();
-    qvFillCodeList(IDC_006_FORM_OF_MATERIAL, qpxGet006FormList(mxLayoutField[0] == 'u'), mxLayoutField.c_str(), 0);
-    mpxControls = qpxGet006ControlTable(meMaterialType);
-    const TFieldLayout* pxLayout = qpxGet006Layout(meMaterialType);
-    if (pxLayout != nullptr)
-        qvBuildLayout(*pxLayout, mxLayoutField);
-    else if (pOk != nullptr)
-        pOk->EnableWindow(FALSE);
+        mxLayoutField = qxGetField();
+        qvFillCodeList(IDC_006_FORM_OF_MATERIAL, qpxGet006FormList(mxLayoutField[0] == 'u'), mxLayoutField.c_str(),
+                       0);
+        mpxControls = qpxGet006ControlTable(meMaterialType);
+        const TFieldLayout* pxLayout = qpxGet006Layout(meMaterialType);
+        if (pxLayout != nullptr)
+            qvBuildLayout(*pxLayout, mxLayoutField);
+        else if (pOk != nullptr)
+            pOk->EnableWindow(FALSE);
+    }
     qvResizeToRows(qi006RowCount(meMaterialType));
 }
 

@@ -107,14 +107,17 @@ int T007Editor::qcPrepareField(int cRequested)
 void T007Editor::qvShowLayout(int cCategory)
 {
     const TFieldLayout& rxLayout = *qrx007Category(cCategory).layout;
-    qvHideAllControls();
-    qvMarkEditablePositions(rxLayout.undefined);
-    const std::string xField = qxGetField();
-    qvFillCodeList(IDC_007_CATEGORY, qpx007CategoryList(cCategory), xField.c_str(), 0);
-    mpxControls = rxLayout.controls;
-    qvBuildLayout(rxLayout, xField);
-    if (CWnd* pOk = GetDlgItem(IDC_007_OK))
-        pOk->EnableWindow(qt007HasLayout(qrx007Category(cCategory)) ? TRUE : FALSE);
+    {
+        TLayoutRedrawFreeze xFreeze(this);
+        qvHideAllControls();
+        qvMarkEditablePositions(rxLayout.undefined);
+        const std::string xField = qxGetField();
+        qvFillCodeList(IDC_007_CATEGORY, qpx007CategoryList(cCategory), xField.c_str(), 0);
+        mpxControls = rxLayout.controls;
+        qvBuildLayout(rxLayout, xField);
+        if (CWnd* pOk = GetDlgItem(IDC_007_OK))
+            pOk->EnableWindow(qt007HasLayout(qrx007Category(cCategory)) ? TRUE : FALSE);
+    }
     qvResizeToRows(cCategory);
     mcCategory = cCategory;
 }

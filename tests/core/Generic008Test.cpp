@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <set>
 #include <string>
 
 namespace
@@ -18,15 +19,17 @@ namespace
 const char kBibliographicTypes[] = "acdefgijkmoprt";
 const char kBibliographicLevels[] = "abcdims";
 
-// What the 008 editor would make of the field: each list's matching codes.
-void qvExpectShownAsItStands(const std::string& rx008, const T008Layout& rxLayout, const std::string& rxWhat)
+// What the 008 editor would make of the field: each list's matching codes,
+// one but at the positions given.
+void qvExpectShownAsItStands(const std::string& rx008, const T008Layout& rxLayout, const std::string& rxWhat,
+                             const std::set<int>& rxUnmatched = {})
 {
     for (const T008List* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
     {
         int iMatches = 0;
         for (const TCodeListEntry* pxEntry = pxList->codeList; pxEntry->labelId != 0; ++pxEntry)
             iMatches += qtCodeMatches(rx008.c_str() + pxList->position, pxEntry->code) ? 1 : 0;
-        EXPECT_EQ(1, iMatches) << rxWhat << ": position " << pxList->position << " of \"" << rx008 << "\"";
+        EXPECT_EQ(rxUnmatched.count(pxList->position) ? 0 : 1, iMatches) << rxWhat << ": position " << pxList->position << " of \"" << rx008 << "\"";
     }
     for (const T008Edit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
         EXPECT_LE(static_cast<std::size_t>(pxEdit->position + pxEdit->length), rx008.size()) << rxWhat;
@@ -55,6 +58,22 @@ TEST(Generic008, EveryBibliographicDefaultIsPreselectedByTheLayoutItIsShownWith)
             ASSERT_NE(nullptr, pxLayout) << xWhat;
             qvExpectShownAsItStands(x008, *pxLayout, xWhat);
         }
+    }
+}
+
+// So are the other formats' defaults, but for the holdings positions that the
+// default leaves blank (13 policy type, 15 unit type), which no list offers.
+TEST(Generic008, EveryOtherFormatsDefaultIsPreselectedByItsLayout)
+{
+    for (const auto& [cType, eFormat] :
+         {std::pair{'z', eAuthority}, std::pair{'y', eHoldings}, std::pair{'q', eCommunity}, std::pair{'w', eClassification}})
+    {
+        TMarcRecord record = qxRecordOfType(cType, ' ');
+        ASSERT_TRUE(qtAddGeneric008(record, false)) << cType;
+        std::string x008 = qx008(record);
+        x008.resize(40, ' ');
+        qvExpectShownAsItStands(x008, *qpxGetOtherFormat008Layout(eFormat), std::string("06 ") + cType,
+                                eFormat == eHoldings ? std::set<int>{13, 15} : std::set<int>{});
     }
 }
 

@@ -1,49 +1,16 @@
-// The 006 layouts and forms: the rules their tables must satisfy among
-// themselves and with the one-column grid of template 1000.
-#include "editors/006/T006Layout.h"
+// The 006 layouts and forms: which group and layout each form gets, what a
+// new field holds, and the controls hidden before a layout is built. The rules
+// every layout shares are in TFieldLayoutRulesTest.
+#include "support/TLayoutRules.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <set>
 #include <string>
 
 namespace
 {
-const EMaterialType kGroups[] = {eBooks, eComputerFiles, eContinuingResources, eMusic,
-                                 eMaps,  eVisualMaterials, eMixedMaterials};
-
-// Grid row -> label anchor, control anchor (rows 1 to 11).
-const std::map<int, std::pair<int, int>> kGrid = {
-    {1, {4004, 4005}}, {2, {4006, 4007}},  {3, {4009, 4010}},  {4, {4011, 4012}},
-    {5, {4013, 4014}}, {6, {4015, 4016}},  {7, {4017, 4018}},  {8, {4019, 4020}},
-    {9, {4021, 4022}}, {10, {4023, 4024}}, {11, {4025, 4026}}};
-
-std::string qxName(const TFieldLayout& rxLayout)
-{
-    std::string xName;
-    for (const wchar_t* p = rxLayout.name; *p; ++p)
-        xName += static_cast<char>(*p);
-    return xName;
-}
-
-// Where a label or control stands once the layout is built: grid row, and
-// whether it stands in the label column.
-std::map<int, std::pair<int, bool>> qxCells(const TFieldLayout& rxLayout)
-{
-    std::map<int, std::pair<int, bool>> xAnchors;
-    for (const auto& [row, anchors] : kGrid)
-    {
-        xAnchors[anchors.first] = {row, true};
-        xAnchors[anchors.second] = {row, false};
-    }
-    std::map<int, std::pair<int, bool>> xCells = xAnchors;
-    for (const TControlMove* m = rxLayout.moves; m->controlId != 0; ++m)
-        xCells[m->controlId] = xAnchors.at(m->anchorId);
-    return xCells;
-}
-
 // Position -> the characters a new field may hold there: a list's codes, an
 // edit box's allowed set.
 std::map<int, std::set<std::string>> qxOffered(const TFieldLayout& rxLayout)
@@ -64,13 +31,16 @@ std::map<int, std::set<std::string>> qxOffered(const TFieldLayout& rxLayout)
 TEST(T006Layouts, EveryGroupHasItsOwnLayoutAndNoOtherValueHasOne)
 {
     std::set<const TFieldLayout*> xSeen;
-    for (EMaterialType eGroup : kGroups)
+    for (const EMaterialType* pe = qpe006Groups(); *pe != eUnknownMaterial; ++pe)
     {
-        const TFieldLayout* pxLayout = qpxGet006Layout(eGroup);
-        ASSERT_NE(nullptr, pxLayout) << eGroup;
-        EXPECT_TRUE(xSeen.insert(pxLayout).second) << qxName(*pxLayout);
-        EXPECT_EQ(pxLayout->controls, qpxGet006ControlTable(eGroup));
-        EXPECT_EQ(pxLayout->rowCount, qi006RowCount(eGroup));
+        const TFieldLayout* pxLayout = qpxGet006Layout(*pe);
+        ASSERT_NE(nullptr, pxLayout) << *pe;
+        EXPECT_TRUE(xSeen.insert(pxLayout).second) << qxNarrowName(pxLayout->name);
+        EXPECT_EQ(pxLayout->controls, qpxGet006ControlTable(*pe));
+        EXPECT_EQ(pxLayout->rowCount, qi006RowCount(*pe));
+        // Only the label of Form of item takes its text from the string table.
+        for (const TLayoutLabel* l = pxLayout->labels; l->labelId != 0; ++l)
+            EXPECT_EQ(l->labelId == IDC_006_FORM_OF_ITEM_LABEL, l->stringId != 0) << l->labelId;
     }
     for (int iOther : {7, 8, -1, 1000})
     {
@@ -83,111 +53,6 @@ TEST(T006Layouts, EveryGroupHasItsOwnLayoutAndNoOtherValueHasOne)
         EXPECT_EQ(4030, c[1].controlId);
         EXPECT_EQ(0, c[1].position);
         EXPECT_EQ(0, c[2].controlId);
-    }
-}
-
-TEST(T006Layouts, ControlTablesListListsAndEditBoxesInPositionOrder)
-{
-    for (EMaterialType eGroup : kGroups)
-    {
-        const TFieldLayout& layout = *qpxGet006Layout(eGroup);
-        SCOPED_TRACE(qxName(layout));
-        const TControlPosition* c = layout.controls;
-        ASSERT_EQ(4027, c[0].controlId);
-        ASSERT_EQ(4028, c[1].controlId);
-        ASSERT_EQ(4030, c[2].controlId);
-        EXPECT_EQ(0, c[2].position);
-        std::map<int, int> xPositionOf;
-        int iPreviousEnd = 1;
-        std::map<int, int> xLengthOf;
-        for (const TLayoutList* l = layout.lists; l->listId != 0; ++l)
-            EXPECT_TRUE(xLengthOf.emplace(l->listId, static_cast<int>(std::strlen(l->codeList[0].code))).second);
-        for (const TLayoutEdit* e = layout.edits; e->editId != 0; ++e)
-            EXPECT_TRUE(xLengthOf.emplace(e->editId, e->length).second);
-        for (int i = 3; c[i].controlId != 0; ++i)
-        {
-            ASSERT_EQ(1u, xLengthOf.count(c[i].controlId)) << c[i].controlId << " is neither list nor edit box";
-            EXPECT_GE(c[i].position, iPreviousEnd) << c[i].controlId << " overlaps the control before it";
-            iPreviousEnd = c[i].position + xLengthOf[c[i].controlId];
-            EXPECT_LE(iPreviousEnd, k006FieldLength) << c[i].controlId;
-            xPositionOf[c[i].controlId] = c[i].position;
-        }
-        EXPECT_EQ(xLengthOf.size(), xPositionOf.size());
-        for (const TLayoutList* l = layout.lists; l->listId != 0; ++l)
-            EXPECT_EQ(xPositionOf[l->listId], l->position) << l->listId;
-        for (const TLayoutEdit* e = layout.edits; e->editId != 0; ++e)
-            EXPECT_EQ(xPositionOf[e->editId], e->position) << e->editId;
-
-        // An undefined position is edited by nothing.
-        int iPreviousLast = 0;
-        for (const TPositionRange* r = layout.undefined; r->first != 0; ++r)
-        {
-            EXPECT_GT(r->first, iPreviousLast);
-            EXPECT_LE(r->first, r->last);
-            EXPECT_LT(r->last, k006FieldLength);
-            iPreviousLast = r->last;
-            for (int i = 3; c[i].controlId != 0; ++i)
-                EXPECT_TRUE(c[i].position + xLengthOf[c[i].controlId] <= r->first || c[i].position > r->last)
-                    << c[i].controlId << " edits undefined " << r->first << "-" << r->last;
-        }
-    }
-}
-
-TEST(T006Layouts, EachRowPutsItsLabelBesideItsControlDownTheGrid)
-{
-    for (EMaterialType eGroup : kGroups)
-    {
-        const TFieldLayout& layout = *qpxGet006Layout(eGroup);
-        SCOPED_TRACE(qxName(layout));
-        const auto xCells = qxCells(layout);
-        std::set<int> xTaken;
-        std::map<int, int> xLabelRows;
-        for (const TLayoutLabel* l = layout.labels; l->labelId != 0; ++l)
-        {
-            ASSERT_EQ(1u, xCells.count(l->labelId)) << "label " << l->labelId << " stands nowhere on the grid";
-            EXPECT_TRUE(xCells.at(l->labelId).second) << "label " << l->labelId << " in the control column";
-            EXPECT_TRUE(xTaken.insert(xCells.at(l->labelId).first).second) << "two labels in one row";
-            ++xLabelRows[xCells.at(l->labelId).first];
-        }
-        int iPreviousRow = 0;
-        for (const TControlPosition* c = layout.controls + 3; c->controlId != 0; ++c)
-        {
-            ASSERT_EQ(1u, xCells.count(c->controlId)) << c->controlId << " stands nowhere on the grid";
-            const auto [row, tLabelColumn] = xCells.at(c->controlId);
-            EXPECT_FALSE(tLabelColumn) << c->controlId;
-            EXPECT_GT(row, iPreviousRow) << c->controlId << " is not below the control before it";
-            EXPECT_EQ(1, xLabelRows[row]) << c->controlId << " has no label beside it";
-            iPreviousRow = row;
-        }
-        EXPECT_EQ(xTaken.size(), static_cast<std::size_t>(iPreviousRow));
-        // The buttons go below the last row.
-        EXPECT_GT(layout.rowCount, iPreviousRow);
-        // Only the label of Form of item takes its text from the string table.
-        for (const TLayoutLabel* l = layout.labels; l->labelId != 0; ++l)
-            EXPECT_EQ(l->labelId == 4034, l->stringId != 0) << l->labelId;
-    }
-}
-
-TEST(T006Layouts, CodeListsHaveOneCodeLengthNoRepeatsAndEndWithTheFillCharacter)
-{
-    for (EMaterialType eGroup : kGroups)
-    {
-        const TFieldLayout& layout = *qpxGet006Layout(eGroup);
-        SCOPED_TRACE(qxName(layout));
-        for (const TLayoutList* l = layout.lists; l->listId != 0; ++l)
-        {
-            const TCodeListEntry* rows = l->codeList;
-            ASSERT_NE(0u, rows[0].labelId) << l->listId;
-            const std::size_t dwLength = std::strlen(rows[0].code);
-            std::set<std::string> xCodes;
-            int n = 0;
-            for (; rows[n].labelId != 0; ++n)
-            {
-                EXPECT_EQ(dwLength, ::strnlen(rows[n].code, sizeof(rows[n].code))) << l->listId << " row " << n;
-                EXPECT_TRUE(xCodes.insert(rows[n].code).second) << l->listId << " code " << rows[n].code;
-            }
-            EXPECT_EQ(std::string(dwLength, '|'), rows[n - 1].code) << l->listId;
-        }
     }
 }
 
@@ -244,17 +109,14 @@ TEST(T006Layouts, HiddenSetHoldsEveryLabelAndControlOfEveryLayoutOnce)
         EXPECT_TRUE(xHidden.insert(*p).second) << *p << " twice";
     for (int iAlwaysShown : {4001, 4002, 4003, 4027, 4028, 4030})
         EXPECT_EQ(0u, xHidden.count(iAlwaysShown)) << iAlwaysShown;
-    for (const auto& [row, anchors] : kGrid)
+    for (const auto& [id, cell] : qrx006Grid())
+        EXPECT_EQ(1u, xHidden.count(id)) << id;
+    for (const EMaterialType* pe = qpe006Groups(); *pe != eUnknownMaterial; ++pe)
     {
-        EXPECT_EQ(1u, xHidden.count(anchors.first)) << row;
-        EXPECT_EQ(1u, xHidden.count(anchors.second)) << row;
-    }
-    for (EMaterialType eGroup : kGroups)
-    {
-        const TFieldLayout& layout = *qpxGet006Layout(eGroup);
+        const TFieldLayout& layout = *qpxGet006Layout(*pe);
         for (const TLayoutLabel* l = layout.labels; l->labelId != 0; ++l)
-            EXPECT_EQ(1u, xHidden.count(l->labelId)) << qxName(layout) << " label " << l->labelId;
+            EXPECT_EQ(1u, xHidden.count(l->labelId)) << qxNarrowName(layout.name) << " label " << l->labelId;
         for (const TControlPosition* c = layout.controls + 3; c->controlId != 0; ++c)
-            EXPECT_EQ(1u, xHidden.count(c->controlId)) << qxName(layout) << " control " << c->controlId;
+            EXPECT_EQ(1u, xHidden.count(c->controlId)) << qxNarrowName(layout.name) << " control " << c->controlId;
     }
 }

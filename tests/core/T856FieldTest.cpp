@@ -4,6 +4,7 @@
 // Previous and Next buttons need. "$" stands for the delimiter in the fields below.
 #include "editors/856/T856CodeLists.h"
 #include "editors/856/T856Field.h"
+#include "support/T856Text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +14,6 @@
 
 namespace
 {
-std::string qxField(std::string xText)
-{
-    for (char& c : xText)
-        if (c == '$')
-            c = TMarcTag::mcDelimiter;
-    return xText;
-}
-
-std::string qxReadable(std::string xData)
-{
-    for (char& c : xData)
-        if (c == TMarcTag::mcDelimiter)
-            c = '$';
-    return xData;
-}
-
 TMarcTag qxTag(const std::string& rxData)
 {
     TMarcTag xTag(856);

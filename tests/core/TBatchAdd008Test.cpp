@@ -92,31 +92,70 @@ TEST(BatchAdd008, ReplaceGivesEveryRecordWithADefaultTheDefault)
     EXPECT_NE(kBooks008, qx008(xOut[9]));
 }
 
-TEST(BatchAdd008, AMalformedRecordInTheMiddleIsReportedAndDroppedOrKeptAsRead)
+TEST(BatchAdd008, AnUnreadableRecordInTheMiddleIsReportedAndKeptAsReadOrDropped)
 {
     const std::vector<TMarcRecord> xInput = qxInputRecords();
-    // The record without the line end that follows it in the file.
+    // A record of another ISO 2709 profile (three indicators), without the line end
+    // that follows it in the file.
     std::string xBad = qxReadSample("badind.usmarc");
     xBad.erase(xBad.rfind('\x1D') + 1);
+    xBad[10] = '3';
     std::string xIn = qxIso2709(xInput[0]) + qxIso2709(xInput[1]) + xBad + qxIso2709(xInput[2]) + qxIso2709(xInput[3]);
 
-    const TRun dropped = qxRun(xIn, TBatchOptions());
-    EXPECT_EQ(2u, dropped.xCounts.mqwChanged);
-    EXPECT_EQ(2u, dropped.xCounts.mqwSkipped);
+    const TRun kept = qxRun(xIn, TBatchOptions());
+    EXPECT_EQ(2u, kept.xCounts.mqwChanged);
+    EXPECT_EQ(2u, kept.xCounts.mqwSkipped);
+    EXPECT_EQ(1u, kept.xCounts.mqwRejected);
+    EXPECT_EQ(1u, kept.xCounts.mqwKept);
+    EXPECT_EQ(0u, kept.xReport.find("record 3 passed through unchanged: ")) << kept.xReport;
+    EXPECT_NE(std::string::npos, kept.xReport.find("Not a MARC 21 record")) << kept.xReport;
+    // In its place, between the second record (unchanged) and the third.
+    EXPECT_EQ(qxIso2709(xInput[1]).size() + qxRun(qxIso2709(xInput[0]), TBatchOptions()).xOut.size(), kept.xOut.find(xBad));
+
+    TBatchOptions drop;
+    drop.meMalformed = eDropMalformed;
+    const TRun dropped = qxRun(xIn, drop);
     EXPECT_EQ(1u, dropped.xCounts.mqwRejected);
     EXPECT_EQ(0u, dropped.xCounts.mqwKept);
     EXPECT_EQ(0u, dropped.xReport.find("record 3 left out: ")) << dropped.xReport;
     EXPECT_EQ(4u, qxReadAllRecords(dropped.xOut, eIso2709).size());
     EXPECT_EQ(std::string::npos, dropped.xOut.find(xBad));
+}
 
-    TBatchOptions keep;
-    keep.meMalformed = eKeepMalformed;
-    const TRun kept = qxRun(xIn, keep);
-    EXPECT_EQ(1u, kept.xCounts.mqwRejected);
-    EXPECT_EQ(1u, kept.xCounts.mqwKept);
-    EXPECT_EQ(0u, kept.xReport.find("record 3 passed through unchanged: ")) << kept.xReport;
-    // In its place, between the second record (unchanged) and the third.
-    EXPECT_EQ(qxIso2709(xInput[1]).size() + qxRun(qxIso2709(xInput[0]), TBatchOptions()).xOut.size(), kept.xOut.find(xBad));
+TEST(BatchAdd008, ARepairedRecordIsWrittenAsReadUnlessChangedOrAskedFor)
+{
+    const std::string xSample = qxReadSample("sample1.usmarc");
+    std::string xBad = qxReadSample("badind.usmarc");
+    xBad.erase(xBad.rfind('\x1D') + 1);
+    const std::string xIn = xSample + xBad + xSample;
+    const std::string xRepairLine = "record 2 repaired: field 245: indicators \"-0\" are not valid: replaced by \" 0\"\n";
+
+    const TRun asRead = qxRun(xIn, TBatchOptions());
+    EXPECT_EQ(xIn, asRead.xOut) << "badind has its 008: nothing to change";
+    EXPECT_EQ(xRepairLine + "record 2 written as it was read\n", asRead.xReport);
+    EXPECT_EQ(1u, asRead.xCounts.mqwRepaired);
+    EXPECT_EQ(0u, asRead.xCounts.mqwWrittenRepaired);
+
+    // --repair, or a new 008, writes the repaired record; nothing else changes.
+    for (const bool tReplace : {false, true})
+    {
+        TBatchOptions options;
+        options.mtRepair = !tReplace;
+        options.mtReplace = tReplace;
+        const TRun repaired = qxRun(xIn, options);
+        EXPECT_EQ(xRepairLine + "record 2 written in its repaired form\n", repaired.xReport);
+        EXPECT_EQ(1u, repaired.xCounts.mqwWrittenRepaired);
+        const std::vector<TMarcRecord> xOut = qxReadAllRecords(repaired.xOut, eIso2709);
+        ASSERT_EQ(3u, xOut.size());
+        TMarcTag x245;
+        ASSERT_TRUE(xOut[1].qtFindTag(245, x245, 1));
+        EXPECT_EQ(std::string(" 0\x1F" "aAll about whales."), std::string(x245.qpacGetData()));
+        EXPECT_EQ(tReplace, qx008(xOut[1]) == kBooks008);
+        if (!tReplace)
+        {
+            EXPECT_EQ(xSample, repaired.xOut.substr(0, xSample.size()));
+        }
+    }
 }
 
 TEST(BatchAdd008, WorksOnMarcMakerTextAndBetweenTheForms)
@@ -150,19 +189,19 @@ TEST(BatchAdd008, WorksOnMarcMakerTextAndBetweenTheForms)
     EXPECT_EQ(kBooks008, qx008(xOut[3]));
 }
 
-TEST(BatchAdd008, StrayBytesAreRejectedAndKeptInTheirPlaceOnRequest)
+TEST(BatchAdd008, StrayBytesAreRejectedAndKeptInTheirPlaceUnlessDropped)
 {
     const std::string xSample = qxReadSample("sample1.usmarc");
     const std::string xIn = xSample + "\nJUNK" + xSample + "\r\n#";
-    const TRun dropped = qxRun(xIn, TBatchOptions());
+    TBatchOptions drop;
+    drop.meMalformed = eDropMalformed;
+    const TRun dropped = qxRun(xIn, drop);
     EXPECT_EQ(xSample + xSample, dropped.xOut);
     EXPECT_EQ(2u, dropped.xCounts.mqwSkipped);
     EXPECT_EQ(2u, dropped.xCounts.mqwRejected);
     EXPECT_NE(std::string::npos, dropped.xReport.find("bytes after record 1 that are no record left out")) << dropped.xReport;
 
-    TBatchOptions keep;
-    keep.meMalformed = eKeepMalformed;
-    const TRun kept = qxRun(xIn, keep);
+    const TRun kept = qxRun(xIn, TBatchOptions());
     EXPECT_EQ(xIn, kept.xOut) << "every byte in its place";
     EXPECT_EQ(2u, kept.xCounts.mqwRejected);
     EXPECT_EQ(2u, kept.xCounts.mqwKept);

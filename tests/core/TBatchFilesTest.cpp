@@ -1,6 +1,7 @@
 // orvo-batch and its files: the input is never destroyed, the output replaced
 // only by a run that completed.
 #include "support/TSampleData.h"
+#include "support/TScratchFolder.h"
 
 #include "batch/TBatchFiles.h"
 #include "marcio/TOutputFile.h"
@@ -15,34 +16,6 @@
 
 namespace
 {
-// A folder of its own for each test, removed at the end.
-class TScratchFolder
-{
-public:
-    explicit TScratchFolder(const char* pacName)
-        : mxPath((std::filesystem::temp_directory_path() / (std::string("orvo-batch-test-") + pacName)).string())
-    {
-        std::filesystem::remove_all(mxPath);
-        std::filesystem::create_directories(mxPath);
-    }
-    ~TScratchFolder() { std::filesystem::remove_all(mxPath); }
-    std::string qxFile(const std::string& rxName) const { return mxPath + "/" + rxName; }
-    std::size_t qnFileCount() const
-    {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(mxPath),
-                                                      std::filesystem::directory_iterator()));
-    }
-
-private:
-    std::string mxPath;
-};
-
-void qvWrite(const std::string& rxPath, const std::string& rxData)
-{
-    std::ofstream out(rxPath, std::ios::binary | std::ios::trunc);
-    out << rxData;
-}
-
 int qiRun(std::vector<std::string> xArgs, std::string* pxErr = nullptr)
 {
     std::ostringstream err;
@@ -55,10 +28,10 @@ int qiRun(std::vector<std::string> xArgs, std::string* pxErr = nullptr)
 
 TEST(BatchFiles, TheInputIsRefusedAsOutputUnderAnyName)
 {
-    const TScratchFolder folder("same");
+    const TScratchFolder folder("batch-same");
     const std::string xInput = qxReadSample("camel.usmarc") + "JUNK";
     const std::string xPath = folder.qxFile("same.mrc");
-    qvWrite(xPath, xInput);
+    qvWriteFileBytes(xPath, xInput);
 
     std::vector<std::string> xOtherNames = {folder.qxFile("./same.mrc"), folder.qxFile("../" +
                                             std::filesystem::path(xPath).parent_path().filename().string() +
@@ -81,9 +54,9 @@ TEST(BatchFiles, TheInputIsRefusedAsOutputUnderAnyName)
 
 TEST(BatchFiles, TheOutputIsReplacedOnlyByARunThatCompleted)
 {
-    const TScratchFolder folder("output");
+    const TScratchFolder folder("batch-output");
     const std::string xOut = folder.qxFile("out.mrc");
-    qvWrite(xOut, "old");
+    qvWriteFileBytes(xOut, "old");
     {
         TOutputFile output(xOut);
         output.qrxStream() << "half written";
@@ -103,10 +76,30 @@ TEST(BatchFiles, TheOutputIsReplacedOnlyByARunThatCompleted)
     // A whole run: records rejected (exit 1) still complete the output.
     const std::string xIn = folder.qxFile("in.mrc");
     const std::string xSample = qxReadSample("sample1.usmarc");
-    qvWrite(xIn, xSample + "JUNK");
+    qvWriteFileBytes(xIn, xSample + "JUNK");
     EXPECT_EQ(1, qiRun({"add-008", "--keep-malformed", xIn, xOut}));
     EXPECT_EQ(xSample + "JUNK", qxReadFileBytes(xOut));
     EXPECT_EQ(2, qiRun({"add-008", folder.qxFile("absent.mrc"), xOut}));
     EXPECT_EQ(xSample + "JUNK", qxReadFileBytes(xOut));
     EXPECT_EQ(2u, folder.qnFileCount());
+}
+
+TEST(BatchFiles, TheDefaultRunLosesNoByteOfTheSampleFiles)
+{
+    // Every record of these has its 008, so the output is the input: broken records are
+    // passed through and repaired ones written as read, each reported (exit 1). Only
+    // the line end after the last record is filler, which no run keeps.
+    const TScratchFolder folder("samples");
+    const std::string xOut = folder.qxFile("out.mrc");
+    for (const auto& rxSample : {std::make_pair("camel.usmarc", 0), std::make_pair("title_proper.usmarc", 0),
+                                 std::make_pair("baddir.usmarc", 1), std::make_pair("badind.usmarc", 1),
+                                 std::make_pair("sample1.usmarc", 0)})
+    {
+        SCOPED_TRACE(rxSample.first);
+        std::string xErr;
+        EXPECT_EQ(rxSample.second, qiRun({"add-008", qxSamplePath(rxSample.first), xOut}, &xErr)) << xErr;
+        std::string xIn = qxReadSample(rxSample.first);
+        xIn.erase(xIn.find_last_not_of('\n') + 1);
+        EXPECT_EQ(xIn, qxReadFileBytes(xOut));
+    }
 }

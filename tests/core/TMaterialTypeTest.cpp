@@ -2,7 +2,6 @@
 // the code lists.
 #include "base/TCodeMatch.h"
 #include "base/TMaterialType.h"
-#include "editors/008/T008Layout.h"
 #include "recordlib/TMarcLeader.h"
 
 #include <gtest/gtest.h>
@@ -32,20 +31,6 @@ TMarcLeader qxLeaderOf(char cType)
 
 // Every level code a leader can hold at 07 in these tests, known or not.
 const char acAllLevels[] = "abcdimsn x|";
-}
-
-TEST(MaterialType, EveryMarc21BibliographicTypeAndLevelHasAMaterialWithA008Layout)
-{
-    // The Leader 06 and 07 codes MARC 21 gives bibliographic records.
-    for (const char* pcType = "acdefgijkmoprt"; *pcType != '\0'; ++pcType)
-    {
-        for (const char* pcLevel = "abcdims"; *pcLevel != '\0'; ++pcLevel)
-        {
-            const EMaterialType eMaterial = qeMaterialOf(*pcType, *pcLevel);
-            EXPECT_NE(eUnknownMaterial, eMaterial) << "06 " << *pcType << ", 07 " << *pcLevel;
-            EXPECT_NE(nullptr, qpxGet008Layout(eBibliographic, eMaterial)) << "06 " << *pcType << ", 07 " << *pcLevel;
-        }
-    }
 }
 
 TEST(MaterialType, OnlyLanguageMaterialLooksAtTheLevelAndOnlyBibliographicRecordsHaveOne)

@@ -56,7 +56,8 @@ inline std::string qxHostileDataField(const char* pacIndicators, std::size_t dwL
 }
 
 // A record of Leader 06 and 07 as given, its other Leader positions capitals
-// and punctuation, and hostile 001, 006, 007, 008 (of dw008Length), 245 and 856.
+// and punctuation, and hostile 001, 006, 007 (but its category), 008 (of
+// dw008Length), 245 and 856.
 inline TMarcRecord qxHostileRecord(char cTypeOfRecord, char cBibLevel, std::size_t dw008Length, int iShift)
 {
     std::string xLeader = "QZ#J!XW?ABCDEFGHIJKLMNOP";
@@ -66,7 +67,8 @@ inline TMarcRecord qxHostileRecord(char cTypeOfRecord, char cBibLevel, std::size
     record.qvSetLeader(xLeader.c_str());
     qvAddHostileField(record, 1, qxHostileBytes(12, iShift));
     qvAddHostileField(record, 6, qxHostileBytes(18, iShift + 1));
-    qvAddHostileField(record, 7, qxHostileBytes(14, iShift + 2));
+    // The 007 of an electronic resource (14 positions), so that its rows show.
+    qvAddHostileField(record, 7, "c" + qxHostileBytes(13, iShift + 2));
     qvAddHostileField(record, 8, qxHostileBytes(dw008Length, iShift));
     qvAddHostileField(record, 245, qxHostileDataField("10", 20, iShift));
     qvAddHostileField(record, 856, qxHostileDataField("4 ", 30, iShift));

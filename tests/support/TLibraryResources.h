@@ -1,6 +1,6 @@
 // The resources of OrvoFieldEditors.dll as a test reads them: strings exactly
-// as stored, dialog templates created modeless and never shown, accelerator
-// tables, and the rule every code-list label follows.
+// as stored, dialog templates created modeless and never shown, and the rule
+// every code-list label follows.
 #pragma once
 
 #include "base/TCodeListEntry.h"
@@ -9,7 +9,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 inline HINSTANCE qhLibrary()
 {
@@ -56,22 +55,6 @@ inline std::string qxCodeLabelProblem(const TCodeListEntry& rxRow)
     return "";
 }
 
-// The commands of an accelerator table by the keys' flags (FVIRTKEY, FSHIFT...).
-inline std::map<BYTE, WORD> qxAcceleratorCommands(int iTableId, WORD wKey)
-{
-    std::map<BYTE, WORD> xCommands;
-    // A table loaded from resources is freed with its module.
-    HACCEL hTable = ::LoadAcceleratorsW(qhLibrary(), MAKEINTRESOURCEW(iTableId));
-    if (hTable == nullptr)
-        return xCommands;
-    std::vector<ACCEL> xEntries(::CopyAcceleratorTableW(hTable, nullptr, 0));
-    ::CopyAcceleratorTableW(hTable, xEntries.data(), static_cast<int>(xEntries.size()));
-    for (const ACCEL& rxEntry : xEntries)
-        if (rxEntry.key == wKey)
-            xCommands[rxEntry.fVirt & (FVIRTKEY | FSHIFT | FCONTROL | FALT)] = rxEntry.cmd;
-    return xCommands;
-}
-
 inline INT_PTR CALLBACK qiQuietDialogProc(HWND, UINT uMsg, WPARAM, LPARAM)
 {
     return uMsg == WM_INITDIALOG;
@@ -95,12 +78,6 @@ public:
 
     HWND qhGet() const { return mhDialog; }
     HWND qhItem(int iId) const { return ::GetDlgItem(mhDialog, iId); }
-    std::wstring qxCaption() const
-    {
-        wchar_t awcCaption[128] = {};
-        ::GetWindowTextW(mhDialog, awcCaption, 128);
-        return awcCaption;
-    }
     std::wstring qxText(int iId) const
     {
         wchar_t awcText[256] = {};

@@ -22,6 +22,11 @@ inline std::string qxReadFileBytes(const std::string& rxPath)
     return std::string(std::istreambuf_iterator<char>(xFile), std::istreambuf_iterator<char>());
 }
 
+inline void qvWriteFileBytes(const std::string& rxPath, const std::string& rxBytes)
+{
+    std::ofstream(rxPath, std::ios::binary | std::ios::trunc) << rxBytes;
+}
+
 inline std::string qxReadSample(const std::string& rxName)
 {
     return qxReadFileBytes(qxSamplePath(rxName));

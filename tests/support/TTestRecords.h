@@ -5,6 +5,7 @@
 #include "recordlib/TMarcTag.h"
 
 #include <string>
+#include <vector>
 
 // A record with Leader 06 (type of record) and 07 (bibliographic level) as given,
 // a 245, and an 008 when pac008 is not null.
@@ -42,4 +43,18 @@ inline std::string qxIso2709(const TMarcRecord& rxRecord)
     TXBuffer<unsigned char> buffer;
     rxRecord.qvGetUSMarcData(buffer, false);
     return std::string(buffer.qpacGetData(), buffer.qdwGetDataSize());
+}
+
+// qxRecordOfType(cTypeOfRecord, 'm') with a field of iTag for each of rxData.
+inline TMarcRecord qxRecordWith(char cTypeOfRecord, int iTag, const std::vector<std::string>& rxData,
+                                const char* pac008 = nullptr)
+{
+    TMarcRecord record = qxRecordOfType(cTypeOfRecord, 'm', pac008);
+    for (const std::string& rxField : rxData)
+    {
+        TMarcTag field(iTag);
+        field.qvSetData(rxField.c_str(), false);
+        record.qvOrderedInsert(field);
+    }
+    return record;
 }

@@ -1,6 +1,7 @@
 // orvo-edit run as a cataloguing program runs it: a process of its own on a
 // file of several records, its editor answered by input sent to its windows.
 #include "support/TSampleData.h"
+#include "support/TScratchFolder.h"
 
 #include "recordlib/TIso2709Reader.h"
 #include "recordlib/TMarcRecord.h"
@@ -24,51 +25,11 @@ std::wstring qxBesideThisProgram(const wchar_t* pwcName)
     return xPath.substr(0, xPath.find_last_of(L"\\/") + 1) + pwcName;
 }
 
-// A file in a folder of its own, removed with the folder.
-class TScratchFile
+// A path as a command line takes it.
+std::wstring qxQuoted(const std::string& rxPath)
 {
-public:
-    explicit TScratchFile(const std::string& rxBytes)
-    {
-        wchar_t awcTemp[MAX_PATH] = {};
-        ::GetTempPathW(MAX_PATH, awcTemp);
-        mxFolder = std::wstring(awcTemp) + L"orvo-edit-test-" + std::to_wstring(::GetCurrentProcessId());
-        ::CreateDirectoryW(mxFolder.c_str(), nullptr);
-        mxPath = mxFolder + L"\\records.mrc";
-        std::ofstream(mxPath.c_str(), std::ios::binary).write(rxBytes.data(), static_cast<std::streamsize>(rxBytes.size()));
-    }
-    ~TScratchFile()
-    {
-        for (const std::wstring& rxName : qxFiles())
-            ::DeleteFileW((mxFolder + L"\\" + rxName).c_str());
-        ::RemoveDirectoryW(mxFolder.c_str());
-    }
-    TScratchFile(const TScratchFile&) = delete;
-    TScratchFile& operator=(const TScratchFile&) = delete;
-
-    const std::wstring& qxPath() const { return mxPath; }
-    std::string qxBytes() const
-    {
-        std::ifstream in(mxPath.c_str(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::vector<std::wstring> qxFiles() const
-    {
-        std::vector<std::wstring> xNames;
-        WIN32_FIND_DATAW data;
-        HANDLE hFind = ::FindFirstFileW((mxFolder + L"\\*").c_str(), &data);
-        for (BOOL tMore = hFind != INVALID_HANDLE_VALUE; tMore; tMore = ::FindNextFileW(hFind, &data))
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                xNames.push_back(data.cFileName);
-        if (hFind != INVALID_HANDLE_VALUE)
-            ::FindClose(hFind);
-        return xNames;
-    }
-
-private:
-    std::wstring mxFolder;
-    std::wstring mxPath;
-};
+    return L"\"" + std::wstring(rxPath.begin(), rxPath.end()) + L"\"";
+}
 
 // orvo-edit with its arguments; fnAct gets its editor's dialog once it shows.
 class TEditRun
@@ -163,20 +124,21 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
     ASSERT_EQ(3u, xRecords.size());
     // Filler between and after records stays where it is: only record 2 is written anew.
     const std::string xOriginal = xRecords[0] + "\r\n" + xRecords[1] + xRecords[2] + "\n";
-    TScratchFile file(xOriginal);
-
+    const TScratchFolder folder("edit-ok");
+    const std::string xFile = folder.qxFile("records.mrc");
+    qvWriteFileBytes(xFile, xOriginal);
     {
         // Escape: the file keeps every byte, and no temporary file is left.
-        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
+        TEditRun run(L"008 --record 2 " + qxQuoted(xFile));
         ASSERT_NE(nullptr, run.qhWaitForDialog());
         run.qvPressKey(VK_ESCAPE);
         EXPECT_EQ(1, run.qiWaitForExit());
-        EXPECT_EQ(xOriginal, file.qxBytes());
-        EXPECT_EQ(1u, file.qxFiles().size());
+        EXPECT_EQ(xOriginal, qxReadFileBytes(xFile));
+        EXPECT_EQ(1u, folder.qnFileCount());
     }
     {
         // Date 2 of the second record typed as "1999" (it is blank there), then OK.
-        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
+        TEditRun run(L"008 --record 2 " + qxQuoted(xFile));
         HWND hDialog = run.qhWaitForDialog();
         ASSERT_NE(nullptr, hDialog);
         HWND hDate2 = ::GetDlgItem(hDialog, IDC_008_BIB_DATE2);
@@ -197,8 +159,8 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
     ASSERT_TRUE(expected.qtReplaceTag(field, 1));
     TXBuffer<unsigned char> xExpected;
     expected.qvGetUSMarcData(xExpected, false);
-    EXPECT_EQ(xRecords[0] + "\r\n" + qxBytes(xExpected) + xRecords[2] + "\n", file.qxBytes());
-    EXPECT_EQ(1u, file.qxFiles().size());
+    EXPECT_EQ(xRecords[0] + "\r\n" + qxBytes(xExpected) + xRecords[2] + "\n", qxReadFileBytes(xFile));
+    EXPECT_EQ(1u, folder.qnFileCount());
 }
 
 TEST(OrvoEdit, RefusalsLeaveTheFileAloneWithTheReasonAndStatus2)
@@ -206,13 +168,15 @@ TEST(OrvoEdit, RefusalsLeaveTheFileAloneWithTheReasonAndStatus2)
     const std::vector<std::string> xRecords = qxThreeRecords();
     ASSERT_EQ(3u, xRecords.size());
     const std::string xOriginal = xRecords[0] + xRecords[1] + xRecords[2];
-    TScratchFile file(xOriginal);
-    for (const std::wstring& rxArguments :
-         {L"008 --record 4 \"" + file.qxPath() + L"\"", L"009 \"" + file.qxPath() + L"\"",
-          L"008 --record 0 \"" + file.qxPath() + L"\"", L"008 \"" + file.qxPath() + L".absent\"", std::wstring(L"008")})
+    const TScratchFolder folder("edit-refusals");
+    const std::string xFile = folder.qxFile("records.mrc");
+    qvWriteFileBytes(xFile, xOriginal);
+    for (const std::wstring& rxArguments : {L"008 --record 4 " + qxQuoted(xFile), L"009 " + qxQuoted(xFile),
+                                            L"008 --record 0 " + qxQuoted(xFile), L"008 " + qxQuoted(xFile + ".absent"),
+                                            std::wstring(L"008")})
     {
         TEditRun run(rxArguments);
         EXPECT_EQ(2, run.qiWaitForExit()) << std::string(rxArguments.begin(), rxArguments.end());
     }
-    EXPECT_EQ(xOriginal, file.qxBytes());
+    EXPECT_EQ(xOriginal, qxReadFileBytes(xFile));
 }

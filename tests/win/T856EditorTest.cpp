@@ -2,9 +2,9 @@
 // chosen with the arrow keys and Enter, text typed, buttons clicked, questions
 // answered in the real message box. "$" stands for the delimiter below and
 // for the double dagger of the field line.
-#include "automation/TDialogDriver.h"
-#include "manager/TFieldEditorManager.h"
-#include "recordlib/TMarcRecord.h"
+#include "support/T856Text.h"
+#include "support/TEditorTestKit.h"
+#include "support/TTestRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -18,48 +18,19 @@ constexpr int kDisplay = 7000, kOk = 7001, kCancel = 7002, kFirstIndicator = 700
               kNonRepeatableRemove = 7009, kRepeatableCode = 7010, kRepeatableText = 7011,
               kRepeatableRemove = 7012, kNew = 7013, kNext = 7014, kPrevious = 7015;
 
-std::string qxField(std::string xText)
-{
-    for (char& c : xText)
-        if (c == '$')
-            c = TMarcTag::mcDelimiter;
-    return xText;
-}
-
-std::string qxReadable(std::string xData)
-{
-    for (char& c : xData)
-        if (c == TMarcTag::mcDelimiter)
-            c = '$';
-    return xData;
-}
-
 TMarcRecord qxRecord(const std::vector<std::string>& rx856s, char cTypeOfRecord = 'a')
 {
-    char acLeader[] = "00000nam a2200000 a 4500";
-    acLeader[6] = cTypeOfRecord;
-    TMarcRecord xRecord;
-    xRecord.qvSetLeader(acLeader);
-    TMarcTag xTitle(245);
-    xTitle.qvSetData(qxField("10$aA title").c_str(), true);
-    xRecord.qvOrderedInsert(xTitle);
-    TMarcTag xNote(500);
-    xNote.qvSetData(qxField("  $aA note").c_str(), true);
-    xRecord.qvOrderedInsert(xNote);
-    for (const std::string& rxData : rx856s)
-    {
-        TMarcTag xField(856);
-        xField.qvSetData(qxField(rxData).c_str(), false);
-        xRecord.qvOrderedInsert(xField);
-    }
-    return xRecord;
+    std::vector<std::string> xFields;
+    for (const std::string& rxText : rx856s)
+        xFields.push_back(qxField(rxText));
+    return qxRecordWith(cTypeOfRecord, 856, xFields);
 }
 
 // The record's fields in order, as "tag data" lines.
 std::vector<std::string> qxFields(const TMarcRecord& rxRecord)
 {
     std::vector<std::string> xFields;
-    for (int iTag : {245, 500, 856})
+    for (int iTag : {245, 856})
     {
         TMarcTag xField;
         for (int i = 1; rxRecord.qtFindTag(iTag, xField, i); ++i)
@@ -71,17 +42,10 @@ std::vector<std::string> qxFields(const TMarcRecord& rxRecord)
 // The field the facade stored after OK, or what went wrong.
 std::string qxStored856(int iOccurrence = 1)
 {
-    TMarcRecord xResult;
-    TFieldEditorManager::qvGetMARCRecord(xResult);
     TMarcTag xField;
-    if (!xResult.qtFindTag(856, xField, iOccurrence))
+    if (!qxStoredRecord().qtFindTag(856, xField, iOccurrence))
         return "(none)";
     return qxReadable(xField.qpacGetData());
-}
-
-HWND qhItem(HWND hDlg, int nId)
-{
-    return ::GetDlgItem(hDlg, nId);
 }
 
 bool qtEnabled(HWND hDlg, int nId)
@@ -116,20 +80,6 @@ std::string qxShown(HWND hDlg, int nListId)
 {
     const HWND hList = qhItem(hDlg, nListId);
     return qxNarrow(TDialogDriver::qxGetComboText(hList, TDialogDriver::qiGetCurSel(hList)));
-}
-
-// Chooses the row whose label starts with rxStart, with the keyboard.
-void qvChoose(HWND hDlg, int nListId, const std::string& rxStart)
-{
-    const HWND hList = qhItem(hDlg, nListId);
-    const int iCount = static_cast<int>(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-    for (int iRow = 0; iRow < iCount; ++iRow)
-        if (qxNarrow(TDialogDriver::qxGetComboText(hList, iRow)).compare(0, rxStart.size(), rxStart) == 0)
-        {
-            TDialogDriver::qvChooseComboRow(hList, iRow);
-            return;
-        }
-    ADD_FAILURE() << "no row " << rxStart << " in list " << nListId;
 }
 
 void qvClick(HWND hDlg, int nId)
@@ -199,13 +149,13 @@ TEST(T856EditorTest, OpensOnHAndAAndStepsThroughRepeatedSubfields)
             EXPECT_FALSE(qtEnabled(hDlg, kNext));
             EXPECT_FALSE(qtEnabled(hDlg, kPrevious));
             EXPECT_TRUE(qtEnabled(hDlg, kNew));
-            qvChoose(hDlg, kRepeatableCode, "u");
+            qvChooseCode(hDlg, kRepeatableCode, L"u");
         })
         .qrxThen([](HWND hDlg) {
             EXPECT_EQ(qxText(hDlg, kRepeatableText), "http://a.org/");
             EXPECT_EQ(qxSelected(hDlg), "$uhttp://a.org/");
             EXPECT_FALSE(qtEnabled(hDlg, kNext));
-            qvChoose(hDlg, kRepeatableCode, "z");
+            qvChooseCode(hDlg, kRepeatableCode, L"z");
         })
         .qrxThen([](HWND hDlg) {
             EXPECT_EQ(qxText(hDlg, kRepeatableText), "first note");
@@ -254,14 +204,14 @@ TEST(T856EditorTest, AccessMethodFollowsSubfield2)
     TDialogDriver driver;
     std::vector<std::string> xShown;
     driver
-        .qrxThen([](HWND hDlg) { qvChoose(hDlg, kNonRepeatableCode, "2"); })
+        .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, kNonRepeatableCode, L"2"); })
         .qrxThen([&xShown](HWND hDlg) {
             xShown.push_back(qxText(hDlg, kNonRepeatableText));
             qvRetype(hDlg, kNonRepeatableText, L"wais");
             xShown.push_back(qxShown(hDlg, kAccessMethod));
             qvRetype(hDlg, kNonRepeatableText, L"WAIS");
             xShown.push_back(qxShown(hDlg, kAccessMethod));
-            qvChoose(hDlg, kAccessMethod, "USENET news");
+            qvChooseCode(hDlg, kAccessMethod, L"USENET news");
         })
         .qrxThen([&xShown](HWND hDlg) {
             xShown.push_back(qxText(hDlg, kNonRepeatableText));
@@ -281,7 +231,7 @@ TEST(T856EditorTest, LeavingMethod7AsksWhetherToKeepSubfield2)
         TDialogDriver driver;
         TQuestion xQuestion;
         driver
-            .qrxThen([](HWND hDlg) { qvChoose(hDlg, kFirstIndicator, "4"); })
+            .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, kFirstIndicator, L"4"); })
             .qrxThen(qfnAnswer(xQuestion, nAnswer))
             .qrxThen([](HWND hDlg) {
                 EXPECT_FALSE(qtEnabled(hDlg, kAccessMethod));
@@ -297,10 +247,10 @@ TEST(T856EditorTest, LeavingMethod7AsksWhetherToKeepSubfield2)
     // Without a $2 nothing is asked; 3 moves the repeatable list to b.
     TDialogDriver driver;
     driver
-        .qrxThen([](HWND hDlg) { qvChoose(hDlg, kFirstIndicator, "3"); })
+        .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, kFirstIndicator, L"3"); })
         .qrxThen([](HWND hDlg) {
             EXPECT_EQ(qxShown(hDlg, kRepeatableCode), "b - Access number");
-            qvChoose(hDlg, kSecondIndicator, "2");
+            qvChooseCode(hDlg, kSecondIndicator, L"2");
         })
         .qrxThen(qfnOk);
     EXPECT_EQ(qeRun(driver, qxRecord({"  $uhttp://a"})), eDisplaySaved);
@@ -312,7 +262,7 @@ TEST(T856EditorTest, NewRemoveAndEmptiedOccurrences)
     TDialogDriver driver;
     std::vector<std::string> xSteps;
     driver
-        .qrxThen([](HWND hDlg) { qvChoose(hDlg, kRepeatableCode, "u"); })
+        .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, kRepeatableCode, L"u"); })
         .qrxThen([](HWND hDlg) { qvClick(hDlg, kNew); })
         .qrxThen([&xSteps](HWND hDlg) {
             EXPECT_EQ(qxText(hDlg, kRepeatableText), "http://");
@@ -322,7 +272,7 @@ TEST(T856EditorTest, NewRemoveAndEmptiedOccurrences)
             EXPECT_TRUE(qtEnabled(hDlg, kPrevious));
             EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), kRepeatableText);
             TDialogDriver::qvType(qhItem(hDlg, kRepeatableText), L"b.org/");
-            qvChoose(hDlg, kRepeatableCode, "z");
+            qvChooseCode(hDlg, kRepeatableCode, L"z");
         })
         .qrxThen([](HWND hDlg) { qvClick(hDlg, kNext); })
         .qrxThen([&xSteps](HWND hDlg) {
@@ -339,15 +289,15 @@ TEST(T856EditorTest, NewRemoveAndEmptiedOccurrences)
         })
         .qrxThen([&xSteps](HWND hDlg) {
             xSteps.push_back(qxText(hDlg, kRepeatableText));
-            qvChoose(hDlg, kNonRepeatableCode, "q");
+            qvChooseCode(hDlg, kNonRepeatableCode, L"q");
         })
         .qrxThen([](HWND hDlg) {
             TDialogDriver::qvType(qhItem(hDlg, kNonRepeatableText), L"text/html");
             EXPECT_TRUE(qtEnabled(hDlg, kNonRepeatableRemove));
             EXPECT_EQ(qxSelected(hDlg), "$qtext/html");
-            qvChoose(hDlg, kNonRepeatableCode, "h");
+            qvChooseCode(hDlg, kNonRepeatableCode, L"h");
         })
-        .qrxThen([](HWND hDlg) { qvChoose(hDlg, kNonRepeatableCode, "3"); })
+        .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, kNonRepeatableCode, L"3"); })
         .qrxThen([](HWND hDlg) {
             EXPECT_EQ(qxText(hDlg, kNonRepeatableText), "part 1");
             qvClick(hDlg, kNonRepeatableRemove);
@@ -365,7 +315,7 @@ TEST(T856EditorTest, CancelAndTheCloseBox)
 {
     TDialogDriver cancelled;
     cancelled.qrxThen([](HWND hDlg) {
-        qvChoose(hDlg, kSecondIndicator, "8");
+        qvChooseCode(hDlg, kSecondIndicator, L"8");
         qvClick(hDlg, kCancel);
     });
     EXPECT_EQ(qeRun(cancelled, qxRecord({"40$uhttp://a"})), eDisplayCancelled);
@@ -397,18 +347,18 @@ TEST(T856EditorTest, FacadeInsertsReplacesAndKeepsTheRecord)
     TDialogDriver replace;
     replace.qrxThen([](HWND hDlg) {
         EXPECT_EQ(qxText(hDlg, kDisplay), "41  $uhttp://second");
-        qvChoose(hDlg, kSecondIndicator, "2");
+        qvChooseCode(hDlg, kSecondIndicator, L"2");
     }).qrxThen(qfnOk);
     EXPECT_EQ(qeRun(replace, xTwo, 2), eDisplaySaved);
     TMarcRecord xResult;
     TFieldEditorManager::qvGetMARCRecord(xResult);
-    EXPECT_EQ(qxFields(xResult), (std::vector<std::string>{"245 10$aA title", "500   $aA note",
-                                                           "856 40$uhttp://first", "856 42$uhttp://second"}));
+    EXPECT_EQ(qxFields(xResult),
+              (std::vector<std::string>{"245 10$aA title", "856 40$uhttp://first", "856 42$uhttp://second"}));
 
     TDialogDriver insert;
     insert.qrxThen([](HWND hDlg) {
         EXPECT_EQ(qxText(hDlg, kDisplay), "    ");
-        qvChoose(hDlg, kRepeatableCode, "u");
+        qvChooseCode(hDlg, kRepeatableCode, L"u");
     })
         .qrxThen([](HWND hDlg) { qvClick(hDlg, kNew); })
         .qrxThen([](HWND hDlg) { TDialogDriver::qvType(qhItem(hDlg, kRepeatableText), L"new"); })
@@ -416,7 +366,7 @@ TEST(T856EditorTest, FacadeInsertsReplacesAndKeepsTheRecord)
     EXPECT_EQ(qeRun(insert, qxRecord({}), 0), eDisplaySaved);
     TFieldEditorManager::qvGetMARCRecord(xResult);
     EXPECT_EQ(qxFields(xResult),
-              (std::vector<std::string>{"245 10$aA title", "500   $aA note", "856   $uhttp://new"}));
+              (std::vector<std::string>{"245 10$aA title", "856   $uhttp://new"}));
 
     // A missing occurrence opens empty, and OK stores the record as it was.
     TDialogDriver missing;

@@ -251,8 +251,10 @@ TEST(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
 
 TEST(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
 {
+    // A record of another ISO 2709 profile (three indicators) cannot be read.
     std::string xBad = qxReadFile(qxSample("badind.usmarc"));
     xBad.erase(xBad.rfind('\x1D') + 1);
+    xBad[10] = '3';
     const std::string xCamel = qxReadFile(qxSample("camel.usmarc"));
     const std::size_t nFirstEnd = xCamel.find('\x1D') + 1;
     const std::string xFirst = xCamel.substr(0, nFirstEnd);
@@ -296,6 +298,58 @@ TEST(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
               prompt.mxQuestions.back());
     EXPECT_FALSE(std::filesystem::exists(xText));
     EXPECT_EQ(L"orvo-host-test-mixed.mrc - Orvo Cataloguing Host", qxCaption(window));
+    window.DestroyWindow();
+    std::filesystem::remove(xPath);
+}
+
+TEST(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnlyWhenAllowed)
+{
+    std::string xBad = qxReadFile(qxSample("badind.usmarc"));
+    xBad.erase(xBad.rfind('\x1D') + 1);
+    const std::string xSample = qxReadFile(qxSample("sample1.usmarc"));
+    const std::wstring xPath = qxTempPath(L"repaired.mrc");
+    {
+        std::ofstream out(std::filesystem::path(xPath), std::ios::binary);
+        out << xSample << xBad;
+    }
+    TScriptedPrompt prompt;
+    THostMainWindow window(prompt, false);
+    ASSERT_TRUE(window.qtCreate());
+    prompt.mxFiles.push_back(xPath);
+    qvCommand(window, eCmdOpen);
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 2 records were damaged and have been repaired."));
+    const std::vector<std::wstring> xRecords = qxRows(window, eRecordList);
+    EXPECT_EQ(std::wstring::npos, xRecords.at(0).find(L"(repaired)"));
+    EXPECT_EQ(L"2\t\tAll about whales.\t(repaired)", xRecords.at(1));
+
+    qvChooseRow(window, eRecordList, 1);
+    const std::vector<std::wstring> xFields = qxRows(window, eFieldList);
+    ASSERT_EQ(1u + 7u + 1u, xFields.size()) << "Leader, 7 fields, 1 repair";
+    EXPECT_EQ(L"245 \\0 $aAll about whales.", xFields[3]);
+    EXPECT_EQ(L"Repaired: field 245: indicators \"-0\" are not valid: replaced by \" 0\"", xFields[8]);
+    qvChooseRow(window, eFieldList, 8);
+    EXPECT_EQ(-1, window.qrxGetSession().qiGetSelectedField()) << "a repair is no field";
+
+    // Edited, then saved over its own file: asked first; No writes nothing.
+    prompt.mxAnswers = {eAnswerYes, eAnswerNo};
+    qvCommand(window, eCmdAddDefault008);
+    qvCommand(window, eCmdSave);
+    EXPECT_EQ(L"1 record(s) were repaired when read from orvo-host-test-repaired.mrc. Saving writes them in their "
+              L"repaired form over that file. Save anyway?",
+              prompt.mxQuestions.back());
+    EXPECT_EQ(xSample + xBad, qxReadFile(xPath));
+    EXPECT_TRUE(window.qrxGetSession().qtIsModified());
+
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdSave);
+    const std::vector<TMarcRecord> xSaved = qxReadAllRecords(qxReadFile(xPath), eIso2709);
+    ASSERT_EQ(2u, xSaved.size());
+    TMarcTag x245;
+    ASSERT_TRUE(xSaved[1].qtFindTag(245, x245, 1));
+    EXPECT_EQ(std::string(" 0\x1F" "aAll about whales."), std::string(x245.qpacGetData()));
+    EXPECT_EQ(kBooks008, qx008(xSaved[1]));
+    EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"(repaired)")) << "the file holds it repaired";
     window.DestroyWindow();
     std::filesystem::remove(xPath);
 }

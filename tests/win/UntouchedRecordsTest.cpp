@@ -3,16 +3,19 @@
 // closed many times in one process (ORVO_SOAK_OPENS=1000 for the full soak),
 // it leaves no window or memory behind.
 // A new editor joins both with one line in kEditors_static.
-#include "automation/TDialogDriver.h"
-#include "manager/TFieldEditorManager.h"
+#include "support/TEditorTestKit.h"
+#include "editors/007/T007Categories.h"
 #include "resources/006EditorIds.h"
+#include "resources/007EditorIds.h"
 #include "resources/008EditorIds.h"
 #include "resources/856EditorIds.h"
 #include "resources/LeaderEditorIds.h"
 #include "support/THostileRecords.h"
+#include "support/TSampleRecords.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -30,14 +33,27 @@ struct TEditorUnderTest
     // The field the editor edits (-1: the Leader) and the length it pads a
     // shorter one to with blanks (0: none).
     int iTag;
-    std::size_t dwPaddedLength;
+    std::size_t (*pfnPaddedLength)(const std::string& rxField);
 };
 
+template <std::size_t N>
+std::size_t qdwPadsTo(const std::string&)
+{
+    return N;
+}
+
+// The 007 is padded to the length of its category.
+std::size_t qdwCategoryLength(const std::string& rxField)
+{
+    return static_cast<std::size_t>(qrx007Category(rxField.empty() ? 0 : rxField[0]).fieldLength);
+}
+
 const TEditorUnderTest kEditors_static[] = {
-    {"Leader", eLeaderEditor, 0, IDC_LEADER_OK, IDC_LEADER_CANCEL, -1, 0},
-    {"006", e006Editor, 1, IDC_006_OK, IDC_006_CANCEL, 6, 18},
-    {"008", e008Editor, 0, IDC_008_OK, IDC_008_CANCEL, 8, 40},
-    {"856", e856Editor, 1, IDC_856_OK, IDC_856_CANCEL, 856, 0},
+    {"Leader", eLeaderEditor, 0, IDC_LEADER_OK, IDC_LEADER_CANCEL, -1, qdwPadsTo<0>},
+    {"006", e006Editor, 1, IDC_006_OK, IDC_006_CANCEL, 6, qdwPadsTo<18>},
+    {"007", e007Editor, 1, IDC_007_OK, IDC_007_CANCEL, 7, qdwCategoryLength},
+    {"008", e008Editor, 0, IDC_008_OK, IDC_008_CANCEL, 8, qdwPadsTo<40>},
+    {"856", e856Editor, 1, IDC_856_OK, IDC_856_CANCEL, 856, qdwPadsTo<0>},
 };
 
 std::string qxData(const TMarcTag& rxField)
@@ -63,8 +79,7 @@ std::string qxFirstDifference(const TMarcRecord& rxBefore, const TMarcRecord& rx
         if (rxOld.qiGetTagNumber() == rxEditor.iTag && !tEditedFieldSeen)
         {
             tEditedFieldSeen = true;
-            if (xExpected.size() < rxEditor.dwPaddedLength)
-                xExpected.resize(rxEditor.dwPaddedLength, ' ');
+            xExpected.resize(std::max(xExpected.size(), rxEditor.pfnPaddedLength(xExpected)), ' ');
         }
         if (rxOld.qiGetTagNumber() != rxNew.qiGetTagNumber() || xExpected != qxData(rxNew))
             return "field " + std::to_string(i) + " tag " + std::to_string(rxNew.qiGetTagNumber()) + ": " +
@@ -104,10 +119,36 @@ TEST_P(UntouchedRecords, OkAtOnceGivesBackEveryByteAndCancelKeepsNothing)
                 continue;
             }
             ASSERT_EQ(eDisplaySaved, eReturn);
-            TMarcRecord result;
-            TFieldEditorManager::qvGetMARCRecord(result);
+            const TMarcRecord result = qxStoredRecord();
             EXPECT_EQ("", qxFirstDifference(rxHostile.mxRecord, result, rxEditor));
         }
+    }
+}
+
+// The sample records of the project, each opened on the field it holds.
+TEST_P(UntouchedRecords, OkAtOnceGivesBackEverySampleRecord)
+{
+    const TEditorUnderTest& rxEditor = GetParam();
+    int iOpened = 0;
+    for (const TSampleRecord& rxSample : qxReadableSampleRecords())
+    {
+        TMarcTag xField;
+        if (qtRefuses(rxEditor, rxSample.mxRecord) ||
+            (rxEditor.iTag >= 0 && !rxSample.mxRecord.qtFindTag(rxEditor.iTag, xField, 1)))
+            continue;
+        SCOPED_TRACE(rxSample.mxName);
+        TDialogDriver driver;
+        driver.qrxThen([&rxEditor](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, rxEditor.nOkId)); });
+        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(rxEditor.eEditor, rxSample.mxRecord,
+                                                                rxEditor.iOccurrence, nullptr));
+        const TMarcRecord result = qxStoredRecord();
+        EXPECT_EQ("", qxFirstDifference(rxSample.mxRecord, result, rxEditor));
+        ++iOpened;
+    }
+    // Every sample holds a Leader (19 records) and most an 008.
+    if (rxEditor.iTag < 0 || rxEditor.iTag == 8)
+    {
+        EXPECT_GE(iOpened, rxEditor.iTag < 0 ? 19 : 15);
     }
 }
 

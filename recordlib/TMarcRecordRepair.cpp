@@ -1,0 +1,322 @@
+// The lenient parse of an ISO 2709 record: TMarcRecord::qvRepairUSMarcData.
+#include "TMarcRecord.h"
+
+#include "TException.h"
+#include "TIso2709Format.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const wchar_t acwRepairMethod[] = L"TMarcRecord::qvRepairUSMarcData() : ";
+constexpr uint32_t dwShownBytes = 16;
+constexpr unsigned char cFieldTerminator = static_cast<unsigned char>(TMarcRecord::mcFieldTerminator_static);
+constexpr unsigned char cRecordTerminator = static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static);
+
+[[noreturn]] void qvThrowUnreadable(const std::wstring& rxWhat)
+{
+    throw TException(acwRepairMethod + rxWhat, eErrorRecoverable, -1);
+}
+
+bool qtIsDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::wstring qxNumber(uint32_t dwValue)
+{
+    return std::to_wstring(dwValue);
+}
+
+// Leader positions that say which ISO 2709 profile a record follows, with the
+// values of MARC 21.
+struct TProfilePosition {
+    uint32_t mdwPosition;
+    const char* pacMarc21;
+    const wchar_t* pwcName;
+};
+
+const TProfilePosition axProfilePositions[] = {
+    {10, "22", L"leader 10-11 (indicator count, subfield code length)"},
+    {20, "45", L"leader 20-21 (directory entry map)"},
+};
+
+// Leader 10-11 and 20-21: digits other than MARC 21's are another profile (refused);
+// anything else is damage (repaired to MARC 21's values).
+void qvRepairProfile(const unsigned char* paxData, char* pacLeader, std::vector<TRepair>& rxRepairs)
+{
+    for (const TProfilePosition& rxAt : axProfilePositions) {
+        const unsigned char* paxAt = paxData + rxAt.mdwPosition;
+        if (qtIsDigit(paxAt[0]) && qtIsDigit(paxAt[1])) {
+            if (std::memcmp(paxAt, rxAt.pacMarc21, 2) != 0)
+                qvThrowUnreadable(L"Not a MARC 21 record: " + std::wstring(rxAt.pwcName) + L" is " +
+                                  qxShowBytes(paxAt, 2, 2) + L", another ISO 2709 profile");
+            continue;
+        }
+        const std::wstring xName(rxAt.pwcName);
+        rxRepairs.push_back(qxMakeRepair(eRepairLeaderLayout, -1, rxAt.mdwPosition,
+                                         {xName.substr(7, 5), qxShowBytes(paxAt, 2, 2),
+                                          L"\"" + std::wstring(rxAt.pacMarc21, rxAt.pacMarc21 + 2) + L"\""}));
+        std::memcpy(pacLeader + rxAt.mdwPosition, rxAt.pacMarc21, 2);
+    }
+    if (paxData[22] >= '1' && paxData[22] <= '9')
+        qvThrowUnreadable(L"Not a MARC 21 record: leader 22 gives directory entries an implementation-defined part");
+}
+
+// One run of the data area up to a field terminator (or to the end of the data).
+struct TSegment {
+    uint32_t mdwStart;
+    uint32_t mdwEnd; // the terminator's position, or the end of the data
+    bool mtTerminated;
+    bool mtUsed;
+};
+
+std::size_t qnSegmentAt(const std::vector<TSegment>& rxSegments, uint32_t dwPosition)
+{
+    const auto it = std::upper_bound(rxSegments.begin(), rxSegments.end(), dwPosition,
+                                     [](uint32_t dw, const TSegment& rx) { return dw < rx.mdwStart; });
+    return static_cast<std::size_t>(it - rxSegments.begin()) - 1;
+}
+
+// Where a directory entry's field was found.
+struct TPlacement {
+    int miTag = -1;
+    uint32_t mdwFrom = 0;
+    uint32_t mdwTo = 0;
+    bool mtPlaced = false;
+};
+
+// NUL and record terminators inside a field become blanks, and so do indicators that
+// are not valid (missing ones are supplied).
+void qvRepairContent(const TPlacement& rxPlacement, bool tControl, std::string& rxBytes, std::vector<TRepair>& rxRepairs)
+{
+    const int iTag = rxPlacement.miTag;
+    std::string xForbidden;
+    uint32_t dwFirstForbidden = 0;
+    for (std::size_t n = 0; n < rxBytes.size(); ++n) {
+        if (rxBytes[n] != '\0' && rxBytes[n] != TMarcRecord::mcRecordTerminator_static)
+            continue;
+        if (xForbidden.empty())
+            dwFirstForbidden = rxPlacement.mdwFrom + static_cast<uint32_t>(n);
+        xForbidden += rxBytes[n];
+        rxBytes[n] = ' ';
+    }
+    if (!xForbidden.empty())
+        rxRepairs.push_back(qxMakeRepair(eRepairForbiddenByte, iTag, dwFirstForbidden,
+                                         {qxNumber(static_cast<uint32_t>(xForbidden.size())),
+                                          qxShowBytes(reinterpret_cast<const unsigned char*>(xForbidden.data()),
+                                                      static_cast<uint32_t>(xForbidden.size()), 4),
+                                          qxNumber(dwFirstForbidden)}));
+    const unsigned char* paxContent = reinterpret_cast<const unsigned char*>(rxBytes.data());
+    const uint32_t dwContentSize = static_cast<uint32_t>(rxBytes.size());
+    if (tControl || qtHasValidIndicators(paxContent, dwContentSize))
+        return;
+    const std::wstring xWas = qxShowBytes(paxContent, std::min<uint32_t>(dwContentSize, 2), 2);
+    if (rxBytes.size() < 2)
+        rxBytes.insert(rxBytes.size(), 2 - rxBytes.size(), ' ');
+    for (std::size_t n = 0; n < 2; ++n)
+        if (!TMarcTag::qtIsValidIndicator(rxBytes[n]))
+            rxBytes[n] = ' ';
+    const std::wstring xNow = rxBytes[0] == ' ' && rxBytes[1] == ' '
+                                  ? std::wstring(L"blanks")
+                                  : qxShowBytes(reinterpret_cast<const unsigned char*>(rxBytes.data()), 2, 2);
+    rxRepairs.push_back(qxMakeRepair(eRepairIndicators, iTag, rxPlacement.mdwFrom, {xWas, xNow}));
+}
+
+} // namespace
+
+void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSize, std::vector<TRepair>& rxRepairs)
+{
+    if (paxData == nullptr)
+        throw TException(L"TMarcRecord::qvRepairUSMarcData() : Null data", eErrorFatal, -1);
+    const uint32_t dwLeaderLength = TMarcLeader::mdwLength_static;
+    if (dwSize < dwLeaderLength + 2)
+        qvThrowUnreadable(L"Record of " + qxNumber(dwSize) + L" bytes is too short to hold a leader and a directory");
+    std::vector<TRepair> xRepairs;
+
+    // The record's end.
+    uint32_t dwLength = 0;
+    const bool tLengthDigits = qtReadNumber(paxData, 5, dwLength);
+    const std::wstring xLength = tLengthDigits ? qxNumber(dwLength) : qxShowBytes(paxData, 5, 5);
+    const bool tTerminated = paxData[dwSize - 1] == cRecordTerminator;
+    if (!tTerminated)
+        xRepairs.push_back(qxMakeRepair(eRepairRecordUnterminated, -1, 0, {xLength, qxNumber(dwSize)}));
+    else if (!tLengthDigits || dwLength != dwSize)
+        xRepairs.push_back(qxMakeRepair(eRepairRecordEnd, -1, 0, {xLength, qxNumber(dwSize - 1)}));
+    const uint32_t dwDataEnd = tTerminated ? dwSize - 1 : dwSize;
+
+    // The Leader.
+    char acLeader[TMarcLeader::mdwLength_static + 1];
+    std::memcpy(acLeader, paxData, dwLeaderLength);
+    acLeader[dwLeaderLength] = '\0';
+    qvRepairProfile(paxData, acLeader, xRepairs);
+    for (uint32_t dw = 0; dw < dwLeaderLength; ++dw) {
+        const unsigned char c = static_cast<unsigned char>(acLeader[dw]);
+        if (c >= 0x20 && c <= 0x7E)
+            continue;
+        xRepairs.push_back(qxMakeRepair(eRepairLeaderByte, -1, dw, {qxNumber(dw), qxShowBytes(&c, 1, 1)}));
+        acLeader[dw] = ' ';
+    }
+
+    // The directory: up to the base address when that ends whole entries with no field
+    // terminator before it, else up to the first field terminator.
+    uint32_t dwBase = 0;
+    const bool tBaseDigits = qtReadNumber(paxData + 12, 5, dwBase);
+    const void* pvFirstTerminator = std::memchr(paxData + dwLeaderLength, cFieldTerminator, dwDataEnd - dwLeaderLength);
+    const uint32_t dwFirstTerminator = pvFirstTerminator == nullptr
+                                           ? dwDataEnd
+                                           : static_cast<uint32_t>(static_cast<const unsigned char*>(pvFirstTerminator) - paxData);
+    uint32_t dwDirectoryEnd = 0;
+    if (tBaseDigits && dwBase > dwLeaderLength && dwBase <= dwDataEnd &&
+        (dwBase - 1 - dwLeaderLength) % dwDirectoryEntryLength == 0 && dwFirstTerminator >= dwBase - 1) {
+        dwDirectoryEnd = dwBase - 1;
+        if (paxData[dwDirectoryEnd] != cFieldTerminator)
+            xRepairs.push_back(qxMakeRepair(eRepairDirectoryEnd, -1, dwDirectoryEnd,
+                                            {qxShowBytes(paxData + dwDirectoryEnd, 1, 1), qxNumber(dwDirectoryEnd)}));
+    } else {
+        if (pvFirstTerminator == nullptr)
+            qvThrowUnreadable(L"No field terminator after the leader: the directory cannot be found");
+        dwDirectoryEnd = dwFirstTerminator;
+        if (!tBaseDigits || dwBase != dwDirectoryEnd + 1)
+            xRepairs.push_back(qxMakeRepair(eRepairBaseAddress, -1, 12,
+                                            {tBaseDigits ? qxNumber(dwBase) : qxShowBytes(paxData + 12, 5, 5),
+                                             qxNumber(dwDirectoryEnd)}));
+        const uint32_t dwTail = (dwDirectoryEnd - dwLeaderLength) % dwDirectoryEntryLength;
+        if (dwTail != 0)
+            xRepairs.push_back(qxMakeRepair(eRepairDirectoryTail, -1, dwDirectoryEnd - dwTail,
+                                            {qxNumber(dwTail), qxNumber(dwDirectoryEnd - dwTail)}));
+    }
+
+    // The data area, cut at its field terminators.
+    const uint32_t dwDataStart = dwDirectoryEnd + 1;
+    const uint32_t dwAreaSize = dwDataEnd - dwDataStart;
+    std::vector<TSegment> xSegments;
+    for (uint32_t dwFrom = dwDataStart; dwFrom < dwDataEnd;) {
+        const void* pvEnd = std::memchr(paxData + dwFrom, cFieldTerminator, dwDataEnd - dwFrom);
+        const uint32_t dwTo =
+            pvEnd == nullptr ? dwDataEnd : static_cast<uint32_t>(static_cast<const unsigned char*>(pvEnd) - paxData);
+        xSegments.push_back({dwFrom, dwTo, pvEnd != nullptr, false});
+        dwFrom = dwTo + 1;
+    }
+
+    // First the entries that describe their field, or its start; each other entry's
+    // report waits for the second pass.
+    const uint32_t dwEntryCount = (dwDirectoryEnd - dwLeaderLength) / dwDirectoryEntryLength;
+    std::vector<TPlacement> xPlacements(dwEntryCount);
+    std::vector<std::size_t> xSegmentOf(dwEntryCount, xSegments.size());
+    std::vector<std::wstring> xDefects(dwEntryCount);
+    std::vector<TRepair> xEntryRepairs;
+    auto qvPlace = [&](uint32_t dwEntry, std::size_t nSegment, uint32_t dwFrom) {
+        TSegment& rxSegment = xSegments[nSegment];
+        rxSegment.mtUsed = true;
+        xPlacements[dwEntry].mdwFrom = dwFrom;
+        xPlacements[dwEntry].mdwTo = rxSegment.mdwEnd;
+        xPlacements[dwEntry].mtPlaced = true;
+        xSegmentOf[dwEntry] = nSegment;
+    };
+    for (uint32_t dw = 0; dw < dwEntryCount; ++dw) {
+        const unsigned char* paxEntry = paxData + dwLeaderLength + dw * dwDirectoryEntryLength;
+        uint32_t dwTag = 0, dwFieldLength = 0, dwStart = 0;
+        const bool tTag = qtReadNumber(paxEntry, 3, dwTag);
+        const bool tDigits = tTag && qtReadNumber(paxEntry + 3, 4, dwFieldLength) && qtReadNumber(paxEntry + 7, 5, dwStart);
+        xPlacements[dw].miTag = tTag ? static_cast<int>(dwTag) : -1;
+        if (!tDigits) {
+            xDefects[dw] = L"is not 12 digits";
+            continue;
+        }
+        if (dwStart >= dwAreaSize) {
+            xDefects[dw] = L"(field " + qxShowBytes(paxEntry, 3, 3) + L") points outside the data area";
+            continue;
+        }
+        const uint32_t dwFrom = dwDataStart + dwStart;
+        const std::size_t nSegment = qnSegmentAt(xSegments, dwFrom);
+        const TSegment& rxSegment = xSegments[nSegment];
+        if (dwFieldLength > 0 && dwFrom + dwFieldLength - 1 == rxSegment.mdwEnd && rxSegment.mtTerminated) {
+            qvPlace(dw, nSegment, dwFrom);
+            continue;
+        }
+        if (rxSegment.mdwStart != dwFrom || rxSegment.mtUsed) {
+            xDefects[dw] = L"(field " + qxShowBytes(paxEntry, 3, 3) + L") does not point at a field";
+            continue;
+        }
+        qvPlace(dw, nSegment, dwFrom);
+        const uint32_t dwPosition = dwLeaderLength + dw * dwDirectoryEntryLength;
+        if (rxSegment.mtTerminated)
+            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldEnd, static_cast<int>(dwTag), dwPosition,
+                                                 {qxNumber(dw + 1), qxNumber(dwFieldLength), qxNumber(rxSegment.mdwEnd)}));
+        else
+            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldCutShort, static_cast<int>(dwTag), dwPosition,
+                                                 {qxNumber(dw + 1), qxNumber(rxSegment.mdwEnd - dwFrom)}));
+    }
+
+    // Then each other entry with a tag takes the first unclaimed run after the fields
+    // of the entries before it and before the field of the next described entry. The
+    // runs are looked at in order, once.
+    std::vector<std::size_t> xNextPlaced(dwEntryCount + 1, xSegments.size());
+    for (uint32_t dw = dwEntryCount; dw > 0; --dw)
+        xNextPlaced[dw - 1] = xPlacements[dw - 1].mtPlaced ? xSegmentOf[dw - 1] : xNextPlaced[dw];
+    std::size_t nCursor = 0;
+    for (uint32_t dw = 0; dw < dwEntryCount; ++dw) {
+        if (xPlacements[dw].mtPlaced) {
+            nCursor = std::max(nCursor, xSegmentOf[dw] + 1);
+            continue;
+        }
+        const uint32_t dwPosition = dwLeaderLength + dw * dwDirectoryEntryLength;
+        while (nCursor < xNextPlaced[dw + 1] && xSegments[nCursor].mtUsed)
+            ++nCursor;
+        if (xPlacements[dw].miTag < 0 || nCursor >= xNextPlaced[dw + 1]) {
+            xEntryRepairs.push_back(qxMakeRepair(eRepairEntryDropped, -1, dwPosition, {qxNumber(dw + 1), xDefects[dw]}));
+            continue;
+        }
+        const TSegment& rxSegment = xSegments[nCursor];
+        qvPlace(dw, nCursor, rxSegment.mdwStart);
+        xEntryRepairs.push_back(qxMakeRepair(eRepairEntryRecovered, xPlacements[dw].miTag, dwPosition,
+                                             {qxNumber(dw + 1), xDefects[dw], qxNumber(rxSegment.mdwStart)}));
+        if (!rxSegment.mtTerminated)
+            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldCutShort, xPlacements[dw].miTag, rxSegment.mdwStart,
+                                                 {qxNumber(dw + 1), qxNumber(rxSegment.mdwEnd - rxSegment.mdwStart)}));
+        ++nCursor;
+    }
+    xRepairs.insert(xRepairs.end(), xEntryRepairs.begin(), xEntryRepairs.end());
+
+    // The fields, in directory order; only a field that needs it is copied to be repaired.
+    std::vector<TMarcTag> xFields;
+    xFields.reserve(dwEntryCount);
+    TXBuffer<unsigned char> xContent;
+    std::string xBytes;
+    for (const TPlacement& rxPlacement : xPlacements) {
+        if (!rxPlacement.mtPlaced)
+            continue;
+        xFields.emplace_back(rxPlacement.miTag);
+        const unsigned char* paxField = paxData + rxPlacement.mdwFrom;
+        const uint32_t dwContentSize = rxPlacement.mdwTo - rxPlacement.mdwFrom;
+        const bool tControl = xFields.back().qtIsControlField();
+        const bool tClean = (dwContentSize == 0 || (std::memchr(paxField, 0, dwContentSize) == nullptr &&
+                                                    std::memchr(paxField, cRecordTerminator, dwContentSize) == nullptr)) &&
+                            (tControl || qtHasValidIndicators(paxField, dwContentSize));
+        if (tClean)
+            xContent.qvAssign(paxField, dwContentSize);
+        else {
+            xBytes.assign(paxField, paxField + dwContentSize);
+            qvRepairContent(rxPlacement, tControl, xBytes, xRepairs);
+            xContent.qvAssign(reinterpret_cast<const unsigned char*>(xBytes.data()), static_cast<uint32_t>(xBytes.size()));
+        }
+        xFields.back().qvSetData(xContent, false);
+    }
+
+    // What no field took: reported with its first bytes, so that nothing goes unsaid.
+    for (const TSegment& rxSegment : xSegments) {
+        if (rxSegment.mtUsed)
+            continue;
+        const uint32_t dwCount = rxSegment.mdwEnd - rxSegment.mdwStart + (rxSegment.mtTerminated ? 1 : 0);
+        xRepairs.push_back(qxMakeRepair(eRepairUnplacedBytes, -1, rxSegment.mdwStart,
+                                        {qxNumber(dwCount), qxNumber(rxSegment.mdwStart),
+                                         qxShowBytes(paxData + rxSegment.mdwStart, dwCount, dwShownBytes)}));
+    }
+
+    mxLeader.qvSetData(acLeader);
+    mxFields.swap(xFields);
+    rxRepairs.swap(xRepairs);
+}

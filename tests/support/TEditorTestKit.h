@@ -1,0 +1,209 @@
+// What the editor tests read in an open dialog (its controls, its field line,
+// the layout it shows) and in the record the facade kept after OK.
+#pragma once
+
+#include "automation/TDialogDriver.h"
+#include "base/TFieldLayout.h"
+#include "controls/TStaticFieldDisplay.h"
+#include "manager/TFieldEditorManager.h"
+#include "recordlib/TMarcRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+inline HWND qhItem(HWND hDlg, int iId)
+{
+    return ::GetDlgItem(hDlg, iId);
+}
+
+inline RECT qxRect(HWND hWnd)
+{
+    RECT r = {};
+    ::GetWindowRect(hWnd, &r);
+    return r;
+}
+
+inline int qiFocusId()
+{
+    return ::GetDlgCtrlID(::GetFocus());
+}
+
+inline std::set<int> qxVisibleChildren(HWND hDlg)
+{
+    std::set<int> xIds;
+    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::IsWindowVisible(h))
+            xIds.insert(::GetDlgCtrlID(h));
+    return xIds;
+}
+
+inline TStaticFieldDisplay* qpxDisplay(HWND hDlg, int iDisplayId)
+{
+    return dynamic_cast<TStaticFieldDisplay*>(CWnd::FromHandlePermanent(qhItem(hDlg, iDisplayId)));
+}
+
+// The field line's bytes, and which of its positions show inactive ('x').
+inline std::string qxDisplayed(HWND hDlg, int iDisplayId)
+{
+    return qpxDisplay(hDlg, iDisplayId)->qrxGetFieldData().ToBytes();
+}
+
+inline std::string qxInactive(HWND hDlg, int iDisplayId)
+{
+    const TStaticFieldDisplay* pxDisplay = qpxDisplay(hDlg, iDisplayId);
+    std::string xInactive;
+    for (int i = 0; i < pxDisplay->qiGetFieldLength(); ++i)
+        xInactive += pxDisplay->qtIsInactive(i) ? 'x' : '.';
+    return xInactive;
+}
+
+// What qxInactive reads on a field of iLength shown with rxLayout.
+inline std::string qxInactiveOf(const TFieldLayout& rxLayout, int iLength)
+{
+    std::string xInactive(static_cast<std::size_t>(iLength), '.');
+    for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
+        for (int i = r->first; i <= r->last && i < iLength; ++i)
+            xInactive[static_cast<std::size_t>(i)] = 'x';
+    return xInactive;
+}
+
+// The labels and controls a layout shows besides rxAlwaysShown.
+inline std::set<int> qxShownIds(const TFieldLayout& rxLayout, std::set<int> xAlwaysShown)
+{
+    for (const TLayoutLabel* l = rxLayout.labels; l->labelId != 0; ++l)
+        xAlwaysShown.insert(l->labelId);
+    for (const TControlPosition* c = rxLayout.controls; c->controlId != 0; ++c)
+        xAlwaysShown.insert(c->controlId);
+    return xAlwaysShown;
+}
+
+// The labels and controls that do not stand on the anchor their move puts them on.
+inline std::vector<int> qxMisplaced(HWND hDlg, const TFieldLayout& rxLayout)
+{
+    std::vector<int> xMisplaced;
+    for (const TControlMove* m = rxLayout.moves; m->controlId != 0; ++m)
+    {
+        const RECT xControl = qxRect(qhItem(hDlg, m->controlId));
+        const RECT xAnchor = qxRect(qhItem(hDlg, m->anchorId));
+        if (xControl.left != xAnchor.left || xControl.top != xAnchor.top)
+            xMisplaced.push_back(m->controlId);
+    }
+    return xMisplaced;
+}
+
+// The lists that do not show the row a field preselects: the last row whose
+// code the field holds at the list's position (labels show blanks as "#"), or
+// none.
+inline std::vector<int> qxWrongSelections(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField)
+{
+    std::vector<int> xWrong;
+    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
+    {
+        int iExpected = -1;
+        for (int i = 0; l->codeList[i].labelId != 0; ++i)
+            if (rxField.compare(static_cast<std::size_t>(l->position), std::strlen(l->codeList[i].code),
+                                l->codeList[i].code) == 0)
+                iExpected = i;
+        std::wstring xCode;
+        for (const char* p = iExpected < 0 ? "" : l->codeList[iExpected].code; *p != '\0'; ++p)
+            xCode += *p == ' ' ? L'#' : static_cast<wchar_t>(static_cast<unsigned char>(*p));
+        const HWND hList = qhItem(hDlg, l->listId);
+        const int iSelected = TDialogDriver::qiGetCurSel(hList);
+        if (iSelected != iExpected || TDialogDriver::qxGetComboText(hList, iSelected).compare(0, xCode.size(), xCode) != 0)
+            xWrong.push_back(l->listId);
+    }
+    return xWrong;
+}
+
+// What an open dialog shows of a layout of a fixed-length field.
+struct TLayoutView
+{
+    std::wstring xTitle;
+    std::set<int> visible;
+    std::vector<int> misplaced;
+    std::vector<int> wrongSelections;
+    std::string xInactive;
+    int iPitch = 0;         // from one row to the next
+    int iOkTop = 0;         // OK's top, and where the layout's row count puts it:
+    int iExpectedOkTop = 0; // that many rows below the top row's label
+    int iWindowHeight = 0;
+};
+
+// Reads the view; iTopLabelId is the label of the top row, iRowLabelId and
+// iNextRowLabelId two labels a row apart.
+inline TLayoutView qxViewLayout(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField, int iDisplayId,
+                                int iOkId, int iTopLabelId, int iRowLabelId, int iNextRowLabelId)
+{
+    TLayoutView xView;
+    xView.xTitle = TDialogDriver::qxGetText(hDlg);
+    xView.visible = qxVisibleChildren(hDlg);
+    xView.misplaced = qxMisplaced(hDlg, rxLayout);
+    xView.wrongSelections = qxWrongSelections(hDlg, rxLayout, rxField);
+    xView.xInactive = qxInactive(hDlg, iDisplayId);
+    xView.iPitch = qxRect(qhItem(hDlg, iNextRowLabelId)).top - qxRect(qhItem(hDlg, iRowLabelId)).top;
+    xView.iOkTop = qxRect(qhItem(hDlg, iOkId)).top;
+    xView.iExpectedOkTop = qxRect(qhItem(hDlg, iTopLabelId)).top + xView.iPitch * rxLayout.rowCount +
+                           ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    const RECT xWindow = qxRect(hDlg);
+    xView.iWindowHeight = xWindow.bottom - xWindow.top;
+    return xView;
+}
+
+// Exactly the layout's labels and controls show besides rxAlwaysShown, each
+// on its anchor, every list preselected from the field, the undefined
+// positions inactive, and OK below the layout's rows.
+inline void qvExpectLayoutView(const TLayoutView& rxView, const TFieldLayout& rxLayout, const std::set<int>& rxAlwaysShown,
+                               int iFieldLength)
+{
+    EXPECT_EQ(qxShownIds(rxLayout, rxAlwaysShown), rxView.visible);
+    EXPECT_TRUE(rxView.misplaced.empty()) << testing::PrintToString(rxView.misplaced);
+    EXPECT_TRUE(rxView.wrongSelections.empty()) << testing::PrintToString(rxView.wrongSelections);
+    EXPECT_EQ(qxInactiveOf(rxLayout, iFieldLength), rxView.xInactive);
+    EXPECT_GT(rxView.iPitch, 0);
+    EXPECT_EQ(rxView.iExpectedOkTop, rxView.iOkTop);
+}
+
+// The selected row's label; empty when none is selected.
+inline std::wstring qxSelectedText(HWND hList)
+{
+    const int iRow = TDialogDriver::qiGetCurSel(hList);
+    return iRow < 0 ? std::wstring() : TDialogDriver::qxGetComboText(hList, iRow);
+}
+
+// Chooses the row of a code as a person would (arrow keys and Enter).
+inline void qvChooseCode(HWND hDlg, int iListId, const std::wstring& rxCode)
+{
+    const int iRow = TDialogDriver::qiFindComboRow(qhItem(hDlg, iListId), rxCode);
+    ASSERT_GE(iRow, 0) << iListId << " offers no " << std::string(rxCode.begin(), rxCode.end());
+    TDialogDriver::qvChooseComboRow(qhItem(hDlg, iListId), iRow);
+}
+
+// The data of every occurrence of a tag, in order.
+inline std::vector<std::string> qxFieldsOf(const TMarcRecord& rxRecord, int iTag)
+{
+    std::vector<std::string> xFields;
+    TMarcTag xField;
+    for (int i = 1; rxRecord.qtFindTag(iTag, xField, i); ++i)
+        xFields.emplace_back(xField.qpacGetData(), xField.qdwGetDataSize());
+    return xFields;
+}
+
+inline std::vector<int> qxTags(const TMarcRecord& rxRecord)
+{
+    std::vector<int> xTags;
+    for (uint32_t i = 0; i < rxRecord.qdwGetFieldCount(); ++i)
+        xTags.push_back(rxRecord.qrxGetField(i).qiGetTagNumber());
+    return xTags;
+}
+
+// The record the facade kept after OK.
+inline TMarcRecord qxStoredRecord()
+{
+    TMarcRecord xResult;
+    TFieldEditorManager::qvGetMARCRecord(xResult);
+    return xResult;
+}
