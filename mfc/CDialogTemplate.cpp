@@ -205,15 +205,19 @@ HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID)
                 return nullptr;
             pwcClass = kClasses[wAtom - 0x80];
         }
-        else
+        else if (m_xResource[xRead.At() - sizeof(WORD)] != 0 || m_xResource[xRead.At() - 1] != 0)
         {
             pwcClass = reinterpret_cast<const wchar_t*>(xRead.Here() - sizeof(WORD));
             xRead.SkipString();
         }
-        const wchar_t* pwcText = L"";
-        if (xRead.Read<WORD>() == 0xFFFF)
-            xRead.Read<WORD>();
         else
+            return nullptr;
+        // The text: an ordinal (of an icon), none (a single 0) or a string.
+        const wchar_t* pwcText = L"";
+        const WORD wText = xRead.Read<WORD>();
+        if (wText == 0xFFFF)
+            xRead.Read<WORD>();
+        else if (wText != 0)
         {
             pwcText = reinterpret_cast<const wchar_t*>(xRead.Here() - sizeof(WORD));
             xRead.SkipString();

@@ -27,6 +27,17 @@ inline RECT qxRect(HWND hWnd)
     return r;
 }
 
+// Where item iId of the dialog stands, in screen coordinates; for a control
+// the dialog has not needed yet, where its template puts it.
+inline RECT qxItemRect(HWND hDlg, int iId)
+{
+    RECT r = {};
+    if (CWnd* pDialog = CWnd::FromHandlePermanent(hDlg))
+        pDialog->GetDlgItemRect(iId, &r);
+    ::MapWindowPoints(hDlg, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 inline int qiFocusId()
 {
     return ::GetDlgCtrlID(::GetFocus());
@@ -87,8 +98,8 @@ inline std::vector<int> qxMisplaced(HWND hDlg, const TFieldLayout& rxLayout)
     std::vector<int> xMisplaced;
     for (const TControlMove* m = rxLayout.moves; m->controlId != 0; ++m)
     {
-        const RECT xControl = qxRect(qhItem(hDlg, m->controlId));
-        const RECT xAnchor = qxRect(qhItem(hDlg, m->anchorId));
+        const RECT xControl = qxItemRect(hDlg, m->controlId);
+        const RECT xAnchor = qxItemRect(hDlg, m->anchorId);
         if (xControl.left != xAnchor.left || xControl.top != xAnchor.top)
             xMisplaced.push_back(m->controlId);
     }
@@ -144,9 +155,9 @@ inline TLayoutView qxViewLayout(HWND hDlg, const TFieldLayout& rxLayout, const s
     xView.misplaced = qxMisplaced(hDlg, rxLayout);
     xView.wrongSelections = qxWrongSelections(hDlg, rxLayout, rxField);
     xView.xInactive = qxInactive(hDlg, iDisplayId);
-    xView.iPitch = qxRect(qhItem(hDlg, iNextRowLabelId)).top - qxRect(qhItem(hDlg, iRowLabelId)).top;
-    xView.iOkTop = qxRect(qhItem(hDlg, iOkId)).top;
-    xView.iExpectedOkTop = qxRect(qhItem(hDlg, iTopLabelId)).top + xView.iPitch * rxLayout.rowCount +
+    xView.iPitch = qxItemRect(hDlg, iNextRowLabelId).top - qxItemRect(hDlg, iRowLabelId).top;
+    xView.iOkTop = qxItemRect(hDlg, iOkId).top;
+    xView.iExpectedOkTop = qxItemRect(hDlg, iTopLabelId).top + xView.iPitch * rxLayout.rowCount +
                            ::GetSystemMetrics(SM_CYFIXEDFRAME);
     const RECT xWindow = qxRect(hDlg);
     xView.iWindowHeight = xWindow.bottom - xWindow.top;

@@ -100,7 +100,7 @@ TEST(T006Editor, ANewFieldTakesAFormThenKeepsEditsWithinTheGroupAndResetsAcrossG
         seen.tOkEnabled = ::IsWindowEnabled(qhItem(hDlg, 4027)) != FALSE;
         seen.xField = qxDisplayed(hDlg, 4002);
         seen.xWindow = qxRect(hDlg);
-        iPitch = qxRect(qhItem(hDlg, 4006)).top - qxRect(qhItem(hDlg, 4004)).top;
+        iPitch = qxItemRect(hDlg, 4006).top - qxItemRect(hDlg, 4004).top;
         xSeen.push_back(seen);
     };
     TDialogDriver driver;

@@ -231,7 +231,7 @@ TEST(T007Editor, ChoicesAndTypingWriteOnlyTheirPositions)
                 return;
             }
             for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
-                if (qxRect(qhItem(hDlg, nEdit)).top == qxRect(hList).top)
+                if (qxItemRect(hDlg, nEdit).top == qxItemRect(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1)).top)
                 {
                     ::SetFocus(qhItem(hDlg, nEdit));
                     ::SendMessageW(qhItem(hDlg, nEdit), EM_SETSEL, 0, -1);
@@ -261,12 +261,12 @@ TEST(T007Editor, SwitchingCategoriesResizesAroundTheMiddleAndKeepsThePointerOnTh
     TDialogDriver driver;
     driver.qrxThen([&](HWND hDlg) {
         xMotion = qxRect(hDlg);
-        iPitch = qxRect(qhItem(hDlg, IDC_007_LABEL_2)).top - qxRect(qhItem(hDlg, IDC_007_LABEL_1)).top;
+        iPitch = qxItemRect(hDlg, IDC_007_LABEL_2).top - qxItemRect(hDlg, IDC_007_LABEL_1).top;
         qvChooseCategory(hDlg, L'o');
     });
     driver.qrxThen([&](HWND hDlg) {
         xKit = qxRect(hDlg);
-        xCategory = qxRect(qhItem(hDlg, kCategoryList));
+        xCategory = qxItemRect(hDlg, kCategoryList);
         ::GetCursorPos(&xPointer);
         qvChooseCategory(hDlg, L'q');
     });
