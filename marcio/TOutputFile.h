@@ -21,8 +21,8 @@ class TOutputFile
 {
 public:
     // TException (eErrorRecoverable) when the temporary file cannot be created.
-    // A narrow path is in the system's code page on Windows, as fopen takes it; a
-    // wide one is how the Windows programs that have their paths as text give them.
+    // On Windows a narrow path is in the ANSI code page, as fopen reads it; a wide
+    // one reaches any name.
     explicit TOutputFile(const std::string& rxPath);
     explicit TOutputFile(const std::wstring& rxPath);
     TOutputFile(const TOutputFile&) = delete;
