@@ -5,10 +5,12 @@
 //
 // EDITOR is leader, 006, 007, 008 or 856; N counts from 1 (record 1 by
 // default). The 006, 007 and 856 editors edit the record's first such field by
-// default, or add one when it has none; --occurrence 0 always adds one. On OK
-// the file is written again through a temporary file renamed into place, with
-// every byte outside that record as it was. Exit status: 0 saved, 1 cancelled,
-// 2 refused or failed, with the reason on stderr.
+// default, or add one when it has none; --occurrence 0 always adds one. A
+// damaged record is repaired as it is read, each repair reported on stderr. On
+// OK the file is written again through a temporary file renamed into place, with
+// every byte outside that record as it was; OK on an editor that changed nothing
+// leaves the file untouched. Exit status: 0 saved, 1 cancelled, 2 refused or
+// failed, with the reason on stderr.
 #include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcFile.h"
 #include "marcio/TOutputFile.h"
@@ -20,6 +22,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -27,10 +30,11 @@ const char kUsage[] =
     "usage: orvo-edit EDITOR [--record N] [--occurrence N] FILE\n"
     "  Opens the editor on record N (from 1; default 1) of FILE, ISO 2709 or MARCMaker (.mrk) text,\n"
     "  and on OK writes FILE again with only that record changed.\n"
+    "  A damaged record is repaired as it is read; each repair is reported.\n"
     "  EDITOR: leader, 006, 007, 008 or 856.\n"
     "  --occurrence N  the 006, 007 or 856 to edit, from 1; 0 adds a new one\n"
     "                  (default: the first, or a new one when the record has none)\n"
-    "  Exit status: 0 saved, 1 cancelled, 2 refused or failed.\n";
+    "  Exit status: 0 saved (or OK with nothing changed), 1 cancelled, 2 refused or failed.\n";
 
 constexpr int kSaved = 0;
 constexpr int kCancelled = 1;
@@ -82,13 +86,14 @@ struct TRecordPlace
     std::size_t nLength = 0;
     std::string xRawForm; // its bytes as written back in the file's form
     TMarcRecord xRecord;
+    std::vector<TRepair> xRepairs; // what was repaired as it was read
 };
 
 TRecordPlace qxFindRecord(const std::string& rxFile, EMarcFileFormat eFormat, int iRecord)
 {
     TRecordPlace place;
     std::istringstream in(rxFile);
-    const auto pxReader = qpxMakeRecordReader(in, eFormat);
+    const auto pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
     std::size_t nPosition = 0;
     qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
         const TXBuffer<unsigned char>& rxRaw = *rxPiece.mpxRawData;
@@ -115,6 +120,7 @@ TRecordPlace qxFindRecord(const std::string& rxFile, EMarcFileFormat eFormat, in
         qvAppendRawData(xRaw, eFormat, place.xRawForm);
         place.xRawForm.erase(0, xRaw.size());
         place.xRecord = *rxPiece.mpxRecord;
+        place.xRepairs = *rxPiece.mpxRepairs;
     });
     return place;
 }
@@ -174,6 +180,8 @@ int qiRun(int argc, char** argv)
         return qiFail("record " + std::to_string(iRecord) + " cannot be edited: " + place.xProblem);
     if (!place.tFound)
         return qiFail(std::string(pacPath) + " has no record " + std::to_string(iRecord));
+    for (const TRepair& rxRepair : place.xRepairs)
+        std::fprintf(stderr, "record %d repaired: %s\n", iRecord, qxNarrow(rxRepair.mxText.c_str()).c_str());
     if (iOccurrence < 0)
     {
         TMarcTag field;
@@ -192,6 +200,12 @@ int qiRun(int argc, char** argv)
     TMarcRecord xEdited;
     TFieldEditorManager::qvGetMARCRecord(xEdited);
     const std::string xText = qxRecordText(xEdited, eFormat, place.xRawForm);
+    if (xText == qxRecordText(place.xRecord, eFormat, place.xRawForm))
+    {
+        if (!place.xRepairs.empty())
+            std::fprintf(stderr, "record %d left as it was read: the editor changed nothing\n", iRecord);
+        return kSaved;
+    }
 
     TOutputFile out(pacPath);
     out.qrxStream().write(xFile.data(), static_cast<std::streamsize>(place.nStart));
@@ -199,6 +213,8 @@ int qiRun(int argc, char** argv)
     out.qrxStream().write(xFile.data() + place.nStart + place.nLength,
                           static_cast<std::streamsize>(xFile.size() - place.nStart - place.nLength));
     out.qvCommit();
+    if (!place.xRepairs.empty())
+        std::fprintf(stderr, "record %d written in its repaired form\n", iRecord);
     return kSaved;
 }
 }

@@ -1,6 +1,7 @@
 #include "host/THostSession.h"
 
 #include "editors/008/TGeneric008.h"
+#include "marcio/TOutputFile.h"
 #include "recordlib/TException.h"
 
 #include <algorithm>
@@ -252,34 +253,33 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
                         false) != eAnswerYes)
         return false;
 
-    std::string xData;
-    for (std::size_t n = 0; n < mxEntries.size(); ++n)
+    // Written record by record beside the file, which is replaced only when every
+    // record is written: a save that fails leaves the file as it was.
+    std::size_t nRecord = 0; // the record being written, from 1
+    try
     {
-        const THostEntry& entry = mxEntries[n];
-        if (!entry.mtReadable)
+        TOutputFile out(rxPath);
+        std::string xPiece;
+        for (const THostEntry& entry : mxEntries)
         {
-            if (entry.meRawFormat == eFormat && !entry.mxRaw.empty())
-                qvAppendRawData(entry.mxRaw, eFormat, xData);
-            continue;
+            ++nRecord;
+            xPiece.clear();
+            if (entry.mtReadable)
+                qvAppendRecord(entry.mxRecord, eFormat, xPiece);
+            else if (entry.meRawFormat == eFormat && !entry.mxRaw.empty())
+                qvAppendRawData(entry.mxRaw, eFormat, xPiece);
+            out.qrxStream().write(xPiece.data(), static_cast<std::streamsize>(xPiece.size()));
         }
-        try
-        {
-            qvAppendRecord(entry.mxRecord, eFormat, xData);
-        }
-        catch (const TException& e)
-        {
-            mrxPrompt.qvShowMessage(L"Record " + std::to_wstring(n + 1) + L" cannot be saved: " + e.qpwcGetMessage() +
-                                        L"\nNothing was written.",
-                                    true);
-            return false;
-        }
+        nRecord = 0;
+        out.qvCommit();
     }
-    std::ofstream out(std::filesystem::path(rxPath), std::ios::binary | std::ios::trunc);
-    out.write(xData.data(), static_cast<std::streamsize>(xData.size()));
-    out.close();
-    if (!out)
+    catch (const TException& e)
     {
-        mrxPrompt.qvShowMessage(L"Cannot write " + rxPath + L".", true);
+        const std::wstring xWhat = nRecord != 0 ? L"Record " + std::to_wstring(nRecord) + L" cannot be saved: "
+                                                : L"Cannot save " + rxPath + L": ";
+        mrxPrompt.qvShowMessage(xWhat + e.qpwcGetMessage() + L"\n" + qxFileName(rxPath) +
+                                    L" was left as it was; the records are still open.",
+                                true);
         return false;
     }
     if (qtIsSourceFile(rxPath))

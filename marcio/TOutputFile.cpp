@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <system_error>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -16,6 +17,9 @@ namespace
 {
 // Large buffers: an output is written in one pass.
 constexpr std::size_t kStreamBuffer = 1u << 20;
+
+// Paths as the system takes them: wide on Windows, bytes elsewhere.
+using TNativePath = std::filesystem::path::string_type;
 
 #ifdef _WIN32
 struct TFileIdentity
@@ -43,9 +47,26 @@ private:
     HANDLE mhFile;
 };
 
-bool qtIdentityOf(const std::string& rxPath, TFileIdentity& rxIdentity)
+// A narrow path as the ANSI functions (and fopen) read it.
+TNativePath qxNativePath(const std::string& rxPath)
 {
-    const TFileHandle file(::CreateFileA(rxPath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    if (rxPath.empty())
+        return TNativePath();
+    const int iLength = ::MultiByteToWideChar(CP_ACP, 0, rxPath.data(), static_cast<int>(rxPath.size()), nullptr, 0);
+    TNativePath xPath(static_cast<std::size_t>(iLength > 0 ? iLength : 0), L'\0');
+    if (iLength > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, rxPath.data(), static_cast<int>(rxPath.size()), &xPath[0], iLength);
+    return xPath;
+}
+
+TNativePath qxNativePath(const std::wstring& rxPath)
+{
+    return rxPath;
+}
+
+bool qtIdentityOf(const TNativePath& rxPath, TFileIdentity& rxIdentity)
+{
+    const TFileHandle file(::CreateFileW(rxPath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (file.qhGet() == INVALID_HANDLE_VALUE || !::GetFileInformationByHandle(file.qhGet(), &info))
@@ -64,19 +85,29 @@ unsigned long qdwProcessId()
     return ::GetCurrentProcessId();
 }
 
-bool qtReplaceFile(const std::string& rxFrom, const std::string& rxTo)
+bool qtReplaceFile(const TNativePath& rxFrom, const TNativePath& rxTo)
 {
-    return ::MoveFileExA(rxFrom.c_str(), rxTo.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return ::MoveFileExW(rxFrom.c_str(), rxTo.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-std::string qxFileLinkedTo(const std::string& rxPath)
+TNativePath qxFileLinkedTo(const TNativePath& rxPath)
 {
     return rxPath;
 }
 #else
 using TFileIdentity = struct stat;
 
-bool qtIdentityOf(const std::string& rxPath, TFileIdentity& rxIdentity)
+TNativePath qxNativePath(const std::string& rxPath)
+{
+    return rxPath;
+}
+
+TNativePath qxNativePath(const std::wstring& rxPath)
+{
+    return std::filesystem::path(rxPath).native();
+}
+
+bool qtIdentityOf(const TNativePath& rxPath, TFileIdentity& rxIdentity)
 {
     return ::stat(rxPath.c_str(), &rxIdentity) == 0;
 }
@@ -91,18 +122,18 @@ unsigned long qdwProcessId()
     return static_cast<unsigned long>(::getpid());
 }
 
-bool qtReplaceFile(const std::string& rxFrom, const std::string& rxTo)
+bool qtReplaceFile(const TNativePath& rxFrom, const TNativePath& rxTo)
 {
     return std::rename(rxFrom.c_str(), rxTo.c_str()) == 0;
 }
 
 // Through a symbolic link, the file it names is replaced, not the link.
-std::string qxFileLinkedTo(const std::string& rxPath)
+TNativePath qxFileLinkedTo(const TNativePath& rxPath)
 {
     char* pacResolved = ::realpath(rxPath.c_str(), nullptr);
     if (pacResolved == nullptr)
         return rxPath;
-    const std::string xResolved(pacResolved);
+    const TNativePath xResolved(pacResolved);
     std::free(pacResolved);
     return xResolved;
 }
@@ -113,15 +144,27 @@ std::string qxFileLinkedTo(const std::string& rxPath)
 bool qtSameFile(const std::string& rxPathA, const std::string& rxPathB)
 {
     TFileIdentity a, b;
-    return qtIdentityOf(rxPathA, a) && qtIdentityOf(rxPathB, b) && qtSameIdentity(a, b);
+    return qtIdentityOf(qxNativePath(rxPathA), a) && qtIdentityOf(qxNativePath(rxPathB), b) && qtSameIdentity(a, b);
 }
 
 TOutputFile::TOutputFile(const std::string& rxPath)
-    : mxTarget(qxFileLinkedTo(rxPath)), mxBuffer(kStreamBuffer), mtCommitted(false)
+    : mxTarget(qxFileLinkedTo(qxNativePath(rxPath))), mxBuffer(kStreamBuffer), mtCommitted(false)
 {
-    mxTemporary = mxTarget + ".orvo-batch-" + std::to_string(qdwProcessId()) + ".tmp";
+    qvOpen();
+}
+
+TOutputFile::TOutputFile(const std::wstring& rxPath)
+    : mxTarget(qxFileLinkedTo(qxNativePath(rxPath))), mxBuffer(kStreamBuffer), mtCommitted(false)
+{
+    qvOpen();
+}
+
+void TOutputFile::qvOpen()
+{
+    const std::string xSuffix = ".orvo-" + std::to_string(qdwProcessId()) + ".tmp";
+    mxTemporary = mxTarget + TNativePath(xSuffix.begin(), xSuffix.end());
     mxStream.rdbuf()->pubsetbuf(mxBuffer.data(), static_cast<std::streamsize>(mxBuffer.size()));
-    mxStream.open(mxTemporary, std::ios::binary | std::ios::trunc);
+    mxStream.open(std::filesystem::path(mxTemporary), std::ios::binary | std::ios::trunc);
     if (!mxStream)
         throw TException(L"TOutputFile::TOutputFile() : Cannot create a file beside the output", eErrorRecoverable,
                          -1);
@@ -132,7 +175,8 @@ TOutputFile::~TOutputFile()
     if (mtCommitted)
         return;
     mxStream.close();
-    std::remove(mxTemporary.c_str());
+    std::error_code xError;
+    std::filesystem::remove(std::filesystem::path(mxTemporary), xError);
 }
 
 void TOutputFile::qvCommit()
@@ -144,4 +188,3 @@ void TOutputFile::qvCommit()
         throw TException(L"TOutputFile::qvCommit() : The output cannot be put in place", eErrorRecoverable, -1);
     mtCommitted = true;
 }
-

@@ -3,6 +3,7 @@
 // input and never leaves a half-written output.
 #pragma once
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -20,7 +21,10 @@ class TOutputFile
 {
 public:
     // TException (eErrorRecoverable) when the temporary file cannot be created.
+    // On Windows a narrow path is in the ANSI code page, as fopen reads it; a wide
+    // one reaches any name.
     explicit TOutputFile(const std::string& rxPath);
+    explicit TOutputFile(const std::wstring& rxPath);
     TOutputFile(const TOutputFile&) = delete;
     TOutputFile& operator=(const TOutputFile&) = delete;
     ~TOutputFile();
@@ -31,8 +35,10 @@ public:
     void qvCommit();
 
 private:
-    std::string mxTarget;
-    std::string mxTemporary;
+    void qvOpen();
+
+    std::filesystem::path::string_type mxTarget;
+    std::filesystem::path::string_type mxTemporary;
     std::vector<char> mxBuffer;
     std::ofstream mxStream;
     bool mtCommitted;

@@ -25,32 +25,107 @@ std::wstring qxBesideThisProgram(const wchar_t* pwcName)
     return xPath.substr(0, xPath.find_last_of(L"\\/") + 1) + pwcName;
 }
 
-// A path as a command line takes it.
-std::wstring qxQuoted(const std::string& rxPath)
+// A file of records in a scratch folder of its own.
+class TScratchFile
 {
-    return L"\"" + std::wstring(rxPath.begin(), rxPath.end()) + L"\"";
-}
+public:
+    TScratchFile(const std::string& rxFolder, const std::string& rxBytes)
+        : mxFolder(rxFolder), mxPath(mxFolder.qxFile("records.mrc"))
+    {
+        qvWriteFileBytes(mxPath, rxBytes);
+    }
+    std::wstring qxPath() const { return std::wstring(mxPath.begin(), mxPath.end()); }
+    std::string qxBytes() const { return qxReadFileBytes(mxPath); }
+    std::size_t qnFileCount() const { return mxFolder.qnFileCount(); }
 
-// orvo-edit with its arguments; fnAct gets its editor's dialog once it shows.
+private:
+    TScratchFolder mxFolder;
+    std::string mxPath;
+};
+        ::GetTempPathW(MAX_PATH, awcTemp);
+        mxFolder = std::wstring(awcTemp) + L"orvo-edit-test-" + std::to_wstring(::GetCurrentProcessId());
+        ::CreateDirectoryW(mxFolder.c_str(), nullptr);
+        mxPath = mxFolder + L"\\records.mrc";
+        std::ofstream(mxPath.c_str(), std::ios::binary).write(rxBytes.data(), static_cast<std::streamsize>(rxBytes.size()));
+    }
+    ~TScratchFile()
+    {
+        for (const std::wstring& rxName : qxFiles())
+            ::DeleteFileW((mxFolder + L"\\" + rxName).c_str());
+        ::RemoveDirectoryW(mxFolder.c_str());
+    }
+    TScratchFile(const TScratchFile&) = delete;
+    TScratchFile& operator=(const TScratchFile&) = delete;
+
+    const std::wstring& qxPath() const { return mxPath; }
+    std::string qxBytes() const
+    {
+        std::ifstream in(mxPath.c_str(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::vector<std::wstring> qxFiles() const
+    {
+        std::vector<std::wstring> xNames;
+        WIN32_FIND_DATAW data;
+        HANDLE hFind = ::FindFirstFileW((mxFolder + L"\\*").c_str(), &data);
+        for (BOOL tMore = hFind != INVALID_HANDLE_VALUE; tMore; tMore = ::FindNextFileW(hFind, &data))
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                xNames.push_back(data.cFileName);
+        if (hFind != INVALID_HANDLE_VALUE)
+            ::FindClose(hFind);
+        return xNames;
+    }
+
+private:
+    std::wstring mxFolder;
+    std::wstring mxPath;
+};
+
+// orvo-edit with its arguments, its stderr kept for qxErrors.
 class TEditRun
 {
 public:
     explicit TEditRun(const std::wstring& rxArguments)
     {
+        SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        HANDLE hErrorsWrite = nullptr;
+        if (!::CreatePipe(&mhErrorsRead, &hErrorsWrite, &inherit, 1u << 16))
+            return;
+        ::SetHandleInformation(mhErrorsRead, HANDLE_FLAG_INHERIT, 0);
         std::wstring xCommand = L"\"" + qxBesideThisProgram(L"orvo-edit.exe") + L"\" " + rxArguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
-        mtStarted = ::CreateProcessW(nullptr, &xCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
+        startup.hStdError = hErrorsWrite;
+        mtStarted = ::CreateProcessW(nullptr, &xCommand[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                      &mxProcess) != FALSE;
+        ::CloseHandle(hErrorsWrite);
     }
     ~TEditRun()
     {
+        if (mhErrorsRead != nullptr)
+            ::CloseHandle(mhErrorsRead);
         if (!mtStarted)
             return;
         if (::WaitForSingleObject(mxProcess.hProcess, 0) == WAIT_TIMEOUT)
             ::TerminateProcess(mxProcess.hProcess, 99);
         ::CloseHandle(mxProcess.hThread);
         ::CloseHandle(mxProcess.hProcess);
+    }
+    // What the program wrote on stderr (its lines ending in "\n"), once it has ended.
+    std::string qxErrors()
+    {
+        std::string xErrors;
+        char acChunk[4096];
+        DWORD dwRead = 0;
+        while (mhErrorsRead != nullptr && ::ReadFile(mhErrorsRead, acChunk, sizeof(acChunk), &dwRead, nullptr) &&
+               dwRead != 0)
+            for (DWORD dw = 0; dw < dwRead; ++dw)
+                if (acChunk[dw] != '\r')
+                    xErrors += acChunk[dw];
+        return xErrors;
     }
     TEditRun(const TEditRun&) = delete;
     TEditRun& operator=(const TEditRun&) = delete;
@@ -101,6 +176,7 @@ private:
     }
 
     PROCESS_INFORMATION mxProcess{};
+    HANDLE mhErrorsRead = nullptr;
     bool mtStarted = false;
     HWND mhDialog = nullptr;
 };
@@ -116,6 +192,32 @@ std::vector<std::string> qxThreeRecords()
         xRecords.push_back(qxBytes(reader.qrxGetRawData()));
     return xRecords;
 }
+
+// Date 2 of the 008 (blank in the records used here) typed as "1999" in the
+// editor's dialog, then OK.
+void qvTypeDate2AndPressOk(HWND hDialog)
+{
+    HWND hDate2 = ::GetDlgItem(hDialog, IDC_008_BIB_DATE2);
+    ASSERT_NE(nullptr, hDate2);
+    for (wchar_t c : std::wstring(L"1999"))
+        ::SendMessageW(hDate2, WM_CHAR, c, 1);
+    ::SendMessageW(::GetDlgItem(hDialog, IDC_008_OK), BM_CLICK, 0, 0);
+}
+
+// The record with "1999" as its 008's Date 2, in ISO 2709.
+std::string qxWithDate2(TMarcRecord record)
+{
+    TMarcTag field;
+    EXPECT_TRUE(record.qtFindTag(8, field, 1));
+    std::string x008(field.qpacGetData(), field.qdwGetDataSize());
+    EXPECT_EQ("    ", x008.substr(11, 4));
+    x008.replace(11, 4, "1999");
+    field.qvSetData(x008.c_str(), false);
+    EXPECT_TRUE(record.qtReplaceTag(field, 1));
+    TXBuffer<unsigned char> xBytes;
+    record.qvGetUSMarcData(xBytes, false);
+    return qxBytes(xBytes);
+}
 }
 
 TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
@@ -124,43 +226,64 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
     ASSERT_EQ(3u, xRecords.size());
     // Filler between and after records stays where it is: only record 2 is written anew.
     const std::string xOriginal = xRecords[0] + "\r\n" + xRecords[1] + xRecords[2] + "\n";
-    const TScratchFolder folder("edit-ok");
-    const std::string xFile = folder.qxFile("records.mrc");
-    qvWriteFileBytes(xFile, xOriginal);
+    TScratchFile file("edit-1", xOriginal);
+
     {
         // Escape: the file keeps every byte, and no temporary file is left.
-        TEditRun run(L"008 --record 2 " + qxQuoted(xFile));
+        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
         ASSERT_NE(nullptr, run.qhWaitForDialog());
         run.qvPressKey(VK_ESCAPE);
         EXPECT_EQ(1, run.qiWaitForExit());
-        EXPECT_EQ(xOriginal, qxReadFileBytes(xFile));
-        EXPECT_EQ(1u, folder.qnFileCount());
+        EXPECT_EQ(xOriginal, file.qxBytes());
+        EXPECT_EQ(1u, file.qnFileCount());
     }
     {
-        // Date 2 of the second record typed as "1999" (it is blank there), then OK.
-        TEditRun run(L"008 --record 2 " + qxQuoted(xFile));
+        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
         HWND hDialog = run.qhWaitForDialog();
         ASSERT_NE(nullptr, hDialog);
-        HWND hDate2 = ::GetDlgItem(hDialog, IDC_008_BIB_DATE2);
-        ASSERT_NE(nullptr, hDate2);
-        for (wchar_t c : std::wstring(L"1999"))
-            ::SendMessageW(hDate2, WM_CHAR, c, 1);
-        ::SendMessageW(::GetDlgItem(hDialog, IDC_008_OK), BM_CLICK, 0, 0);
-        EXPECT_EQ(0, run.qiWaitForExit());
+        qvTypeDate2AndPressOk(hDialog);
+        EXPECT_EQ(0, run.qiWaitForExit()) << run.qxErrors();
     }
     TMarcRecord expected;
     expected.qvSetUSMarcData(qpaxBytes(xRecords[1]), static_cast<uint32_t>(xRecords[1].size()));
-    TMarcTag field;
-    ASSERT_TRUE(expected.qtFindTag(8, field, 1));
-    std::string x008(field.qpacGetData(), field.qdwGetDataSize());
-    ASSERT_EQ("    ", x008.substr(11, 4));
-    x008.replace(11, 4, "1999");
-    field.qvSetData(x008.c_str(), false);
-    ASSERT_TRUE(expected.qtReplaceTag(field, 1));
-    TXBuffer<unsigned char> xExpected;
-    expected.qvGetUSMarcData(xExpected, false);
-    EXPECT_EQ(xRecords[0] + "\r\n" + qxBytes(xExpected) + xRecords[2] + "\n", qxReadFileBytes(xFile));
-    EXPECT_EQ(1u, folder.qnFileCount());
+    EXPECT_EQ(xRecords[0] + "\r\n" + qxWithDate2(expected) + xRecords[2] + "\n", file.qxBytes());
+    EXPECT_EQ(1u, file.qnFileCount());
+}
+
+TEST(OrvoEdit, ADamagedRecordIsEditedInItsRepairedFormAndTheOthersStayByteForByte)
+{
+    const std::vector<std::string> xRecords = qxThreeRecords();
+    ASSERT_EQ(3u, xRecords.size());
+    // badind.usmarc's record: its 245 has the indicators "-0".
+    std::string xDamaged = qxReadSample("badind.usmarc");
+    xDamaged.erase(xDamaged.find('\x1D') + 1);
+    const std::string xOriginal = xRecords[0] + xDamaged + "\n" + xRecords[2];
+    TScratchFile file("edit-2", xOriginal);
+    const std::string xRepair = "record 2 repaired: field 245: indicators \"-0\" are not valid: replaced by \" 0\"\n";
+
+    {
+        // OK on an editor that changed nothing: the damaged bytes stay, repairs reported.
+        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
+        HWND hDialog = run.qhWaitForDialog();
+        ASSERT_NE(nullptr, hDialog);
+        ::SendMessageW(::GetDlgItem(hDialog, IDC_008_OK), BM_CLICK, 0, 0);
+        EXPECT_EQ(0, run.qiWaitForExit());
+        EXPECT_EQ(xRepair + "record 2 left as it was read: the editor changed nothing\n", run.qxErrors());
+        EXPECT_EQ(xOriginal, file.qxBytes());
+    }
+    {
+        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
+        HWND hDialog = run.qhWaitForDialog();
+        ASSERT_NE(nullptr, hDialog);
+        qvTypeDate2AndPressOk(hDialog);
+        EXPECT_EQ(0, run.qiWaitForExit());
+        EXPECT_EQ(xRepair + "record 2 written in its repaired form\n", run.qxErrors());
+    }
+    TMarcRecord repaired;
+    std::vector<TRepair> xRepairs;
+    repaired.qvRepairUSMarcData(qpaxBytes(xDamaged), static_cast<uint32_t>(xDamaged.size()), xRepairs);
+    EXPECT_EQ(xRecords[0] + qxWithDate2(repaired) + "\n" + xRecords[2], file.qxBytes());
+    EXPECT_EQ(1u, file.qnFileCount());
 }
 
 TEST(OrvoEdit, RefusalsLeaveTheFileAloneWithTheReasonAndStatus2)
@@ -168,15 +291,13 @@ TEST(OrvoEdit, RefusalsLeaveTheFileAloneWithTheReasonAndStatus2)
     const std::vector<std::string> xRecords = qxThreeRecords();
     ASSERT_EQ(3u, xRecords.size());
     const std::string xOriginal = xRecords[0] + xRecords[1] + xRecords[2];
-    const TScratchFolder folder("edit-refusals");
-    const std::string xFile = folder.qxFile("records.mrc");
-    qvWriteFileBytes(xFile, xOriginal);
-    for (const std::wstring& rxArguments : {L"008 --record 4 " + qxQuoted(xFile), L"009 " + qxQuoted(xFile),
-                                            L"008 --record 0 " + qxQuoted(xFile), L"008 " + qxQuoted(xFile + ".absent"),
-                                            std::wstring(L"008")})
+    TScratchFile file("edit-3", xOriginal);
+    for (const std::wstring& rxArguments :
+         {L"008 --record 4 \"" + file.qxPath() + L"\"", L"009 \"" + file.qxPath() + L"\"",
+          L"008 --record 0 \"" + file.qxPath() + L"\"", L"008 \"" + file.qxPath() + L".absent\"", std::wstring(L"008")})
     {
         TEditRun run(rxArguments);
         EXPECT_EQ(2, run.qiWaitForExit()) << std::string(rxArguments.begin(), rxArguments.end());
     }
-    EXPECT_EQ(xOriginal, qxReadFileBytes(xFile));
+    EXPECT_EQ(xOriginal, file.qxBytes());
 }

@@ -353,3 +353,92 @@ TEST(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnlyWh
     window.DestroyWindow();
     std::filesystem::remove(xPath);
 }
+
+TEST(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
+{
+    // Record 2 is a book without an 008, so long that the default 008 makes it
+    // too long for ISO 2709.
+    TMarcRecord xLong = qxRecordOfType('a', 'm');
+    for (int i = 0; i < 10; ++i)
+    {
+        TMarcTag note(500);
+        note.qvSetData(("  \x1F" "a" + std::string(9000, 'x')).c_str(), true);
+        xLong.qvOrderedInsert(note);
+    }
+    TMarcTag last(500);
+    last.qvSetData(("  \x1F" "a" + std::string(99999 - 30 - qxIso2709(xLong).size() - 13 - 4, 'y')).c_str(), true);
+    xLong.qvOrderedInsert(last);
+    ASSERT_EQ(99999u - 30u, qxIso2709(xLong).size());
+
+    const std::string xCamel = qxReadFile(qxSample("camel.usmarc"));
+    const std::size_t nFirstEnd = xCamel.find('\x1D') + 1;
+    const std::string xFirst = xCamel.substr(0, nFirstEnd);
+    const std::string xThird = xCamel.substr(nFirstEnd, xCamel.find('\x1D', nFirstEnd) + 1 - nFirstEnd);
+    const std::string xOriginal = xFirst + qxIso2709(xLong) + xThird;
+    const std::wstring xPath = qxTempPath(L"halfway.mrc");
+    std::ofstream(std::filesystem::path(xPath), std::ios::binary) << xOriginal;
+    const auto qnFilesOfTheName = [&] {
+        std::size_t nCount = 0;
+        for (const auto& rxItem : std::filesystem::directory_iterator(std::filesystem::path(xPath).parent_path()))
+            nCount += qtStartsWith(rxItem.path().filename().wstring(), L"orvo-host-test-halfway") ? 1 : 0;
+        return nCount;
+    };
+
+    TScriptedPrompt prompt;
+    THostMainWindow window(prompt, false);
+    ASSERT_TRUE(window.qtCreate());
+    prompt.mxFiles.push_back(xPath);
+    qvCommand(window, eCmdOpen);
+    ASSERT_EQ(3u, window.qrxGetSession().qnGetRecordCount());
+
+    // While another program reads the file, a save cannot put its new file in
+    // place: the reader keeps reading the old file whole, the cataloguer is told,
+    // and the change stays open. Once the reader is gone the save goes through.
+    qvChooseRow(window, eRecordList, 2);
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdAddDefault008);
+    HANDLE hReader = ::CreateFileW(xPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hReader);
+    qvCommand(window, eCmdSave);
+    std::string xSeen(xOriginal.size() + 1, '\0');
+    DWORD dwRead = 0;
+    ::ReadFile(hReader, &xSeen[0], static_cast<DWORD>(xSeen.size()), &dwRead, nullptr);
+    ::CloseHandle(hReader);
+    xSeen.resize(dwRead);
+    EXPECT_TRUE(xSeen == xOriginal) << dwRead << " bytes read of " << xOriginal.size();
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Cannot save " + xPath + L": "));
+    EXPECT_TRUE(qxReadFile(xPath) == xOriginal);
+    EXPECT_EQ(1u, qnFilesOfTheName());
+    EXPECT_TRUE(window.qrxGetSession().qtIsModified());
+    prompt.mxMessages.clear();
+    qvCommand(window, eCmdSave);
+    EXPECT_TRUE(prompt.mxMessages.empty());
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    const std::string xSaved = qxReadFile(xPath);
+    ASSERT_EQ(3u, qxReadAllRecords(xSaved, eIso2709).size());
+    EXPECT_EQ(kBooks008, qx008(qxReadAllRecords(xSaved, eIso2709)[2]));
+
+    // Record 1 changed, then record 2 that cannot be written: the save stops at
+    // record 2, the file keeps every byte, nothing is left beside it, and both
+    // changes are still open to be saved another way.
+    qvChooseRow(window, eRecordList, 0);
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdAddDefault008);
+    qvChooseRow(window, eRecordList, 1);
+    qvCommand(window, eCmdAddDefault008);
+    EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(1).mxRecord));
+    qvCommand(window, eCmdSave);
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Record 2 cannot be saved: "));
+    EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L"orvo-host-test-halfway.mrc was left as it was"));
+    EXPECT_TRUE(qxReadFile(xPath) == xSaved);
+    EXPECT_EQ(1u, qnFilesOfTheName());
+    EXPECT_TRUE(window.qrxGetSession().qtIsModified());
+    EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(0).mxRecord));
+    EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(1).mxRecord));
+
+    window.DestroyWindow();
+    std::filesystem::remove(xPath);
+}
