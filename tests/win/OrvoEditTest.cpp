@@ -42,44 +42,6 @@ private:
     TScratchFolder mxFolder;
     std::string mxPath;
 };
-        ::GetTempPathW(MAX_PATH, awcTemp);
-        mxFolder = std::wstring(awcTemp) + L"orvo-edit-test-" + std::to_wstring(::GetCurrentProcessId());
-        ::CreateDirectoryW(mxFolder.c_str(), nullptr);
-        mxPath = mxFolder + L"\\records.mrc";
-        std::ofstream(mxPath.c_str(), std::ios::binary).write(rxBytes.data(), static_cast<std::streamsize>(rxBytes.size()));
-    }
-    ~TScratchFile()
-    {
-        for (const std::wstring& rxName : qxFiles())
-            ::DeleteFileW((mxFolder + L"\\" + rxName).c_str());
-        ::RemoveDirectoryW(mxFolder.c_str());
-    }
-    TScratchFile(const TScratchFile&) = delete;
-    TScratchFile& operator=(const TScratchFile&) = delete;
-
-    const std::wstring& qxPath() const { return mxPath; }
-    std::string qxBytes() const
-    {
-        std::ifstream in(mxPath.c_str(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    std::vector<std::wstring> qxFiles() const
-    {
-        std::vector<std::wstring> xNames;
-        WIN32_FIND_DATAW data;
-        HANDLE hFind = ::FindFirstFileW((mxFolder + L"\\*").c_str(), &data);
-        for (BOOL tMore = hFind != INVALID_HANDLE_VALUE; tMore; tMore = ::FindNextFileW(hFind, &data))
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                xNames.push_back(data.cFileName);
-        if (hFind != INVALID_HANDLE_VALUE)
-            ::FindClose(hFind);
-        return xNames;
-    }
-
-private:
-    std::wstring mxFolder;
-    std::wstring mxPath;
-};
 
 // orvo-edit with its arguments, its stderr kept for qxErrors.
 class TEditRun
