@@ -4,6 +4,7 @@
 #include "support/TReadAllRecords.h"
 #include "support/TTestRecords.h"
 #include "host/THostMainWindow.h"
+#include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
 
@@ -441,4 +442,45 @@ TEST(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
 
     window.DestroyWindow();
     std::filesystem::remove(xPath);
+}
+
+namespace
+{
+// The host's window with one handler that fails, as any handler of a host may.
+class TFailingMainWindow : public THostMainWindow
+{
+public:
+    using THostMainWindow::THostMainWindow;
+
+protected:
+    LRESULT OnFail(WPARAM, LPARAM)
+    {
+        throw TException(L"TFailingMainWindow::OnFail() : thrown on purpose", eErrorRecoverable, 3);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(TFailingMainWindow, THostMainWindow)
+    ON_MESSAGE(WM_APP, OnFail)
+END_MESSAGE_MAP()
+}
+
+TEST(HostSession, AnExceptionFromAHostHandlerReachesTheHostsLoopAndTheNextEditorOpensNormally)
+{
+    TScriptedPrompt prompt;
+    TFailingMainWindow window(prompt, false);
+    ASSERT_TRUE(window.qtCreate());
+    // No dialog is open: the host's own loop meets the exception, says what it
+    // was and goes on until the program ends.
+    window.PostMessage(WM_APP);
+    ::PostQuitMessage(5);
+    EXPECT_EQ(5, window.qiRunMessageLoop());
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_EQ(L"TFailingMainWindow::OnFail() : thrown on purpose", prompt.mxMessages[0]);
+
+    // Nothing of it is left to surface in the next editor.
+    TDialogDriver driver;
+    driver.qrxThen([](HWND hDlg) { ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(eDisplayCancelled, TFieldEditorManager::qeDisplay(e008Editor, qxRecordOfType('a', 'm'), 0, &window));
+    EXPECT_TRUE(driver.qtFinished());
 }
