@@ -201,6 +201,13 @@ void TFixedFieldEditorBase::qvFocusControl(int nControlId)
         GotoDlgCtrl(pTarget);
 }
 
+void TFixedFieldEditorBase::qvFocusNextInTable(bool tBackwards)
+{
+    CWnd* pFocus = GetFocus();
+    const uint32_t dwFocusId = pFocus != nullptr ? static_cast<uint32_t>(pFocus->GetDlgCtrlID()) : 0;
+    qvFocusControl(static_cast<int>(qdwGetNextControlId(dwFocusId, tBackwards)));
+}
+
 const TControlPosition* TFixedFieldEditorBase::qpxFindControl(int nControlId) const
 {
     if (mpxControls == nullptr)

@@ -49,6 +49,9 @@ protected:
     uint32_t qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const;
     // Gives the focus to control nControlId, as Tab would.
     void qvFocusControl(int nControlId);
+    // Tab (or Shift+Tab, tBackwards) by the control table: the focus goes to
+    // the control after (before) the focused one.
+    void qvFocusNextInTable(bool tBackwards);
 
     std::string qxGetField() const;
     // The edited field into rxRecord: inserted in tag order for occurrence 0,

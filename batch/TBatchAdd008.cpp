@@ -18,16 +18,6 @@ int64_t qiNowSeconds()
         .count();
 }
 
-// Messages are ASCII (they name records, offsets and defects).
-std::string qxNarrow(const std::wstring& rxText)
-{
-    std::string xOut;
-    xOut.reserve(rxText.size());
-    for (wchar_t c : rxText)
-        xOut += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
-    return xOut;
-}
-
 void qvFlush(std::string& rxPending, std::ostream& rxOut)
 {
     rxOut.write(rxPending.data(), static_cast<std::streamsize>(rxPending.size()));
@@ -64,7 +54,7 @@ void TBatchAdd008::qvReject(const TRecordPiece& rxPiece, const std::wstring& rxW
         *mpxReport << "bytes after record " << rxPiece.mdwRecordNumber << " that are no record " << pacFate;
     else
         *mpxReport << "record " << rxPiece.mdwRecordNumber << " " << pacFate;
-    *mpxReport << ": " << qxNarrow(rxWhy) << '\n';
+    *mpxReport << ": " << qxAsciiText(rxWhy) << '\n';
 }
 
 void TBatchAdd008::qvReportProgress(uint32_t dwRecordNumber)
@@ -83,7 +73,7 @@ void TBatchAdd008::qvWriteRecord(TRecordPiece& rxPiece, std::string& rxOut)
     TMarcRecord& rxRecord = *rxPiece.mpxRecord;
     const std::vector<TRepair>& rxRepairs = *rxPiece.mpxRepairs;
     for (const TRepair& rxRepair : rxRepairs)
-        *mpxReport << "record " << rxPiece.mdwRecordNumber << " repaired: " << qxNarrow(rxRepair.mxText) << '\n';
+        *mpxReport << "record " << rxPiece.mdwRecordNumber << " repaired: " << qxAsciiText(rxRepair.mxText) << '\n';
     const bool tRepaired = !rxRepairs.empty();
     const bool tChanged = qtAddGeneric008(rxRecord, mxOptions.mtReplace);
     const bool tAsRead = !tChanged && mxOptions.meInFormat == mxOptions.meOutFormat && !(tRepaired && mxOptions.mtRepair);

@@ -25,14 +25,6 @@ const char kUsage[] =
     "  IN: ISO 2709 or MARCMaker (.mrk) text; OUT: MARCMaker if it ends in .mrk, else ISO 2709.\n"
     "  OUT is replaced only when the run completes; it must not be IN.\n";
 
-std::string qxNarrow(const wchar_t* pwcText)
-{
-    std::string xOut;
-    for (; *pwcText != L'\0'; ++pwcText)
-        xOut += (*pwcText >= 0x20 && *pwcText < 0x7F) ? static_cast<char>(*pwcText) : '?';
-    return xOut;
-}
-
 int qiUsage(std::ostream& rxErr, const std::string& rxProblem)
 {
     rxErr << "orvo-batch: " << rxProblem << '\n' << kUsage;
@@ -94,7 +86,7 @@ int qiRunBatchCommand(const std::vector<std::string>& rxArgs, std::ostream& rxEr
     }
     catch (const TException& e)
     {
-        rxErr << "orvo-batch: " << qxNarrow(e.qpwcGetMessage()) << " (" << xPaths[1] << " left as it was)\n";
+        rxErr << "orvo-batch: " << qxAsciiText(e.qpwcGetMessage()) << " (" << xPaths[1] << " left as it was)\n";
         return 2;
     }
     const TBatchCounts& counts = batch.qrxGetCounts();

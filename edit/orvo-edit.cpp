@@ -58,14 +58,6 @@ int qiFail(const std::string& rxReason)
     return kFailed;
 }
 
-std::string qxNarrow(const wchar_t* pwcText)
-{
-    std::string xOut;
-    for (; *pwcText != L'\0'; ++pwcText)
-        xOut += (*pwcText >= 0x20 && *pwcText < 0x7F) ? static_cast<char>(*pwcText) : '?';
-    return xOut;
-}
-
 bool qtParseCount(const char* pacText, int iMinimum, int& riValue)
 {
     char* pacEnd = nullptr;
@@ -106,7 +98,7 @@ TRecordPlace qxFindRecord(const std::string& rxFile, EMarcFileFormat eFormat, in
             return;
         if (rxPiece.mePiece == ePieceBrokenRecord)
         {
-            place.xProblem = qxNarrow(rxPiece.mxProblem.c_str());
+            place.xProblem = qxAsciiText(rxPiece.mxProblem.c_str());
             return;
         }
         if (nAt == std::string::npos)
@@ -181,7 +173,7 @@ int qiRun(int argc, char** argv)
     if (!place.tFound)
         return qiFail(std::string(pacPath) + " has no record " + std::to_string(iRecord));
     for (const TRepair& rxRepair : place.xRepairs)
-        std::fprintf(stderr, "record %d repaired: %s\n", iRecord, qxNarrow(rxRepair.mxText.c_str()).c_str());
+        std::fprintf(stderr, "record %d repaired: %s\n", iRecord, qxAsciiText(rxRepair.mxText).c_str());
     if (iOccurrence < 0)
     {
         TMarcTag field;
@@ -227,7 +219,7 @@ int main(int argc, char** argv)
     }
     catch (const TException& e)
     {
-        return qiFail(qxNarrow(e.qpwcGetMessage()));
+        return qiFail(qxAsciiText(e.qpwcGetMessage()));
     }
     catch (const std::exception& e)
     {

@@ -1,11 +1,17 @@
 #include "TException.h"
 
-TException::TException(const std::wstring& rxMessage, EErrorType eErrorType, int iCode)
-    : mxMessage(rxMessage), meErrorType(eErrorType), miCode(iCode)
+std::string qxAsciiText(const std::wstring& rxText)
 {
-    mxAsciiMessage.reserve(mxMessage.size());
-    for (wchar_t wc : mxMessage)
-        mxAsciiMessage.push_back(wc >= 0x20 && wc < 0x7F ? static_cast<char>(wc) : '?');
+    std::string xOut;
+    xOut.reserve(rxText.size());
+    for (wchar_t wc : rxText)
+        xOut.push_back(wc >= 0x20 && wc < 0x7F ? static_cast<char>(wc) : '?');
+    return xOut;
+}
+
+TException::TException(const std::wstring& rxMessage, EErrorType eErrorType, int iCode)
+    : mxMessage(rxMessage), mxAsciiMessage(qxAsciiText(rxMessage)), meErrorType(eErrorType), miCode(iCode)
+{
 }
 
 TException::TException(const wchar_t* pwcMessage, EErrorType eErrorType, int iCode)

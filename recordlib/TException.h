@@ -19,6 +19,10 @@ enum EErrorType : int {
     eErrorFatal = 2
 };
 
+// rxText with every character outside printable ASCII replaced by '?': how
+// messages (which name records, offsets and defects) go to a console.
+ORVO_LIBRARYU_API std::string qxAsciiText(const std::wstring& rxText);
+
 // The one exception type of the record library and of the editors built on it.
 // Thrown by value, caught by type (also across the DLL boundary). The message names
 // class and method: "TMarcRecord::qvSetLeader() : Leader must have 24 characters".

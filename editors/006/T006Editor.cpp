@@ -211,10 +211,8 @@ void T006Editor::qvOnFormSelected()
 
 void T006Editor::qvMoveFocus(UINT nCommandId)
 {
-    CWnd* pFocus = GetFocus();
-    const uint32_t dwFocusId = pFocus != nullptr ? static_cast<uint32_t>(pFocus->GetDlgCtrlID()) : 0;
-    const uint32_t dwTarget = meMarcType == eBibliographic
-                                  ? qdwGetNextControlId(dwFocusId, nCommandId == ID_006_PREVIOUS_CONTROL)
-                                  : static_cast<uint32_t>(IDC_006_OK);
-    qvFocusControl(static_cast<int>(dwTarget));
+    if (meMarcType == eBibliographic)
+        qvFocusNextInTable(nCommandId == ID_006_PREVIOUS_CONTROL);
+    else
+        qvFocusControl(IDC_006_OK);
 }

@@ -199,7 +199,5 @@ void T007Editor::qvOnCategorySelected()
 
 void T007Editor::qvMoveFocus(UINT nCommandId)
 {
-    CWnd* pFocus = GetFocus();
-    const uint32_t dwFocusId = pFocus != nullptr ? static_cast<uint32_t>(pFocus->GetDlgCtrlID()) : 0;
-    qvFocusControl(static_cast<int>(qdwGetNextControlId(dwFocusId, nCommandId == ID_007_PREVIOUS_CONTROL)));
+    qvFocusNextInTable(nCommandId == ID_007_PREVIOUS_CONTROL);
 }

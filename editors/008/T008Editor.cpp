@@ -148,17 +148,10 @@ void T008Editor::qvResizeToRows(int iRows)
 
 void T008Editor::qvMoveFocus(UINT nCommandId)
 {
-    CWnd* pFocus = GetFocus();
     const bool tBackwards = nCommandId == ID_008_PREVIOUS_CONTROL;
-    CWnd* pTarget = nullptr;
     if (meMarcType == eBibliographic && meMaterialType != eBooks && meMaterialType != eMixedMaterials)
-    {
-        const uint32_t dwFocusId = pFocus != nullptr ? static_cast<uint32_t>(pFocus->GetDlgCtrlID()) : 0;
-        pTarget = GetDlgItem(static_cast<int>(qdwGetNextControlId(dwFocusId, tBackwards)));
-    }
-    else
-        pTarget = GetNextDlgTabItem(pFocus, tBackwards);
-    if (pTarget != nullptr)
+        qvFocusNextInTable(tBackwards);
+    else if (CWnd* pTarget = GetNextDlgTabItem(GetFocus(), tBackwards))
         GotoDlgCtrl(pTarget);
 }
 
