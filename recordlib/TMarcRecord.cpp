@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -191,30 +192,32 @@ void TMarcRecord::qvGetUSMarcData(TXBuffer<unsigned char>& rxOut, bool tAppend) 
     if (acLeader[22] >= '0' && acLeader[22] <= '9')
         acLeader[22] = '0';
 
-    TXBuffer<unsigned char> xRecord;
-    xRecord.qvAppendAscii(acLeader);
+    // Written in place: the record's size is known, so nothing grows.
+    std::vector<unsigned char> xBytes(static_cast<std::size_t>(qwTotal));
+    char* pacEntry = reinterpret_cast<char*>(xBytes.data());
+    std::memcpy(pacEntry, acLeader, TMarcLeader::mdwLength_static);
+    pacEntry += TMarcLeader::mdwLength_static;
+    unsigned char* paxField = xBytes.data() + qwBase;
     uint32_t dwStart = 0;
     for (const TMarcTag& rxField : mxFields) {
-        char acEntry[dwDirectoryEntryLength + 1] = {};
-        qvWriteNumber(acEntry, 3, static_cast<uint32_t>(rxField.qiGetTagNumber()));
-        qvWriteNumber(acEntry + 3, 4, rxField.qdwGetDataSize() + 1);
-        qvWriteNumber(acEntry + 7, 5, dwStart);
-        xRecord.qvAppendAscii(acEntry);
-        dwStart += rxField.qdwGetDataSize() + 1;
+        const uint32_t dwSize = rxField.qdwGetDataSize();
+        qvWriteNumber(pacEntry, 3, static_cast<uint32_t>(rxField.qiGetTagNumber()));
+        qvWriteNumber(pacEntry + 3, 4, dwSize + 1);
+        qvWriteNumber(pacEntry + 7, 5, dwStart);
+        pacEntry += dwDirectoryEntryLength;
+        if (dwSize != 0)
+            std::memcpy(paxField, rxField.qpaxGetData(), dwSize);
+        paxField += dwSize;
+        *paxField++ = static_cast<unsigned char>(mcFieldTerminator_static);
+        dwStart += dwSize + 1;
     }
-    const unsigned char axFieldTerminator[] = {static_cast<unsigned char>(mcFieldTerminator_static)};
-    const unsigned char axRecordTerminator[] = {static_cast<unsigned char>(mcRecordTerminator_static)};
-    xRecord.qvAppend(axFieldTerminator, 1);
-    for (const TMarcTag& rxField : mxFields) {
-        xRecord.qvAppend(rxField.qpaxGetData(), rxField.qdwGetDataSize());
-        xRecord.qvAppend(axFieldTerminator, 1);
-    }
-    xRecord.qvAppend(axRecordTerminator, 1);
+    *pacEntry = mcFieldTerminator_static;
+    *paxField = static_cast<unsigned char>(mcRecordTerminator_static);
 
     if (tAppend)
-        rxOut.qvAppend(xRecord);
+        rxOut.qvAppend(xBytes.data(), static_cast<uint32_t>(xBytes.size()));
     else
-        rxOut = xRecord;
+        rxOut.qvAdopt(std::move(xBytes));
 }
 
 void TMarcRecord::qvSetUSMarcData(const unsigned char* paxData, uint32_t dwSize)

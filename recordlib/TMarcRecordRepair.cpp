@@ -284,7 +284,6 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     // The fields, in directory order; only a field that needs it is copied to be repaired.
     std::vector<TMarcTag> xFields;
     xFields.reserve(dwEntryCount);
-    TXBuffer<unsigned char> xContent;
     std::string xBytes;
     for (const TPlacement& rxPlacement : xPlacements) {
         if (!rxPlacement.mtPlaced)
@@ -297,13 +296,13 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
                                                     std::memchr(paxField, cRecordTerminator, dwContentSize) == nullptr)) &&
                             (tControl || qtHasValidIndicators(paxField, dwContentSize));
         if (tClean)
-            xContent.qvAssign(paxField, dwContentSize);
+            xFields.back().qvSetData(paxField, dwContentSize, false);
         else {
             xBytes.assign(paxField, paxField + dwContentSize);
             qvRepairContent(rxPlacement, tControl, xBytes, xRepairs);
-            xContent.qvAssign(reinterpret_cast<const unsigned char*>(xBytes.data()), static_cast<uint32_t>(xBytes.size()));
+            xFields.back().qvSetData(reinterpret_cast<const unsigned char*>(xBytes.data()),
+                                     static_cast<uint32_t>(xBytes.size()), false);
         }
-        xFields.back().qvSetData(xContent, false);
     }
 
     // What no field took: reported with its first bytes, so that nothing goes unsaid.

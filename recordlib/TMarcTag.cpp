@@ -98,6 +98,13 @@ void TMarcTag::qvSetData(const TXBuffer<unsigned char>& rxData, bool tCheckIndic
     qvStore(rxData.qpaxGetData(), rxData.qdwGetDataSize(), tCheckIndicators, L"TMarcTag::qvSetData()");
 }
 
+void TMarcTag::qvSetData(const unsigned char* paxData, uint32_t dwSize, bool tCheckIndicators)
+{
+    if (paxData == nullptr && dwSize != 0)
+        throw TException(L"TMarcTag::qvSetData() : Null data", eErrorFatal, -1);
+    qvStore(paxData, dwSize, tCheckIndicators, L"TMarcTag::qvSetData()");
+}
+
 bool TMarcTag::qtAppend(const TXBuffer<unsigned char>& rxData, bool tCheckIndicators)
 {
     if (rxData.qdwGetDataSize() == 0)

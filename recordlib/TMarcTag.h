@@ -38,6 +38,8 @@ public:
 
     void qvSetData(const char* pacData, bool tCheckIndicators);
     void qvSetData(const TXBuffer<unsigned char>& rxData, bool tCheckIndicators);
+    // dwSize bytes from paxData (a reader's field, copied once).
+    void qvSetData(const unsigned char* paxData, uint32_t dwSize, bool tCheckIndicators);
     // Appends the buffer to the content; false (and nothing changed) when it is empty.
     bool qtAppend(const TXBuffer<unsigned char>& rxData, bool tCheckIndicators);
 

@@ -36,11 +36,25 @@ public:
         qvAppend(reinterpret_cast<const T*>(pacText), static_cast<uint32_t>(nLength));
     }
 
+    // One allocation of the exact size (this runs for every field read).
     void qvAssign(const T* paxData, uint32_t dwSize)
     {
-        TXBuffer xCopy;
-        xCopy.qvAppend(paxData, dwSize);
-        mxData.swap(xCopy.mxData);
+        if (dwSize != 0 && paxData == nullptr)
+            throw TException(L"TXBuffer::qvAssign() : Null data", eErrorFatal, -1);
+        std::vector<T> xNew;
+        xNew.reserve(std::size_t(dwSize) + 1);
+        xNew.insert(xNew.end(), paxData, paxData + dwSize);
+        xNew.push_back(T(0));
+        mxData.swap(xNew);
+    }
+
+    // Takes xData's elements as its data, without copying them.
+    void qvAdopt(std::vector<T>&& xData)
+    {
+        if (xData.size() > std::numeric_limits<uint32_t>::max())
+            throw TException(L"TXBuffer::qvAdopt() : Buffer would exceed 4 GB", eErrorFatal, -1);
+        xData.push_back(T(0));
+        mxData.swap(xData);
     }
 
     void qvAppend(const T* paxData, uint32_t dwSize)
