@@ -107,7 +107,13 @@ void TBatchAdd008::qvRun(std::istream& rxIn, std::ostream& rxOut)
     const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(rxIn, mxOptions.meInFormat, eReadLenient);
     std::string xPending;
     qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
-        if (rxPiece.mePiece != ePieceRecord)
+        if (rxPiece.mePiece == ePieceFiller)
+        {
+            // No data, but kept where it stood when the forms agree.
+            if (mxOptions.meInFormat == mxOptions.meOutFormat)
+                xPending.append(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
+        }
+        else if (rxPiece.mePiece != ePieceRecord)
             qvReject(rxPiece, rxPiece.mxProblem, xPending);
         else
             qvWriteRecord(rxPiece, xPending);

@@ -88,6 +88,8 @@ TRecordPlace qxFindRecord(const std::string& rxFile, EMarcFileFormat eFormat, in
     const auto pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
     std::size_t nPosition = 0;
     qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
+        if (rxPiece.mePiece == ePieceFiller)
+            return;
         const TXBuffer<unsigned char>& rxRaw = *rxPiece.mpxRawData;
         const std::string xRaw(rxRaw.qpacGetData(), rxRaw.qdwGetDataSize());
         const std::size_t nAt = xRaw.empty() ? std::string::npos : rxFile.find(xRaw, nPosition);

@@ -144,6 +144,8 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
     {
         const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
         qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
+            if (rxPiece.mePiece == ePieceFiller)
+                return;
             if (rxPiece.mePiece == ePieceStrayBytes)
             {
                 ++nStray;

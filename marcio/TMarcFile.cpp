@@ -69,10 +69,10 @@ void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordP
     {
         const uint32_t dwBefore = rxReader.qdwGetRecordNumber();
         TRecordPiece piece{ePieceRecord, 0, &record, &rxReader.qrxGetRawData(), std::wstring(), &rxReader.qrxGetRepairs()};
+        bool tAtEnd = false;
         try
         {
-            if (!rxReader.qtReadNext(record))
-                return;
+            tAtEnd = !rxReader.qtReadNext(record);
         }
         catch (const TException& e)
         {
@@ -81,6 +81,13 @@ void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordP
             piece.mpxRecord = nullptr;
             piece.mxProblem = e.qpwcGetMessage();
         }
+        if (rxReader.qrxGetFillerBefore().qdwGetDataSize() != 0)
+        {
+            TRecordPiece filler{ePieceFiller, dwBefore, nullptr, &rxReader.qrxGetFillerBefore(), std::wstring(), nullptr};
+            fnPiece(filler);
+        }
+        if (tAtEnd)
+            return;
         piece.mdwRecordNumber = rxReader.qdwGetRecordNumber();
         fnPiece(piece);
     }

@@ -35,7 +35,8 @@ enum ERecordPiece : int
 {
     ePieceRecord = 0,       // a record, read
     ePieceBrokenRecord = 1, // a record that could not be read
-    ePieceStrayBytes = 2    // bytes between records that belong to none
+    ePieceStrayBytes = 2,   // bytes between records that belong to none
+    ePieceFiller = 3        // blanks, line ends or NULs between records (no data)
 };
 
 // One piece of a file of records, as qvReadPieces meets it.
@@ -55,8 +56,8 @@ struct TRecordPiece
 };
 
 // Reads the reader to its end, handing every piece to fnPiece in file order: each
-// record, each broken record and each run of stray bytes. Only filler between
-// records belongs to no piece. Exceptions thrown by fnPiece go to the caller.
+// record, each broken record, each run of stray bytes and each run of filler
+// between records (its bytes as raw data). Exceptions thrown by fnPiece go to the caller.
 void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordPiece&)>& fnPiece);
 
 // Appends a piece's bytes to rxOut as they are written back in the form they were

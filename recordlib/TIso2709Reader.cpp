@@ -188,6 +188,7 @@ void TIso2709Reader::qvStepToRecordStart()
         }
     }
     if (dwStray == 0) {
+        std::swap(mxFiller, mxRawData);
         mxRawData.qvClear();
         return;
     }
@@ -206,6 +207,7 @@ void TIso2709Reader::qvStepToRecordStart()
 bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
 {
     mxRawData.qvClear();
+    mxFiller.qvClear();
     mxRepairs.clear();
     qvStepToRecordStart();
     if (qdwAvailable() == 0)

@@ -50,6 +50,7 @@ public:
     // Bytes of the last record or stray piece met, exactly as in the stream: after a
     // broken record the bytes that were skipped as that record. Empty at the end.
     const TXBuffer<unsigned char>& qrxGetRawData() const override;
+    const TXBuffer<unsigned char>& qrxGetFillerBefore() const override { return mxFiller; }
     const std::vector<TRepair>& qrxGetRepairs() const override;
 
 private:
@@ -71,6 +72,7 @@ private:
     uint64_t mqwOffset;
     uint32_t mdwRecordNumber;
     TXBuffer<unsigned char> mxRawData;
+    TXBuffer<unsigned char> mxFiller;
     // The search for a record's end: no end mark in [mqwSearchedFrom, mqwSearchedTo);
     // when mtEndMarkFound, one at mqwSearchedTo (a record terminator or a leader).
     uint64_t mqwSearchedFrom;

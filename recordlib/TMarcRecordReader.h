@@ -41,4 +41,11 @@ public:
         static const std::vector<TRepair> xNone;
         return xNone;
     }
+    // Filler (blanks, line ends, NULs) the last call stepped over before the piece
+    // it met, or before the end of the data; empty for a form without filler.
+    virtual const TXBuffer<unsigned char>& qrxGetFillerBefore() const
+    {
+        static const TXBuffer<unsigned char> xNone;
+        return xNone;
+    }
 };

@@ -206,9 +206,11 @@ TEST(BatchAdd008, StrayBytesAreRejectedAndKeptInTheirPlaceUnlessDropped)
     EXPECT_EQ(2u, kept.xCounts.mqwRejected);
     EXPECT_EQ(2u, kept.xCounts.mqwKept);
 
-    // Filler alone between records is no loss and no rejection.
-    const TRun filler = qxRun(xSample + "\r\n" + xSample, TBatchOptions());
+    // Filler alone between records is no rejection, and stays where it stood.
+    const std::string xFiller = xSample + "\r\n" + xSample + std::string(3, '\0') + "\n";
+    const TRun filler = qxRun(xFiller, TBatchOptions());
     EXPECT_EQ(0u, filler.xCounts.mqwRejected);
+    EXPECT_EQ(xFiller, filler.xOut);
 
     const TRun empty = qxRun("", TBatchOptions());
     EXPECT_EQ("", empty.xOut);
