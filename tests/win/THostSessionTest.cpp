@@ -2,6 +2,7 @@
 // menu IDs to its main window, with a scripted person answering its questions.
 #include "automation/TDialogDriver.h"
 #include "support/TReadAllRecords.h"
+#include "support/TSampleData.h"
 #include "support/TTestRecords.h"
 #include "host/THostMainWindow.h"
 #include "manager/TFieldEditorManager.h"
@@ -272,10 +273,8 @@ TEST_F(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
     std::string xBad = qxReadFile(qxSample("badind.usmarc"));
     xBad.erase(xBad.rfind('\x1D') + 1);
     xBad[10] = '3';
-    const std::string xCamel = qxReadFile(qxSample("camel.usmarc"));
-    const std::size_t nFirstEnd = xCamel.find('\x1D') + 1;
-    const std::string xFirst = xCamel.substr(0, nFirstEnd);
-    const std::string xSecond = xCamel.substr(nFirstEnd, xCamel.find('\x1D', nFirstEnd) + 1 - nFirstEnd);
+    const std::vector<std::string> xCamel = qxSampleRecordBytes("camel.usmarc", 2);
+    const std::string &xFirst = xCamel.at(0), &xSecond = xCamel.at(1);
     const std::wstring xPath = qxWriteTemp(L"mixed.mrc", xFirst + xBad + xSecond);
     qvOpen(xPath);
     ASSERT_EQ(1u, prompt.mxMessages.size());
@@ -367,11 +366,8 @@ TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     xLong.qvOrderedInsert(last);
     ASSERT_EQ(99999u - 30u, qxIso2709(xLong).size());
 
-    const std::string xCamel = qxReadFile(qxSample("camel.usmarc"));
-    const std::size_t nFirstEnd = xCamel.find('\x1D') + 1;
-    const std::string xFirst = xCamel.substr(0, nFirstEnd);
-    const std::string xThird = xCamel.substr(nFirstEnd, xCamel.find('\x1D', nFirstEnd) + 1 - nFirstEnd);
-    const std::string xOriginal = xFirst + qxIso2709(xLong) + xThird;
+    const std::vector<std::string> xCamel = qxSampleRecordBytes("camel.usmarc", 2);
+    const std::string xOriginal = xCamel.at(0) + qxIso2709(xLong) + xCamel.at(1);
     const std::wstring xPath = qxWriteTemp(L"halfway.mrc", xOriginal);
     const auto qnFilesOfTheName = [&] {
         std::size_t nCount = 0;
