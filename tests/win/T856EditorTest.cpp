@@ -78,8 +78,7 @@ std::string qxSelected(HWND hDlg)
 // The label of the selected row.
 std::string qxShown(HWND hDlg, int nListId)
 {
-    const HWND hList = qhItem(hDlg, nListId);
-    return qxNarrow(TDialogDriver::qxGetComboText(hList, TDialogDriver::qiGetCurSel(hList)));
+    return qxNarrow(qxSelectedText(qhItem(hDlg, nListId)));
 }
 
 void qvClick(HWND hDlg, int nId)

@@ -103,9 +103,7 @@ TEditorView qxCapture(HWND hDlg)
             EXPECT_TRUE(label.size() > 4 && label.compare(1, 3, L" - ") == 0) << label;
             row.xCodes += label.empty() ? L'?' : label[0];
         }
-        const int iSelected = TDialogDriver::qiGetCurSel(hList);
-        if (iSelected >= 0)
-            row.xSelected = TDialogDriver::qxGetComboText(hList, iSelected);
+        row.xSelected = qxSelectedText(hList);
         row.xTip = qxTipOf(hDlg, aiListIds[i]);
     }
     view.xOk = qxClientRect(hDlg, kOk);
