@@ -44,6 +44,8 @@ std::string qxCodesOffered(EMarcType eMarcType, int iRow)
     for (const TLeaderListEntry* pxEntry = pxList->entries; pxEntry->labelId != 0; ++pxEntry)
     {
         TMarcLeader leader = qxLeaderOf(eMarcType);
+        // '#' is no code, so a setter that writes nothing shows.
+        leader.qvSetAt(static_cast<uint32_t>(iPosition), '#');
         EXPECT_TRUE(TLeaderCodeLists::qtSetValue(leader, pxList->accessor, pxEntry->value));
         // The getter reads back what the entry wrote, so the entry is found again
         // when the dialog opens on this leader.

@@ -84,73 +84,12 @@ TEST(TMarcLeaderTest, SetDataTakesExactly24PrintableCharacters)
     }
 }
 
-TEST(TMarcLeaderTest, StatusTypeAndLevelCodes)
+// Every other value's code is checked through the Leader editor's lists
+// (LeaderCodeLists); these three types of record have no list.
+TEST(TMarcLeaderTest, TypesOfRecordWithoutAList)
 {
-    qvCheckCodes<ERecordStatus>(5, &TMarcLeader::qvSetStatus, &TMarcLeader::qeGetStatus,
-                                {{eIncreaseInEncodingLevel, 'a'}, {eCorrectedOrRevised, 'c'}, {eDeleted, 'd'},
-                                 {eNew, 'n'}, {eObsolete, 'o'}, {eIncreaseFromPrepublication, 'p'},
-                                 {eDeletedHeadingSplit, 's'}, {eDeletedHeadingReplaced, 'x'}});
-    qvCheckCodes<ETypeOfRecord>(
-        6, &TMarcLeader::qvSetTypeOfRecord, &TMarcLeader::qeGetTypeOfRecord,
-        {{eLanguageMaterial, 'a'}, {eNotatedMusic, 'c'}, {eManuscriptNotatedMusic, 'd'}, {eCartographicMaterial, 'e'},
-         {eManuscriptCartographicMaterial, 'f'}, {eProjectedMedium, 'g'}, {eNonmusicalSoundRecording, 'i'},
-         {eMusicalSoundRecording, 'j'}, {eTwoDimensionalGraphic, 'k'}, {eComputerFile, 'm'}, {eKit, 'o'},
-         {eMixedMaterialsRecord, 'p'}, {eThreeDimensionalArtifact, 'r'}, {eManuscriptLanguageMaterial, 't'},
-         {eAuthorityData, 'z'}, {eUnknownHoldings, 'u'}, {eMultipartItemHoldings, 'v'},
-         {eSinglePartItemHoldings, 'x'}, {eSerialItemHoldings, 'y'}, {eClassificationData, 'w'},
-         {eCommunityInformation, 'q'}});
-    qvCheckCodes<EBibLevel>(7, &TMarcLeader::qvSetBibLevel, &TMarcLeader::qeGetBibLevel,
-                            {{eMonographicComponentPart, 'a'}, {eSerialComponentPart, 'b'}, {eCollection, 'c'},
-                             {eSubunit, 'd'}, {eMonograph, 'm'}, {eSerial, 's'}, {eIntegratingResource, 'i'}});
-    qvCheckCodes<EKindOfData>(7, &TMarcLeader::qvSetKindOfData, &TMarcLeader::qeGetKindOfData,
-                              {{eIndividual, 'n'}, {eOrganization, 'o'}, {eProgramOrService, 'p'}, {eEvent, 'q'},
-                               {eOtherKindOfData, 'z'}});
-}
-
-TEST(TMarcLeaderTest, ControlCodingFormAndLinkCodes)
-{
-    // Start from a leader without blanks at 08, 09, 18 and 19 so that a blank code shows.
-    const char acBase[] = "00000camxx2200000xxx4500";
-    qvCheckCodes<EControlType>(8, &TMarcLeader::qvSetControlType, &TMarcLeader::qeGetControlType,
-                               {{eArchival, 'a'}, {eNoSpecificType, ' '}}, acBase);
-    qvCheckCodes<ECodingScheme>(9, &TMarcLeader::qvSetCodingScheme, &TMarcLeader::qeGetCodingScheme,
-                                {{eMarc8, ' '}, {eUcsUnicode, 'a'}}, acBase);
-    qvCheckCodes<ECatalogingForm>(18, &TMarcLeader::qvSetCatalogingForm, &TMarcLeader::qeGetCatalogingForm,
-                                  {{eNonIsbd, ' '}, {eAacr2, 'a'}, {eIsbdPunctuationOmitted, 'c'},
-                                   {eIsbdPunctuationIncluded, 'i'}, {eNonIsbdPunctuationOmitted, 'n'},
-                                   {eUnknownCatalogingForm, 'u'}},
-                                  acBase);
-    qvCheckCodes<EPunctuationPolicy>(18, &TMarcLeader::qvSetPunctuationPolicy, &TMarcLeader::qeGetPunctuationPolicy,
-                                     {{eNoPunctuationInformation, ' '}, {ePunctuationOmitted, 'c'},
-                                      {ePunctuationIncluded, 'i'}, {eUnknownPunctuation, 'u'}},
-                                     acBase);
-    qvCheckCodes<EItemInfoInRecord>(18, &TMarcLeader::qvSetItemInfoInRecord, &TMarcLeader::qeGetItemInfoInRecord,
-                                    {{eItemInformation, 'i'}, {eNoItemInformation, 'n'}}, acBase);
-    qvCheckCodes<ELinkRequirement>(19, &TMarcLeader::qvSetLinkRequirement, &TMarcLeader::qeGetLinkRequirement,
-                                   {{eSet, 'a'}, {ePartWithIndependentTitle, 'b'}, {ePartWithDependentTitle, 'c'},
-                                    {eNotSpecifiedOrNotApplicable, ' '}},
-                                   acBase);
-}
-
-TEST(TMarcLeaderTest, EncodingLevelCodesByFormat)
-{
-    // Leader/06 chooses the format: a bibliographic, z authority, u holdings, w classification.
-    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
-                                 {{eFullLevel, ' '}, {eFullLevelNotExamined, '1'}, {eLessThanFullNotExamined, '2'},
-                                  {eAbbreviatedLevel, '3'}, {eCoreLevel, '4'}, {ePartialLevel, '5'},
-                                  {eMinimalLevel, '7'}, {ePrepublicationLevel, '8'}, {eUnknownLevel, 'u'},
-                                  {eNotApplicableLevel, 'z'}},
-                                 "00000nam  2200000x  4500");
-    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
-                                 {{eCompleteAuthority, 'n'}, {eIncompleteAuthority, 'o'}}, "00000nz   2200000x  4500");
-    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
-                                 {{eHoldingsLevel1, '1'}, {eHoldingsLevel2, '2'}, {eHoldingsLevel3, '3'},
-                                  {eHoldingsLevel4, '4'}, {eHoldingsLevel4WithPiece, '5'}, {eHoldingsMixedLevel, 'm'},
-                                  {eHoldingsUnknownLevel, 'u'}, {eHoldingsOtherLevel, 'z'}},
-                                 "00000nu   2200000x  4500");
-    qvCheckCodes<EEncodingLevel>(17, &TMarcLeader::qvSetEncodingLevel, &TMarcLeader::qeGetEncodingLevel,
-                                 {{eCompleteClassification, 'n'}, {eIncompleteClassification, 'o'}},
-                                 "00000nw   2200000x  4500");
+    qvCheckCodes<ETypeOfRecord>(6, &TMarcLeader::qvSetTypeOfRecord, &TMarcLeader::qeGetTypeOfRecord,
+                                {{eAuthorityData, 'z'}, {eClassificationData, 'w'}, {eCommunityInformation, 'q'}});
 }
 
 TEST(TMarcLeaderTest, SameEncodingCodeDecodesPerFormat)

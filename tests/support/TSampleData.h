@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 inline std::string qxSamplePath(const std::string& rxName)
 {
@@ -30,6 +31,17 @@ inline void qvWriteFileBytes(const std::string& rxPath, const std::string& rxByt
 inline std::string qxReadSample(const std::string& rxName)
 {
     return qxReadFileBytes(qxSamplePath(rxName));
+}
+
+// The first nCount records of a sample file, each its bytes up to its record terminator.
+inline std::vector<std::string> qxSampleRecordBytes(const std::string& rxName, std::size_t nCount)
+{
+    const std::string xData = qxReadSample(rxName);
+    std::vector<std::string> xRecords;
+    for (std::size_t nStart = 0, nEnd; xRecords.size() < nCount && (nEnd = xData.find('\x1D', nStart)) != std::string::npos;
+         nStart = nEnd + 1)
+        xRecords.push_back(xData.substr(nStart, nEnd + 1 - nStart));
+    return xRecords;
 }
 
 inline std::string qxBytes(const TXBuffer<unsigned char>& rxBuffer)

@@ -3,7 +3,6 @@
 #include "support/TSampleData.h"
 #include "support/TScratchFolder.h"
 
-#include "recordlib/TIso2709Reader.h"
 #include "recordlib/TMarcRecord.h"
 #include "resources/008EditorIds.h"
 
@@ -11,7 +10,6 @@
 #include <windows.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -143,18 +141,6 @@ private:
     HWND mhDialog = nullptr;
 };
 
-// The first three records of camel.usmarc, each exactly as in the file.
-std::vector<std::string> qxThreeRecords()
-{
-    std::istringstream in(qxReadSample("camel.usmarc"));
-    TIso2709Reader reader(in);
-    std::vector<std::string> xRecords;
-    TMarcRecord record;
-    while (xRecords.size() < 3 && reader.qtReadNext(record))
-        xRecords.push_back(qxBytes(reader.qrxGetRawData()));
-    return xRecords;
-}
-
 // Date 2 of the 008 (blank in the records used here) typed as "1999" in the
 // editor's dialog, then OK.
 void qvTypeDate2AndPressOk(HWND hDialog)
@@ -184,7 +170,7 @@ std::string qxWithDate2(TMarcRecord record)
 
 TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
 {
-    const std::vector<std::string> xRecords = qxThreeRecords();
+    const std::vector<std::string> xRecords = qxSampleRecordBytes("camel.usmarc", 3);
     ASSERT_EQ(3u, xRecords.size());
     // Filler between and after records stays where it is: only record 2 is written anew.
     const std::string xOriginal = xRecords[0] + "\r\n" + xRecords[1] + xRecords[2] + "\n";
@@ -214,7 +200,7 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
 
 TEST(OrvoEdit, ADamagedRecordIsEditedInItsRepairedFormAndTheOthersStayByteForByte)
 {
-    const std::vector<std::string> xRecords = qxThreeRecords();
+    const std::vector<std::string> xRecords = qxSampleRecordBytes("camel.usmarc", 3);
     ASSERT_EQ(3u, xRecords.size());
     // badind.usmarc's record: its 245 has the indicators "-0".
     std::string xDamaged = qxReadSample("badind.usmarc");
@@ -250,7 +236,7 @@ TEST(OrvoEdit, ADamagedRecordIsEditedInItsRepairedFormAndTheOthersStayByteForByt
 
 TEST(OrvoEdit, RefusalsLeaveTheFileAloneWithTheReasonAndStatus2)
 {
-    const std::vector<std::string> xRecords = qxThreeRecords();
+    const std::vector<std::string> xRecords = qxSampleRecordBytes("camel.usmarc", 3);
     ASSERT_EQ(3u, xRecords.size());
     const std::string xOriginal = xRecords[0] + xRecords[1] + xRecords[2];
     TScratchFile file("edit-3", xOriginal);

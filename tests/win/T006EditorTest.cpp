@@ -155,7 +155,7 @@ TEST(T006Editor, ANewFieldTakesAFormThenKeepsEditsWithinTheGroupAndResetsAcrossG
     EXPECT_EQ((std::vector<int>{6, 6, 8, 245}), qxTags(result));
 }
 
-TEST(T006Editor, OkReplacesTheOccurrenceEditedAndCancelStoresNothing)
+TEST(T006Editor, OkReplacesTheOccurrenceEditedOrAddsANewOne)
 {
     const TMarcRecord record = qxBook({"aabc jr0|01 011 1d", "m    eo  d f      "});
     {
@@ -172,13 +172,6 @@ TEST(T006Editor, OkReplacesTheOccurrenceEditedAndCancelStoresNothing)
         const TMarcRecord result = qxAfterOk(record, 3, driver);
         EXPECT_EQ(3u, qxFieldsOf(result, 6).size());
         EXPECT_EQ("p                 ", qxFieldsOf(result, 6)[2]);
-    }
-    {
-        TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { qvChooseCode(hDlg, 4031, L"a"); })
-            .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, 4028)); });
-        EXPECT_EQ(eDisplayCancelled, TFieldEditorManager::qeDisplay(e006Editor, record, 1, nullptr));
-        EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
     }
 }
 

@@ -18,9 +18,6 @@ namespace
 const TCodeListEntry axLetters[] = {
     {IDS_BASE_C, "c"}, {IDS_BASE_A, "a"}, {IDS_BASE_B, "b"}, {IDS_BASE_BLANK, " "}, {0, ""},
 };
-const TCodeListEntry axPairs[] = {
-    {IDS_BASE_AA, "aa"}, {IDS_BASE_AB, "ab"}, {IDS_BASE_BLANK, "  "}, {0, ""},
-};
 const TCodeListEntry axTwiceA[] = {
     {IDS_BASE_A, "a"}, {IDS_BASE_B, "b"}, {IDS_BASE_A_AGAIN, "a"}, {0, ""},
 };
@@ -122,27 +119,6 @@ TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheFieldsCode)
         EXPECT_EQ(2, qiSelChanges(dlg, IDC_BASE_LIST, hList));
     });
     ASSERT_EQ(2u, dlg.mxNotifications.size());
-}
-
-TEST(FieldEditorBase, TwoCharacterCodesNeedBothCharacters)
-{
-    TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
-        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
-        dlg.qvFillCodeList(IDC_BASE_LIST, axPairs, "xxab", 2);
-        EXPECT_EQ(1, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(CString(L"ab - An a and a b"), qxTipOf(dlg, hList));
-
-        dlg.qvFillCodeList(IDC_BASE_LIST, axPairs, "x  y", 1);
-        EXPECT_EQ(2, TDialogDriver::qiGetCurSel(hList));
-
-        // Only one character is left: neither "aa" nor "ab" can match.
-        dlg.qvFillCodeList(IDC_BASE_LIST, axPairs, "xxa", 2);
-        EXPECT_EQ(-1, TDialogDriver::qiGetCurSel(hList));
-        dlg.qvFillCodeList(IDC_BASE_LIST, axPairs, "x ", 1);
-        EXPECT_EQ(-1, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(4, qiSelChanges(dlg, IDC_BASE_LIST, hList));
-    });
 }
 
 TEST(FieldEditorBase, WithoutAMatchNothingIsSelectedNoTipIsSetAndTheNotificationStillComes)

@@ -2,6 +2,7 @@
 // menu IDs to its main window, with a scripted person answering its questions.
 #include "automation/TDialogDriver.h"
 #include "support/TReadAllRecords.h"
+#include "support/TSampleData.h"
 #include "support/TTestRecords.h"
 #include "host/THostMainWindow.h"
 #include "manager/TFieldEditorManager.h"
@@ -72,6 +73,14 @@ std::wstring qxTempPath(const wchar_t* pwcName)
     return xPath;
 }
 
+// A scratch file of the given bytes.
+std::wstring qxWriteTemp(const wchar_t* pwcName, const std::string& rxBytes)
+{
+    const std::wstring xPath = qxTempPath(pwcName);
+    std::ofstream(std::filesystem::path(xPath), std::ios::binary) << rxBytes;
+    return xPath;
+}
+
 std::string qxReadFile(const std::wstring& rxPath)
 {
     std::ifstream in(std::filesystem::path(rxPath), std::ios::binary);
@@ -114,15 +123,35 @@ bool qtStartsWith(const std::wstring& rxText, const std::wstring& rxStart)
 {
     return rxText.compare(0, rxStart.size(), rxStart) == 0;
 }
+
+// The host's window with a scripted person, and the file it last opened,
+// removed at the end.
+class HostSession : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(window.qtCreate()); }
+    void TearDown() override
+    {
+        window.DestroyWindow();
+        if (!mxOpened.empty())
+            std::filesystem::remove(mxOpened);
+    }
+    void qvOpen(const std::wstring& rxPath)
+    {
+        mxOpened = rxPath;
+        prompt.mxFiles.push_back(rxPath);
+        qvCommand(window, eCmdOpen);
+    }
+
+    TScriptedPrompt prompt;
+    THostMainWindow window{prompt, false};
+    std::wstring mxOpened;
+};
 }
 
-TEST(HostSession, OpensAddsTheDefault008SavesAndAsksBeforeLosingChanges)
+TEST_F(HostSession, OpensAddsTheDefault008SavesAndAsksBeforeLosingChanges)
 {
-    TScriptedPrompt prompt;
-    THostMainWindow window(prompt, false);
-    ASSERT_TRUE(window.qtCreate());
     ASSERT_EQ(&window, CWnd::FromHandlePermanent(window.m_hWnd));
-
     prompt.mxFiles.push_back(qxSample("camel.usmarc"));
     qvCommand(window, eCmdOpen);
     EXPECT_EQ(L"camel.usmarc - Orvo Cataloguing Host", qxCaption(window));
@@ -186,25 +215,15 @@ TEST(HostSession, OpensAddsTheDefault008SavesAndAsksBeforeLosingChanges)
     std::filesystem::remove(xText);
 }
 
-TEST(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
+TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
 {
-    // An authority record and a book, as MARCMaker text.
-    const std::wstring xPath = qxTempPath(L"two.mrk");
-    {
-        std::ofstream out(std::filesystem::path(xPath), std::ios::binary);
-        out << "=LDR  00000nz\\\\a2200000n\\\\4500\n=001  auth1\n=100  1\\$aSomeone\n\n"
-               "=LDR  00000nam\\a2200000\\a\\4500\n=001  book1\n=245  10$aA book\n\n";
-    }
-    TScriptedPrompt prompt;
-    THostMainWindow window(prompt, false);
-    ASSERT_TRUE(window.qtCreate());
-
     qvCommand(window, eCmdEdit008);
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_EQ(L"Open a file of records and choose a record first.", prompt.mxMessages[0]);
 
-    prompt.mxFiles.push_back(xPath);
-    qvCommand(window, eCmdOpen);
+    // An authority record and a book, as MARCMaker text.
+    qvOpen(qxWriteTemp(L"two.mrk", "=LDR  00000nz\\\\a2200000n\\\\4500\n=001  auth1\n=100  1\\$aSomeone\n\n"
+                                   "=LDR  00000nam\\a2200000\\a\\4500\n=001  book1\n=245  10$aA book\n\n"));
     ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
     EXPECT_EQ(L"1\tauth1\t", qxRows(window, eRecordList)[0]);
     EXPECT_EQ(L"2\tbook1\tA book", qxRows(window, eRecordList)[1]);
@@ -246,30 +265,18 @@ TEST(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
         EXPECT_EQ(before.qdwGetFieldCount(), window.qrxGetSession().qrxGetEntry(1).mxRecord.qdwGetFieldCount());
         EXPECT_EQ(2u, qxRows(window, eRecordList).size());
     }
-    window.DestroyWindow();
-    std::filesystem::remove(xPath);
 }
 
-TEST(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
+TEST_F(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
 {
     // A record of another ISO 2709 profile (three indicators) cannot be read.
     std::string xBad = qxReadFile(qxSample("badind.usmarc"));
     xBad.erase(xBad.rfind('\x1D') + 1);
     xBad[10] = '3';
-    const std::string xCamel = qxReadFile(qxSample("camel.usmarc"));
-    const std::size_t nFirstEnd = xCamel.find('\x1D') + 1;
-    const std::string xFirst = xCamel.substr(0, nFirstEnd);
-    const std::string xSecond = xCamel.substr(nFirstEnd, xCamel.find('\x1D', nFirstEnd) + 1 - nFirstEnd);
-    const std::wstring xPath = qxTempPath(L"mixed.mrc");
-    {
-        std::ofstream out(std::filesystem::path(xPath), std::ios::binary);
-        out << xFirst << xBad << xSecond;
-    }
-    TScriptedPrompt prompt;
-    THostMainWindow window(prompt, false);
-    ASSERT_TRUE(window.qtCreate());
-    prompt.mxFiles.push_back(xPath);
-    qvCommand(window, eCmdOpen);
+    const std::vector<std::string> xCamel = qxSampleRecordBytes("camel.usmarc", 2);
+    const std::string &xFirst = xCamel.at(0), &xSecond = xCamel.at(1);
+    const std::wstring xPath = qxWriteTemp(L"mixed.mrc", xFirst + xBad + xSecond);
+    qvOpen(xPath);
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 3 records could not be read."));
     EXPECT_EQ(L"2\t(unreadable)", qxRows(window, eRecordList).at(1));
@@ -299,25 +306,15 @@ TEST(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
               prompt.mxQuestions.back());
     EXPECT_FALSE(std::filesystem::exists(xText));
     EXPECT_EQ(L"orvo-host-test-mixed.mrc - Orvo Cataloguing Host", qxCaption(window));
-    window.DestroyWindow();
-    std::filesystem::remove(xPath);
 }
 
-TEST(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnlyWhenAllowed)
+TEST_F(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnlyWhenAllowed)
 {
     std::string xBad = qxReadFile(qxSample("badind.usmarc"));
     xBad.erase(xBad.rfind('\x1D') + 1);
     const std::string xSample = qxReadFile(qxSample("sample1.usmarc"));
-    const std::wstring xPath = qxTempPath(L"repaired.mrc");
-    {
-        std::ofstream out(std::filesystem::path(xPath), std::ios::binary);
-        out << xSample << xBad;
-    }
-    TScriptedPrompt prompt;
-    THostMainWindow window(prompt, false);
-    ASSERT_TRUE(window.qtCreate());
-    prompt.mxFiles.push_back(xPath);
-    qvCommand(window, eCmdOpen);
+    const std::wstring xPath = qxWriteTemp(L"repaired.mrc", xSample + xBad);
+    qvOpen(xPath);
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 2 records were damaged and have been repaired."));
     const std::vector<std::wstring> xRecords = qxRows(window, eRecordList);
@@ -351,11 +348,9 @@ TEST(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnlyWh
     EXPECT_EQ(std::string(" 0\x1F" "aAll about whales."), std::string(x245.qpacGetData()));
     EXPECT_EQ(kBooks008, qx008(xSaved[1]));
     EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"(repaired)")) << "the file holds it repaired";
-    window.DestroyWindow();
-    std::filesystem::remove(xPath);
 }
 
-TEST(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
+TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
 {
     // Record 2 is a book without an 008, so long that the default 008 makes it
     // too long for ISO 2709.
@@ -371,13 +366,9 @@ TEST(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     xLong.qvOrderedInsert(last);
     ASSERT_EQ(99999u - 30u, qxIso2709(xLong).size());
 
-    const std::string xCamel = qxReadFile(qxSample("camel.usmarc"));
-    const std::size_t nFirstEnd = xCamel.find('\x1D') + 1;
-    const std::string xFirst = xCamel.substr(0, nFirstEnd);
-    const std::string xThird = xCamel.substr(nFirstEnd, xCamel.find('\x1D', nFirstEnd) + 1 - nFirstEnd);
-    const std::string xOriginal = xFirst + qxIso2709(xLong) + xThird;
-    const std::wstring xPath = qxTempPath(L"halfway.mrc");
-    std::ofstream(std::filesystem::path(xPath), std::ios::binary) << xOriginal;
+    const std::vector<std::string> xCamel = qxSampleRecordBytes("camel.usmarc", 2);
+    const std::string xOriginal = xCamel.at(0) + qxIso2709(xLong) + xCamel.at(1);
+    const std::wstring xPath = qxWriteTemp(L"halfway.mrc", xOriginal);
     const auto qnFilesOfTheName = [&] {
         std::size_t nCount = 0;
         for (const auto& rxItem : std::filesystem::directory_iterator(std::filesystem::path(xPath).parent_path()))
@@ -385,11 +376,7 @@ TEST(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
         return nCount;
     };
 
-    TScriptedPrompt prompt;
-    THostMainWindow window(prompt, false);
-    ASSERT_TRUE(window.qtCreate());
-    prompt.mxFiles.push_back(xPath);
-    qvCommand(window, eCmdOpen);
+    qvOpen(xPath);
     ASSERT_EQ(3u, window.qrxGetSession().qnGetRecordCount());
 
     // While another program reads the file, a save cannot put its new file in
@@ -439,9 +426,6 @@ TEST(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     EXPECT_TRUE(window.qrxGetSession().qtIsModified());
     EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(0).mxRecord));
     EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(1).mxRecord));
-
-    window.DestroyWindow();
-    std::filesystem::remove(xPath);
 }
 
 namespace
@@ -465,7 +449,7 @@ BEGIN_MESSAGE_MAP(TFailingMainWindow, THostMainWindow)
 END_MESSAGE_MAP()
 }
 
-TEST(HostSession, AnExceptionFromAHostHandlerReachesTheHostsLoopAndTheNextEditorOpensNormally)
+TEST(HostLoop, AnExceptionFromAHostHandlerReachesTheHostsLoopAndTheNextEditorOpensNormally)
 {
     TScriptedPrompt prompt;
     TFailingMainWindow window(prompt, false);

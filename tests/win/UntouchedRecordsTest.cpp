@@ -247,6 +247,8 @@ TEST_P(UntouchedRecords, RepeatedOpensLeaveNoWindowsObjectsOrMemoryBehind)
         const EDisplayReturn eReturn =
             TFieldEditorManager::qeDisplay(rxEditor.eEditor, record, rxEditor.iOccurrence, nullptr);
         ASSERT_EQ(nButtonId == rxEditor.nOkId ? eDisplaySaved : eDisplayCancelled, eReturn) << "open " << i;
+        // Cancel after the choices keeps nothing of them.
+        ASSERT_EQ(nButtonId == rxEditor.nOkId, TFieldEditorManager::mtRecordValid_static) << "open " << i;
     }
     const TResourceCount after = qxCountResources();
     EXPECT_EQ(before.iWindows, after.iWindows);
