@@ -1,4 +1,5 @@
 #include "base/TFixedFieldEditorBase.h"
+#include "base/TDialogLayout.h"
 #include "controls/TEditorEditControl.h"
 
 #include <algorithm>
@@ -199,6 +200,28 @@ void TFixedFieldEditorBase::qvFocusControl(int nControlId)
 {
     if (CWnd* pTarget = GetDlgItem(nControlId))
         GotoDlgCtrl(pTarget);
+}
+
+void TFixedFieldEditorBase::qvPlaceButtonsAndResize(int iButtonTop, int nCancelId, bool tAroundMiddle,
+                                                    int nPointerListId)
+{
+    const int iDeltaY = iButtonTop - qiGetControlTop(this, mnOkId);
+    qvShiftControlsAndResize(this, {mnOkId, nCancelId}, iDeltaY);
+    if (tAroundMiddle && iDeltaY != 0)
+    {
+        CRect xWindow;
+        GetWindowRect(&xWindow);
+        SetWindowPos(nullptr, xWindow.left, qiTopOnScreen(m_hWnd, xWindow.top - iDeltaY / 2, xWindow.Height()), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
+    }
+    constexpr int kPointerAboveListBottom = 8;
+    CRect xList;
+    POINT xPointer;
+    if (nPointerListId != 0 && GetDlgItemRect(nPointerListId, &xList) && ::GetCursorPos(&xPointer))
+    {
+        ClientToScreen(&xList);
+        ::SetCursorPos(xPointer.x, xList.bottom - kPointerAboveListBottom);
+    }
 }
 
 void TFixedFieldEditorBase::qvFocusNextInTable(bool tBackwards)

@@ -49,6 +49,11 @@ protected:
     uint32_t qdwGetNextControlId(uint32_t dwControlId, bool tBackwards) const;
     // Gives the focus to control nControlId, as Tab would.
     void qvFocusControl(int nControlId);
+    // Moves OK and Cancel (nCancelId) to iButtonTop and makes the dialog fit
+    // them. After a layout switch (tAroundMiddle) the dialog grows or shrinks
+    // equally above and below, staying on the screen. With nPointerListId the
+    // pointer goes back over that list, the one the cataloguer just used.
+    void qvPlaceButtonsAndResize(int iButtonTop, int nCancelId, bool tAroundMiddle, int nPointerListId);
     // Tab (or Shift+Tab, tBackwards) by the control table: the focus goes to
     // the control after (before) the focused one.
     void qvFocusNextInTable(bool tBackwards);

@@ -37,14 +37,23 @@ public:
         m_nAt += sizeof(T);
         return value;
     }
-    // A name or an ordinal (0xFFFF and a WORD) or nothing (a single 0).
-    void SkipNameOrOrdinal()
+    // A name or an ordinal (0xFFFF and a WORD) or nothing (a single 0): the
+    // name's offset (0 for an ordinal or nothing), and the ordinal.
+    size_t ReadNameOrOrdinal(WORD* pwOrdinal = nullptr)
     {
+        const size_t nAt = m_nAt;
         const WORD w = Read<WORD>();
         if (w == 0xFFFF)
-            Read<WORD>();
-        else if (w != 0)
-            SkipString();
+        {
+            const WORD wOrdinal = Read<WORD>();
+            if (pwOrdinal != nullptr)
+                *pwOrdinal = wOrdinal;
+            return 0;
+        }
+        if (w == 0)
+            return 0;
+        SkipString();
+        return nAt;
     }
     void SkipString()
     {
@@ -104,8 +113,8 @@ BOOL CDialogTemplate::Load(LPCWSTR lpszTemplate)
     }
     const WORD wItems = xRead.Read<WORD>();
     xRead.Skip(4 * sizeof(short));
-    xRead.SkipNameOrOrdinal(); // menu
-    xRead.SkipNameOrOrdinal(); // class
+    xRead.ReadNameOrOrdinal(); // menu
+    xRead.ReadNameOrOrdinal(); // class
     xRead.SkipString();        // title
     if (dwStyle & (DS_SETFONT | DS_SHELLFONT))
     {
@@ -135,9 +144,12 @@ BOOL CDialogTemplate::Load(LPCWSTR lpszTemplate)
         xItem.cx = xRead.Read<short>();
         xItem.cy = xRead.Read<short>();
         xItem.id = m_bExtended ? static_cast<int>(xRead.Read<DWORD>()) : xRead.Read<WORD>();
-        xRead.SkipNameOrOrdinal(); // class
-        xRead.SkipNameOrOrdinal(); // text
-        xRead.Skip(xRead.Read<WORD>());
+        xItem.classAt = xRead.ReadNameOrOrdinal(&xItem.classOrdinal);
+        xItem.textAt = xRead.ReadNameOrOrdinal();
+        const size_t nCreateDataAt = xRead.At();
+        const WORD wCreateData = xRead.Read<WORD>();
+        xItem.createDataAt = wCreateData != 0 ? nCreateDataAt : 0;
+        xRead.Skip(wCreateData);
         xRead.AlignTo(4);
         xItem.size = std::min(xRead.At(), m_xResource.size()) - xItem.offset;
         m_xItems.push_back(xItem);
@@ -194,38 +206,18 @@ HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID)
         Item& rxItem = m_xItems[i];
         if (rxItem.id != nID || !rxItem.deferred || rxItem.created)
             continue;
-        TemplateReader xRead(m_xResource, rxItem.offset + (m_bExtended ? 4 + 4 + 4 + 8 + 4 : 4 + 4 + 8 + 2));
-        // The class: an ordinal of a predefined class or a name.
-        const wchar_t* pwcClass = nullptr;
+        // The class: a predefined class by its ordinal, or a name.
         static const wchar_t* const kClasses[] = {L"Button", L"Edit", L"Static", L"ListBox", L"ScrollBar", L"ComboBox"};
-        if (xRead.Read<WORD>() == 0xFFFF)
-        {
-            const WORD wAtom = xRead.Read<WORD>();
-            if (wAtom < 0x80 || wAtom > 0x85)
-                return nullptr;
-            pwcClass = kClasses[wAtom - 0x80];
-        }
-        else if (m_xResource[xRead.At() - sizeof(WORD)] != 0 || m_xResource[xRead.At() - 1] != 0)
-        {
-            pwcClass = reinterpret_cast<const wchar_t*>(xRead.Here() - sizeof(WORD));
-            xRead.SkipString();
-        }
+        const BYTE* pBytes = m_xResource.data();
+        const wchar_t* pwcClass = nullptr;
+        if (rxItem.classAt != 0)
+            pwcClass = reinterpret_cast<const wchar_t*>(pBytes + rxItem.classAt);
+        else if (rxItem.classOrdinal >= 0x80 && rxItem.classOrdinal <= 0x85)
+            pwcClass = kClasses[rxItem.classOrdinal - 0x80];
         else
             return nullptr;
-        // The text: an ordinal (of an icon), none (a single 0) or a string.
-        const wchar_t* pwcText = L"";
-        const WORD wText = xRead.Read<WORD>();
-        if (wText == 0xFFFF)
-            xRead.Read<WORD>();
-        else if (wText != 0)
-        {
-            pwcText = reinterpret_cast<const wchar_t*>(xRead.Here() - sizeof(WORD));
-            xRead.SkipString();
-        }
-        const WORD wExtra = xRead.Read<WORD>();
-        void* pCreateData = wExtra != 0 ? const_cast<BYTE*>(xRead.Here() - sizeof(WORD)) : nullptr;
-        if (!xRead.Ok())
-            return nullptr;
+        const wchar_t* pwcText = rxItem.textAt != 0 ? reinterpret_cast<const wchar_t*>(pBytes + rxItem.textAt) : L"";
+        void* pCreateData = rxItem.createDataAt != 0 ? const_cast<BYTE*>(pBytes + rxItem.createDataAt) : nullptr;
 
         RECT rect = {rxItem.x, rxItem.y, rxItem.x + rxItem.cx, rxItem.y + rxItem.cy};
         ::MapDialogRect(pDialog->m_hWnd, &rect);

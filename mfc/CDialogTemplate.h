@@ -48,6 +48,13 @@ private:
         DWORD exStyle;
         short x, y, cx, cy;
         int id;
+        // Where the class and the text stand as names (0: given by an ordinal
+        // or empty), the class's ordinal, and the creation data's offset
+        // (0: none).
+        size_t classAt;
+        WORD classOrdinal;
+        size_t textAt;
+        size_t createDataAt;
         bool deferred;
         bool created;
     };

@@ -9,7 +9,6 @@ namespace
 {
 constexpr int kTagNumber = 6;
 // The pointer is put back over the form list this far above its bottom edge.
-constexpr int kPointerAboveListBottom = 8;
 }
 
 const int T006Editor::kEditBoxIds_static[kEditBoxCount] = {
@@ -161,25 +160,8 @@ void T006Editor::qvResizeToRows(int iRows)
     const int iPitch = qiGetControlTop(this, IDC_006_REGULARITY_LABEL) - qiGetControlTop(this, IDC_006_FREQUENCY_LABEL);
     const int iButtonTop = qiGetControlTop(this, IDC_006_FORM_OF_MATERIAL_LABEL) + iPitch * iRows +
                            ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const int iDeltaY = iButtonTop - qiGetControlTop(this, IDC_006_OK);
-    qvShiftControlsAndResize(this, {IDC_006_OK, IDC_006_CANCEL}, iDeltaY);
-
-    // After a change of form the dialog grows or shrinks around its middle.
-    if (mePreviousMaterialType != eUnknownMaterial && iDeltaY != 0)
-    {
-        CRect xWindow;
-        GetWindowRect(&xWindow);
-        const int iTop = qiTopOnScreen(m_hWnd, xWindow.top - iDeltaY / 2, xWindow.Height());
-        SetWindowPos(nullptr, xWindow.left, iTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    CWnd* pFormList = GetDlgItem(IDC_006_FORM_OF_MATERIAL);
-    POINT xPointer;
-    if (pFormList != nullptr && ::GetCursorPos(&xPointer))
-    {
-        CRect xList;
-        pFormList->GetWindowRect(&xList);
-        ::SetCursorPos(xPointer.x, xList.bottom - kPointerAboveListBottom);
-    }
+    qvPlaceButtonsAndResize(iButtonTop, IDC_006_CANCEL, mePreviousMaterialType != eUnknownMaterial,
+                            IDC_006_FORM_OF_MATERIAL);
 }
 
 BOOL T006Editor::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -135,45 +135,11 @@ void T007Editor::qvHideAllControls()
 
 void T007Editor::qvResizeToRows(int cCategory)
 {
-    CWnd* pOk = GetDlgItem(IDC_007_OK);
-    CWnd* pCancel = GetDlgItem(IDC_007_CANCEL);
-    CWnd* pCategory = GetDlgItem(IDC_007_CATEGORY);
-    if (pOk == nullptr || pCancel == nullptr || pCategory == nullptr)
-        return;
     const int iRows = qrx007Category(cCategory).layout->rowCount;
-    const int iFrameHeight = ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const int iButtonTop = miRowPitch * iRows + qiGetControlTop(this, IDC_007_CATEGORY_LABEL) + iFrameHeight;
-
-    CRect xClient;
-    GetClientRect(&xClient);
-    const int iBelowButtons = xClient.bottom - qiGetControlTop(this, IDC_007_OK);
-    for (CWnd* pButton : {pOk, pCancel})
-    {
-        CRect xButton;
-        pButton->GetWindowRect(&xButton);
-        ScreenToClient(&xButton);
-        pButton->SetWindowPos(nullptr, xButton.left, iButtonTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-
-    CRect xWindow;
-    GetWindowRect(&xWindow);
-    const int iHeight = iButtonTop + iBelowButtons + ::GetSystemMetrics(SM_CYCAPTION) + 2 * iFrameHeight;
-    if (mcCategory == kBlank)
-    {
-        SetWindowPos(nullptr, 0, 0, xWindow.Width(), iHeight, SWP_NOMOVE | SWP_NOZORDER);
-        return;
-    }
-    const int iPreviousRows = qrx007Category(mcCategory).layout->rowCount;
-    if (iPreviousRows != iRows)
-        SetWindowPos(nullptr, xWindow.left,
-                     qiTopOnScreen(m_hWnd, xWindow.top + (iPreviousRows - iRows) * miRowPitch / 2, iHeight),
-                     xWindow.Width(), iHeight, SWP_NOZORDER);
-    // The pointer stays on the category list the cataloguer just used.
-    CRect xCategory;
-    pCategory->GetWindowRect(&xCategory);
-    POINT xPointer{};
-    if (::GetCursorPos(&xPointer))
-        ::SetCursorPos(xPointer.x, xCategory.bottom - 8);
+    const int iButtonTop =
+        miRowPitch * iRows + qiGetControlTop(this, IDC_007_CATEGORY_LABEL) + ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    const bool tSwitch = mcCategory != kBlank;
+    qvPlaceButtonsAndResize(iButtonTop, IDC_007_CANCEL, tSwitch, tSwitch ? IDC_007_CATEGORY : 0);
 }
 
 void T007Editor::qvSetTitle()

@@ -143,7 +143,7 @@ void T008Editor::qvResizeToRows(int iRows)
     const int iPitch = qiGetControlTop(this, IDC_008_CELL_L2_LABEL) - qiGetControlTop(this, IDC_008_CELL_L1_LABEL);
     const int iButtonTop =
         qiGetControlTop(this, IDC_008_DATE_ENTERED_LABEL) + iPitch * iRows + ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    qvShiftControlsAndResize(this, {IDC_008_OK, IDC_008_CANCEL}, iButtonTop - qiGetControlTop(this, IDC_008_OK));
+    qvPlaceButtonsAndResize(iButtonTop, IDC_008_CANCEL, false, 0);
 }
 
 void T008Editor::qvMoveFocus(UINT nCommandId)
