@@ -17,15 +17,7 @@ records=${1:-200000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-missing=""
-command -v yaz-marcdump >/dev/null 2>&1 || missing="$missing yaz"
-[ -x /usr/bin/time ] || missing="$missing time"
-if [ -n "$missing" ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+sh "$root/scripts/install-deps.sh" yaz time
 
 build=$root/build-bench
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DORVO_SANITIZE=OFF >/dev/null
