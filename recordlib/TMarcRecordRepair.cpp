@@ -139,12 +139,12 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     // The record's end.
     uint32_t dwLength = 0;
     const bool tLengthDigits = qtReadNumber(paxData, 5, dwLength);
-    const std::wstring xLength = tLengthDigits ? qxNumber(dwLength) : qxShowBytes(paxData, 5, 5);
+    auto qxLength = [&] { return tLengthDigits ? qxNumber(dwLength) : qxShowBytes(paxData, 5, 5); };
     const bool tTerminated = paxData[dwSize - 1] == cRecordTerminator;
     if (!tTerminated)
-        xRepairs.push_back(qxMakeRepair(eRepairRecordUnterminated, -1, 0, {xLength, qxNumber(dwSize)}));
+        xRepairs.push_back(qxMakeRepair(eRepairRecordUnterminated, -1, 0, {qxLength(), qxNumber(dwSize)}));
     else if (!tLengthDigits || dwLength != dwSize)
-        xRepairs.push_back(qxMakeRepair(eRepairRecordEnd, -1, 0, {xLength, qxNumber(dwSize - 1)}));
+        xRepairs.push_back(qxMakeRepair(eRepairRecordEnd, -1, 0, {qxLength(), qxNumber(dwSize - 1)}));
     const uint32_t dwDataEnd = tTerminated ? dwSize - 1 : dwSize;
 
     // The Leader.
@@ -193,6 +193,7 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     const uint32_t dwDataStart = dwDirectoryEnd + 1;
     const uint32_t dwAreaSize = dwDataEnd - dwDataStart;
     std::vector<TSegment> xSegments;
+    xSegments.reserve((dwDirectoryEnd - dwLeaderLength) / dwDirectoryEntryLength + 1);
     for (uint32_t dwFrom = dwDataStart; dwFrom < dwDataEnd;) {
         const void* pvEnd = std::memchr(paxData + dwFrom, cFieldTerminator, dwDataEnd - dwFrom);
         const uint32_t dwTo =

@@ -16,9 +16,11 @@ class TXBuffer {
     static_assert(sizeof(T) == 1, "TXBuffer holds single-byte elements");
 
 public:
-    TXBuffer() : mxData(1, T(0)) {}
+    // An empty buffer holds no allocation (a record's fields are made by the
+    // thousand); its data is then a shared empty, NUL-terminated string.
+    TXBuffer() = default;
 
-    void qvClear() { mxData.assign(1, T(0)); }
+    void qvClear() { mxData.clear(); }
 
     void qvAssignAscii(const char* pacText)
     {
@@ -65,6 +67,8 @@ public:
             throw TException(L"TXBuffer::qvAppend() : Null data", eErrorFatal, -1);
         if (dwSize > std::numeric_limits<uint32_t>::max() - qdwGetDataSize())
             throw TException(L"TXBuffer::qvAppend() : Buffer would exceed 4 GB", eErrorFatal, -1);
+        if (mxData.empty())
+            mxData.push_back(T(0));
         const T* paxBegin = mxData.data();
         const std::less<const T*> xBefore;
         if (!xBefore(paxData, paxBegin) && xBefore(paxData, paxBegin + mxData.size())) {
@@ -76,7 +80,7 @@ public:
         }
     }
 
-    void qvAppend(const TXBuffer& rxOther) { qvAppend(rxOther.mxData.data(), rxOther.qdwGetDataSize()); }
+    void qvAppend(const TXBuffer& rxOther) { qvAppend(rxOther.qpxGetData(), rxOther.qdwGetDataSize()); }
 
     // Overwrites one element; TException when the index is not inside the data.
     void qvSetAt(uint32_t dwIndex, T xValue)
@@ -86,11 +90,18 @@ public:
         mxData[dwIndex] = xValue;
     }
 
-    const char* qpacGetData() const { return reinterpret_cast<const char*>(mxData.data()); }
-    const unsigned char* qpaxGetData() const { return reinterpret_cast<const unsigned char*>(mxData.data()); }
-    uint32_t qdwGetDataSize() const { return static_cast<uint32_t>(mxData.size() - 1); }
+    const char* qpacGetData() const { return reinterpret_cast<const char*>(qpxGetData()); }
+    const unsigned char* qpaxGetData() const { return reinterpret_cast<const unsigned char*>(qpxGetData()); }
+    uint32_t qdwGetDataSize() const { return mxData.empty() ? 0 : static_cast<uint32_t>(mxData.size() - 1); }
 
 private:
+    // Either empty or the data followed by one NUL.
+    const T* qpxGetData() const
+    {
+        static const T xEmpty = T(0);
+        return mxData.empty() ? &xEmpty : mxData.data();
+    }
+
     static void qvCheckText(const char* pacText, const wchar_t* pwcMethod)
     {
         if (pacText == nullptr)
