@@ -282,28 +282,42 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     }
     xRepairs.insert(xRepairs.end(), xEntryRepairs.begin(), xEntryRepairs.end());
 
-    // The fields, in directory order; only a field that needs it is copied to be repaired.
-    std::vector<TMarcTag> xFields;
-    xFields.reserve(dwEntryCount);
-    std::string xBytes;
-    for (const TPlacement& rxPlacement : xPlacements) {
-        if (!rxPlacement.mtPlaced)
-            continue;
-        xFields.emplace_back(rxPlacement.miTag);
-        const unsigned char* paxField = paxData + rxPlacement.mdwFrom;
-        const uint32_t dwContentSize = rxPlacement.mdwTo - rxPlacement.mdwFrom;
-        const bool tControl = xFields.back().qtIsControlField();
-        const bool tClean = (dwContentSize == 0 || (std::memchr(paxField, 0, dwContentSize) == nullptr &&
-                                                    std::memchr(paxField, cRecordTerminator, dwContentSize) == nullptr)) &&
-                            (tControl || qtHasValidIndicators(paxField, dwContentSize));
-        if (tClean)
-            xFields.back().qvSetData(paxField, dwContentSize, false);
-        else {
-            xBytes.assign(paxField, paxField + dwContentSize);
-            qvRepairContent(rxPlacement, tControl, xBytes, xRepairs);
-            xFields.back().qvSetData(reinterpret_cast<const unsigned char*>(xBytes.data()),
-                                     static_cast<uint32_t>(xBytes.size()), false);
+    // The fields, in directory order, written over the record's own so that their
+    // buffers are used again (a file read record by record then hardly allocates);
+    // only a field that needs it is copied to be repaired. Everything that can refuse
+    // the record has run: from here only want of memory throws, and empties it.
+    TMarcLeader xLeader;
+    xLeader.qvSetData(acLeader);
+    try {
+        std::size_t nFields = 0;
+        std::string xBytes;
+        for (const TPlacement& rxPlacement : xPlacements) {
+            if (!rxPlacement.mtPlaced)
+                continue;
+            if (nFields == mxFields.size())
+                mxFields.emplace_back();
+            TMarcTag& rxField = mxFields[nFields++];
+            rxField.qvSetTagNumber(rxPlacement.miTag);
+            const unsigned char* paxField = paxData + rxPlacement.mdwFrom;
+            const uint32_t dwContentSize = rxPlacement.mdwTo - rxPlacement.mdwFrom;
+            const bool tControl = rxField.qtIsControlField();
+            const bool tClean =
+                (dwContentSize == 0 || (std::memchr(paxField, 0, dwContentSize) == nullptr &&
+                                        std::memchr(paxField, cRecordTerminator, dwContentSize) == nullptr)) &&
+                (tControl || qtHasValidIndicators(paxField, dwContentSize));
+            if (tClean)
+                rxField.qvSetData(paxField, dwContentSize, false);
+            else {
+                xBytes.assign(paxField, paxField + dwContentSize);
+                qvRepairContent(rxPlacement, tControl, xBytes, xRepairs);
+                rxField.qvSetData(reinterpret_cast<const unsigned char*>(xBytes.data()),
+                                  static_cast<uint32_t>(xBytes.size()), false);
+            }
         }
+        mxFields.resize(nFields);
+    } catch (...) {
+        qvClear(false);
+        throw;
     }
 
     // What no field took: reported with its first bytes, so that nothing goes unsaid.
@@ -316,7 +330,6 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
                                          qxShowBytes(paxData + rxSegment.mdwStart, dwCount, dwShownBytes)}));
     }
 
-    mxLeader.qvSetData(acLeader);
-    mxFields.swap(xFields);
+    mxLeader = xLeader;
     rxRepairs.swap(xRepairs);
 }

@@ -38,11 +38,21 @@ public:
         qvAppend(reinterpret_cast<const T*>(pacText), static_cast<uint32_t>(nLength));
     }
 
-    // One allocation of the exact size (this runs for every field read).
+    // This runs for every field read: it keeps the buffer when the data fits,
+    // else makes one allocation of the exact size.
     void qvAssign(const T* paxData, uint32_t dwSize)
     {
         if (dwSize != 0 && paxData == nullptr)
             throw TException(L"TXBuffer::qvAssign() : Null data", eErrorFatal, -1);
+        if (dwSize == 0) {
+            mxData.clear();
+            return;
+        }
+        if (mxData.capacity() > dwSize && !qtHolds(paxData)) {
+            mxData.assign(paxData, paxData + dwSize);
+            mxData.push_back(T(0));
+            return;
+        }
         std::vector<T> xNew;
         xNew.reserve(std::size_t(dwSize) + 1);
         xNew.insert(xNew.end(), paxData, paxData + dwSize);
@@ -69,9 +79,7 @@ public:
             throw TException(L"TXBuffer::qvAppend() : Buffer would exceed 4 GB", eErrorFatal, -1);
         if (mxData.empty())
             mxData.push_back(T(0));
-        const T* paxBegin = mxData.data();
-        const std::less<const T*> xBefore;
-        if (!xBefore(paxData, paxBegin) && xBefore(paxData, paxBegin + mxData.size())) {
+        if (qtHolds(paxData)) {
             // The source lies in this buffer, which may move while growing.
             const std::vector<T> xCopy(paxData, paxData + dwSize);
             mxData.insert(mxData.end() - 1, xCopy.begin(), xCopy.end());
@@ -95,6 +103,13 @@ public:
     uint32_t qdwGetDataSize() const { return mxData.empty() ? 0 : static_cast<uint32_t>(mxData.size() - 1); }
 
 private:
+    // Whether p points into this buffer's storage (which may move when it grows).
+    bool qtHolds(const T* p) const
+    {
+        const std::less<const T*> xBefore;
+        return !mxData.empty() && !xBefore(p, mxData.data()) && xBefore(p, mxData.data() + mxData.size());
+    }
+
     // Either empty or the data followed by one NUL.
     const T* qpxGetData() const
     {

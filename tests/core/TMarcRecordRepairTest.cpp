@@ -26,8 +26,9 @@ TLenientRead qxReadLeniently(const std::string& rxData)
     std::istringstream xStream(rxData);
     TIso2709Reader xReader(xStream, eReadLenient);
     TLenientRead xRead;
+    // One record read over and over, as the batch command reads a file.
+    TMarcRecord xRecord;
     for (;;) {
-        TMarcRecord xRecord;
         try {
             if (!xReader.qtReadNext(xRecord))
                 return xRead;
