@@ -8,12 +8,22 @@
 #   - orvo-batch add-008 --replace   giving every record the default 008
 #     (each record parsed, changed and written again).
 # Prints records per second for both, their ratio, and our peak memory.
+# With --instructions it also counts, under valgrind's callgrind, the
+# instructions each runs on the first 8 000 records: a figure a busy machine
+# does not change.
 #
-#   sh bench/run.sh [RECORDS]
+#   sh bench/run.sh [RECORDS] [--instructions]
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 samples=$root/../shared/samples
-records=${1:-200000}
+records=200000
+instructions=no
+for arg in "$@"; do
+    case $arg in
+        --instructions) instructions=yes ;;
+        *) records=$arg ;;
+    esac
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -63,3 +73,12 @@ echo "orvo-batch add-008 --replace:   $ours_seconds s, $ours_rate records/s"
 echo "$ours_rate $yaz_rate" | awk '{ printf "ratio (ours / yaz):             %.2f\n", $1 / $2 }'
 echo "$yaz_cpu $ours_cpu" | awk '{ printf "CPU seconds (user + system):    yaz %.3f, ours %.3f, ratio %.2f\n", $1, $2, $1 / $2 }'
 echo "orvo-batch peak memory:         $(( peak_kb / 1024 )) MB ($peak_kb kB)"
+
+if [ "$instructions" = yes ]; then
+    [ -x "$(command -v valgrind)" ] || sh "$root/scripts/install-deps.sh" valgrind
+    head -c $(( 500 * $(wc -c <"$work/unit.mrc") )) "$work/big.mrc" >"$work/small.mrc"
+    count() { valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null | awk '/ refs:/ { gsub(",", "", $NF); print $NF }'; }
+    yaz_ir=$(count yaz-marcdump -i marc -o marc "$work/small.mrc")
+    ours_ir=$(count "$build/batch/orvo-batch" add-008 --replace "$work/small.mrc" "$work/small-ours.mrc")
+    echo "$yaz_ir $ours_ir" | awk '{ printf "instructions, 8 000 records:    yaz %.0f M, ours %.0f M, ratio %.2f\n", $1 / 1e6, $2 / 1e6, $1 / $2 }'
+fi
