@@ -22,7 +22,8 @@ const wchar_t acwWriteMethod[] = L"TMarcRecord::qvGetUSMarcData() : ";
     throw TException(acwWriteMethod + rxWhat, eErrorRecoverable, -1);
 }
 
-void qvWriteNumber(char* pacOut, uint32_t dwWidth, uint32_t dwValue)
+template <uint32_t dwWidth>
+void qvWriteNumber(char* pacOut, uint32_t dwValue)
 {
     for (uint32_t dw = dwWidth; dw > 0; --dw) {
         pacOut[dw - 1] = static_cast<char>('0' + dwValue % 10);
@@ -183,10 +184,10 @@ void TMarcRecord::qvGetUSMarcData(TXBuffer<unsigned char>& rxOut, bool tAppend) 
 
     char acLeader[TMarcLeader::mdwLength_static + 1];
     std::memcpy(acLeader, mxLeader.qpacGetData(), sizeof acLeader);
-    qvWriteNumber(acLeader, 5, static_cast<uint32_t>(qwTotal));
+    qvWriteNumber<5>(acLeader, static_cast<uint32_t>(qwTotal));
     acLeader[10] = '2';
     acLeader[11] = '2';
-    qvWriteNumber(acLeader + 12, 5, static_cast<uint32_t>(qwBase));
+    qvWriteNumber<5>(acLeader + 12, static_cast<uint32_t>(qwBase));
     acLeader[20] = '4';
     acLeader[21] = '5';
     if (acLeader[22] >= '0' && acLeader[22] <= '9')
@@ -201,9 +202,9 @@ void TMarcRecord::qvGetUSMarcData(TXBuffer<unsigned char>& rxOut, bool tAppend) 
     uint32_t dwStart = 0;
     for (const TMarcTag& rxField : mxFields) {
         const uint32_t dwSize = rxField.qdwGetDataSize();
-        qvWriteNumber(pacEntry, 3, static_cast<uint32_t>(rxField.qiGetTagNumber()));
-        qvWriteNumber(pacEntry + 3, 4, dwSize + 1);
-        qvWriteNumber(pacEntry + 7, 5, dwStart);
+        qvWriteNumber<3>(pacEntry, static_cast<uint32_t>(rxField.qiGetTagNumber()));
+        qvWriteNumber<4>(pacEntry + 3, dwSize + 1);
+        qvWriteNumber<5>(pacEntry + 7, dwStart);
         pacEntry += dwDirectoryEntryLength;
         if (dwSize != 0)
             std::memcpy(paxField, rxField.qpaxGetData(), dwSize);

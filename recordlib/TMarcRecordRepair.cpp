@@ -73,8 +73,13 @@ struct TSegment {
     bool mtUsed;
 };
 
-std::size_t qnSegmentAt(const std::vector<TSegment>& rxSegments, uint32_t dwPosition)
+// The run holding dwPosition. Fields mostly stand in directory order, so the run
+// after the previous entry's (nHint) is tried first.
+std::size_t qnSegmentAt(const std::vector<TSegment>& rxSegments, uint32_t dwPosition, std::size_t nHint)
 {
+    if (nHint < rxSegments.size() && rxSegments[nHint].mdwStart <= dwPosition &&
+        (nHint + 1 == rxSegments.size() || dwPosition < rxSegments[nHint + 1].mdwStart))
+        return nHint;
     const auto it = std::upper_bound(rxSegments.begin(), rxSegments.end(), dwPosition,
                                      [](uint32_t dw, const TSegment& rx) { return dw < rx.mdwStart; });
     return static_cast<std::size_t>(it - rxSegments.begin()) - 1;
@@ -217,6 +222,7 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         xPlacements[dwEntry].mtPlaced = true;
         xSegmentOf[dwEntry] = nSegment;
     };
+    std::size_t nNextSegment = 0;
     for (uint32_t dw = 0; dw < dwEntryCount; ++dw) {
         const unsigned char* paxEntry = paxData + dwLeaderLength + dw * dwDirectoryEntryLength;
         uint32_t dwTag = 0, dwFieldLength = 0, dwStart = 0;
@@ -232,7 +238,8 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
             continue;
         }
         const uint32_t dwFrom = dwDataStart + dwStart;
-        const std::size_t nSegment = qnSegmentAt(xSegments, dwFrom);
+        const std::size_t nSegment = qnSegmentAt(xSegments, dwFrom, nNextSegment);
+        nNextSegment = nSegment + 1;
         const TSegment& rxSegment = xSegments[nSegment];
         if (dwFieldLength > 0 && dwFrom + dwFieldLength - 1 == rxSegment.mdwEnd && rxSegment.mtTerminated) {
             qvPlace(dw, nSegment, dwFrom);
