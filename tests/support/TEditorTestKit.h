@@ -11,8 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 inline HWND qhItem(HWND hDlg, int iId)
@@ -36,6 +39,11 @@ inline RECT qxItemRect(HWND hDlg, int iId)
         pDialog->GetDlgItemRect(iId, &r);
     ::MapWindowPoints(hDlg, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+inline bool qtEnabled(HWND hDlg, int iId)
+{
+    return ::IsWindowEnabled(qhItem(hDlg, iId)) != FALSE;
 }
 
 inline int qiFocusId()
@@ -90,6 +98,13 @@ inline std::set<int> qxShownIds(const TFieldLayout& rxLayout, std::set<int> xAlw
     for (const TControlPosition* c = rxLayout.controls; c->controlId != 0; ++c)
         xAlwaysShown.insert(c->controlId);
     return xAlwaysShown;
+}
+
+// Where the field line's highlight starts and how many positions it covers.
+inline std::pair<int, int> qxHighlight(HWND hDlg, int iDisplayId)
+{
+    const TStaticFieldDisplay* pxDisplay = qpxDisplay(hDlg, iDisplayId);
+    return {pxDisplay->qiGetHighlightStart(), pxDisplay->qiGetHighlightCount()};
 }
 
 // The labels and controls that do not stand on the anchor their move puts them on.
@@ -217,4 +232,64 @@ inline TMarcRecord qxStoredRecord()
     TMarcRecord xResult;
     TFieldEditorManager::qvGetMARCRecord(xResult);
     return xResult;
+}
+
+// What a cataloguer does in an open dialog, one step a tick of its modal loop.
+using TStep = std::function<void(HWND hDlg)>;
+
+inline void qvClick(HWND hDlg, int iId)
+{
+    TDialogDriver::qvClick(qhItem(hDlg, iId));
+}
+
+inline TStep qfnClick(int iId)
+{
+    return [iId](HWND hDlg) { qvClick(hDlg, iId); };
+}
+
+// Replaces a box's text as a cataloguer would: focus it, select all, type.
+inline void qvRetype(HWND hDlg, int iId, const std::wstring& rxText)
+{
+    ::SetFocus(qhItem(hDlg, iId));
+    ::SendMessageW(qhItem(hDlg, iId), EM_SETSEL, 0, -1);
+    TDialogDriver::qvType(qhItem(hDlg, iId), L"\b" + rxText);
+}
+
+// Gives a control a value as a cataloguer would: chooses the row of the code
+// in a list, types the text over a box's.
+inline void qvEnter(HWND hDlg, int iId, const std::wstring& rxValue)
+{
+    wchar_t awcClass[16] = {};
+    ::GetClassNameW(qhItem(hDlg, iId), awcClass, 16);
+    if (_wcsicmp(awcClass, L"ComboBox") == 0)
+        qvChooseCode(hDlg, iId, rxValue);
+    else
+        qvRetype(hDlg, iId, rxValue);
+}
+
+// Opens a dialog with fnOpen and takes it through the steps; every step must
+// have run, or checks inside them would pass unseen.
+template <class TOpen>
+auto qxDrive(std::initializer_list<TStep> xSteps, TOpen fnOpen)
+{
+    TDialogDriver driver;
+    for (const TStep& fnStep : xSteps)
+        driver.qrxThen(fnStep);
+    const auto xResult = fnOpen();
+    EXPECT_TRUE(driver.qtFinished());
+    return xResult;
+}
+
+// A dialog's DoModal with the steps.
+template <class TDialogT>
+INT_PTR qiRun(TDialogT& rxDialog, std::initializer_list<TStep> xSteps)
+{
+    return qxDrive(xSteps, [&] { return rxDialog.DoModal(); });
+}
+
+// An editor opened through the facade with the steps.
+inline EDisplayReturn qeRun(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
+                            std::initializer_list<TStep> xSteps)
+{
+    return qxDrive(xSteps, [&] { return TFieldEditorManager::qeDisplay(eEditor, rxRecord, iOccurrence, nullptr); });
 }
