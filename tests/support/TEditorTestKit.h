@@ -12,7 +12,6 @@
 
 #include <cstring>
 #include <functional>
-#include <initializer_list>
 #include <set>
 #include <string>
 #include <utility>
@@ -270,10 +269,10 @@ inline void qvEnter(HWND hDlg, int iId, const std::wstring& rxValue)
 // Opens a dialog with fnOpen and takes it through the steps; every step must
 // have run, or checks inside them would pass unseen.
 template <class TOpen>
-auto qxDrive(std::initializer_list<TStep> xSteps, TOpen fnOpen)
+auto qxDrive(const std::vector<TStep>& rxSteps, TOpen fnOpen)
 {
     TDialogDriver driver;
-    for (const TStep& fnStep : xSteps)
+    for (const TStep& fnStep : rxSteps)
         driver.qrxThen(fnStep);
     const auto xResult = fnOpen();
     EXPECT_TRUE(driver.qtFinished());
@@ -282,14 +281,14 @@ auto qxDrive(std::initializer_list<TStep> xSteps, TOpen fnOpen)
 
 // A dialog's DoModal with the steps.
 template <class TDialogT>
-INT_PTR qiRun(TDialogT& rxDialog, std::initializer_list<TStep> xSteps)
+INT_PTR qiRun(TDialogT& rxDialog, const std::vector<TStep>& rxSteps)
 {
-    return qxDrive(xSteps, [&] { return rxDialog.DoModal(); });
+    return qxDrive(rxSteps, [&] { return rxDialog.DoModal(); });
 }
 
 // An editor opened through the facade with the steps.
 inline EDisplayReturn qeRun(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
-                            std::initializer_list<TStep> xSteps)
+                            const std::vector<TStep>& rxSteps)
 {
-    return qxDrive(xSteps, [&] { return TFieldEditorManager::qeDisplay(eEditor, rxRecord, iOccurrence, nullptr); });
+    return qxDrive(rxSteps, [&] { return TFieldEditorManager::qeDisplay(eEditor, rxRecord, iOccurrence, nullptr); });
 }

@@ -102,9 +102,9 @@ std::function<void(HWND)> qfnAnswer(TQuestion& rxSeen, int nButton)
     };
 }
 
-EDisplayReturn qeRun856(const TMarcRecord& rxRecord, std::initializer_list<TStep> xSteps, int iOccurrence = 1)
+EDisplayReturn qeRun856(const TMarcRecord& rxRecord, const std::vector<TStep>& rxSteps, int iOccurrence = 1)
 {
-    return qeRun(e856Editor, rxRecord, iOccurrence, xSteps);
+    return qeRun(e856Editor, rxRecord, iOccurrence, rxSteps);
 }
 
 const TStep qfnOk = qfnClick(kOk);
