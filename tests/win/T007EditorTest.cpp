@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -91,61 +92,51 @@ TShown qxOpen(const TMarcRecord& rxRecord, int iOccurrence)
 }
 }
 
-TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheField)
-{
-    const struct
-    {
-        const char* pacField;
-        const wchar_t* pwcTitle;
-        int iRows;
-    } cases[] = {
-        {"aj canzn", L"007 Editor - Map", 6},
-        {"cr cn ---mamaa", L"007 Editor - Electronic Resource", 10},
-        {"d| |||", L"007 Editor - Globe", 4},
-        {"eabnunabnau", L"007 Editor - Disabled", 10},
-        {"fb aza  bn", L"007 Editor - Tactile Material", 5},
-        {"gs cjbfj", L"007 Editor - Projected Graphic", 7},
-        {"he bmb024baca", L"007 Editor - Microform", 9},
-        {"kh coo", L"007 Editor - Nonprojected Graphic", 4},
-        {"mr baaafu||||||||199912", L"007 Editor - Motion Picture", 16},
-        {"ou", L"007 Editor - Kit", 1},
-        {"q|", L"007 Editor - Notated Music", 1},
-        {"ru aan|||||", L"007 Editor - Remote-Sensing Image", 8},
-        {"sd fsngnnmmned", L"007 Editor - Sound Recording", 12},
-        {"ta", L"007 Editor - Text", 1},
-        {"vf cbahou", L"007 Editor - Videorecording", 7},
-        {"zm", L"007 Editor - Unspecified", 1},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.pacField);
-        const TShown shown = qxOpen(qxRecord({c.pacField}), 1);
-        EXPECT_EQ(c.pwcTitle, shown.xTitle);
-        EXPECT_EQ(c.iRows, shown.iRows);
-        EXPECT_TRUE(shown.tOkEnabled);
-        EXPECT_TRUE(shown.misplaced.empty()) << testing::PrintToString(shown.misplaced);
-        EXPECT_TRUE(shown.wrongSelections.empty()) << testing::PrintToString(shown.wrongSelections);
-        EXPECT_EQ(c.pacField, shown.xField.substr(0, std::string(c.pacField).size()));
-    }
-}
-
-TEST(T007Editor, WithoutACategoryOnlyTheCategoryListShowsAndOkIsDisabled)
+TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheFieldAndNoneOnlyTheCategoryList)
 {
     const struct
     {
         std::vector<std::string> fields;
         int iOccurrence;
-        const char* pacShown;
-    } cases[] = {{{}, 0, "u          "},          {{"aj cauun"}, 2, "u          "}, {{"u"}, 1, "u"},
-                 {{" abc"}, 1, "u          "}, {{"x12"}, 1, "x12"},                {{"\xE9\x01"}, 1, "\xE9\x01"}};
+        const char* pacShown; // how the field line begins
+        const wchar_t* pwcTitle;
+        int iRows; // 0: only the category list, and OK disabled
+    } cases[] = {
+        {{"aj canzn"}, 1, "aj canzn", L"007 Editor - Map", 6},
+        {{"cr cn ---mamaa"}, 1, "cr cn ---mamaa", L"007 Editor - Electronic Resource", 10},
+        {{"d| |||"}, 1, "d| |||", L"007 Editor - Globe", 4},
+        {{"eabnunabnau"}, 1, "eabnunabnau", L"007 Editor - Disabled", 10},
+        {{"fb aza  bn"}, 1, "fb aza  bn", L"007 Editor - Tactile Material", 5},
+        {{"gs cjbfj"}, 1, "gs cjbfj", L"007 Editor - Projected Graphic", 7},
+        {{"he bmb024baca"}, 1, "he bmb024baca", L"007 Editor - Microform", 9},
+        {{"kh coo"}, 1, "kh coo", L"007 Editor - Nonprojected Graphic", 4},
+        {{"mr baaafu||||||||199912"}, 1, "mr baaafu||||||||199912", L"007 Editor - Motion Picture", 16},
+        {{"ou"}, 1, "ou", L"007 Editor - Kit", 1},
+        {{"q|"}, 1, "q|", L"007 Editor - Notated Music", 1},
+        {{"ru aan|||||"}, 1, "ru aan|||||", L"007 Editor - Remote-Sensing Image", 8},
+        {{"sd fsngnnmmned"}, 1, "sd fsngnnmmned", L"007 Editor - Sound Recording", 12},
+        {{"ta"}, 1, "ta", L"007 Editor - Text", 1},
+        {{"vf cbahou"}, 1, "vf cbahou", L"007 Editor - Videorecording", 7},
+        {{"zm"}, 1, "zm", L"007 Editor - Unspecified", 1},
+        // A new field, a missing occurrence, no category or an unknown one.
+        {{}, 0, "u          ", L"007 Editor - Unspecified", 0},
+        {{"aj cauun"}, 2, "u          ", L"007 Editor - Unspecified", 0},
+        {{"u"}, 1, "u", L"007 Editor - Unspecified", 0},
+        {{" abc"}, 1, "u          ", L"007 Editor - Unspecified", 0},
+        {{"x12"}, 1, "x12", L"007 Editor - Unspecified", 0},
+        {{"\xE9\x01"}, 1, "\xE9\x01", L"007 Editor - Unspecified", 0},
+    };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.pacShown);
         const TShown shown = qxOpen(qxRecord(c.fields), c.iOccurrence);
-        EXPECT_EQ(c.pacShown, shown.xField);
-        EXPECT_EQ(L"007 Editor - Unspecified", shown.xTitle);
-        EXPECT_EQ(0, shown.iRows);
-        EXPECT_FALSE(shown.tOkEnabled);
+        EXPECT_EQ(c.pwcTitle, shown.xTitle);
+        EXPECT_EQ(c.iRows, shown.iRows);
+        EXPECT_EQ(c.iRows > 0, shown.tOkEnabled);
+        EXPECT_TRUE(shown.misplaced.empty()) << testing::PrintToString(shown.misplaced);
+        EXPECT_TRUE(shown.wrongSelections.empty()) << testing::PrintToString(shown.wrongSelections);
+        // A field of no category is shown whole, as it is.
+        EXPECT_EQ(c.pacShown, c.iRows > 0 ? shown.xField.substr(0, std::strlen(c.pacShown)) : shown.xField);
     }
 }
 

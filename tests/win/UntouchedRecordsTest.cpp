@@ -107,23 +107,19 @@ TEST_P(UntouchedRecords, OkAtOnceGivesBackEveryByteAndCancelKeepsNothing)
     for (const THostileRecord& rxHostile : qxHostileRecords())
     {
         SCOPED_TRACE(rxHostile.mxName);
-        const bool tRefused = qtRefuses(rxEditor, rxHostile.mxRecord);
-        for (int nButtonId : {rxEditor.nOkId, rxEditor.nCancelId})
+        if (qtRefuses(rxEditor, rxHostile.mxRecord))
         {
-            TDialogDriver driver;
-            driver.qrxThen([nButtonId](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, nButtonId)); });
-            const EDisplayReturn eReturn = TFieldEditorManager::qeDisplay(rxEditor.eEditor, rxHostile.mxRecord,
-                                                                          rxEditor.iOccurrence, nullptr);
-            if (tRefused || nButtonId == rxEditor.nCancelId)
-            {
-                EXPECT_EQ(tRefused ? eDisplayNotBibliographic : eDisplayCancelled, eReturn);
-                EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
-                continue;
-            }
-            ASSERT_EQ(eDisplaySaved, eReturn);
-            const TMarcRecord result = qxStoredRecord();
-            EXPECT_EQ("", qxFirstDifference(rxHostile.mxRecord, result, rxEditor));
+            EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(rxEditor.eEditor, rxHostile.mxRecord,
+                                                                               rxEditor.iOccurrence, nullptr));
+            EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
+            continue;
         }
+        ASSERT_EQ(eDisplaySaved, qeRun(rxEditor.eEditor, rxHostile.mxRecord, rxEditor.iOccurrence,
+                                       {qfnClick(rxEditor.nOkId)}));
+        EXPECT_EQ("", qxFirstDifference(rxHostile.mxRecord, qxStoredRecord(), rxEditor));
+        EXPECT_EQ(eDisplayCancelled, qeRun(rxEditor.eEditor, rxHostile.mxRecord, rxEditor.iOccurrence,
+                                           {qfnClick(rxEditor.nCancelId)}));
+        EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
     }
 }
 
@@ -139,12 +135,9 @@ TEST_P(UntouchedRecords, OkAtOnceGivesBackEverySampleRecord)
             (rxEditor.iTag >= 0 && !rxSample.mxRecord.qtFindTag(rxEditor.iTag, xField, 1)))
             continue;
         SCOPED_TRACE(rxSample.mxName);
-        TDialogDriver driver;
-        driver.qrxThen([&rxEditor](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, rxEditor.nOkId)); });
-        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(rxEditor.eEditor, rxSample.mxRecord,
-                                                                rxEditor.iOccurrence, nullptr));
-        const TMarcRecord result = qxStoredRecord();
-        EXPECT_EQ("", qxFirstDifference(rxSample.mxRecord, result, rxEditor));
+        ASSERT_EQ(eDisplaySaved, qeRun(rxEditor.eEditor, rxSample.mxRecord, rxEditor.iOccurrence,
+                                       {qfnClick(rxEditor.nOkId)}));
+        EXPECT_EQ("", qxFirstDifference(rxSample.mxRecord, qxStoredRecord(), rxEditor));
         ++iOpened;
     }
     // Every sample holds a Leader (19 records) and most an 008.
@@ -286,11 +279,8 @@ TEST_P(UntouchedRecords, RepeatedOpensLeaveNoWindowsObjectsOrMemoryBehind)
         if (i == iWarmUp)
             before = qxCountResources();
         const int nButtonId = i % 2 == 0 ? rxEditor.nOkId : rxEditor.nCancelId;
-        TDialogDriver driver;
-        driver.qrxThen([i](HWND hDlg) { qvMakeChoices(hDlg, i); });
-        driver.qrxThen([nButtonId](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, nButtonId)); });
-        const EDisplayReturn eReturn =
-            TFieldEditorManager::qeDisplay(rxEditor.eEditor, record, rxEditor.iOccurrence, nullptr);
+        const EDisplayReturn eReturn = qeRun(rxEditor.eEditor, record, rxEditor.iOccurrence,
+                                             {[i](HWND hDlg) { qvMakeChoices(hDlg, i); }, qfnClick(nButtonId)});
         ASSERT_EQ(nButtonId == rxEditor.nOkId ? eDisplaySaved : eDisplayCancelled, eReturn) << "open " << i;
         // Cancel after the choices keeps nothing of them.
         ASSERT_EQ(nButtonId == rxEditor.nOkId, TFieldEditorManager::mtRecordValid_static) << "open " << i;
