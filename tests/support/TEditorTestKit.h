@@ -144,52 +144,25 @@ inline std::vector<int> qxWrongSelections(HWND hDlg, const TFieldLayout& rxLayou
     return xWrong;
 }
 
-// What an open dialog shows of a layout of a fixed-length field.
-struct TLayoutView
+// Checks what an open dialog shows of a layout of a fixed-length field:
+// exactly the layout's labels and controls besides rxAlwaysShown, each on its
+// anchor, every list preselected from the field, the undefined positions
+// inactive, and OK the layout's row count below the top row's label
+// (iTopLabelId). iRowLabelId and iNextRowLabelId are two labels a row apart;
+// returns that row pitch.
+inline int qiExpectLayoutShown(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField,
+                               const std::set<int>& rxAlwaysShown, int iDisplayId, int iOkId, int iTopLabelId,
+                               int iRowLabelId, int iNextRowLabelId)
 {
-    std::wstring xTitle;
-    std::set<int> visible;
-    std::vector<int> misplaced;
-    std::vector<int> wrongSelections;
-    std::string xInactive;
-    int iPitch = 0;         // from one row to the next
-    int iOkTop = 0;         // OK's top, and where the layout's row count puts it:
-    int iExpectedOkTop = 0; // that many rows below the top row's label
-    int iWindowHeight = 0;
-};
-
-// Reads the view; iTopLabelId is the label of the top row, iRowLabelId and
-// iNextRowLabelId two labels a row apart.
-inline TLayoutView qxViewLayout(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField, int iDisplayId,
-                                int iOkId, int iTopLabelId, int iRowLabelId, int iNextRowLabelId)
-{
-    TLayoutView xView;
-    xView.xTitle = TDialogDriver::qxGetText(hDlg);
-    xView.visible = qxVisibleChildren(hDlg);
-    xView.misplaced = qxMisplaced(hDlg, rxLayout);
-    xView.wrongSelections = qxWrongSelections(hDlg, rxLayout, rxField);
-    xView.xInactive = qxInactive(hDlg, iDisplayId);
-    xView.iPitch = qxItemRect(hDlg, iNextRowLabelId).top - qxItemRect(hDlg, iRowLabelId).top;
-    xView.iOkTop = qxItemRect(hDlg, iOkId).top;
-    xView.iExpectedOkTop = qxItemRect(hDlg, iTopLabelId).top + xView.iPitch * rxLayout.rowCount +
-                           ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const RECT xWindow = qxRect(hDlg);
-    xView.iWindowHeight = xWindow.bottom - xWindow.top;
-    return xView;
-}
-
-// Exactly the layout's labels and controls show besides rxAlwaysShown, each
-// on its anchor, every list preselected from the field, the undefined
-// positions inactive, and OK below the layout's rows.
-inline void qvExpectLayoutView(const TLayoutView& rxView, const TFieldLayout& rxLayout, const std::set<int>& rxAlwaysShown,
-                               int iFieldLength)
-{
-    EXPECT_EQ(qxShownIds(rxLayout, rxAlwaysShown), rxView.visible);
-    EXPECT_TRUE(rxView.misplaced.empty()) << testing::PrintToString(rxView.misplaced);
-    EXPECT_TRUE(rxView.wrongSelections.empty()) << testing::PrintToString(rxView.wrongSelections);
-    EXPECT_EQ(qxInactiveOf(rxLayout, iFieldLength), rxView.xInactive);
-    EXPECT_GT(rxView.iPitch, 0);
-    EXPECT_EQ(rxView.iExpectedOkTop, rxView.iOkTop);
+    EXPECT_EQ(qxShownIds(rxLayout, rxAlwaysShown), qxVisibleChildren(hDlg));
+    EXPECT_EQ(std::vector<int>{}, qxMisplaced(hDlg, rxLayout));
+    EXPECT_EQ(std::vector<int>{}, qxWrongSelections(hDlg, rxLayout, rxField));
+    EXPECT_EQ(qxInactiveOf(rxLayout, static_cast<int>(rxField.size())), qxInactive(hDlg, iDisplayId));
+    const int iPitch = qxItemRect(hDlg, iNextRowLabelId).top - qxItemRect(hDlg, iRowLabelId).top;
+    EXPECT_GT(iPitch, 0);
+    EXPECT_EQ(qxItemRect(hDlg, iTopLabelId).top + iPitch * rxLayout.rowCount + ::GetSystemMetrics(SM_CYFIXEDFRAME),
+              qxItemRect(hDlg, iOkId).top);
+    return iPitch;
 }
 
 // The selected row's label; empty when none is selected.

@@ -55,9 +55,8 @@ TEST(T006Editor, EachFormShowsItsLayoutPreselectedFromTheField)
         ASSERT_NE(nullptr, pxLayout);
         T006Editor editor(qxBook({c.pac006}), 1, nullptr);
         qiRun(editor, {[&](HWND hDlg) {
-            const TLayoutView xView = qxViewLayout(hDlg, *pxLayout, c.pac006, 4002, 4027, 4003, 4004, 4006);
-            EXPECT_EQ(c.pwcTitle, xView.xTitle);
-            qvExpectLayoutView(xView, *pxLayout, kAlwaysShown, k006FieldLength);
+            EXPECT_EQ(c.pwcTitle, TDialogDriver::qxGetText(hDlg));
+            qiExpectLayoutShown(hDlg, *pxLayout, c.pac006, kAlwaysShown, 4002, 4027, 4003, 4004, 4006);
             for (const auto& [id, text] : c.typed)
                 EXPECT_EQ(text, TDialogDriver::qxGetText(qhItem(hDlg, id))) << id;
             // Form of item stands at 12 on maps and visual materials, at 06 elsewhere.

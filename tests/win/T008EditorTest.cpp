@@ -68,18 +68,18 @@ TEST(T008Editor, EachLayoutShowsItsControlsOnTheGrid)
         T008Editor editor(record, nullptr);
         qiRun(editor, {[&](HWND hDlg) {
             EXPECT_EQ(xGeneric, qxDisplayed(hDlg, kDisplay));
-            const TLayoutView shown = qxViewLayout(hDlg, *pxLayout, xGeneric, kDisplay, 6002, 6005, 6007, 6009);
-            EXPECT_EQ(expected.pwcTitle, shown.xTitle);
-            qvExpectLayoutView(shown, *pxLayout, {6001, 6002, 6003, 6004, 6005}, 40);
+            EXPECT_EQ(expected.pwcTitle, TDialogDriver::qxGetText(hDlg));
+            iPitch = qiExpectLayoutShown(hDlg, *pxLayout, xGeneric, {6001, 6002, 6003, 6004, 6005}, kDisplay, 6002,
+                                         6005, 6007, 6009);
             // One label serves position 29 as conference publication or form of item.
             const bool tFormOfItem29 = expected.cTypeOfRecord == 'e' || expected.cTypeOfRecord == 'g';
-            if (shown.visible.count(6118))
+            if (::IsWindowVisible(qhItem(hDlg, 6118)))
             {
                 EXPECT_EQ(tFormOfItem29 ? L"Form of item: (29)" : L"Conference publication: (29)",
                           TDialogDriver::qxGetText(qhItem(hDlg, 6118)));
             }
-            heights[expected.pacName] = {shown.iWindowHeight, pxLayout->rowCount};
-            iPitch = shown.iPitch;
+            const RECT xWindow = qxRect(hDlg);
+            heights[expected.pacName] = {xWindow.bottom - xWindow.top, pxLayout->rowCount};
         }});
         EXPECT_EQ(xGeneric, qxEdited008(editor));
     }

@@ -26,26 +26,13 @@ TMarcRecord qxRecord(const std::vector<std::string>& rx856s, char cTypeOfRecord 
     return qxRecordWith(cTypeOfRecord, 856, xFields);
 }
 
-// The record's fields in order, as "tag data" lines.
-std::vector<std::string> qxFields(const TMarcRecord& rxRecord)
+// The 856s of the record the facade stored after OK, readable.
+std::vector<std::string> qxStored856s()
 {
-    std::vector<std::string> xFields;
-    for (int iTag : {245, 856})
-    {
-        TMarcTag xField;
-        for (int i = 1; rxRecord.qtFindTag(iTag, xField, i); ++i)
-            xFields.push_back(std::to_string(iTag) + " " + qxReadable(xField.qpacGetData()));
-    }
+    std::vector<std::string> xFields = qxFieldsOf(qxStoredRecord(), 856);
+    for (std::string& rxField : xFields)
+        rxField = qxReadable(rxField);
     return xFields;
-}
-
-// The field the facade stored after OK, or what went wrong.
-std::string qxStored856()
-{
-    TMarcTag xField;
-    if (!qxStoredRecord().qtFindTag(856, xField, 1))
-        return "(none)";
-    return qxReadable(xField.qpacGetData());
 }
 
 std::string qxNarrow(const std::wstring& rxText)
@@ -152,7 +139,7 @@ TEST(T856EditorTest, OpensOnHAndAAndStepsThroughRepeatedSubfields)
             EXPECT_EQ(qxText(hDlg, kRepeatableText), "first note");
             qvClick(hDlg, kOk);
         }}));
-    EXPECT_EQ(qxStored856(), "40$uhttp://a.org/$zfirst note$zsecond note");
+    EXPECT_EQ(qxStored856s(), std::vector<std::string>{"40$uhttp://a.org/$zfirst note$zsecond note"});
 }
 
 TEST(T856EditorTest, AccessMethodFollowsSubfield2)
@@ -170,7 +157,7 @@ TEST(T856EditorTest, AccessMethodFollowsSubfield2)
             EXPECT_EQ(qxShown(hDlg, kAccessMethod), rxCase.shown) << rxCase.field;
             qvClick(hDlg, kOk);
         }}));
-        EXPECT_EQ(qxStored856(), rxCase.field);
+        EXPECT_EQ(qxStored856s(), std::vector<std::string>{rxCase.field});
     }
 
     // Typing a name moves the list; the same name in capitals is no listed
@@ -190,7 +177,7 @@ TEST(T856EditorTest, AccessMethodFollowsSubfield2)
             EXPECT_EQ(qxSelected(hDlg), "$2news");
             qvClick(hDlg, kOk);
         }}));
-    EXPECT_EQ(qxStored856(), "7 $2news$uhttp://a");
+    EXPECT_EQ(qxStored856s(), std::vector<std::string>{"7 $2news$uhttp://a"});
 }
 
 TEST(T856EditorTest, LeavingMethod7AsksWhetherToKeepSubfield2)
@@ -208,7 +195,7 @@ TEST(T856EditorTest, LeavingMethod7AsksWhetherToKeepSubfield2)
                 qvClick(hDlg, kOk);
             }}));
         EXPECT_EQ(xQuestion.xText, "Save subfield 2 that you are currently editing?");
-        EXPECT_EQ(qxStored856(), nAnswer == IDYES ? "4 $2gopher$uhttp://a" : "4 $uhttp://a");
+        EXPECT_EQ(qxStored856s(), std::vector<std::string>{nAnswer == IDYES ? "4 $2gopher$uhttp://a" : "4 $uhttp://a"});
     }
 
     // Without a $2 nothing is asked; 3 moves the repeatable list to b.
@@ -219,7 +206,7 @@ TEST(T856EditorTest, LeavingMethod7AsksWhetherToKeepSubfield2)
             qvChooseCode(hDlg, kSecondIndicator, L"2");
         },
         qfnOk}));
-    EXPECT_EQ(qxStored856(), "32$uhttp://a");
+    EXPECT_EQ(qxStored856s(), std::vector<std::string>{"32$uhttp://a"});
 }
 
 TEST(T856EditorTest, NewRemoveAndEmptiedOccurrences)
@@ -268,7 +255,7 @@ TEST(T856EditorTest, NewRemoveAndEmptiedOccurrences)
             EXPECT_FALSE(qtEnabled(hDlg, kNonRepeatableRemove));
         },
         qfnOk}));
-    EXPECT_EQ(qxStored856(), "40$uhttp://a$zthree$uhttp://b.org/$qtext/html");
+    EXPECT_EQ(qxStored856s(), std::vector<std::string>{"40$uhttp://a$zthree$uhttp://b.org/$qtext/html"});
 }
 
 // The close box asks before it discards the edits.
@@ -298,8 +285,7 @@ TEST(T856EditorTest, FacadeInsertsReplacesAndKeepsTheRecord)
             qvChooseCode(hDlg, kSecondIndicator, L"2");
         },
         qfnOk}, 2));
-    EXPECT_EQ(qxFields(qxStoredRecord()),
-              (std::vector<std::string>{"245 10$aA title", "856 40$uhttp://first", "856 42$uhttp://second"}));
+    EXPECT_EQ(qxStored856s(), (std::vector<std::string>{"40$uhttp://first", "42$uhttp://second"}));
 
     EXPECT_EQ(eDisplaySaved, qeRun856(qxRecord({}), {
         [](HWND hDlg) {
@@ -309,11 +295,12 @@ TEST(T856EditorTest, FacadeInsertsReplacesAndKeepsTheRecord)
         [](HWND hDlg) { qvClick(hDlg, kNew); },
         [](HWND hDlg) { TDialogDriver::qvType(qhItem(hDlg, kRepeatableText), L"new"); },
         qfnOk}, 0));
-    EXPECT_EQ(qxFields(qxStoredRecord()), (std::vector<std::string>{"245 10$aA title", "856   $uhttp://new"}));
+    EXPECT_EQ(qxStored856s(), std::vector<std::string>{"  $uhttp://new"});
+    EXPECT_EQ((std::vector<int>{245, 856}), qxTags(qxStoredRecord()));
 
     // A missing occurrence opens empty, and OK stores the record as it was.
     EXPECT_EQ(eDisplaySaved, qeRun856(xTwo, {[](HWND hDlg) { EXPECT_EQ(qxText(hDlg, kDisplay), "    "); }, qfnOk}, 5));
-    EXPECT_EQ(qxFields(qxStoredRecord()), qxFields(xTwo));
+    EXPECT_EQ(qxIso2709(xTwo), qxIso2709(qxStoredRecord()));
 
     // An authority record: the second indicator shows, but cannot be changed.
     EXPECT_EQ(eDisplaySaved, qeRun856(qxRecord({"41$uhttp://a"}, 'z'), {

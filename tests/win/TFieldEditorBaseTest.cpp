@@ -3,12 +3,11 @@
 // widening drop-down lists when they open.
 #include "TBaseTestDialog.h"
 #include "TBaseTestDialogIds.h"
-#include "automation/TDialogDriver.h"
+#include "support/TEditorTestKit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,15 +21,6 @@ const TCodeListEntry axTwiceA[] = {
     {IDS_BASE_A, "a"}, {IDS_BASE_B, "b"}, {IDS_BASE_A_AGAIN, "a"}, {0, ""},
 };
 const TCodeListEntry axEmpty[] = {{0, ""}};
-
-// Runs the test dialog with one step and checks that the step ran.
-void qvRunStep(TBaseTestDialog& rxDialog, const std::function<void(HWND)>& fnStep)
-{
-    TDialogDriver driver;
-    driver.qrxThen(fnStep);
-    rxDialog.DoModal();
-    EXPECT_TRUE(driver.qtFinished());
-}
 
 CString qxLoad(UINT nId)
 {
@@ -116,7 +106,7 @@ TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheLastRowOfTheField
         {axEmpty, "a", 0, 0, -1, nullptr},
     };
     TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
+    qiRun(dlg, {[&](HWND hDlg) {
         HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
         int iNotified = 0;
         for (const auto& c : cases)
@@ -151,13 +141,13 @@ TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheLastRowOfTheField
         dlg.qvMoveControl(IDC_BASE_MOVED, 4242);
         dlg.qvAdjustDropDownWidth(4242);
         EXPECT_EQ(static_cast<size_t>(iNotified), dlg.mxNotifications.size());
-    });
+    }});
 }
 
 TEST(FieldEditorBase, AnEditBoxShowsItsPositionWithoutTrailingBlanks)
 {
     TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
+    qiRun(dlg, {[&](HWND hDlg) {
         HWND hEdit = ::GetDlgItem(hDlg, IDC_BASE_EDIT);
         dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "xxab yy", 2, 3);
         EXPECT_EQ(std::wstring(L"ab"), TDialogDriver::qxGetText(hEdit));
@@ -181,13 +171,13 @@ TEST(FieldEditorBase, AnEditBoxShowsItsPositionWithoutTrailingBlanks)
         dlg.qvSetupFieldEdit(IDC_BASE_EDIT, xLong.c_str(), 70000, 3);
         EXPECT_EQ(std::wstring(L"eng"), TDialogDriver::qxGetText(hEdit));
         EXPECT_EQ(4464, qiUserData(hEdit));
-    });
+    }});
 }
 
 TEST(FieldEditorBase, AMovedControlTakesItsAnchorsTopLeftAndKeepsItsSize)
 {
     TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
+    qiRun(dlg, {[&](HWND hDlg) {
         RECT xBefore = {}, xAfter = {}, xAnchor = {};
         ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_MOVED), &xBefore);
         ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_ANCHOR), &xAnchor);
@@ -199,7 +189,7 @@ TEST(FieldEditorBase, AMovedControlTakesItsAnchorsTopLeftAndKeepsItsSize)
         EXPECT_EQ(xAnchor.top, xAfter.top);
         EXPECT_EQ(xBefore.right - xBefore.left, xAfter.right - xAfter.left);
         EXPECT_EQ(xBefore.bottom - xBefore.top, xAfter.bottom - xAfter.top);
-    });
+    }});
 }
 
 // A list opened is widened for its widest label, and for a scroll bar when
@@ -217,7 +207,7 @@ TEST(FieldEditorBase, OpeningAListWidensItForItsWidestLabelAndAScrollBar)
     {
         const bool tScrolls = pxRows == &xLong;
         TBaseTestDialog dlg;
-        qvRunStep(dlg, [&](HWND hDlg) {
+        qiRun(dlg, {[&](HWND hDlg) {
             HWND hList = ::GetDlgItem(hDlg, IDC_BASE_WIDE_LIST);
             dlg.qvFillCodeList(IDC_BASE_WIDE_LIST, pxRows->data(), "a", 0);
             ASSERT_EQ(tScrolls, qiRowsShown(hList) < static_cast<int>(pxRows->size()) - 1);
@@ -231,7 +221,7 @@ TEST(FieldEditorBase, OpeningAListWidensItForItsWidestLabelAndAScrollBar)
             const int iEdge = ::GetSystemMetrics(SM_CXEDGE);
             const int iScrollBar = tScrolls ? ::GetSystemMetrics(SM_CXVSCROLL) + iEdge : 0;
             EXPECT_EQ(iWidest + iScrollBar + 2 * iEdge, qiWidthAfterOpening(hList));
-        });
+        }});
         // The dialog's own handlers still see the list open.
         EXPECT_EQ(std::vector<UINT>{IDC_BASE_WIDE_LIST}, dlg.mxDropDownsHandled);
     }
