@@ -79,26 +79,6 @@ inline std::string qxInactive(HWND hDlg, int iDisplayId)
     return xInactive;
 }
 
-// What qxInactive reads on a field of iLength shown with rxLayout.
-inline std::string qxInactiveOf(const TFieldLayout& rxLayout, int iLength)
-{
-    std::string xInactive(static_cast<std::size_t>(iLength), '.');
-    for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
-        for (int i = r->first; i <= r->last && i < iLength; ++i)
-            xInactive[static_cast<std::size_t>(i)] = 'x';
-    return xInactive;
-}
-
-// The labels and controls a layout shows besides rxAlwaysShown.
-inline std::set<int> qxShownIds(const TFieldLayout& rxLayout, std::set<int> xAlwaysShown)
-{
-    for (const TLayoutLabel* l = rxLayout.labels; l->labelId != 0; ++l)
-        xAlwaysShown.insert(l->labelId);
-    for (const TControlPosition* c = rxLayout.controls; c->controlId != 0; ++c)
-        xAlwaysShown.insert(c->controlId);
-    return xAlwaysShown;
-}
-
 // Where the field line's highlight starts and how many positions it covers.
 inline std::pair<int, int> qxHighlight(HWND hDlg, int iDisplayId)
 {
@@ -154,10 +134,19 @@ inline int qiExpectLayoutShown(HWND hDlg, const TFieldLayout& rxLayout, const st
                                const std::set<int>& rxAlwaysShown, int iDisplayId, int iOkId, int iTopLabelId,
                                int iRowLabelId, int iNextRowLabelId)
 {
-    EXPECT_EQ(qxShownIds(rxLayout, rxAlwaysShown), qxVisibleChildren(hDlg));
+    std::set<int> xShown = rxAlwaysShown;
+    for (const TLayoutLabel* l = rxLayout.labels; l->labelId != 0; ++l)
+        xShown.insert(l->labelId);
+    for (const TControlPosition* c = rxLayout.controls; c->controlId != 0; ++c)
+        xShown.insert(c->controlId);
+    EXPECT_EQ(xShown, qxVisibleChildren(hDlg));
     EXPECT_EQ(std::vector<int>{}, qxMisplaced(hDlg, rxLayout));
     EXPECT_EQ(std::vector<int>{}, qxWrongSelections(hDlg, rxLayout, rxField));
-    EXPECT_EQ(qxInactiveOf(rxLayout, static_cast<int>(rxField.size())), qxInactive(hDlg, iDisplayId));
+    std::string xInactive(rxField.size(), '.');
+    for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
+        for (int i = r->first; i <= r->last && i < static_cast<int>(xInactive.size()); ++i)
+            xInactive[static_cast<std::size_t>(i)] = 'x';
+    EXPECT_EQ(xInactive, qxInactive(hDlg, iDisplayId));
     const int iPitch = qxItemRect(hDlg, iNextRowLabelId).top - qxItemRect(hDlg, iRowLabelId).top;
     EXPECT_GT(iPitch, 0);
     EXPECT_EQ(qxItemRect(hDlg, iTopLabelId).top + iPitch * rxLayout.rowCount + ::GetSystemMetrics(SM_CYFIXEDFRAME),

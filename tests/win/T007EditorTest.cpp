@@ -82,14 +82,6 @@ TShown qxShown(HWND hDlg)
     shown.wrongSelections = qxWrongSelections(hDlg, rxLayout, shown.xField);
     return shown;
 }
-
-TShown qxOpen(const TMarcRecord& rxRecord, int iOccurrence)
-{
-    T007Editor editor(rxRecord, iOccurrence, nullptr);
-    TShown shown;
-    EXPECT_EQ(TDialogDriver::kDriverEnded, qiRun(editor, {[&](HWND hDlg) { shown = qxShown(hDlg); }}));
-    return shown;
-}
 }
 
 TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheFieldAndNoneOnlyTheCategoryList)
@@ -129,7 +121,9 @@ TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheFieldAndNoneOnlyTheCa
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.pacShown);
-        const TShown shown = qxOpen(qxRecord(c.fields), c.iOccurrence);
+        T007Editor editor(qxRecord(c.fields), c.iOccurrence, nullptr);
+        TShown shown;
+        EXPECT_EQ(TDialogDriver::kDriverEnded, qiRun(editor, {[&](HWND hDlg) { shown = qxShown(hDlg); }}));
         EXPECT_EQ(c.pwcTitle, shown.xTitle);
         EXPECT_EQ(c.iRows, shown.iRows);
         EXPECT_EQ(c.iRows > 0, shown.tOkEnabled);

@@ -62,11 +62,9 @@ protected:
         ::SetForegroundWindow(mhParent);
         rxBox.SetFocus();
         ASSERT_EQ(hEdit, ::GetFocus());
-        qvPlaceCaret(rxBox, iCaret);
+        rxBox.SetSel(iCaret, iCaret);
         g_xLog = TParentLog();
     }
-
-    static void qvPlaceCaret(TEditorEditControl& rxBox, int iCaret) { rxBox.SetSel(iCaret, iCaret); }
 
     static std::wstring qxText(const TEditorEditControl& rxBox)
     {
@@ -146,7 +144,7 @@ TEST_F(EditorEditControl, TheCaretIndexIsTheCharacterRightOfTheCaret)
     qvAttach(box, L"1234", 0);
     for (int k = 0; k <= 4; ++k)
     {
-        qvPlaceCaret(box, k);
+        box.SetSel(k, k);
         EXPECT_EQ(static_cast<uint32_t>(k), box.qdwGetCaretIndex()) << "caret before character " << k;
     }
     // On the boundary between two cells the left character is found.

@@ -41,15 +41,6 @@ LONG_PTR qiUserData(HWND hWnd)
     return ::GetWindowLongPtrW(hWnd, GWLP_USERDATA);
 }
 
-int qiSelChanges(const TBaseTestDialog& rxDialog, UINT nId, HWND hList)
-{
-    return static_cast<int>(std::count_if(rxDialog.mxNotifications.begin(), rxDialog.mxNotifications.end(),
-                                          [&](const TBaseTestDialog::TNotification& rxSeen) {
-                                              return rxSeen.nId == nId && rxSeen.nCode == CBN_SELCHANGE &&
-                                                     rxSeen.hControl == hList;
-                                          }));
-}
-
 // The widest of the labels, measured in the list's own font.
 int qiWidestLabel(HWND hList, const std::vector<UINT>& rxLabelIds)
 {
@@ -130,9 +121,11 @@ TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheLastRowOfTheField
             {
                 EXPECT_EQ(dwToolsBefore, dlg.qrxGetToolTip().qdwGetToolCount());
             }
-            EXPECT_EQ(++iNotified, qiSelChanges(dlg, IDC_BASE_LIST, hList));
+            ASSERT_EQ(static_cast<size_t>(++iNotified), dlg.mxNotifications.size());
+            EXPECT_EQ(static_cast<UINT>(IDC_BASE_LIST), dlg.mxNotifications.back().nId);
+            EXPECT_EQ(static_cast<UINT>(CBN_SELCHANGE), dlg.mxNotifications.back().nCode);
+            EXPECT_EQ(hList, dlg.mxNotifications.back().hControl);
         }
-        ASSERT_EQ(static_cast<size_t>(iNotified), dlg.mxNotifications.size());
 
         // Controls the dialog lacks are passed over, and nobody is told.
         dlg.qvFillCodeList(4242, axLetters, "a", 0);

@@ -38,15 +38,11 @@ TMarcRecord qxRecord(const char* pacLeader, bool tPatron = false)
     return record;
 }
 
-TLeaderEditor* qpxEditorOf(HWND hDlg)
-{
-    return dynamic_cast<TLeaderEditor*>(CWnd::FromHandlePermanent(hDlg));
-}
-
 std::wstring qxTipOf(HWND hDlg, int iId)
 {
     CString tip;
-    qpxEditorOf(hDlg)->qrxGetToolTip().qvGetWindowTip(CWnd::FromHandle(::GetDlgItem(hDlg, iId)), tip);
+    TLeaderEditor* pxEditor = dynamic_cast<TLeaderEditor*>(CWnd::FromHandlePermanent(hDlg));
+    pxEditor->qrxGetToolTip().qvGetWindowTip(CWnd::FromHandle(::GetDlgItem(hDlg, iId)), tip);
     return tip.str();
 }
 
