@@ -11,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 inline HWND qhItem(HWND hDlg, int iId)
@@ -36,6 +38,11 @@ inline RECT qxItemRect(HWND hDlg, int iId)
         pDialog->GetDlgItemRect(iId, &r);
     ::MapWindowPoints(hDlg, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+inline bool qtEnabled(HWND hDlg, int iId)
+{
+    return ::IsWindowEnabled(qhItem(hDlg, iId)) != FALSE;
 }
 
 inline int qiFocusId()
@@ -72,24 +79,11 @@ inline std::string qxInactive(HWND hDlg, int iDisplayId)
     return xInactive;
 }
 
-// What qxInactive reads on a field of iLength shown with rxLayout.
-inline std::string qxInactiveOf(const TFieldLayout& rxLayout, int iLength)
+// Where the field line's highlight starts and how many positions it covers.
+inline std::pair<int, int> qxHighlight(HWND hDlg, int iDisplayId)
 {
-    std::string xInactive(static_cast<std::size_t>(iLength), '.');
-    for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
-        for (int i = r->first; i <= r->last && i < iLength; ++i)
-            xInactive[static_cast<std::size_t>(i)] = 'x';
-    return xInactive;
-}
-
-// The labels and controls a layout shows besides rxAlwaysShown.
-inline std::set<int> qxShownIds(const TFieldLayout& rxLayout, std::set<int> xAlwaysShown)
-{
-    for (const TLayoutLabel* l = rxLayout.labels; l->labelId != 0; ++l)
-        xAlwaysShown.insert(l->labelId);
-    for (const TControlPosition* c = rxLayout.controls; c->controlId != 0; ++c)
-        xAlwaysShown.insert(c->controlId);
-    return xAlwaysShown;
+    const TStaticFieldDisplay* pxDisplay = qpxDisplay(hDlg, iDisplayId);
+    return {pxDisplay->qiGetHighlightStart(), pxDisplay->qiGetHighlightCount()};
 }
 
 // The labels and controls that do not stand on the anchor their move puts them on.
@@ -130,52 +124,34 @@ inline std::vector<int> qxWrongSelections(HWND hDlg, const TFieldLayout& rxLayou
     return xWrong;
 }
 
-// What an open dialog shows of a layout of a fixed-length field.
-struct TLayoutView
+// Checks what an open dialog shows of a layout of a fixed-length field:
+// exactly the layout's labels and controls besides rxAlwaysShown, each on its
+// anchor, every list preselected from the field, the undefined positions
+// inactive, and OK the layout's row count below the top row's label
+// (iTopLabelId). iRowLabelId and iNextRowLabelId are two labels a row apart;
+// returns that row pitch.
+inline int qiExpectLayoutShown(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField,
+                               const std::set<int>& rxAlwaysShown, int iDisplayId, int iOkId, int iTopLabelId,
+                               int iRowLabelId, int iNextRowLabelId)
 {
-    std::wstring xTitle;
-    std::set<int> visible;
-    std::vector<int> misplaced;
-    std::vector<int> wrongSelections;
-    std::string xInactive;
-    int iPitch = 0;         // from one row to the next
-    int iOkTop = 0;         // OK's top, and where the layout's row count puts it:
-    int iExpectedOkTop = 0; // that many rows below the top row's label
-    int iWindowHeight = 0;
-};
-
-// Reads the view; iTopLabelId is the label of the top row, iRowLabelId and
-// iNextRowLabelId two labels a row apart.
-inline TLayoutView qxViewLayout(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField, int iDisplayId,
-                                int iOkId, int iTopLabelId, int iRowLabelId, int iNextRowLabelId)
-{
-    TLayoutView xView;
-    xView.xTitle = TDialogDriver::qxGetText(hDlg);
-    xView.visible = qxVisibleChildren(hDlg);
-    xView.misplaced = qxMisplaced(hDlg, rxLayout);
-    xView.wrongSelections = qxWrongSelections(hDlg, rxLayout, rxField);
-    xView.xInactive = qxInactive(hDlg, iDisplayId);
-    xView.iPitch = qxItemRect(hDlg, iNextRowLabelId).top - qxItemRect(hDlg, iRowLabelId).top;
-    xView.iOkTop = qxItemRect(hDlg, iOkId).top;
-    xView.iExpectedOkTop = qxItemRect(hDlg, iTopLabelId).top + xView.iPitch * rxLayout.rowCount +
-                           ::GetSystemMetrics(SM_CYFIXEDFRAME);
-    const RECT xWindow = qxRect(hDlg);
-    xView.iWindowHeight = xWindow.bottom - xWindow.top;
-    return xView;
-}
-
-// Exactly the layout's labels and controls show besides rxAlwaysShown, each
-// on its anchor, every list preselected from the field, the undefined
-// positions inactive, and OK below the layout's rows.
-inline void qvExpectLayoutView(const TLayoutView& rxView, const TFieldLayout& rxLayout, const std::set<int>& rxAlwaysShown,
-                               int iFieldLength)
-{
-    EXPECT_EQ(qxShownIds(rxLayout, rxAlwaysShown), rxView.visible);
-    EXPECT_TRUE(rxView.misplaced.empty()) << testing::PrintToString(rxView.misplaced);
-    EXPECT_TRUE(rxView.wrongSelections.empty()) << testing::PrintToString(rxView.wrongSelections);
-    EXPECT_EQ(qxInactiveOf(rxLayout, iFieldLength), rxView.xInactive);
-    EXPECT_GT(rxView.iPitch, 0);
-    EXPECT_EQ(rxView.iExpectedOkTop, rxView.iOkTop);
+    std::set<int> xShown = rxAlwaysShown;
+    for (const TLayoutLabel* l = rxLayout.labels; l->labelId != 0; ++l)
+        xShown.insert(l->labelId);
+    for (const TControlPosition* c = rxLayout.controls; c->controlId != 0; ++c)
+        xShown.insert(c->controlId);
+    EXPECT_EQ(xShown, qxVisibleChildren(hDlg));
+    EXPECT_EQ(std::vector<int>{}, qxMisplaced(hDlg, rxLayout));
+    EXPECT_EQ(std::vector<int>{}, qxWrongSelections(hDlg, rxLayout, rxField));
+    std::string xInactive(rxField.size(), '.');
+    for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
+        for (int i = r->first; i <= r->last && i < static_cast<int>(xInactive.size()); ++i)
+            xInactive[static_cast<std::size_t>(i)] = 'x';
+    EXPECT_EQ(xInactive, qxInactive(hDlg, iDisplayId));
+    const int iPitch = qxItemRect(hDlg, iNextRowLabelId).top - qxItemRect(hDlg, iRowLabelId).top;
+    EXPECT_GT(iPitch, 0);
+    EXPECT_EQ(qxItemRect(hDlg, iTopLabelId).top + iPitch * rxLayout.rowCount + ::GetSystemMetrics(SM_CYFIXEDFRAME),
+              qxItemRect(hDlg, iOkId).top);
+    return iPitch;
 }
 
 // The selected row's label; empty when none is selected.
@@ -217,4 +193,64 @@ inline TMarcRecord qxStoredRecord()
     TMarcRecord xResult;
     TFieldEditorManager::qvGetMARCRecord(xResult);
     return xResult;
+}
+
+// What a cataloguer does in an open dialog, one step a tick of its modal loop.
+using TStep = std::function<void(HWND hDlg)>;
+
+inline void qvClick(HWND hDlg, int iId)
+{
+    TDialogDriver::qvClick(qhItem(hDlg, iId));
+}
+
+inline TStep qfnClick(int iId)
+{
+    return [iId](HWND hDlg) { qvClick(hDlg, iId); };
+}
+
+// Replaces a box's text as a cataloguer would: focus it, select all, type.
+inline void qvRetype(HWND hDlg, int iId, const std::wstring& rxText)
+{
+    ::SetFocus(qhItem(hDlg, iId));
+    ::SendMessageW(qhItem(hDlg, iId), EM_SETSEL, 0, -1);
+    TDialogDriver::qvType(qhItem(hDlg, iId), L"\b" + rxText);
+}
+
+// Gives a control a value as a cataloguer would: chooses the row of the code
+// in a list, types the text over a box's.
+inline void qvEnter(HWND hDlg, int iId, const std::wstring& rxValue)
+{
+    wchar_t awcClass[16] = {};
+    ::GetClassNameW(qhItem(hDlg, iId), awcClass, 16);
+    if (_wcsicmp(awcClass, L"ComboBox") == 0)
+        qvChooseCode(hDlg, iId, rxValue);
+    else
+        qvRetype(hDlg, iId, rxValue);
+}
+
+// Opens a dialog with fnOpen and takes it through the steps; every step must
+// have run, or checks inside them would pass unseen.
+template <class TOpen>
+auto qxDrive(const std::vector<TStep>& rxSteps, TOpen fnOpen)
+{
+    TDialogDriver driver;
+    for (const TStep& fnStep : rxSteps)
+        driver.qrxThen(fnStep);
+    const auto xResult = fnOpen();
+    EXPECT_TRUE(driver.qtFinished());
+    return xResult;
+}
+
+// A dialog's DoModal with the steps.
+template <class TDialogT>
+INT_PTR qiRun(TDialogT& rxDialog, const std::vector<TStep>& rxSteps)
+{
+    return qxDrive(rxSteps, [&] { return rxDialog.DoModal(); });
+}
+
+// An editor opened through the facade with the steps.
+inline EDisplayReturn qeRun(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
+                            const std::vector<TStep>& rxSteps)
+{
+    return qxDrive(rxSteps, [&] { return TFieldEditorManager::qeDisplay(eEditor, rxRecord, iOccurrence, nullptr); });
 }

@@ -1,11 +1,13 @@
 // The dialog frame: a test-only extension library's dialog, built like the
 // editors, run modally and driven from inside its own loop.
-#include "automation/TDialogDriver.h"
+#include "support/TEditorTestKit.h"
 #include "TFrameTestDialog.h"
 #include "framelib_resource.h"
 #include "recordlib/TException.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -21,47 +23,42 @@ CString qxLoad(UINT nID)
     return s;
 }
 
-HWND qhItem(HWND hDlg, int nID)
+// A window of the host's that owns the dialog.
+struct THostWindow
 {
-    return ::GetDlgItem(hDlg, nID);
-}
+    CWnd xWnd;
+    THostWindow()
+    {
+        xWnd.Attach(::CreateWindowExW(0, L"STATIC", L"host window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                      nullptr, nullptr, nullptr, nullptr));
+    }
+    ~THostWindow() { ::DestroyWindow(xWnd.Detach()); }
+};
 }
 
 TEST(Frame, DoModalReturnsHowTheDialogEnded)
 {
+    const struct
     {
-        TFrameTestDialog dlg;
-        TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, IDOK)); });
-        EXPECT_EQ(IDOK, dlg.DoModal());
-        EXPECT_TRUE(driver.qtFinished());
-    }
-    {
-        TFrameTestDialog dlg;
-        TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, IDCANCEL)); });
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    }
-    {
+        TStep fnEnd; // null: the driver ends it
+        INT_PTR iExpected;
+    } cases[] = {
+        {qfnClick(IDOK), IDOK},
+        {qfnClick(IDCANCEL), IDCANCEL},
         // Closing from the caption bar is a cancel.
-        TFrameTestDialog dlg;
-        TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { ::PostMessageW(hDlg, WM_CLOSE, 0, 0); });
-        EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    }
+        {[](HWND hDlg) { ::PostMessageW(hDlg, WM_CLOSE, 0, 0); }, IDCANCEL},
+        {nullptr, TDialogDriver::kDriverEnded},
+    };
+    for (const auto& c : cases)
     {
         TFrameTestDialog dlg;
-        TDialogDriver driver;
-        EXPECT_EQ(TDialogDriver::kDriverEnded, dlg.DoModal());
+        EXPECT_EQ(c.iExpected, c.fnEnd ? qiRun(dlg, {c.fnEnd}) : qiRun(dlg, {}));
         EXPECT_EQ(nullptr, dlg.m_hWnd);
     }
-}
-
-TEST(Frame, ATemplateThatDoesNotExistEndsAtOnce)
-{
-    TDialog dlg(4242, nullptr);
-    EXPECT_EQ(-1, dlg.DoModal());
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    // A template that does not exist ends at once.
+    TDialog missing(4242, nullptr);
+    EXPECT_EQ(-1, missing.DoModal());
+    EXPECT_EQ(nullptr, missing.m_hWnd);
 }
 
 TEST(Frame, LibraryResourcesAreCurrentOnlyWhileTheDialogRuns)
@@ -72,19 +69,12 @@ TEST(Frame, LibraryResourcesAreCurrentOnlyWhileTheDialogRuns)
     EXPECT_EQ(CString(L"host"), qxLoad(IDS_FRAME_WHERE));
 
     TFrameTestDialog dlg;
-    HINSTANCE hDuringSteps = nullptr;
-    CString whereDuringSteps;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND) {
-        hDuringSteps = AfxGetResourceHandle();
-        whereDuringSteps = qxLoad(IDS_FRAME_WHERE);
-    });
-    dlg.DoModal();
-
+    qiRun(dlg, {[](HWND) {
+        EXPECT_EQ(qhLibrary(), AfxGetResourceHandle());
+        EXPECT_EQ(CString(L"library"), qxLoad(IDS_FRAME_WHERE));
+    }});
     EXPECT_EQ(qhLibrary(), dlg.mhResourceInInit);
     EXPECT_EQ(CString(L"library"), dlg.mxWhereInInit);
-    EXPECT_EQ(qhLibrary(), hDuringSteps);
-    EXPECT_EQ(CString(L"library"), whereDuringSteps);
     EXPECT_EQ(hHost, AfxGetResourceHandle());
     EXPECT_EQ(CString(L"host"), qxLoad(IDS_FRAME_WHERE));
 }
@@ -97,84 +87,60 @@ TEST(Frame, AnExceptionFromAHandlerReachesTheCallerAsTException)
     HWND hDlg = nullptr;
     driver.qrxThen([&](HWND h) {
         hDlg = h;
-        TDialogDriver::qvClick(qhItem(h, IDC_TEST_THROW));
+        qvClick(h, IDC_TEST_THROW);
     });
-    bool caught = false;
     try
     {
         dlg.DoModal();
+        ADD_FAILURE() << "the handler's exception did not come through";
     }
     catch (const TException& e)
     {
-        caught = true;
         EXPECT_STREQ(L"TFrameTestDialog::OnThrow() : thrown on purpose", e.qpwcGetMessage());
         EXPECT_EQ(1, static_cast<int>(e.qeGetErrorType()));
         EXPECT_EQ(7, e.qiGetCode());
     }
-    EXPECT_TRUE(caught);
     EXPECT_FALSE(::IsWindow(hDlg));
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(hHost, AfxGetResourceHandle());
     EXPECT_EQ(CString(L"host"), qxLoad(IDS_FRAME_WHERE));
 }
 
-TEST(Frame, AnExceptionFromOnInitDialogReachesTheCallerAndFreesTheParent)
+TEST(Frame, TheParentIsDisabledWhileTheDialogRunsAndFreedEvenByAnExceptionFromOnInitDialog)
 {
+    THostWindow parent;
+    ASSERT_NE(nullptr, parent.xWnd.m_hWnd);
+    TFrameTestDialog dlg(&parent.xWnd);
+    qiRun(dlg, {[&](HWND hDlg) {
+        EXPECT_FALSE(parent.xWnd.IsWindowEnabled());
+        EXPECT_EQ(parent.xWnd.m_hWnd, ::GetWindow(hDlg, GW_OWNER));
+    }});
+    EXPECT_TRUE(parent.xWnd.IsWindowEnabled());
+
     HINSTANCE hHost = AfxGetResourceHandle();
-    CWnd parent;
-    parent.Attach(::CreateWindowExW(0, L"STATIC", L"host window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
-                                    200, nullptr, nullptr, nullptr, nullptr));
-    ASSERT_NE(nullptr, parent.m_hWnd);
-
-    TFrameTestDialog dlg(&parent);
-    dlg.mtThrowInInit = true;
-    EXPECT_THROW(dlg.DoModal(), TException);
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
-    EXPECT_TRUE(parent.IsWindowEnabled());
+    TFrameTestDialog failing(&parent.xWnd);
+    failing.mtThrowInInit = true;
+    EXPECT_THROW(failing.DoModal(), TException);
+    EXPECT_EQ(nullptr, failing.m_hWnd);
+    EXPECT_TRUE(parent.xWnd.IsWindowEnabled());
     EXPECT_EQ(hHost, AfxGetResourceHandle());
-    ::DestroyWindow(parent.Detach());
-}
-
-TEST(Frame, TheParentIsDisabledWhileTheDialogRuns)
-{
-    CWnd parent;
-    parent.Attach(::CreateWindowExW(0, L"STATIC", L"host window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
-                                    200, nullptr, nullptr, nullptr, nullptr));
-    TFrameTestDialog dlg(&parent);
-    BOOL enabledDuring = TRUE;
-    HWND hOwner = nullptr;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND hDlg) {
-        enabledDuring = parent.IsWindowEnabled();
-        hOwner = ::GetWindow(hDlg, GW_OWNER);
-    });
-    dlg.DoModal();
-    EXPECT_FALSE(enabledDuring);
-    EXPECT_EQ(parent.m_hWnd, hOwner);
-    EXPECT_TRUE(parent.IsWindowEnabled());
-    ::DestroyWindow(parent.Detach());
 }
 
 TEST(Frame, SubclassedControlsReceiveTheirOwnMessages)
 {
     TFrameTestDialog dlg;
     int paintsBefore = -1;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND hDlg) {
-        TDialogDriver::qvType(qhItem(hDlg, IDC_TEST_EDIT), L"ab1");
-        paintsBefore = dlg.mxPainted.miPaintCount;
-        ::InvalidateRect(qhItem(hDlg, IDC_TEST_PAINTED), nullptr, TRUE);
-        ::UpdateWindow(qhItem(hDlg, IDC_TEST_PAINTED));
-        ::EnableWindow(qhItem(hDlg, IDC_TEST_PAINTED), FALSE);
-        ::EnableWindow(qhItem(hDlg, IDC_TEST_PAINTED), TRUE);
-    });
-    std::wstring textAfterTyping;
-    driver.qrxThen([&](HWND hDlg) { textAfterTyping = TDialogDriver::qxGetText(qhItem(hDlg, IDC_TEST_EDIT)); });
-    dlg.DoModal();
-
+    qiRun(dlg, {[&](HWND hDlg) {
+                    TDialogDriver::qvType(qhItem(hDlg, IDC_TEST_EDIT), L"ab1");
+                    paintsBefore = dlg.mxPainted.miPaintCount;
+                    ::InvalidateRect(qhItem(hDlg, IDC_TEST_PAINTED), nullptr, TRUE);
+                    ::UpdateWindow(qhItem(hDlg, IDC_TEST_PAINTED));
+                    ::EnableWindow(qhItem(hDlg, IDC_TEST_PAINTED), FALSE);
+                    ::EnableWindow(qhItem(hDlg, IDC_TEST_PAINTED), TRUE);
+                },
+                // The map's handler passed each character on to the real edit control.
+                [](HWND hDlg) { EXPECT_EQ(L"ab1", TDialogDriver::qxGetText(qhItem(hDlg, IDC_TEST_EDIT))); }});
     EXPECT_EQ(L"ab1", dlg.mxEdit.mxCharsSeen);
-    // The map's handler passed each character on to the real edit control.
-    EXPECT_EQ(L"ab1", textAfterTyping);
     EXPECT_GT(dlg.mxPainted.miPaintCount, paintsBefore);
     EXPECT_EQ((std::vector<BOOL>{FALSE, TRUE}), dlg.mxPainted.mxEnableSeen);
     // The objects let go of their windows when the dialog went.
@@ -185,13 +151,8 @@ TEST(Frame, SubclassedControlsReceiveTheirOwnMessages)
 TEST(Frame, ChoosingAComboRowSendsTheNotificationsOfARealComboBox)
 {
     TFrameTestDialog dlg;
-    int selection = -1;
-    TDialogDriver driver;
-    driver.qrxThen([](HWND hDlg) { TDialogDriver::qvChooseComboRow(qhItem(hDlg, IDC_TEST_COMBO), 2); });
-    driver.qrxThen([&](HWND hDlg) { selection = TDialogDriver::qiGetCurSel(qhItem(hDlg, IDC_TEST_COMBO)); });
-    dlg.DoModal();
-
-    EXPECT_EQ(2, selection);
+    qiRun(dlg, {[](HWND hDlg) { TDialogDriver::qvChooseComboRow(qhItem(hDlg, IDC_TEST_COMBO), 2); },
+                [](HWND hDlg) { EXPECT_EQ(2, TDialogDriver::qiGetCurSel(qhItem(hDlg, IDC_TEST_COMBO))); }});
     ASSERT_FALSE(dlg.mxComboNotifications.empty());
     EXPECT_EQ(static_cast<UINT>(CBN_SELENDOK), dlg.mxComboNotifications.back());
     EXPECT_NE(dlg.mxComboNotifications.end(),
@@ -201,44 +162,32 @@ TEST(Frame, ChoosingAComboRowSendsTheNotificationsOfARealComboBox)
 TEST(Frame, TooltipTakesTextByStringIdAndASecondCallReplacesIt)
 {
     TFrameTestDialog dlg;
-    CString tipFromTable, tipReplaced;
-    uint32_t toolsAfterReplace = 0;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND) {
-        dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tipFromTable);
+    qiRun(dlg, {[&](HWND) {
+        CString tip;
+        dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tip);
+        // The trailing blank of the string table entry is kept.
+        EXPECT_EQ(CString(L"Tip from the library's string table "), tip);
         dlg.qrxGetToolTip().qtAddWindowTip(&dlg.mxCombo, CString(L"b - Second"));
-        dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tipReplaced);
-        toolsAfterReplace = dlg.qrxGetToolTip().qdwGetToolCount();
-    });
-    dlg.DoModal();
-
-    // The trailing blank of the string table entry is kept.
-    EXPECT_EQ(CString(L"Tip from the library's string table "), tipFromTable);
-    EXPECT_EQ(CString(L"b - Second"), tipReplaced);
-    EXPECT_EQ(1u, toolsAfterReplace);
+        dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tip);
+        EXPECT_EQ(CString(L"b - Second"), tip);
+        EXPECT_EQ(1u, dlg.qrxGetToolTip().qdwGetToolCount());
+    }});
 }
 
 TEST(Frame, TabAndShiftTabBecomeTheAcceleratorCommands)
 {
     TFrameTestDialog dlg;
-    HWND hFocusAfterTab = nullptr;
-    HWND hEdit = nullptr;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND hDlg) {
-        hEdit = qhItem(hDlg, IDC_TEST_EDIT);
-        ::SetForegroundWindow(hDlg);
-        ::SetFocus(hEdit);
-        TDialogDriver::qvPressKey(VK_TAB);
-    });
-    driver.qrxThen([&](HWND) {
-        hFocusAfterTab = ::GetFocus();
-        TDialogDriver::qvPressKey(VK_TAB, true);
-    });
-    driver.qrxThen([&](HWND) { TDialogDriver::qvPressKey(VK_TAB); });
-    dlg.DoModal();
-
+    qiRun(dlg, {[&](HWND hDlg) {
+                    ::SetForegroundWindow(hDlg);
+                    ::SetFocus(qhItem(hDlg, IDC_TEST_EDIT));
+                    TDialogDriver::qvPressKey(VK_TAB);
+                },
+                [&](HWND hDlg) {
+                    // The accelerator took the key: the dialog manager did not move the focus.
+                    EXPECT_EQ(qhItem(hDlg, IDC_TEST_EDIT), ::GetFocus());
+                    TDialogDriver::qvPressKey(VK_TAB, true);
+                },
+                [&](HWND) { TDialogDriver::qvPressKey(VK_TAB); }});
     EXPECT_EQ(2, dlg.miNextCount);
     EXPECT_EQ(1, dlg.miPreviousCount);
-    // The accelerator took the key: the dialog manager did not move the focus.
-    EXPECT_EQ(hEdit, hFocusAfterTab);
 }

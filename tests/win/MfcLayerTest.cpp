@@ -5,42 +5,32 @@
 
 #include <gtest/gtest.h>
 
-TEST(MfcLayer, TheHostFindsTheExtensionLibrariesResourcesThroughTheChain)
+TEST(MfcLayer, StringsLoadFromTheCurrentModuleThenThroughTheChain)
 {
     // Both extension libraries of this program registered themselves.
     EXPECT_GE(AfxGetExtensionLibraryCount(), 2);
-    ASSERT_EQ(::GetModuleHandleW(nullptr), AfxGetResourceHandle());
+    HINSTANCE hHost = AfxGetResourceHandle();
+    ASSERT_EQ(::GetModuleHandleW(nullptr), hHost);
 
-    CString format;
-    EXPECT_TRUE(format.LoadString(IDS_FORMAT_CLASSIFICATION));
-    EXPECT_EQ(CString(L"Classification"), format);
+    CString xText;
+    EXPECT_TRUE(xText.LoadString(IDS_FORMAT_CLASSIFICATION));
+    EXPECT_EQ(CString(L"Classification"), xText);
     EXPECT_EQ(::GetModuleHandleW(L"OrvoFieldEditors.dll"),
               AfxFindResourceHandle(MAKEINTRESOURCEW((IDS_FORMAT_CLASSIFICATION >> 4) + 1), RT_STRING));
 
-    // The current module wins over the chain.
-    CString where;
-    EXPECT_TRUE(where.LoadString(IDS_FRAME_WHERE));
-    EXPECT_EQ(CString(L"host"), where);
-}
-
-TEST(MfcLayer, AMissingStringLoadsAsEmpty)
-{
-    CString s(L"stale");
-    EXPECT_FALSE(s.LoadString(65000));
-    EXPECT_TRUE(s.IsEmpty());
-}
-
-TEST(MfcLayer, SettingTheResourceHandleSwitchesWithoutFreeing)
-{
-    HINSTANCE hHost = AfxGetResourceHandle();
+    // The current module wins over the chain; switching it frees nothing.
+    EXPECT_TRUE(xText.LoadString(IDS_FRAME_WHERE));
+    EXPECT_EQ(CString(L"host"), xText);
     HINSTANCE hLibrary = ::GetModuleHandleW(L"OrvoFrameTestLib.dll");
     AfxSetResourceHandle(hLibrary);
-    CString where;
-    where.LoadString(IDS_FRAME_WHERE);
+    xText.LoadString(IDS_FRAME_WHERE);
     AfxSetResourceHandle(hHost);
-    EXPECT_EQ(CString(L"library"), where);
-    // Still loaded: nothing freed the module.
+    EXPECT_EQ(CString(L"library"), xText);
     EXPECT_EQ(hLibrary, ::GetModuleHandleW(L"OrvoFrameTestLib.dll"));
+
+    // A missing string loads as empty.
+    EXPECT_FALSE(xText.LoadString(65000));
+    EXPECT_TRUE(xText.IsEmpty());
 }
 
 namespace

@@ -23,22 +23,23 @@ std::wstring qxBesideThisProgram(const wchar_t* pwcName)
     return xPath.substr(0, xPath.find_last_of(L"\\/") + 1) + pwcName;
 }
 
-// A file of records in a scratch folder of its own.
-class TScratchFile
+std::wstring qxWide(const std::string& rxText)
 {
-public:
-    TScratchFile(const std::string& rxFolder, const std::string& rxBytes)
-        : mxFolder(rxFolder), mxPath(mxFolder.qxFile("records.mrc"))
-    {
-        qvWriteFileBytes(mxPath, rxBytes);
-    }
-    std::wstring qxPath() const { return std::wstring(mxPath.begin(), mxPath.end()); }
-    std::string qxBytes() const { return qxReadFileBytes(mxPath); }
-    std::size_t qnFileCount() const { return mxFolder.qnFileCount(); }
+    return std::wstring(rxText.begin(), rxText.end());
+}
 
-private:
-    TScratchFolder mxFolder;
-    std::string mxPath;
+// A file of records, records.mrc, in a scratch folder of its own.
+struct TScratchFile
+{
+    TScratchFolder xFolder;
+    std::string xPath = xFolder.qxFile("records.mrc");
+    TScratchFile(const std::string& rxName, const std::string& rxBytes) : xFolder(rxName)
+    {
+        qvWriteFileBytes(xPath, rxBytes);
+    }
+    std::string qxBytes() const { return qxReadFileBytes(xPath); }
+    // orvo-edit's arguments: the 008 of record 2 of the file.
+    std::wstring qxQuoted() const { return L"\"" + qxWide(xPath) + L"\""; }
 };
 
 // orvo-edit with its arguments, its stderr kept for qxErrors.
@@ -175,27 +176,24 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
     // Filler between and after records stays where it is: only record 2 is written anew.
     const std::string xOriginal = xRecords[0] + "\r\n" + xRecords[1] + xRecords[2] + "\n";
     TScratchFile file("edit-1", xOriginal);
-
     {
         // Escape: the file keeps every byte, and no temporary file is left.
-        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
+        TEditRun run(L"008 --record 2 " + file.qxQuoted());
         ASSERT_NE(nullptr, run.qhWaitForDialog());
         run.qvPressKey(VK_ESCAPE);
         EXPECT_EQ(1, run.qiWaitForExit());
         EXPECT_EQ(xOriginal, file.qxBytes());
-        EXPECT_EQ(1u, file.qnFileCount());
+        EXPECT_EQ(1u, file.xFolder.qnFileCount());
     }
-    {
-        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
-        HWND hDialog = run.qhWaitForDialog();
-        ASSERT_NE(nullptr, hDialog);
-        qvTypeDate2AndPressOk(hDialog);
-        EXPECT_EQ(0, run.qiWaitForExit()) << run.qxErrors();
-    }
+    TEditRun run(L"008 --record 2 " + file.qxQuoted());
+    HWND hDialog = run.qhWaitForDialog();
+    ASSERT_NE(nullptr, hDialog);
+    qvTypeDate2AndPressOk(hDialog);
+    EXPECT_EQ(0, run.qiWaitForExit()) << run.qxErrors();
     TMarcRecord expected;
     expected.qvSetUSMarcData(qpaxBytes(xRecords[1]), static_cast<uint32_t>(xRecords[1].size()));
     EXPECT_EQ(xRecords[0] + "\r\n" + qxWithDate2(expected) + xRecords[2] + "\n", file.qxBytes());
-    EXPECT_EQ(1u, file.qnFileCount());
+    EXPECT_EQ(1u, file.xFolder.qnFileCount());
 }
 
 TEST(OrvoEdit, ADamagedRecordIsEditedInItsRepairedFormAndTheOthersStayByteForByte)
@@ -208,10 +206,9 @@ TEST(OrvoEdit, ADamagedRecordIsEditedInItsRepairedFormAndTheOthersStayByteForByt
     const std::string xOriginal = xRecords[0] + xDamaged + "\n" + xRecords[2];
     TScratchFile file("edit-2", xOriginal);
     const std::string xRepair = "record 2 repaired: field 245: indicators \"-0\" are not valid: replaced by \" 0\"\n";
-
     {
         // OK on an editor that changed nothing: the damaged bytes stay, repairs reported.
-        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
+        TEditRun run(L"008 --record 2 " + file.qxQuoted());
         HWND hDialog = run.qhWaitForDialog();
         ASSERT_NE(nullptr, hDialog);
         ::SendMessageW(::GetDlgItem(hDialog, IDC_008_OK), BM_CLICK, 0, 0);
@@ -219,30 +216,26 @@ TEST(OrvoEdit, ADamagedRecordIsEditedInItsRepairedFormAndTheOthersStayByteForByt
         EXPECT_EQ(xRepair + "record 2 left as it was read: the editor changed nothing\n", run.qxErrors());
         EXPECT_EQ(xOriginal, file.qxBytes());
     }
-    {
-        TEditRun run(L"008 --record 2 \"" + file.qxPath() + L"\"");
-        HWND hDialog = run.qhWaitForDialog();
-        ASSERT_NE(nullptr, hDialog);
-        qvTypeDate2AndPressOk(hDialog);
-        EXPECT_EQ(0, run.qiWaitForExit());
-        EXPECT_EQ(xRepair + "record 2 written in its repaired form\n", run.qxErrors());
-    }
+    TEditRun run(L"008 --record 2 " + file.qxQuoted());
+    HWND hDialog = run.qhWaitForDialog();
+    ASSERT_NE(nullptr, hDialog);
+    qvTypeDate2AndPressOk(hDialog);
+    EXPECT_EQ(0, run.qiWaitForExit());
+    EXPECT_EQ(xRepair + "record 2 written in its repaired form\n", run.qxErrors());
     TMarcRecord repaired;
     std::vector<TRepair> xRepairs;
     repaired.qvRepairUSMarcData(qpaxBytes(xDamaged), static_cast<uint32_t>(xDamaged.size()), xRepairs);
     EXPECT_EQ(xRecords[0] + qxWithDate2(repaired) + "\n" + xRecords[2], file.qxBytes());
-    EXPECT_EQ(1u, file.qnFileCount());
+    EXPECT_EQ(1u, file.xFolder.qnFileCount());
 }
 
 TEST(OrvoEdit, RefusalsLeaveTheFileAloneWithTheReasonAndStatus2)
 {
-    const std::vector<std::string> xRecords = qxSampleRecordBytes("camel.usmarc", 3);
-    ASSERT_EQ(3u, xRecords.size());
-    const std::string xOriginal = xRecords[0] + xRecords[1] + xRecords[2];
+    const std::string xOriginal = qxReadSample("camel.usmarc");
     TScratchFile file("edit-3", xOriginal);
     for (const std::wstring& rxArguments :
-         {L"008 --record 4 \"" + file.qxPath() + L"\"", L"009 \"" + file.qxPath() + L"\"",
-          L"008 --record 0 \"" + file.qxPath() + L"\"", L"008 \"" + file.qxPath() + L".absent\"", std::wstring(L"008")})
+         {L"008 --record 11 " + file.qxQuoted(), L"009 " + file.qxQuoted(), L"008 --record 0 " + file.qxQuoted(),
+          L"008 \"" + qxWide(file.xPath) + L".absent\"", std::wstring(L"008")})
     {
         TEditRun run(rxArguments);
         EXPECT_EQ(2, run.qiWaitForExit()) << std::string(rxArguments.begin(), rxArguments.end());

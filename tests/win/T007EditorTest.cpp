@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -81,114 +82,100 @@ TShown qxShown(HWND hDlg)
     shown.wrongSelections = qxWrongSelections(hDlg, rxLayout, shown.xField);
     return shown;
 }
-
-TShown qxOpen(const TMarcRecord& rxRecord, int iOccurrence)
-{
-    T007Editor editor(rxRecord, iOccurrence, nullptr);
-    TShown shown;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND hDlg) { shown = qxShown(hDlg); });
-    EXPECT_EQ(TDialogDriver::kDriverEnded, editor.DoModal());
-    return shown;
-}
 }
 
-TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheField)
-{
-    const struct
-    {
-        const char* pacField;
-        const wchar_t* pwcTitle;
-        int iRows;
-    } cases[] = {
-        {"aj canzn", L"007 Editor - Map", 6},
-        {"cr cn ---mamaa", L"007 Editor - Electronic Resource", 10},
-        {"d| |||", L"007 Editor - Globe", 4},
-        {"eabnunabnau", L"007 Editor - Disabled", 10},
-        {"fb aza  bn", L"007 Editor - Tactile Material", 5},
-        {"gs cjbfj", L"007 Editor - Projected Graphic", 7},
-        {"he bmb024baca", L"007 Editor - Microform", 9},
-        {"kh coo", L"007 Editor - Nonprojected Graphic", 4},
-        {"mr baaafu||||||||199912", L"007 Editor - Motion Picture", 16},
-        {"ou", L"007 Editor - Kit", 1},
-        {"q|", L"007 Editor - Notated Music", 1},
-        {"ru aan|||||", L"007 Editor - Remote-Sensing Image", 8},
-        {"sd fsngnnmmned", L"007 Editor - Sound Recording", 12},
-        {"ta", L"007 Editor - Text", 1},
-        {"vf cbahou", L"007 Editor - Videorecording", 7},
-        {"zm", L"007 Editor - Unspecified", 1},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.pacField);
-        const TShown shown = qxOpen(qxRecord({c.pacField}), 1);
-        EXPECT_EQ(c.pwcTitle, shown.xTitle);
-        EXPECT_EQ(c.iRows, shown.iRows);
-        EXPECT_TRUE(shown.tOkEnabled);
-        EXPECT_TRUE(shown.misplaced.empty()) << testing::PrintToString(shown.misplaced);
-        EXPECT_TRUE(shown.wrongSelections.empty()) << testing::PrintToString(shown.wrongSelections);
-        EXPECT_EQ(c.pacField, shown.xField.substr(0, std::string(c.pacField).size()));
-    }
-}
-
-TEST(T007Editor, WithoutACategoryOnlyTheCategoryListShowsAndOkIsDisabled)
+TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheFieldAndNoneOnlyTheCategoryList)
 {
     const struct
     {
         std::vector<std::string> fields;
         int iOccurrence;
-        const char* pacShown;
-    } cases[] = {{{}, 0, "u          "},          {{"aj cauun"}, 2, "u          "}, {{"u"}, 1, "u"},
-                 {{" abc"}, 1, "u          "}, {{"x12"}, 1, "x12"},                {{"\xE9\x01"}, 1, "\xE9\x01"}};
+        const char* pacShown; // how the field line begins
+        const wchar_t* pwcTitle;
+        int iRows; // 0: only the category list, and OK disabled
+    } cases[] = {
+        {{"aj canzn"}, 1, "aj canzn", L"007 Editor - Map", 6},
+        {{"cr cn ---mamaa"}, 1, "cr cn ---mamaa", L"007 Editor - Electronic Resource", 10},
+        {{"d| |||"}, 1, "d| |||", L"007 Editor - Globe", 4},
+        {{"eabnunabnau"}, 1, "eabnunabnau", L"007 Editor - Disabled", 10},
+        {{"fb aza  bn"}, 1, "fb aza  bn", L"007 Editor - Tactile Material", 5},
+        {{"gs cjbfj"}, 1, "gs cjbfj", L"007 Editor - Projected Graphic", 7},
+        {{"he bmb024baca"}, 1, "he bmb024baca", L"007 Editor - Microform", 9},
+        {{"kh coo"}, 1, "kh coo", L"007 Editor - Nonprojected Graphic", 4},
+        {{"mr baaafu||||||||199912"}, 1, "mr baaafu||||||||199912", L"007 Editor - Motion Picture", 16},
+        {{"ou"}, 1, "ou", L"007 Editor - Kit", 1},
+        {{"q|"}, 1, "q|", L"007 Editor - Notated Music", 1},
+        {{"ru aan|||||"}, 1, "ru aan|||||", L"007 Editor - Remote-Sensing Image", 8},
+        {{"sd fsngnnmmned"}, 1, "sd fsngnnmmned", L"007 Editor - Sound Recording", 12},
+        {{"ta"}, 1, "ta", L"007 Editor - Text", 1},
+        {{"vf cbahou"}, 1, "vf cbahou", L"007 Editor - Videorecording", 7},
+        {{"zm"}, 1, "zm", L"007 Editor - Unspecified", 1},
+        // A new field, a missing occurrence, no category or an unknown one.
+        {{}, 0, "u          ", L"007 Editor - Unspecified", 0},
+        {{"aj cauun"}, 2, "u          ", L"007 Editor - Unspecified", 0},
+        {{"u"}, 1, "u", L"007 Editor - Unspecified", 0},
+        {{" abc"}, 1, "u          ", L"007 Editor - Unspecified", 0},
+        {{"x12"}, 1, "x12", L"007 Editor - Unspecified", 0},
+        {{"\xE9\x01"}, 1, "\xE9\x01", L"007 Editor - Unspecified", 0},
+    };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.pacShown);
-        const TShown shown = qxOpen(qxRecord(c.fields), c.iOccurrence);
-        EXPECT_EQ(c.pacShown, shown.xField);
-        EXPECT_EQ(L"007 Editor - Unspecified", shown.xTitle);
-        EXPECT_EQ(0, shown.iRows);
-        EXPECT_FALSE(shown.tOkEnabled);
+        T007Editor editor(qxRecord(c.fields), c.iOccurrence, nullptr);
+        TShown shown;
+        EXPECT_EQ(TDialogDriver::kDriverEnded, qiRun(editor, {[&](HWND hDlg) { shown = qxShown(hDlg); }}));
+        EXPECT_EQ(c.pwcTitle, shown.xTitle);
+        EXPECT_EQ(c.iRows, shown.iRows);
+        EXPECT_EQ(c.iRows > 0, shown.tOkEnabled);
+        EXPECT_TRUE(shown.misplaced.empty()) << testing::PrintToString(shown.misplaced);
+        EXPECT_TRUE(shown.wrongSelections.empty()) << testing::PrintToString(shown.wrongSelections);
+        // A field of no category is shown whole, as it is.
+        EXPECT_EQ(c.pacShown, c.iRows > 0 ? shown.xField.substr(0, std::strlen(c.pacShown)) : shown.xField);
     }
 }
 
 TEST(T007Editor, ChoosingACategoryGivesItsDefaultAndReChoosingResetsIt)
 {
     T007Editor editor(qxRecord({}), 0, nullptr);
-    TShown xNew;
-    std::wstring xFirstCategoryRow;
-    TShown xMotionPicture;
-    std::string xEdited;
-    TShown xReset;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND hDlg) {
-        xNew = qxShown(hDlg);
-        xFirstCategoryRow = TDialogDriver::qxGetComboText(qhItem(hDlg, kCategoryList), 0);
-        qvChooseCategory(hDlg, L'm');
-    });
-    driver.qrxThen([&](HWND hDlg) {
-        xMotionPicture = qxShown(hDlg);
-        ::SetFocus(qhItem(hDlg, IDC_007_LIST_1));
-        TDialogDriver::qvChooseComboRow(qhItem(hDlg, IDC_007_LIST_1), 0);
-    });
-    driver.qrxThen([&](HWND hDlg) {
-        xEdited = qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY);
-        qvChooseCategory(hDlg, L'm');
-    });
-    driver.qrxThen([&](HWND hDlg) { xReset = qxShown(hDlg); });
-    editor.DoModal();
-
-    EXPECT_EQ("u          ", xNew.xField);
-    EXPECT_EQ(L"u - Unknown", xFirstCategoryRow);
-    EXPECT_FALSE(xNew.tOkEnabled);
-    EXPECT_EQ("m| ||||||||||||||||||||", xMotionPicture.xField);
-    EXPECT_EQ(L"007 Editor - Motion Picture", xMotionPicture.xTitle);
-    EXPECT_EQ(16, xMotionPicture.iRows);
-    EXPECT_TRUE(xMotionPicture.tOkEnabled);
-    EXPECT_TRUE(xMotionPicture.misplaced.empty());
-    EXPECT_TRUE(xMotionPicture.wrongSelections.empty());
-    EXPECT_EQ("mc ||||||||||||||||||||", xEdited);
-    EXPECT_EQ("m| ||||||||||||||||||||", xReset.xField);
+    qiRun(editor, {
+        [](HWND hDlg) {
+            EXPECT_EQ("u          ", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
+            EXPECT_EQ(L"u - Unknown", TDialogDriver::qxGetComboText(qhItem(hDlg, kCategoryList), 0));
+            EXPECT_FALSE(qtEnabled(hDlg, kOk));
+            qvChooseCategory(hDlg, L'm');
+        },
+        [](HWND hDlg) {
+            const TShown shown = qxShown(hDlg);
+            EXPECT_EQ("m| ||||||||||||||||||||", shown.xField);
+            EXPECT_EQ(L"007 Editor - Motion Picture", shown.xTitle);
+            EXPECT_EQ(16, shown.iRows);
+            EXPECT_TRUE(shown.tOkEnabled);
+            EXPECT_TRUE(shown.misplaced.empty());
+            EXPECT_TRUE(shown.wrongSelections.empty());
+            ::SetFocus(qhItem(hDlg, IDC_007_LIST_1));
+            TDialogDriver::qvChooseComboRow(qhItem(hDlg, IDC_007_LIST_1), 0);
+        },
+        [](HWND hDlg) {
+            EXPECT_EQ("mc ||||||||||||||||||||", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
+            qvChooseCategory(hDlg, L'm');
+        },
+        [](HWND hDlg) { EXPECT_EQ("m| ||||||||||||||||||||", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY)); }});
     EXPECT_EQ("m| ||||||||||||||||||||", qxEdited(editor));
+
+    // Disabled, the only category its list offers, keeps its layout with blank positions.
+    T007Editor disabled(qxRecord({"eabnun"}), 1, nullptr);
+    qiRun(disabled, {
+        [](HWND hDlg) {
+            EXPECT_EQ(1, CComboBox(qhItem(hDlg, kCategoryList)).GetCount());
+            qvChooseCategory(hDlg, L'e');
+        },
+        [](HWND hDlg) {
+            const TShown shown = qxShown(hDlg);
+            EXPECT_EQ("e          ", shown.xField);
+            EXPECT_EQ(10, shown.iRows);
+            EXPECT_EQ(L"007 Editor - Disabled", shown.xTitle);
+            EXPECT_TRUE(shown.tOkEnabled);
+        }});
 }
 
 TEST(T007Editor, ChoicesAndTypingWriteOnlyTheirPositions)
@@ -216,70 +203,59 @@ TEST(T007Editor, ChoicesAndTypingWriteOnlyTheirPositions)
     {
         SCOPED_TRACE(c.pacAfter);
         T007Editor editor(qxRecord({c.pacField}), 1, nullptr);
-        std::string xShown;
-        int iStart = -2;
-        int iCount = -2;
-        TDialogDriver driver;
-        driver.qrxThen([&](HWND hDlg) {
-            const int iRow = qiRowOf(c.pwcLabel, hDlg);
-            ASSERT_NE(0, iRow);
-            HWND hList = qhItem(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1));
-            if (c.iRow >= 0)
-            {
-                ::SetFocus(hList);
-                TDialogDriver::qvChooseComboRow(hList, c.iRow);
-                return;
-            }
-            for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
-                if (qxItemRect(hDlg, nEdit).top == qxItemRect(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1)).top)
+        EXPECT_EQ(IDOK, qiRun(editor, {
+            [&](HWND hDlg) {
+                const int iRow = qiRowOf(c.pwcLabel, hDlg);
+                ASSERT_NE(0, iRow);
+                HWND hList = qhItem(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1));
+                if (c.iRow >= 0)
                 {
-                    ::SetFocus(qhItem(hDlg, nEdit));
-                    ::SendMessageW(qhItem(hDlg, nEdit), EM_SETSEL, 0, -1);
-                    TDialogDriver::qvType(qhItem(hDlg, nEdit), std::wstring(L"\b") + c.pwcText);
+                    ::SetFocus(hList);
+                    TDialogDriver::qvChooseComboRow(hList, c.iRow);
+                    return;
                 }
-        });
-        driver.qrxThen([&](HWND hDlg) {
-            xShown = qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY);
-            iStart = qpxDisplay(hDlg, IDC_007_FIELD_DISPLAY)->qiGetHighlightStart();
-            iCount = qpxDisplay(hDlg, IDC_007_FIELD_DISPLAY)->qiGetHighlightCount();
-            TDialogDriver::qvClick(qhItem(hDlg, kOk));
-        });
-        EXPECT_EQ(IDOK, editor.DoModal());
-        EXPECT_EQ(c.pacAfter, xShown);
+                for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
+                    if (qxItemRect(hDlg, nEdit).top == qxItemRect(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1)).top)
+                        qvRetype(hDlg, nEdit, c.pwcText);
+            },
+            [&](HWND hDlg) {
+                EXPECT_EQ(c.pacAfter, qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
+                EXPECT_EQ(std::make_pair(c.iHighlightStart, c.iHighlightCount),
+                          qxHighlight(hDlg, IDC_007_FIELD_DISPLAY));
+                qvClick(hDlg, kOk);
+            }}));
         EXPECT_EQ(c.pacAfter, qxEdited(editor));
-        EXPECT_EQ(c.iHighlightStart, iStart);
-        EXPECT_EQ(c.iHighlightCount, iCount);
     }
 }
 
 TEST(T007Editor, SwitchingCategoriesResizesAroundTheMiddleAndKeepsThePointerOnTheList)
 {
     T007Editor editor(qxRecord({"m| ||||||||||||||||||||"}), 1, nullptr);
-    RECT xMotion = {}, xKit = {}, xMusic = {}, xCategory = {};
+    RECT xMotion = {}, xKit = {};
     int iPitch = 0;
-    POINT xPointer = {};
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND hDlg) {
-        xMotion = qxRect(hDlg);
-        iPitch = qxItemRect(hDlg, IDC_007_LABEL_2).top - qxItemRect(hDlg, IDC_007_LABEL_1).top;
-        qvChooseCategory(hDlg, L'o');
-    });
-    driver.qrxThen([&](HWND hDlg) {
-        xKit = qxRect(hDlg);
-        xCategory = qxItemRect(hDlg, kCategoryList);
-        ::GetCursorPos(&xPointer);
-        qvChooseCategory(hDlg, L'q');
-    });
-    driver.qrxThen([&](HWND hDlg) { xMusic = qxRect(hDlg); });
-    editor.DoModal();
-
+    qiRun(editor, {
+        [&](HWND hDlg) {
+            xMotion = qxRect(hDlg);
+            iPitch = qxItemRect(hDlg, IDC_007_LABEL_2).top - qxItemRect(hDlg, IDC_007_LABEL_1).top;
+            qvChooseCategory(hDlg, L'o');
+        },
+        [&](HWND hDlg) {
+            xKit = qxRect(hDlg);
+            POINT xPointer = {};
+            ::GetCursorPos(&xPointer);
+            EXPECT_EQ(qxItemRect(hDlg, kCategoryList).bottom - 8, xPointer.y);
+            qvChooseCategory(hDlg, L'q');
+        },
+        [&](HWND hDlg) {
+            // Kit and music have one row each: nothing moves.
+            const RECT xMusic = qxRect(hDlg);
+            EXPECT_EQ(xKit.top, xMusic.top);
+            EXPECT_EQ(xKit.bottom, xMusic.bottom);
+        }});
     ASSERT_GT(iPitch, 0);
     EXPECT_EQ(15 * iPitch, (xMotion.bottom - xMotion.top) - (xKit.bottom - xKit.top));
     EXPECT_EQ(15 * iPitch / 2, xKit.top - xMotion.top);
     EXPECT_EQ(xMotion.left, xKit.left);
-    EXPECT_EQ(xCategory.bottom - 8, xPointer.y);
-    EXPECT_EQ(xKit.top, xMusic.top);
-    EXPECT_EQ(xKit.bottom, xMusic.bottom);
 }
 
 TEST(T007Editor, TabFollowsTheControlTableAndHighlightsEachPosition)
@@ -290,97 +266,45 @@ TEST(T007Editor, TabFollowsTheControlTableAndHighlightsEachPosition)
         T007Editor editor(qxRecord({pacField}), 1, nullptr);
         std::vector<int> xForward;
         std::vector<int> xHighlights;
-        int iBack = 0;
-        TDialogDriver driver;
-        driver.qrxThen([&](HWND hDlg) { ::SetFocus(qhItem(hDlg, kCancel)); });
-        for (int i = 0; i < 4; ++i)
-        {
-            driver.qrxThen([&](HWND) { TDialogDriver::qvPressKey(VK_TAB); });
-            driver.qrxThen([&](HWND hDlg) {
-                xForward.push_back(::GetDlgCtrlID(::GetFocus()));
-                xHighlights.push_back(qpxDisplay(hDlg, IDC_007_FIELD_DISPLAY)->qiGetHighlightStart());
-            });
-        }
-        driver.qrxThen([&](HWND) { TDialogDriver::qvPressKey(VK_TAB, true); });
-        driver.qrxThen([&](HWND) { iBack = ::GetDlgCtrlID(::GetFocus()); });
-        editor.DoModal();
+        const TStep fnTab = [](HWND) { TDialogDriver::qvPressKey(VK_TAB); };
+        const TStep fnSee = [&](HWND hDlg) {
+            xForward.push_back(qiFocusId());
+            xHighlights.push_back(qxHighlight(hDlg, IDC_007_FIELD_DISPLAY).first);
+        };
+        qiRun(editor, {[](HWND hDlg) { ::SetFocus(qhItem(hDlg, kCancel)); }, fnTab, fnSee, fnTab, fnSee, fnTab,
+                       fnSee, fnTab, fnSee, [](HWND) { TDialogDriver::qvPressKey(VK_TAB, true); },
+                       [](HWND) { EXPECT_EQ(IDC_007_LIST_2, qiFocusId()); }});
         EXPECT_EQ((std::vector<int>{kCategoryList, IDC_007_LIST_1, IDC_007_LIST_2, IDC_007_LIST_3}), xForward);
         const int iSecond = pacField[0] == 'e' ? 2 : 3;
         EXPECT_EQ((std::vector<int>{0, 1, iSecond, iSecond + 1}), xHighlights);
-        EXPECT_EQ(IDC_007_LIST_2, iBack);
     }
-}
-
-TEST(T007Editor, ReChoosingDisabledKeepsItsLayoutWithBlankPositions)
-{
-    T007Editor editor(qxRecord({"eabnun"}), 1, nullptr);
-    TShown xAfter;
-    int iCategoryRows = 0;
-    TDialogDriver driver;
-    driver.qrxThen([&](HWND hDlg) {
-        iCategoryRows = CComboBox(qhItem(hDlg, kCategoryList)).GetCount();
-        qvChooseCategory(hDlg, L'e');
-    });
-    driver.qrxThen([&](HWND hDlg) { xAfter = qxShown(hDlg); });
-    editor.DoModal();
-    EXPECT_EQ(1, iCategoryRows);
-    EXPECT_EQ("e          ", xAfter.xField);
-    EXPECT_EQ(10, xAfter.iRows);
-    EXPECT_EQ(L"007 Editor - Disabled", xAfter.xTitle);
-    EXPECT_TRUE(xAfter.tOkEnabled);
 }
 
 TEST(T007Editor, OkStoresThroughTheFacadeInTagOrder)
 {
-    // A new 007 goes in tag order, after 001 and before 245.
-    {
-        TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { qvChooseCategory(hDlg, L't'); });
-        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kOk)); });
-        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e007Editor, qxRecord({"ta"}), 0, nullptr));
-        const TMarcRecord result = qxStoredRecord();
-        EXPECT_EQ((std::vector<std::string>{"ta", "t|"}), qxFieldsOf(result, 7));
-        EXPECT_EQ(3u, result.qdwGetFieldCount());
-    }
-    // Occurrence 2 of a record with one 007 starts new; its replacement fails and the 007 stays.
-    {
-        TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { qvChooseCategory(hDlg, L'a'); });
-        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kOk)); });
-        ASSERT_EQ(eDisplaySaved, TFieldEditorManager::qeDisplay(e007Editor, qxRecord({"kh coo"}), 2, nullptr));
-        EXPECT_EQ(std::vector<std::string>{"kh coo"}, qxFieldsOf(qxStoredRecord(), 7));
-    }
-}
-
-// Opened and closed with OK at once, every byte comes back; a field that OK
-// cannot store (no category) comes back through Cancel untouched. (Hostile
-// bytes in every position and short fields of the samples: UntouchedRecords.)
-TEST(T007Editor, HostileFieldsComeBackByteForByte)
-{
-    const std::string xLong = "v" + std::string(999, '\xB5');
     const struct
     {
-        std::string xField;
-        std::string xStored; // empty: OK is disabled
+        std::vector<std::string> fields;
+        int iOccurrence;
+        wchar_t wcCategory;
+        std::vector<std::string> stored;
     } cases[] = {
-        {"c\x01\x7F\x1E\x1D\x80\xA0" "abcdefg", "c\x01\x7F\x1E\x1D\x80\xA0" "abcdefg"},
-        {xLong, xLong},
-        {"X", ""},
-        {"\xC3\xA9tude", ""},
+        // A new 007 goes after the ones there are, before the 245.
+        {{"ta"}, 0, L't', {"ta", "t|"}},
+        // The second of two is replaced, the first kept.
+        {{"ta", "kh coo"}, 2, L't', {"ta", "t|"}},
+        // Occurrence 2 of a record with one 007 starts new; its replacement fails and the 007 stays.
+        {{"kh coo"}, 2, L'a', {"kh coo"}},
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.xField.substr(0, 20));
-        const TMarcRecord record = qxRecord({"ta", c.xField});
-        TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvClick(qhItem(hDlg, kOk)); });
-        const EDisplayReturn eResult = TFieldEditorManager::qeDisplay(e007Editor, record, 2, nullptr);
-        if (c.xStored.empty())
-        {
-            EXPECT_EQ(eDisplayCancelled, eResult);
-            continue;
-        }
-        ASSERT_EQ(eDisplaySaved, eResult);
-        EXPECT_EQ((std::vector<std::string>{"ta", c.xStored}), qxFieldsOf(qxStoredRecord(), 7));
+        const TMarcRecord record = qxRecord(c.fields);
+        ASSERT_EQ(eDisplaySaved, qeRun(e007Editor, record, c.iOccurrence,
+                                       {[&](HWND hDlg) { qvChooseCategory(hDlg, c.wcCategory); }, qfnClick(kOk)}));
+        const TMarcRecord result = qxStoredRecord();
+        EXPECT_EQ(c.stored, qxFieldsOf(result, 7));
+        std::vector<int> xTags(c.stored.size(), 7);
+        xTags.push_back(245);
+        EXPECT_EQ(xTags, qxTags(result));
     }
 }

@@ -92,12 +92,14 @@ TEST_F(BitmapButton, ThePictureFollowsTheEnabledState)
     EXPECT_TRUE(qtPaintsGreen());
 }
 
-TEST_F(BitmapButton, ASecondBitmapReplacesTheImages)
+TEST_F(BitmapButton, ANewBitmapReplacesTheImagesAndAMissingOneLeavesNoPicture)
 {
     TBitmapButton button;
-    ASSERT_TRUE(button.SubclassWindow(mhButton));
+    // Before the button has a window: nothing to show yet.
     button.qvSetBitmap(IDB_NEXT, kImageSize);
+    ASSERT_TRUE(button.SubclassWindow(mhButton));
     button.EnableWindow(FALSE);
+    EXPECT_EQ(EPicture::eDisabled, qeGetPicture(mhButton));
 
     // Set while disabled: the disabled picture stays, and the next change takes
     // its picture from the new list.
@@ -110,24 +112,13 @@ TEST_F(BitmapButton, ASecondBitmapReplacesTheImages)
     button.EnableWindow(FALSE);
     EXPECT_EQ(EPicture::eDisabled, qeGetPicture(mhButton));
     button.EnableWindow(TRUE);
-
     button.qvSetBitmap(IDB_NEXT, kImageSize);
     EXPECT_EQ(EPicture::eNextEnabled, qeGetPicture(mhButton));
-}
-
-TEST_F(BitmapButton, AMissingBitmapLeavesTheButtonWithoutAPicture)
-{
-    TBitmapButton button;
-    // Before the button has a window: nothing to show yet.
-    button.qvSetBitmap(IDB_NEXT, kImageSize);
-    ASSERT_TRUE(button.SubclassWindow(mhButton));
-    button.EnableWindow(FALSE);
-    EXPECT_EQ(EPicture::eDisabled, qeGetPicture(mhButton));
 
     button.qvSetBitmap(4242, kImageSize);
     EXPECT_EQ(0, button.qiGetImageCount());
     EXPECT_EQ(EPicture::eNone, qeGetPicture(mhButton));
-    button.EnableWindow(TRUE);
+    button.EnableWindow(FALSE);
     EXPECT_EQ(EPicture::eNone, qeGetPicture(mhButton));
 }
 

@@ -62,11 +62,9 @@ protected:
         ::SetForegroundWindow(mhParent);
         rxBox.SetFocus();
         ASSERT_EQ(hEdit, ::GetFocus());
-        qvPlaceCaret(rxBox, iCaret);
+        rxBox.SetSel(iCaret, iCaret);
         g_xLog = TParentLog();
     }
-
-    static void qvPlaceCaret(TEditorEditControl& rxBox, int iCaret) { rxBox.SetSel(iCaret, iCaret); }
 
     static std::wstring qxText(const TEditorEditControl& rxBox)
     {
@@ -85,160 +83,93 @@ protected:
 };
 }
 
-TEST_F(EditorEditControl, OnlyCharactersOfTheSetReachTheBox)
+TEST_F(EditorEditControl, TypedCharactersAreFilteredAndAFullBoxOverwritesOrSignals)
 {
-    TEditorEditControl box;
-    box.qvSetAllowedChars("0123456789");
-    qvAttach(box, L"12", 2);
-
-    qvType(box, L"a -");
-    EXPECT_EQ(L"12", qxText(box));
-    EXPECT_EQ(0, g_xLog.iChanges);
-
-    qvType(box, L"3");
-    EXPECT_EQ(L"123", qxText(box));
-    EXPECT_EQ(0, g_xLog.iBoxFull);
-
-    // The character that fills the box tells the parent, once.
-    qvType(box, L"4");
-    EXPECT_EQ(L"1234", qxText(box));
-    EXPECT_EQ(1, g_xLog.iBoxFull);
-    EXPECT_EQ(static_cast<WPARAM>(VK_TAB), g_xLog.wParam);
-    EXPECT_EQ(0, g_xLog.lParam);
+    const struct
+    {
+        int iKind;              // 0: none given
+        const char* pacAllowed; // null: not set
+        const wchar_t* pwcText;
+        int iCaret;
+        const wchar_t* pwcTyped;
+        const wchar_t* pwcAfter;
+        int iChanges; // EN_CHANGE the parent saw; -1: not counted
+        int iBoxFull; // times the parent was told that the box is full
+    } cases[] = {
+        {0, "0123456789", L"12", 2, L"a -3", L"123", 1, 0},
+        // The character that fills the box tells the parent, once; at the end
+        // of a full box a character of the set is refused but told again, one
+        // not of the set is not.
+        {0, "0123456789", L"12", 2, L"34", L"1234", 2, 1},
+        {0, "0123456789", L"1234", 4, L"56a", L"1234", -1, 2},
+        // Within a full box each character overwrites the one at the caret,
+        // and the filter still holds.
+        {0, "0123456789", L"1234", 1, L"98x7", L"1987", 3, 0},
+        {0, "aB|", L"", 0, L"AabB|", L"aB|", 3, 0}, // case matters
+        // Backspace and the clipboard keys pass whatever the set: copying in
+        // a full box is not typed over a character.
+        {0, nullptr, L"1234", 2, L"\b", L"134", 1, 0},
+        {0, nullptr, L"1234", 1, L"\x03", L"1234", 0, 0},
+        {10, nullptr, L"", 0, L"1a2", L"12", 2, 0}, // the kind gives the first set
+        // Above the byte range nothing gets in, though U+0431 and U+0131 end
+        // in the byte of '1'; within it a character is compared by its code.
+        {0, "0123456789\xE9", L"", 0, L"\x0431\x0131\x03B1\xE9" L"1", L"\xE9" L"1", 2, 0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.pwcText << " + " << c.pwcTyped);
+        TEditorEditControl box(c.iKind);
+        if (c.pacAllowed != nullptr)
+            box.qvSetAllowedChars(c.pacAllowed);
+        qvAttach(box, c.pwcText, c.iCaret);
+        qvType(box, c.pwcTyped);
+        EXPECT_EQ(c.pwcAfter, qxText(box));
+        if (c.iChanges >= 0)
+        {
+            EXPECT_EQ(c.iChanges, g_xLog.iChanges);
+        }
+        EXPECT_EQ(c.iBoxFull, g_xLog.iBoxFull);
+        if (c.iBoxFull > 0)
+        {
+            EXPECT_EQ(static_cast<WPARAM>(VK_TAB), g_xLog.wParam);
+            EXPECT_EQ(0, g_xLog.lParam);
+        }
+        ::DestroyWindow(box.UnsubclassWindow());
+    }
 }
 
-TEST_F(EditorEditControl, CaseMattersAndTheSetIsReplacedWhole)
+TEST_F(EditorEditControl, TheCaretIndexIsTheCharacterRightOfTheCaret)
 {
     TEditorEditControl box;
-    box.qvSetAllowedChars("aB|");
-    qvAttach(box, L"", 0);
-    qvType(box, L"AabB|");
-    EXPECT_EQ(L"aB|", qxText(box));
-
-    box.qvSetAllowedChars("x");
-    qvType(box, L"ax");
-    EXPECT_EQ(L"aB|x", qxText(box));
-}
-
-TEST_F(EditorEditControl, AFullBoxOverwritesTheCharacterAtTheCaret)
-{
-    TEditorEditControl box;
-    box.qvSetAllowedChars("0123456789");
     qvAttach(box, L"1234", 0);
-
     for (int k = 0; k <= 4; ++k)
     {
-        qvPlaceCaret(box, k);
+        box.SetSel(k, k);
         EXPECT_EQ(static_cast<uint32_t>(k), box.qdwGetCaretIndex()) << "caret before character " << k;
     }
-    {
-        // On the boundary between two cells the left character is found.
-        CClientDC dc(&box);
-        dc.SelectObject(box.GetFont());
-        const int iBoundary = LOWORD(box.GetMargins()) + dc.GetTextExtent(L"1", 1).cx;
-        ::SetCaretPos(iBoundary, 2);
-        EXPECT_EQ(0u, box.qdwGetCaretIndex());
-        ::SetCaretPos(iBoundary + 1, 2);
-        EXPECT_EQ(1u, box.qdwGetCaretIndex());
-    }
-
-    qvPlaceCaret(box, 1);
-    qvType(box, L"9");
-    EXPECT_EQ(L"1934", qxText(box));
-    int iStart = -1, iEnd = -1;
-    box.GetSel(iStart, iEnd);
-    EXPECT_EQ(2, iStart);
-    EXPECT_EQ(2, iEnd);
-    EXPECT_EQ(1, g_xLog.iChanges);
-
-    // Typing on overwrites character after character.
-    qvType(box, L"87");
-    qvPlaceCaret(box, 0);
-    qvType(box, L"5");
-    EXPECT_EQ(L"5987", qxText(box));
-    EXPECT_EQ(0, g_xLog.iBoxFull);
-
-    // Overwriting keeps the filter.
-    qvPlaceCaret(box, 0);
-    qvType(box, L"x");
-    EXPECT_EQ(L"5987", qxText(box));
+    // On the boundary between two cells the left character is found.
+    CClientDC dc(&box);
+    dc.SelectObject(box.GetFont());
+    const int iBoundary = LOWORD(box.GetMargins()) + dc.GetTextExtent(L"1", 1).cx;
+    ::SetCaretPos(iBoundary, 2);
+    EXPECT_EQ(0u, box.qdwGetCaretIndex());
+    ::SetCaretPos(iBoundary + 1, 2);
+    EXPECT_EQ(1u, box.qdwGetCaretIndex());
 }
 
-TEST_F(EditorEditControl, TheEndOfAFullBoxRefusesTheKeyButSignalsAgain)
-{
-    TEditorEditControl box;
-    box.qvSetAllowedChars("0123456789");
-    qvAttach(box, L"1234", 4);
-    qvType(box, L"5");
-    EXPECT_EQ(L"1234", qxText(box));
-    EXPECT_EQ(1, g_xLog.iBoxFull);
-    qvType(box, L"6");
-    EXPECT_EQ(2, g_xLog.iBoxFull);
-    // A refused character is not signalled.
-    qvType(box, L"a");
-    EXPECT_EQ(2, g_xLog.iBoxFull);
-}
-
-TEST_F(EditorEditControl, BackspaceAndTheClipboardKeysPassWhateverTheSet)
-{
-    TEditorEditControl box;
-    qvAttach(box, L"1234", 2);
-    qvType(box, L"\b");
-    EXPECT_EQ(L"134", qxText(box));
-
-    // In a full box the clipboard keys keep their meaning: copying is not typed
-    // over a character.
-    box.SetWindowText(L"1234");
-    qvPlaceCaret(box, 1);
-    qvType(box, L"\x03");
-    EXPECT_EQ(L"1234", qxText(box));
-    EXPECT_EQ(0, g_xLog.iBoxFull);
-}
-
-TEST_F(EditorEditControl, TheKindGivesTheFirstSet)
+TEST_F(EditorEditControl, TheKindGivesTheFirstSetAndASetReplacesItWholeCutToItsRoom)
 {
     for (int iKind : {1, 10, 11})
     {
         TEditorEditControl box(iKind);
         EXPECT_STREQ("0123456789", box.qpacGetAllowedChars());
-        EXPECT_TRUE(box.qtIsAllowedChar('7'));
-        EXPECT_FALSE(box.qtIsAllowedChar('a'));
     }
-    {
-        TEditorEditControl box(10);
-        qvAttach(box, L"", 0);
-        qvType(box, L"1a2");
-        EXPECT_EQ(L"12", qxText(box));
-    }
-    {
-        // No kind and no set: no printable character gets in.
-        TEditorEditControl box;
-        box.qvSetEditType(10);
-        qvAttach(box, L"", 0);
-        qvType(box, L" a1|~");
-        EXPECT_EQ(L"", qxText(box));
-        for (UINT c = 0; c < 256; ++c)
-            EXPECT_FALSE(box.qtIsAllowedChar(c)) << c;
-    }
-}
-
-TEST_F(EditorEditControl, CharactersAboveTheByteRangeAreDropped)
-{
     TEditorEditControl box;
-    box.qvSetAllowedChars("0123456789\xE9");
-    qvAttach(box, L"", 0);
-    // U+0431 and U+0131 end in the bytes of '1'; U+03B1 is a Greek alpha.
-    EXPECT_TRUE(box.qtIsAllowedChar(0x0431));
-    qvType(box, L"\x0431\x0131\x03B1");
-    EXPECT_EQ(L"", qxText(box));
-    // A character of the byte range is compared by its code.
-    qvType(box, L"\xE9" L"1");
-    EXPECT_EQ(L"\xE9" L"1", qxText(box));
-}
+    box.qvSetAllowedChars("aB|");
+    box.qvSetAllowedChars("x");
+    EXPECT_FALSE(box.qtIsAllowedChar('a'));
+    EXPECT_TRUE(box.qtIsAllowedChar('x'));
 
-TEST_F(EditorEditControl, ASetLongerThanItsRoomIsCut)
-{
-    TEditorEditControl box;
     std::string set(TEditorEditControl::kAllowedCharsSize - 1, 'x');
     set += "y";
     box.qvSetAllowedChars(set.c_str());
@@ -246,4 +177,13 @@ TEST_F(EditorEditControl, ASetLongerThanItsRoomIsCut)
     EXPECT_FALSE(box.qtIsAllowedChar('y'));
     box.qvSetAllowedChars(nullptr);
     EXPECT_FALSE(box.qtIsAllowedChar('x'));
+
+    // No kind and no set: no printable character gets in.
+    TEditorEditControl none;
+    none.qvSetEditType(10);
+    qvAttach(none, L"", 0);
+    qvType(none, L" a1|~");
+    EXPECT_EQ(L"", qxText(none));
+    for (UINT c = 0; c < 256; ++c)
+        EXPECT_FALSE(none.qtIsAllowedChar(c)) << c;
 }

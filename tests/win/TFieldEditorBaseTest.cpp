@@ -3,12 +3,11 @@
 // widening drop-down lists when they open.
 #include "TBaseTestDialog.h"
 #include "TBaseTestDialogIds.h"
-#include "automation/TDialogDriver.h"
+#include "support/TEditorTestKit.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,15 +21,6 @@ const TCodeListEntry axTwiceA[] = {
     {IDS_BASE_A, "a"}, {IDS_BASE_B, "b"}, {IDS_BASE_A_AGAIN, "a"}, {0, ""},
 };
 const TCodeListEntry axEmpty[] = {{0, ""}};
-
-// Runs the test dialog with one step and checks that the step ran.
-void qvRunStep(TBaseTestDialog& rxDialog, const std::function<void(HWND)>& fnStep)
-{
-    TDialogDriver driver;
-    driver.qrxThen(fnStep);
-    rxDialog.DoModal();
-    EXPECT_TRUE(driver.qtFinished());
-}
 
 CString qxLoad(UINT nId)
 {
@@ -51,15 +41,6 @@ LONG_PTR qiUserData(HWND hWnd)
     return ::GetWindowLongPtrW(hWnd, GWLP_USERDATA);
 }
 
-int qiSelChanges(const TBaseTestDialog& rxDialog, UINT nId, HWND hList)
-{
-    return static_cast<int>(std::count_if(rxDialog.mxNotifications.begin(), rxDialog.mxNotifications.end(),
-                                          [&](const TBaseTestDialog::TNotification& rxSeen) {
-                                              return rxSeen.nId == nId && rxSeen.nCode == CBN_SELCHANGE &&
-                                                     rxSeen.hControl == hList;
-                                          }));
-}
-
 // The widest of the labels, measured in the list's own font.
 int qiWidestLabel(HWND hList, const std::vector<UINT>& rxLabelIds)
 {
@@ -67,7 +48,8 @@ int qiWidestLabel(HWND hList, const std::vector<UINT>& rxLabelIds)
     xDC.SelectObject(reinterpret_cast<HGDIOBJ>(::SendMessageW(hList, WM_GETFONT, 0, 0)));
     int iWidest = 0;
     for (UINT nId : rxLabelIds)
-        iWidest = std::max(iWidest, static_cast<int>(xDC.GetTextExtent(qxLoad(nId)).cx));
+        if (nId != 0)
+            iWidest = std::max(iWidest, static_cast<int>(xDC.GetTextExtent(qxLoad(nId)).cx));
     return iWidest;
 }
 
@@ -90,105 +72,75 @@ int qiWidthAfterOpening(HWND hList)
 }
 }
 
-TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheFieldsCode)
+TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheLastRowOfTheFieldsCode)
 {
+    // One list filled again and again: each fill starts afresh, selects the
+    // last row whose code the field holds at the position (none when no row
+    // does), sets that row's label as the tip, and then tells the dialog once.
+    const struct
+    {
+        const TCodeListEntry* pxTable;
+        const char* pacField;
+        int iPosition;
+        int iRows;
+        int iSelected;
+        const wchar_t* pwcTip; // null: no tip is set
+    } cases[] = {
+        {axLetters, "q", 0, 4, -1, L""},
+        {axLetters, "xay", 1, 4, 1, L"a - First code"},
+        {axLetters, "b c", 1, 4, 3, L"# - Blank code"},
+        {axTwiceA, "a", 0, 3, 2, L"a - First code once more"},
+        {axLetters, "c", 0, 4, 0, L"c - Third code"},
+        {axLetters, "C", 0, 4, -1, nullptr},
+        {axLetters, "ab", 5, 4, -1, nullptr},
+        {axLetters, nullptr, 0, 4, -1, nullptr},
+        {axEmpty, "a", 0, 0, -1, nullptr},
+    };
     TBaseTestDialog dlg;
-    HWND hList = nullptr;
-    qvRunStep(dlg, [&](HWND hDlg) {
-        hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
-        dlg.qvFillCodeList(IDC_BASE_LIST, axLetters, "xay", 1);
-
-        EXPECT_EQ(1, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(1, qiUserData(hList));
-        ASSERT_EQ(4, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < 4; ++i)
+    qiRun(dlg, {[&](HWND hDlg) {
+        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
+        int iNotified = 0;
+        for (const auto& c : cases)
         {
-            EXPECT_EQ(std::wstring(qxLoad(axLetters[i].labelId)), TDialogDriver::qxGetComboText(hList, i));
-            EXPECT_EQ(reinterpret_cast<LRESULT>(axLetters[i].code), ::SendMessageW(hList, CB_GETITEMDATA, i, 0))
-                << "row " << i;
+            SCOPED_TRACE(testing::Message() << (c.pacField ? c.pacField : "(null)") << " at " << c.iPosition);
+            const uint32_t dwToolsBefore = dlg.qrxGetToolTip().qdwGetToolCount();
+            dlg.qvFillCodeList(IDC_BASE_LIST, c.pxTable, c.pacField, c.iPosition);
+            ASSERT_EQ(c.iRows, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
+            for (int i = 0; i < c.iRows; ++i)
+            {
+                EXPECT_EQ(std::wstring(qxLoad(c.pxTable[i].labelId)), TDialogDriver::qxGetComboText(hList, i));
+                EXPECT_EQ(reinterpret_cast<LRESULT>(c.pxTable[i].code), ::SendMessageW(hList, CB_GETITEMDATA, i, 0));
+            }
+            EXPECT_EQ(c.iSelected, TDialogDriver::qiGetCurSel(hList));
+            EXPECT_EQ(c.iPosition, qiUserData(hList));
+            if (c.pwcTip != nullptr)
+            {
+                EXPECT_EQ(CString(c.pwcTip), qxTipOf(dlg, hList));
+            }
+            if (c.iSelected < 0)
+            {
+                EXPECT_EQ(dwToolsBefore, dlg.qrxGetToolTip().qdwGetToolCount());
+            }
+            ASSERT_EQ(static_cast<size_t>(++iNotified), dlg.mxNotifications.size());
+            EXPECT_EQ(static_cast<UINT>(IDC_BASE_LIST), dlg.mxNotifications.back().nId);
+            EXPECT_EQ(static_cast<UINT>(CBN_SELCHANGE), dlg.mxNotifications.back().nCode);
+            EXPECT_EQ(hList, dlg.mxNotifications.back().hControl);
         }
-        EXPECT_EQ(CString(L"a - First code"), qxTipOf(dlg, hList));
-        // Filled, then told of it once, after the selection was made.
-        EXPECT_EQ(1, qiSelChanges(dlg, IDC_BASE_LIST, hList));
 
-        // A blank in the field is the blank code's row; a refill starts afresh.
-        dlg.qvFillCodeList(IDC_BASE_LIST, axLetters, "b c", 1);
-        EXPECT_EQ(3, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(4, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-        EXPECT_EQ(CString(L"# - Blank code"), qxTipOf(dlg, hList));
-        EXPECT_EQ(2, qiSelChanges(dlg, IDC_BASE_LIST, hList));
-    });
-    ASSERT_EQ(2u, dlg.mxNotifications.size());
-}
-
-TEST(FieldEditorBase, WithoutAMatchNothingIsSelectedNoTipIsSetAndTheNotificationStillComes)
-{
-    TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
-        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
-        uint32_t dwToolsBefore = dlg.qrxGetToolTip().qdwGetToolCount();
-        dlg.qvFillCodeList(IDC_BASE_LIST, axLetters, "q", 0);
-        EXPECT_EQ(-1, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(4, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-        EXPECT_TRUE(qxTipOf(dlg, hList).IsEmpty());
-        EXPECT_EQ(dwToolsBefore, dlg.qrxGetToolTip().qdwGetToolCount());
-        EXPECT_EQ(1, qiSelChanges(dlg, IDC_BASE_LIST, hList));
-
-        // A list that had a selection loses it when the field holds no code of it.
-        dlg.qvFillCodeList(IDC_BASE_LIST, axLetters, "c", 0);
-        ASSERT_EQ(0, TDialogDriver::qiGetCurSel(hList));
-        dlg.qvFillCodeList(IDC_BASE_LIST, axLetters, "C", 0);
-        EXPECT_EQ(-1, TDialogDriver::qiGetCurSel(hList));
-
-        // An empty table: an empty list, and still the notification.
-        dlg.qvFillCodeList(IDC_BASE_LIST, axEmpty, "a", 0);
-        EXPECT_EQ(0, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-        EXPECT_EQ(-1, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(4, qiSelChanges(dlg, IDC_BASE_LIST, hList));
-    });
-}
-
-TEST(FieldEditorBase, WhenSeveralRowsMatchTheLastWins)
-{
-    TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
-        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
-        dlg.qvFillCodeList(IDC_BASE_LIST, axTwiceA, "a", 0);
-        EXPECT_EQ(2, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(CString(L"a - First code once more"), qxTipOf(dlg, hList));
-        EXPECT_EQ(reinterpret_cast<LRESULT>(axTwiceA[2].code), ::SendMessageW(hList, CB_GETITEMDATA, 2, 0));
-    });
-}
-
-TEST(FieldEditorBase, BadPositionsAndMissingControlsAreHarmless)
-{
-    TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
-        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
-        HWND hEdit = ::GetDlgItem(hDlg, IDC_BASE_EDIT);
-        dlg.qvFillCodeList(IDC_BASE_LIST, axLetters, "ab", 5);
-        EXPECT_EQ(-1, TDialogDriver::qiGetCurSel(hList));
-        EXPECT_EQ(4, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-        EXPECT_EQ(5, qiUserData(hList));
-        dlg.qvFillCodeList(IDC_BASE_LIST, axLetters, nullptr, 0);
-        EXPECT_EQ(-1, TDialogDriver::qiGetCurSel(hList));
-        dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "ab", 7, 3);
-        EXPECT_EQ(std::wstring(), TDialogDriver::qxGetText(hEdit));
-
-        size_t dwSeen = dlg.mxNotifications.size();
+        // Controls the dialog lacks are passed over, and nobody is told.
         dlg.qvFillCodeList(4242, axLetters, "a", 0);
         dlg.qvSetupFieldEdit(4242, "a", 0, 1);
         dlg.qvMoveControl(4242, IDC_BASE_ANCHOR);
         dlg.qvMoveControl(IDC_BASE_MOVED, 4242);
         dlg.qvAdjustDropDownWidth(4242);
-        EXPECT_EQ(dwSeen, dlg.mxNotifications.size());
-    });
+        EXPECT_EQ(static_cast<size_t>(iNotified), dlg.mxNotifications.size());
+    }});
 }
 
 TEST(FieldEditorBase, AnEditBoxShowsItsPositionWithoutTrailingBlanks)
 {
     TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
+    qiRun(dlg, {[&](HWND hDlg) {
         HWND hEdit = ::GetDlgItem(hDlg, IDC_BASE_EDIT);
         dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "xxab yy", 2, 3);
         EXPECT_EQ(std::wstring(L"ab"), TDialogDriver::qxGetText(hEdit));
@@ -202,67 +154,68 @@ TEST(FieldEditorBase, AnEditBoxShowsItsPositionWithoutTrailingBlanks)
         EXPECT_EQ(std::wstring(L" a b"), TDialogDriver::qxGetText(hEdit));
         EXPECT_EQ(4, ::SendMessageW(hEdit, EM_GETLIMITTEXT, 0, 0));
 
+        // A position past the field shows nothing.
+        dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "ab", 7, 3);
+        EXPECT_EQ(std::wstring(), TDialogDriver::qxGetText(hEdit));
+
         // The text is read at the whole position; the user data keeps its low 16 bits.
         std::string xLong(70004, ' ');
         xLong.replace(70000, 3, "eng");
         dlg.qvSetupFieldEdit(IDC_BASE_EDIT, xLong.c_str(), 70000, 3);
         EXPECT_EQ(std::wstring(L"eng"), TDialogDriver::qxGetText(hEdit));
         EXPECT_EQ(4464, qiUserData(hEdit));
-    });
+    }});
 }
 
 TEST(FieldEditorBase, AMovedControlTakesItsAnchorsTopLeftAndKeepsItsSize)
 {
     TBaseTestDialog dlg;
-    RECT xBefore = {}, xAfter = {}, xAnchor = {};
-    qvRunStep(dlg, [&](HWND hDlg) {
+    qiRun(dlg, {[&](HWND hDlg) {
+        RECT xBefore = {}, xAfter = {}, xAnchor = {};
         ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_MOVED), &xBefore);
         ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_ANCHOR), &xAnchor);
         dlg.qvMoveControl(IDC_BASE_MOVED, IDC_BASE_ANCHOR);
         ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_MOVED), &xAfter);
-    });
-    ASSERT_NE(xBefore.left, xAnchor.left);
-    ASSERT_NE(xBefore.top, xAnchor.top);
-    EXPECT_EQ(xAnchor.left, xAfter.left);
-    EXPECT_EQ(xAnchor.top, xAfter.top);
-    EXPECT_EQ(xBefore.right - xBefore.left, xAfter.right - xAfter.left);
-    EXPECT_EQ(xBefore.bottom - xBefore.top, xAfter.bottom - xAfter.top);
+        ASSERT_NE(xBefore.left, xAnchor.left);
+        ASSERT_NE(xBefore.top, xAnchor.top);
+        EXPECT_EQ(xAnchor.left, xAfter.left);
+        EXPECT_EQ(xAnchor.top, xAfter.top);
+        EXPECT_EQ(xBefore.right - xBefore.left, xAfter.right - xAfter.left);
+        EXPECT_EQ(xBefore.bottom - xBefore.top, xAfter.bottom - xAfter.top);
+    }});
 }
 
-TEST(FieldEditorBase, OpeningALongListWidensItForItsWidestLabelAndAScrollBar)
+// A list opened is widened for its widest label, and for a scroll bar when
+// it shows fewer rows than it has.
+TEST(FieldEditorBase, OpeningAListWidensItForItsWidestLabelAndAScrollBar)
 {
-    std::vector<TCodeListEntry> xRows;
+    std::vector<TCodeListEntry> xLong;
     const UINT anLabels[] = {IDS_BASE_A, IDS_BASE_LONGER, IDS_BASE_LONG};
     for (int i = 0; i < 30; ++i)
-        xRows.push_back({anLabels[i % 3], "a"});
-    xRows.push_back({0, ""});
+        xLong.push_back({anLabels[i % 3], "a"});
+    xLong.push_back({0, ""});
+    std::vector<TCodeListEntry> xShort = {{IDS_BASE_A, "a"}, {IDS_BASE_LONG, "l"}, {IDS_BASE_B, "b"}, {0, ""}};
 
-    TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
-        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_WIDE_LIST);
-        dlg.qvFillCodeList(IDC_BASE_WIDE_LIST, xRows.data(), "a", 0);
-        ASSERT_LT(qiRowsShown(hList), 30);
-        int iWidest = qiWidestLabel(hList, {IDS_BASE_A, IDS_BASE_LONG, IDS_BASE_LONGER});
-        RECT xList = {};
-        ::GetWindowRect(hList, &xList);
-        ASSERT_GT(iWidest, xList.right - xList.left);
-
-        int iEdge = ::GetSystemMetrics(SM_CXEDGE);
-        EXPECT_EQ(iWidest + ::GetSystemMetrics(SM_CXVSCROLL) + iEdge + 2 * iEdge, qiWidthAfterOpening(hList));
-    });
-    // The editor's own handlers still see the list open.
-    EXPECT_EQ(std::vector<UINT>{IDC_BASE_WIDE_LIST}, dlg.mxDropDownsHandled);
-}
-
-TEST(FieldEditorBase, OpeningAShortListWidensItForItsWidestLabelOnly)
-{
-    const TCodeListEntry axShort[] = {{IDS_BASE_A, "a"}, {IDS_BASE_LONG, "l"}, {IDS_BASE_B, "b"}, {0, ""}};
-    TBaseTestDialog dlg;
-    qvRunStep(dlg, [&](HWND hDlg) {
-        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_WIDE_LIST);
-        dlg.qvFillCodeList(IDC_BASE_WIDE_LIST, axShort, "l", 0);
-        ASSERT_GE(qiRowsShown(hList), 3);
-        int iWidest = qiWidestLabel(hList, {IDS_BASE_A, IDS_BASE_LONG, IDS_BASE_B});
-        EXPECT_EQ(iWidest + 2 * ::GetSystemMetrics(SM_CXEDGE), qiWidthAfterOpening(hList));
-    });
+    for (std::vector<TCodeListEntry>* pxRows : {&xLong, &xShort})
+    {
+        const bool tScrolls = pxRows == &xLong;
+        TBaseTestDialog dlg;
+        qiRun(dlg, {[&](HWND hDlg) {
+            HWND hList = ::GetDlgItem(hDlg, IDC_BASE_WIDE_LIST);
+            dlg.qvFillCodeList(IDC_BASE_WIDE_LIST, pxRows->data(), "a", 0);
+            ASSERT_EQ(tScrolls, qiRowsShown(hList) < static_cast<int>(pxRows->size()) - 1);
+            std::vector<UINT> xLabels;
+            for (const TCodeListEntry& rxRow : *pxRows)
+                xLabels.push_back(rxRow.labelId);
+            const int iWidest = qiWidestLabel(hList, xLabels);
+            RECT xList = {};
+            ::GetWindowRect(hList, &xList);
+            ASSERT_GT(iWidest, xList.right - xList.left);
+            const int iEdge = ::GetSystemMetrics(SM_CXEDGE);
+            const int iScrollBar = tScrolls ? ::GetSystemMetrics(SM_CXVSCROLL) + iEdge : 0;
+            EXPECT_EQ(iWidest + iScrollBar + 2 * iEdge, qiWidthAfterOpening(hList));
+        }});
+        // The dialog's own handlers still see the list open.
+        EXPECT_EQ(std::vector<UINT>{IDC_BASE_WIDE_LIST}, dlg.mxDropDownsHandled);
+    }
 }

@@ -4,6 +4,7 @@
 #include "support/TTestCanvas.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <climits>
 #include <map>
 
@@ -62,33 +63,28 @@ protected:
         return cell;
     }
 
-    // Cell i is drawn as an ordinary, inactive or highlighted position.
-    void qvExpectOrdinary(int i) const
+    // Cells iFirst on, one character each: '.' an ordinary position, 'x' an
+    // inactive one (red), 'H' a highlighted one, ' ' nothing but the
+    // control's background and '-' nothing at all (outside the control).
+    void qvExpectCells(int iFirst, const std::string& rxCells) const
     {
-        TCell cell = qxCell(i);
-        EXPECT_EQ(mxDisplay.qdwGetBackgroundColour(), cell.dwBackground) << "cell " << i;
-        EXPECT_TRUE(cell.qtHas(mxDisplay.qdwGetTextColour())) << "cell " << i;
-        EXPECT_FALSE(cell.qtHas(kRed)) << "cell " << i;
-    }
-    void qvExpectInactive(int i) const
-    {
-        TCell cell = qxCell(i);
-        EXPECT_EQ(mxDisplay.qdwGetBackgroundColour(), cell.dwBackground) << "cell " << i;
-        EXPECT_TRUE(cell.qtHas(kRed)) << "cell " << i;
-    }
-    void qvExpectHighlighted(int i) const
-    {
-        TCell cell = qxCell(i);
-        EXPECT_EQ(mxDisplay.qdwGetHighlightBackgroundColour(), cell.dwBackground) << "cell " << i;
-        EXPECT_TRUE(cell.qtHas(mxDisplay.qdwGetHighlightTextColour())) << "cell " << i;
-        EXPECT_FALSE(cell.qtHas(kRed)) << "cell " << i;
-    }
-    // Nothing but the control's background (or, outside it, nothing at all).
-    void qvExpectBlank(int i, COLORREF dw) const
-    {
-        TCell cell = qxCell(i);
-        EXPECT_EQ(1u, cell.xColours.size()) << "cell " << i;
-        EXPECT_EQ(dw, cell.dwBackground) << "cell " << i;
+        for (int i = iFirst; i < iFirst + static_cast<int>(rxCells.size()); ++i)
+        {
+            const char cKind = rxCells[static_cast<std::size_t>(i - iFirst)];
+            const TCell cell = qxCell(i);
+            const bool tGlyph = cKind != ' ' && cKind != '-';
+            const COLORREF dwBackground = cKind == 'H'   ? mxDisplay.qdwGetHighlightBackgroundColour()
+                                          : cKind == '-' ? kUntouched
+                                                         : mxDisplay.qdwGetBackgroundColour();
+            const COLORREF dwGlyph = cKind == 'x'   ? kRed
+                                     : cKind == 'H' ? mxDisplay.qdwGetHighlightTextColour()
+                                                    : mxDisplay.qdwGetTextColour();
+            SCOPED_TRACE(testing::Message() << "cell " << i << " '" << cKind << "'");
+            EXPECT_EQ(dwBackground, cell.dwBackground);
+            EXPECT_EQ(tGlyph ? 2u : 1u, std::min<std::size_t>(cell.xColours.size(), 2));
+            EXPECT_EQ(tGlyph, cell.qtHas(dwGlyph));
+            EXPECT_EQ(cKind == 'x', cell.qtHas(kRed));
+        }
     }
 
     TStaticFieldDisplay mxDisplay;
@@ -103,9 +99,7 @@ TEST_F(StaticFieldDisplay, AFreshDisplayDrawsEveryPositionRed)
 {
     qvShow(24, k24);
     qvPaint(40 * miCellWidth);
-    for (int i = 0; i < 24; ++i)
-        qvExpectInactive(i);
-    qvExpectBlank(24, mxDisplay.qdwGetBackgroundColour());
+    qvExpectCells(0, std::string(24, 'x') + " ");
 }
 
 TEST_F(StaticFieldDisplay, TheHighlightMustEndInsideTheField)
@@ -115,29 +109,23 @@ TEST_F(StaticFieldDisplay, TheHighlightMustEndInsideTheField)
 
     mxDisplay.qvSetHighlight(23, 1);
     qvPaint(40 * miCellWidth);
-    qvExpectOrdinary(22);
-    qvExpectHighlighted(23);
+    qvExpectCells(22, ".H");
 
     // Ending one past the field: the old range stays.
     mxDisplay.qvSetHighlight(23, 2);
     mxDisplay.qvSetHighlight(INT_MAX, INT_MAX);
     mxDisplay.qvSetHighlight(0, INT_MAX);
     qvPaint(40 * miCellWidth);
-    qvExpectOrdinary(0);
-    qvExpectHighlighted(23);
+    qvExpectCells(0, std::string(23, '.') + "H");
 
     mxDisplay.qvSetHighlight(2, 3);
     qvPaint(40 * miCellWidth);
-    for (int i : {2, 3, 4})
-        qvExpectHighlighted(i);
-    for (int i : {1, 5, 23})
-        qvExpectOrdinary(i);
+    qvExpectCells(0, "..HHH" + std::string(19, '.'));
 
     // First -1 and count 1: how an editor clears the highlight.
     mxDisplay.qvSetHighlight(-1, 1);
     qvPaint(40 * miCellWidth);
-    for (int i = 0; i < 24; ++i)
-        qvExpectOrdinary(i);
+    qvExpectCells(0, std::string(24, '.'));
 }
 
 TEST_F(StaticFieldDisplay, AnInactivePositionInsideTheHighlightStaysRed)
@@ -147,12 +135,7 @@ TEST_F(StaticFieldDisplay, AnInactivePositionInsideTheHighlightStaysRed)
     mxDisplay.qvSetInactivePositions(7, 8, true);
     mxDisplay.qvSetHighlight(6, 4);
     qvPaint(40 * miCellWidth);
-    qvExpectOrdinary(5);
-    qvExpectHighlighted(6);
-    qvExpectInactive(7);
-    qvExpectInactive(8);
-    qvExpectHighlighted(9);
-    qvExpectOrdinary(10);
+    qvExpectCells(5, ".HxxH.");
 }
 
 TEST_F(StaticFieldDisplay, FlagRangesOutsideTheFieldAreIgnored)
@@ -163,13 +146,9 @@ TEST_F(StaticFieldDisplay, FlagRangesOutsideTheFieldAreIgnored)
     mxDisplay.qvSetInactivePositions(-1, 2, true);
     mxDisplay.qvSetInactivePositions(20, 24, true);
     mxDisplay.qvSetInactivePositions(INT_MIN, INT_MAX, true);
-    for (int i = 0; i < 24; ++i)
-        EXPECT_FALSE(mxDisplay.qtIsInactive(i)) << i;
-
     mxDisplay.qvSetInactivePositions(23, 23, true);
     qvPaint(40 * miCellWidth);
-    qvExpectOrdinary(22);
-    qvExpectInactive(23);
+    qvExpectCells(0, std::string(23, '.') + "x");
 }
 
 TEST_F(StaticFieldDisplay, OnlyTheFieldLengthIsDrawn)
@@ -178,19 +157,17 @@ TEST_F(StaticFieldDisplay, OnlyTheFieldLengthIsDrawn)
     qvShow(4, L"MMMMMMMM");
     mxDisplay.qvSetInactivePositions(0, 3, false);
     qvPaint(40 * miCellWidth);
-    qvExpectOrdinary(3);
-    qvExpectBlank(4, mxDisplay.qdwGetBackgroundColour());
+    qvExpectCells(3, ". ");
 
     // A shorter string ends the line early.
     qvShow(10, L"MM");
     qvPaint(40 * miCellWidth);
-    qvExpectOrdinary(1);
-    qvExpectBlank(2, mxDisplay.qdwGetBackgroundColour());
+    qvExpectCells(1, ". ");
 
     // No positions: only the background.
     qvShow(0, L"MM");
     qvPaint(40 * miCellWidth);
-    qvExpectBlank(0, mxDisplay.qdwGetBackgroundColour());
+    qvExpectCells(0, " ");
 
     // Hostile lengths: the flag table bounds them.
     mxDisplay.qvSetFieldLength(INT_MAX);
@@ -200,11 +177,11 @@ TEST_F(StaticFieldDisplay, OnlyTheFieldLengthIsDrawn)
     mxDisplay.qvSetFieldData(CString(L'M', 300));
     EXPECT_EQ(255, mxDisplay.qrxGetFieldData().GetLength());
     qvPaint(40 * miCellWidth);
-    qvExpectInactive(0);
-    qvExpectInactive(39);
+    qvExpectCells(0, "x");
+    qvExpectCells(39, "x");
     mxDisplay.qvSetFieldLength(-5);
     qvPaint(40 * miCellWidth);
-    qvExpectBlank(0, mxDisplay.qdwGetBackgroundColour());
+    qvExpectCells(0, " ");
 }
 
 TEST_F(StaticFieldDisplay, ANarrowControlStopsWhereTheNextCharacterWouldNotFit)
@@ -216,16 +193,14 @@ TEST_F(StaticFieldDisplay, ANarrowControlStopsWhereTheNextCharacterWouldNotFit)
     // is background and nothing is drawn outside it.
     const int iWidth = 5 * miCellWidth + miCellWidth / 2;
     qvPaint(iWidth);
-    for (int i = 0; i < 5; ++i)
-        qvExpectOrdinary(i);
+    qvExpectCells(0, ".....");
     EXPECT_EQ(1u, mpxCanvas->qxColours(5 * miCellWidth, iWidth).size());
     EXPECT_EQ(1u, mpxCanvas->qxColours(iWidth, 7 * miCellWidth).size());
     EXPECT_EQ(kUntouched, mpxCanvas->qrxDC().GetPixel(iWidth, 0));
 
     // Exactly six cells wide: the sixth fits.
     qvPaint(6 * miCellWidth);
-    qvExpectOrdinary(5);
-    qvExpectBlank(6, kUntouched);
+    qvExpectCells(5, ".-");
 }
 
 TEST_F(StaticFieldDisplay, AHighlightRepaintsTheControlAndAnIgnoredOneDoesNot)
