@@ -13,74 +13,11 @@
 
 namespace
 {
-struct TReadRecord
-{
-    std::string xIso; // the record as ISO 2709, as read
-    TMarcRecord xRecord;
-};
-
-std::vector<TReadRecord> qxReadIso(const std::string& rxData)
-{
-    std::istringstream in(rxData);
-    TIso2709Reader reader(in);
-    std::vector<TReadRecord> xRecords;
-    TReadRecord item;
-    while (reader.qtReadNext(item.xRecord))
-    {
-        item.xIso = qxBytes(reader.qrxGetRawData());
-        xRecords.push_back(item);
-    }
-    return xRecords;
-}
-
 std::string qxMrk(const TMarcRecord& rxRecord)
 {
     std::string xText;
     qvAppendMarcMaker(rxRecord, xText);
     return xText;
-}
-
-TMarcRecord qxRecordOf(const char* pacLeader, std::initializer_list<std::pair<int, std::string>> xFields)
-{
-    TMarcRecord record;
-    record.qvSetLeader(pacLeader);
-    for (const auto& field : xFields)
-    {
-        TMarcTag tag(field.first);
-        TXBuffer<unsigned char> data;
-        data.qvAssign(reinterpret_cast<const unsigned char*>(field.second.data()),
-                      static_cast<uint32_t>(field.second.size()));
-        tag.qvSetData(data, false);
-        record.qvOrderedInsert(tag);
-    }
-    return record;
-}
-
-// Reads every record; a rejected one is recorded as "!" and its message.
-std::vector<std::string> qxReadAllMrk(const std::string& rxText, std::vector<std::string>* pxRaw = nullptr)
-{
-    std::istringstream in(rxText);
-    TMarcMakerReader reader(in);
-    std::vector<std::string> xOut;
-    for (;;)
-    {
-        TMarcRecord record;
-        try
-        {
-            if (!reader.qtReadNext(record))
-                break;
-            xOut.push_back(qxMrk(record));
-        }
-        catch (const TException& e)
-        {
-            std::wstring xMessage = e.qpwcGetMessage();
-            xOut.push_back("!" + std::string(xMessage.begin(), xMessage.end()));
-            EXPECT_EQ(eErrorRecoverable, e.qeGetErrorType());
-        }
-        if (pxRaw != nullptr)
-            pxRaw->push_back(qxBytes(reader.qrxGetRawData()));
-    }
-    return xOut;
 }
 }
 
@@ -89,24 +26,20 @@ TEST(MarcMaker, EveryGoodSampleSurvivesTheRoundTripThroughText)
     for (const char* pacSample : {"camel.usmarc", "sample1.usmarc", "filler.usmarc", "title_proper.usmarc"})
     {
         SCOPED_TRACE(pacSample);
-        const std::vector<TReadRecord> xRecords = qxReadIso(qxReadSample(pacSample));
-        ASSERT_FALSE(xRecords.empty());
+        const TReadLog xIso = qxReadLog(qxReadSample(pacSample), eIso2709);
+        ASSERT_FALSE(xIso.mxRecords.empty());
         std::string xText;
-        for (const TReadRecord& item : xRecords)
-            qvAppendMarcMaker(item.xRecord, xText);
+        for (const TMarcRecord& rxRecord : xIso.mxRecords)
+            qvAppendMarcMaker(rxRecord, xText);
 
-        std::istringstream in(xText);
-        TMarcMakerReader reader(in);
-        TMarcRecord record;
+        const TReadLog xBack = qxReadLog(xText, eMarcMaker);
+        ASSERT_EQ(xIso.mxOutcomes, xBack.mxOutcomes);
         std::string xTextAgain;
-        for (const TReadRecord& item : xRecords)
+        for (std::size_t n = 0; n < xBack.mxRecords.size(); ++n)
         {
-            ASSERT_TRUE(reader.qtReadNext(record));
-            EXPECT_EQ(item.xIso, qxIso2709(record));
-            qvAppendMarcMaker(record, xTextAgain);
+            EXPECT_EQ(xIso.mxRawData[n], qxIso2709(xBack.mxRecords[n]));
+            qvAppendMarcMaker(xBack.mxRecords[n], xTextAgain);
         }
-        EXPECT_FALSE(reader.qtReadNext(record));
-        EXPECT_EQ(xRecords.size(), reader.qdwGetRecordNumber());
         EXPECT_EQ(xText, xTextAgain);
     }
 }
@@ -126,9 +59,9 @@ TEST(MarcMaker, BlanksDelimitersAndSpecialCharactersAreWrittenAsCataloguersKnowT
                                   "=500  \\\\$aCaf\xC3\xA9 au lait\n"
                                   "\n";
     EXPECT_EQ(xExpected, qxMrk(record));
-    const std::vector<std::string> xBack = qxReadAllMrk(xExpected);
+    const std::vector<TMarcRecord> xBack = qxReadAllRecords(xExpected, eMarcMaker);
     ASSERT_EQ(1u, xBack.size());
-    EXPECT_EQ(xExpected, xBack[0]);
+    EXPECT_EQ(xExpected, qxMrk(xBack[0]));
 }
 
 TEST(MarcMaker, ReaderTakesTheFormsOtherToolsWrite)
@@ -143,21 +76,11 @@ TEST(MarcMaker, ReaderTakesTheFormsOtherToolsWrite)
                               "=100  1\\$aAuthor\r\n"
                               "=LDR  00000cam\\a2200000\\a\\4500\n"
                               "=001  42\n";
-    std::istringstream in(xText);
-    TMarcMakerReader reader(in);
-    TMarcRecord record;
-    ASSERT_TRUE(reader.qtReadNext(record));
-    ASSERT_EQ(2u, record.qdwGetFieldCount());
-    EXPECT_EQ(245, record.qrxGetField(0).qiGetTagNumber());
-    EXPECT_STREQ("00\x1F" "aSets {x} and \\ rest", record.qrxGetField(0).qpacGetData());
-    EXPECT_EQ(100, record.qrxGetField(1).qiGetTagNumber());
-    EXPECT_EQ('1', record.qrxGetField(1).qcGetIndicator(eFirstIndicator));
-    EXPECT_EQ(' ', record.qrxGetField(1).qcGetIndicator(eSecondIndicator));
-    ASSERT_TRUE(reader.qtReadNext(record));
-    EXPECT_STREQ("00000cam a2200000 a 4500", record.qrxGetLeader().qpacGetData());
-    EXPECT_STREQ("42", record.qrxGetField(0).qpacGetData());
-    EXPECT_FALSE(reader.qtReadNext(record));
-    EXPECT_EQ(2u, reader.qdwGetRecordNumber());
+    const std::vector<TMarcRecord> xRecords = qxReadAllRecords(xText, eMarcMaker);
+    ASSERT_EQ(2u, xRecords.size());
+    EXPECT_EQ("=LDR  00000nam\\a2200000\\a\\4500\n=245  00$aSets {lcub}x{rcub} and {bsol} rest\n=100  1\\$aAuthor\n\n",
+              qxMrk(xRecords[0]));
+    EXPECT_EQ("=LDR  00000cam\\a2200000\\a\\4500\n=001  42\n\n", qxMrk(xRecords[1]));
 }
 
 TEST(MarcMaker, AMalformedRecordIsReportedWithItsTextAndReadingGoesOn)
@@ -176,26 +99,23 @@ TEST(MarcMaker, AMalformedRecordIsReportedWithItsTextAndReadingGoesOn)
     for (const std::string& xBadRecord : xBad)
     {
         SCOPED_TRACE(xBadRecord);
-        std::vector<std::string> xRaw;
-        const std::vector<std::string> xOut = qxReadAllMrk(xGood1 + "\n" + xBadRecord + "\n" + xGood2, &xRaw);
-        ASSERT_EQ(3u, xOut.size());
-        EXPECT_EQ(xGood1 + "\n", xOut[0]);
-        EXPECT_EQ(0u, xOut[1].find("!TMarcMakerReader::qtReadNext() : Record 2 (line 4), line ")) << xOut[1];
-        EXPECT_EQ(xBadRecord, xRaw[1]);
-        EXPECT_EQ(xGood2 + "\n", xOut[2]);
+        const TReadLog xLog = qxReadLog(xGood1 + "\n" + xBadRecord + "\n" + xGood2, eMarcMaker);
+        ASSERT_EQ((std::vector<std::string>{"ok 1", "error", "ok 1"}), xLog.mxOutcomes);
+        EXPECT_EQ(xGood1 + "\n", qxMrk(xLog.mxRecords[0]));
+        EXPECT_EQ(0u, xLog.mxErrors[0].find(L"TMarcMakerReader::qtReadNext() : Record 2 (line 4), line "));
+        EXPECT_EQ(xBadRecord, xLog.mxRawData[1]);
+        EXPECT_EQ(xGood2 + "\n", qxMrk(xLog.mxRecords[1]));
     }
 }
 
 TEST(MarcMaker, HostileLengthsAreRejectedWithoutKeepingThem)
 {
     const std::string xLong(TMarcMakerReader::mdwMaxLineLength_static + 10, 'x');
-    std::vector<std::string> xRaw;
-    const std::vector<std::string> xOut =
-        qxReadAllMrk("=LDR  00000nam\\a2200000\\a\\4500\n=500  \\\\$a" + xLong + "\n\n=LDR  " + xLong, &xRaw);
-    ASSERT_EQ(2u, xOut.size());
-    EXPECT_NE(std::string::npos, xOut[0].find("longer than")) << xOut[0];
-    EXPECT_TRUE(xRaw[0].empty());
-    EXPECT_EQ('!', xOut[1][0]);
+    const TReadLog xLog =
+        qxReadLog("=LDR  00000nam\\a2200000\\a\\4500\n=500  \\\\$a" + xLong + "\n\n=LDR  " + xLong, eMarcMaker);
+    ASSERT_EQ((std::vector<std::string>{"error", "error"}), xLog.mxOutcomes);
+    EXPECT_NE(std::wstring::npos, xLog.mxErrors[0].find(L"longer than"));
+    EXPECT_TRUE(xLog.mxRawData[0].empty());
 }
 
 TEST(MarcMaker, EveryFieldThatFitsInIso2709IsReadBackAndNoLongerOneIsWritten)

@@ -1,3 +1,4 @@
+#include "support/TReadAllRecords.h"
 #include "support/TSampleData.h"
 
 #include "recordlib/TException.h"
@@ -15,29 +16,9 @@
 
 namespace {
 
-struct TLenientRead {
-    std::vector<TMarcRecord> mxRecords;
-    std::vector<std::vector<TRepair>> mxRepairs;
-    std::vector<std::wstring> mxRefusals;
-};
-
-TLenientRead qxReadLeniently(const std::string& rxData)
+TReadLog qxReadLeniently(const std::string& rxData)
 {
-    std::istringstream xStream(rxData);
-    TIso2709Reader xReader(xStream, eReadLenient);
-    TLenientRead xRead;
-    for (;;) {
-        TMarcRecord xRecord;
-        try {
-            if (!xReader.qtReadNext(xRecord))
-                return xRead;
-        } catch (const TException& rxError) {
-            xRead.mxRefusals.push_back(rxError.qpwcGetMessage());
-            continue;
-        }
-        xRead.mxRecords.push_back(xRecord);
-        xRead.mxRepairs.push_back(xReader.qrxGetRepairs());
-    }
+    return qxReadLog(rxData, eIso2709, eReadLenient);
 }
 
 std::string qxFieldData(const TMarcTag& rxField)
@@ -99,7 +80,7 @@ TEST(TMarcRecordRepairTest, ReadsEverySampleFieldAsYazDoes)
 
     std::size_t nRecords = 0;
     for (const std::string& rxFile : xFiles) {
-        const TLenientRead xRead = qxReadLeniently(qxReadSample(rxFile));
+        const TReadLog xRead = qxReadLeniently(qxReadSample(rxFile));
         for (std::size_t n = 0; n < xRead.mxRecords.size(); ++n) {
             const std::string xKey = rxFile + " " + std::to_string(n + 1);
             SCOPED_TRACE(xKey);
@@ -124,7 +105,7 @@ TEST(TMarcRecordRepairTest, BrokenSamplesAreRepairedAndSaySo)
 {
     // baddir: the directory ends with a subfield delimiter (0x1F at 144) instead of a field
     // terminator; 001 follows it at the base address 145.
-    TLenientRead xRead = qxReadLeniently(qxReadSample("baddir.usmarc"));
+    TReadLog xRead = qxReadLeniently(qxReadSample("baddir.usmarc"));
     ASSERT_EQ(1u, xRead.mxRecords.size());
     ASSERT_EQ(1u, xRead.mxRepairs[0].size());
     EXPECT_EQ(L"the directory ends with 0x1F at 144, not a field terminator: taken as its end",
@@ -150,7 +131,7 @@ TEST(TMarcRecordRepairTest, BrokenSamplesAreRepairedAndSaySo)
         for (const auto& rxRepairs : xRead.mxRepairs)
             EXPECT_EQ("", qxKinds(rxRepairs));
     }
-    EXPECT_EQ(2u, xRead.mxRefusals.size());
+    EXPECT_EQ(2u, xRead.mxErrors.size());
 }
 
 // camel's first record (755 bytes, 18 fields, base address 241) damaged in one known
@@ -201,7 +182,7 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
         SCOPED_TRACE(rxCase.pacDamage);
         std::string xDamaged = xFirst;
         rxCase.fnDamage(xDamaged);
-        const TLenientRead xRead = qxReadLeniently(xDamaged + xSecond);
+        const TReadLog xRead = qxReadLeniently(xDamaged + xSecond);
         ASSERT_EQ(2u, xRead.mxRecords.size()) << "the record and the next one";
         const std::vector<TRepair>& rxRepairs = xRead.mxRepairs[0];
         ASSERT_EQ(rxCase.xKinds.size(), rxRepairs.size()) << qxKinds(rxRepairs);
@@ -241,7 +222,7 @@ TEST(TMarcRecordRepairTest, CutShortRecordsKeepWhatIsThereAndOtherProfilesAreRef
 
     // Cut inside 245's data (478-531): 245 is kept up to the cut, the 6 entries after it
     // find no data, and the next record is read whole.
-    TLenientRead xRead = qxReadLeniently(xCamel.substr(0, 500) + xSecond);
+    TReadLog xRead = qxReadLeniently(xCamel.substr(0, 500) + xSecond);
     ASSERT_EQ(2u, xRead.mxRecords.size());
     const std::vector<TRepair>& rxRepairs = xRead.mxRepairs[0];
     EXPECT_EQ(eRepairRecordUnterminated, rxRepairs.at(0).meKind);
@@ -259,9 +240,9 @@ TEST(TMarcRecordRepairTest, CutShortRecordsKeepWhatIsThereAndOtherProfilesAreRef
         std::string xOther = xCamel.substr(0, 755);
         xOther.replace(static_cast<std::size_t>(rxProfile.first), std::strlen(rxProfile.second), rxProfile.second);
         xRead = qxReadLeniently(xOther + xSecond);
-        ASSERT_EQ(1u, xRead.mxRefusals.size());
-        EXPECT_NE(std::wstring::npos, xRead.mxRefusals[0].find(L"Record 1 (offset 0): Not a MARC 21 record"))
-            << xRead.mxRefusals[0].size();
+        ASSERT_EQ(1u, xRead.mxErrors.size());
+        EXPECT_NE(std::wstring::npos, xRead.mxErrors[0].find(L"Record 1 (offset 0): Not a MARC 21 record"))
+            << xRead.mxErrors[0].size();
         EXPECT_EQ(1u, xRead.mxRecords.size());
     }
 }

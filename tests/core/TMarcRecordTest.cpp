@@ -11,13 +11,6 @@
 
 namespace {
 
-TMarcTag qxField(int iTag, const std::string& rxData)
-{
-    TMarcTag xField(iTag);
-    xField.qvSetData(rxData.c_str(), false);
-    return xField;
-}
-
 std::vector<std::string> qxFieldList(const TMarcRecord& rxRecord)
 {
     std::vector<std::string> xList;
@@ -88,8 +81,8 @@ TEST(TMarcTagTest, SetDataChecksIndicatorsOnlyWhenAsked)
 TEST(TMarcRecordTest, FindAndReplaceByOccurrence)
 {
     TMarcRecord xRecord;
-    for (const TMarcTag& rxField : {qxField(1, "id"), qxField(650, " 0\x1F" "aA"), qxField(245, "10\x1F" "aT"),
-                                    qxField(650, " 0\x1F" "aB")})
+    for (const TMarcTag& rxField : {qxTag(1, "id"), qxTag(650, " 0\x1F" "aA"), qxTag(245, "10\x1F" "aT"),
+                                    qxTag(650, " 0\x1F" "aB")})
         xRecord.qvOrderedInsert(rxField);
 
     TMarcTag xFound(999);
@@ -97,16 +90,16 @@ TEST(TMarcRecordTest, FindAndReplaceByOccurrence)
     EXPECT_EQ(650, xFound.qiGetTagNumber());
     EXPECT_EQ(std::string(" 0\x1F" "aB"), xFound.qpacGetData());
     for (int iOccurrence : {3, 0, -1}) {
-        TMarcTag xUntouched = qxField(500, "  x");
+        TMarcTag xUntouched = qxTag(500, "  x");
         EXPECT_FALSE(xRecord.qtFindTag(650, xUntouched, iOccurrence)) << iOccurrence;
         EXPECT_EQ(std::string("  x"), xUntouched.qpacGetData());
     }
     EXPECT_FALSE(xRecord.qtFindTag(100, xFound, 1));
 
-    EXPECT_TRUE(xRecord.qtReplaceTag(qxField(650, " 7\x1F" "aC"), 2));
-    EXPECT_FALSE(xRecord.qtReplaceTag(qxField(650, " 7\x1F" "aD"), 3));
-    EXPECT_FALSE(xRecord.qtReplaceTag(qxField(100, "1 \x1F" "aE"), 1));
-    EXPECT_FALSE(xRecord.qtReplaceTag(qxField(650, " 7\x1F" "aF"), 0));
+    EXPECT_TRUE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F" "aC"), 2));
+    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F" "aD"), 3));
+    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(100, "1 \x1F" "aE"), 1));
+    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F" "aF"), 0));
     EXPECT_EQ((std::vector<std::string>{"1:id", "245:10\x1F" "aT", "650: 0\x1F" "aA", "650: 7\x1F" "aC"}),
               qxFieldList(xRecord));
 }
@@ -114,13 +107,13 @@ TEST(TMarcRecordTest, FindAndReplaceByOccurrence)
 TEST(TMarcRecordTest, OrderedInsertKeepsTagOrderAndPutsEqualTagsLast)
 {
     TMarcRecord xRecord;
-    xRecord.qvOrderedInsert(qxField(245, "00first245"));
-    xRecord.qvOrderedInsert(qxField(8, "eight"));
-    xRecord.qvOrderedInsert(qxField(650, "00a"));
-    xRecord.qvOrderedInsert(qxField(245, "00second245"));
-    xRecord.qvOrderedInsert(qxField(1, "one"));
-    xRecord.qvOrderedInsert(qxField(999, "00last"));
-    xRecord.qvOrderedInsert(qxField(100, "00hundred"));
+    xRecord.qvOrderedInsert(qxTag(245, "00first245"));
+    xRecord.qvOrderedInsert(qxTag(8, "eight"));
+    xRecord.qvOrderedInsert(qxTag(650, "00a"));
+    xRecord.qvOrderedInsert(qxTag(245, "00second245"));
+    xRecord.qvOrderedInsert(qxTag(1, "one"));
+    xRecord.qvOrderedInsert(qxTag(999, "00last"));
+    xRecord.qvOrderedInsert(qxTag(100, "00hundred"));
     EXPECT_EQ((std::vector<std::string>{"1:one", "8:eight", "100:00hundred", "245:00first245", "245:00second245",
                                         "650:00a", "999:00last"}),
               qxFieldList(xRecord));
@@ -130,7 +123,7 @@ TEST(TMarcRecordTest, OrderedInsertKeepsTagOrderAndPutsEqualTagsLast)
     const std::string xData = qxReadSample("sample1.usmarc");
     xUnordered.qvSetUSMarcData(qpaxBytes(xData), static_cast<uint32_t>(xData.size()));
     xUnordered.qrxGetField(0).qvSetTagNumber(900);
-    xUnordered.qvOrderedInsert(qxField(500, "  note"));
+    xUnordered.qvOrderedInsert(qxTag(500, "  note"));
     EXPECT_EQ(500, xUnordered.qrxGetField(xUnordered.qdwGetFieldCount() - 3).qiGetTagNumber());
 
     EXPECT_THROW(xRecord.qvOrderedInsert(TMarcTag()), TException);
@@ -146,7 +139,7 @@ TEST(TMarcRecordTest, CopiesAreDeepAndClearResets)
     xRecord.qvSetLeader("00000cz  a2200000n  4500");
     xRecord.qrxGetLeader().qvSetMarcType(ePatron);
     xRecord.qvSetAuxData1(42);
-    xRecord.qvOrderedInsert(qxField(100, "1 \x1F" "aName"));
+    xRecord.qvOrderedInsert(qxTag(100, "1 \x1F" "aName"));
 
     TMarcRecord xCopy(xRecord);
     TMarcRecord xAssigned;
@@ -181,8 +174,8 @@ TEST(TMarcRecordTest, WritesExactIso2709)
 {
     TMarcRecord xRecord;
     xRecord.qvSetLeader("99999nam a  99999 i 4590");
-    xRecord.qvOrderedInsert(qxField(245, "10\x1F" "axyz"));
-    xRecord.qvOrderedInsert(qxField(1, "abc"));
+    xRecord.qvOrderedInsert(qxTag(245, "10\x1F" "axyz"));
+    xRecord.qvOrderedInsert(qxTag(1, "abc"));
     const std::string xExpected = std::string("00062nam a2200049 i 4500") + "001000400000" + "245000800004" +
                                   "\x1E" + "abc\x1E" + "10\x1F" "axyz\x1E" + "\x1D";
     EXPECT_EQ(xExpected, qxIso2709(xRecord));
@@ -204,8 +197,8 @@ TEST(TMarcRecordTest, WriterRefusesWhatItCannotWriteSoundly)
     // 11 fields: 24 + 11 * 12 + 1 + field lengths + 1 = 99999 exactly at the limit.
     TMarcRecord xRecord;
     for (int i = 0; i < 10; ++i)
-        xRecord.qvOrderedInsert(qxField(500, "  " + std::string(8997, 'x')));
-    xRecord.qvOrderedInsert(qxField(520, "  " + std::string(9838, 'y')));
+        xRecord.qvOrderedInsert(qxTag(500, "  " + std::string(8997, 'x')));
+    xRecord.qvOrderedInsert(qxTag(520, "  " + std::string(9838, 'y')));
     const std::string xLimit = qxIso2709(xRecord);
     ASSERT_EQ(99999u, xLimit.size());
     TMarcRecord xReread;
@@ -228,9 +221,9 @@ TEST(TMarcRecordTest, WriterRefusesWhatItCannotWriteSoundly)
     qvExpectRefused(xTooLong, "100000 bytes");
 
     TMarcRecord xFields;
-    xFields.qvOrderedInsert(qxField(500, "  " + std::string(9996, 'z')));
+    xFields.qvOrderedInsert(qxTag(500, "  " + std::string(9996, 'z')));
     EXPECT_EQ(24u + 12 + 1 + 9999 + 1, qxIso2709(xFields).size()) << "a field of 9999 bytes is allowed";
-    xFields.qvOrderedInsert(qxField(505, "  " + std::string(9997, 'z')));
+    xFields.qvOrderedInsert(qxTag(505, "  " + std::string(9997, 'z')));
     qvExpectRefused(xFields, "field of 10000 bytes");
 
     TMarcRecord xBadField;
@@ -247,7 +240,7 @@ TEST(TMarcRecordTest, ParserRejectsDamagedRecordsAndKeepsTheOldOne)
 {
     const std::string xGood = qxReadSample("sample1.usmarc");
     TMarcRecord xRecord;
-    xRecord.qvOrderedInsert(qxField(1, "previous"));
+    xRecord.qvOrderedInsert(qxTag(1, "previous"));
     const std::string xBefore = qxIso2709(xRecord);
 
     auto qxPatched = [&](std::size_t nAt, const std::string& rxBytes) {
