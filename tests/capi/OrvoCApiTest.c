@@ -75,6 +75,11 @@ static const Field bookFields[] = {
     {"856", "40$uhttp://example.org/one$zFirst note$zSecond note"},
 };
 
+static DWORD build_book(BYTE* out, DWORD capacity)
+{
+    return build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), out, capacity);
+}
+
 /* ---- Posted input: a thread timer finds the editor's dialog once it is up
  * and posts a click on its OK (VK_RETURN) or Cancel (VK_ESCAPE) button. */
 
@@ -132,7 +137,7 @@ static void test_each_editor_round_trip(void)
         {ORVO_EDITOR_008, 0, "008"},       {ORVO_EDITOR_856, 1, "856"},
     };
     BYTE record[8192];
-    const DWORD size = build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), record, sizeof record);
+    const DWORD size = build_book(record, sizeof record);
     size_t i;
     for (i = 0; i < sizeof editors / sizeof editors[0]; ++i)
     {
@@ -161,7 +166,7 @@ static void test_each_editor_round_trip(void)
 static void test_default_008(void)
 {
     static const Field withoutDefault[] = {{"001", "capi-test-2"}, {"245", "10$aNo 008 yet"}};
-    BYTE record[1024];
+    BYTE record[8192];
     BYTE* result = NULL;
     DWORD resultSize = 0;
     const DWORD size = build_record(withoutDefault, 2, record, sizeof record);
@@ -174,14 +179,9 @@ static void test_default_008(void)
           "default 008: not in tag order");
     OrvoFreeRecord(result);
 
-    {
-        BYTE book[8192];
-        const DWORD bookSize =
-            build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), book, sizeof book);
-        result = (BYTE*)1;
-        added = OrvoAddGeneric008(book, bookSize, FALSE, &result, &resultSize);
-        CHECK(added == ORVO_RESULT_UNCHANGED && result == NULL, "default 008 kept: result %d", added);
-    }
+    result = (BYTE*)1;
+    added = OrvoAddGeneric008(record, build_book(record, sizeof record), FALSE, &result, &resultSize);
+    CHECK(added == ORVO_RESULT_UNCHANGED && result == NULL, "default 008 kept: result %d", added);
 }
 
 /* Committed private memory of the process: what a leak would make grow. */
@@ -215,7 +215,7 @@ static void run_error_paths(void)
     BYTE record[8192];
     BYTE* out = (BYTE*)1;
     DWORD outSize = 1;
-    const DWORD size = build_record(bookFields, (int)(sizeof bookFields / sizeof bookFields[0]), record, sizeof record);
+    const DWORD size = build_book(record, sizeof record);
 
     expect_error(OrvoDisplayEditor(5, record, size, 0, NULL, &out, &outSize), ORVO_ERROR_CONTRACT,
                  L"TFieldEditorManager::qeDisplay() : Unknown field editor parameter", "editor 5");
@@ -243,24 +243,19 @@ static void run_error_paths(void)
         /* Just under the writer's limit of 99999 bytes: adding the 008 makes the
          * record too long to write, so the request fails and nothing is handed out. */
         static BYTE large[100000];
-        static char note[9001];
-        static char lastNote[9774];
-        Field fields[12];
+        static char note[9071];
+        Field fields[12] = {{"001", "capi-test-large"}};
         DWORD largeSize;
         int i;
         memset(note, 'x', sizeof note - 1);
         memcpy(note, "  $a", 4);
-        memset(lastNote, 'y', sizeof lastNote - 1);
-        memcpy(lastNote, "  $a", 4);
-        fields[0].tag = "001";
-        fields[0].data = "capi-test-large";
         for (i = 1; i < 12; ++i)
         {
             fields[i].tag = "500";
-            fields[i].data = i < 11 ? note : lastNote;
+            fields[i].data = note;
         }
         largeSize = build_record(fields, 12, large, sizeof large);
-        CHECK(largeSize == 99970, "the large record has %lu bytes", (unsigned long)largeSize);
+        CHECK(largeSize == 99967, "the large record has %lu bytes", (unsigned long)largeSize);
         out = (BYTE*)1;
         expect_error(OrvoAddGeneric008(large, largeSize, TRUE, &out, &outSize), ORVO_ERROR_BAD_DATA, L"TMarcRecord::",
                      "a record the writer refuses");

@@ -10,23 +10,19 @@
 
 namespace
 {
-EMaterialType qeMaterialOf(char cType, char cLevel)
+TMarcLeader qxLeaderOf(char cType, char cLevel)
 {
     std::string xData = "00000nam a2200000 a 4500";
     xData[6] = cType;
     xData[7] = cLevel;
     TMarcLeader xLeader;
     xLeader.qvSetData(xData.c_str());
-    return qeGetMaterialTypeOf(xLeader);
+    return xLeader;
 }
 
-TMarcLeader qxLeaderOf(char cType)
+EMaterialType qeMaterialOf(char cType, char cLevel)
 {
-    std::string xData = "00000nam a2200000 a 4500";
-    xData[6] = cType;
-    TMarcLeader xLeader;
-    xLeader.qvSetData(xData.c_str());
-    return xLeader;
+    return qeGetMaterialTypeOf(qxLeaderOf(cType, cLevel));
 }
 
 // Every level code a leader can hold at 07 in these tests, known or not.
@@ -39,7 +35,7 @@ TEST(MaterialType, OnlyLanguageMaterialLooksAtTheLevelAndOnlyBibliographicRecord
     {
         const char cType = static_cast<char>(c);
         const EMaterialType eFirst = qeMaterialOf(cType, acAllLevels[0]);
-        if (qxLeaderOf(cType).qeGetType() != eBibliographic)
+        if (qxLeaderOf(cType, 'm').qeGetType() != eBibliographic)
         {
             EXPECT_EQ(eUnknownMaterial, eFirst) << "06 '" << cType << "'";
         }
@@ -62,41 +58,36 @@ TEST(MaterialType, LanguageMaterialIsABookOrAContinuingResourceByItsLevel)
         EXPECT_EQ(eUnknownMaterial, qeMaterialOf('a', cLevel)) << cLevel;
 }
 
-TEST(CodeMatch, OneCharacterCodesCompareTheCharacterAtThePosition)
+TEST(CodeMatch, EveryCharacterOfTheCodeMustStandInTheFieldFromThePosition)
 {
-    EXPECT_TRUE(qtCodeMatches("abc", "a"));
-    EXPECT_FALSE(qtCodeMatches("abc", "b"));
-    EXPECT_TRUE(qtCodeMatches(" bc", " "));
-    EXPECT_TRUE(qtCodeMatches("|", "|"));
-    // Case counts: A is not a.
-    EXPECT_FALSE(qtCodeMatches("Abc", "a"));
-    EXPECT_FALSE(qtCodeMatches("abc", "A"));
-}
-
-TEST(CodeMatch, LongerCodesNeedEveryCharacterAndEnoughField)
-{
-    EXPECT_TRUE(qtCodeMatches("aab", "aa"));
-    EXPECT_FALSE(qtCodeMatches("aba", "aa"));
-    EXPECT_FALSE(qtCodeMatches("ba", "aa"));
-    EXPECT_TRUE(qtCodeMatches("   x", "  "));
-    EXPECT_FALSE(qtCodeMatches(" x", "  "));
-    // One character left for a two-character code.
-    EXPECT_FALSE(qtCodeMatches("a", "aa"));
-    EXPECT_FALSE(qtCodeMatches(" ", "  "));
-    EXPECT_TRUE(qtCodeMatches("eng", "eng"));
-    EXPECT_FALSE(qtCodeMatches("en", "eng"));
-    EXPECT_TRUE(qtCodeMatches("abcdefghijkl", "abcdefghijk"));
-}
-
-TEST(CodeMatch, EmptyCodesMatchAndAnEndedFieldMatchesNothingElse)
-{
-    EXPECT_TRUE(qtCodeMatches("abc", ""));
-    EXPECT_TRUE(qtCodeMatches("", ""));
-    EXPECT_FALSE(qtCodeMatches("", "a"));
-    EXPECT_FALSE(qtCodeMatches("", " "));
-    EXPECT_TRUE(qtCodeMatches(nullptr, ""));
-    EXPECT_FALSE(qtCodeMatches(nullptr, "a"));
-    EXPECT_TRUE(qtCodeMatches("abc", nullptr));
+    const struct
+    {
+        const char* pacField; // from the list's position on
+        const char* pacCode;
+        bool tMatches;
+    } axCases[] = {
+        {"abc", "a", true},
+        {"abc", "b", false},
+        {" bc", " ", true},
+        {"Abc", "a", false}, // case counts
+        {"abc", "A", false},
+        {"aab", "aa", true},
+        {"aba", "aa", false},
+        {"   x", "  ", true},
+        {" x", "  ", false},
+        {"a", "aa", false}, // one character left for a code of two
+        {"en", "eng", false},
+        {"abcdefghijkl", "abcdefghijk", true},
+        {"abc", "", true}, // an empty code matches always
+        {"", "", true},
+        {"", "a", false},
+        {nullptr, "", true}, // null is an empty string
+        {nullptr, "a", false},
+        {"abc", nullptr, true},
+    };
+    for (const auto& rxCase : axCases)
+        EXPECT_EQ(rxCase.tMatches, qtCodeMatches(rxCase.pacField, rxCase.pacCode))
+            << (rxCase.pacField ? rxCase.pacField : "null") << " / " << (rxCase.pacCode ? rxCase.pacCode : "null");
 }
 
 TEST(CodeMatch, TheFieldIsNotReadPastItsEnd)

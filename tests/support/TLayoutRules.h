@@ -4,6 +4,7 @@
 // grid cells and the code lists agree with one another.
 #pragma once
 
+#include "base/TCodeMatch.h"
 #include "editors/006/T006Layout.h"
 #include "editors/007/T007Categories.h"
 #include "editors/008/T008Layout.h"
@@ -226,6 +227,37 @@ inline void qvExpectCodeListRules(const TCodeListEntry* pxList, int iListId, boo
             EXPECT_EQ(std::string(dwWidth, '|'), rxRow.code) << "list " << iListId << " ends without the fill character";
         }
     }
+}
+
+// A field as the editor first shows it: each list finds one row (none at the
+// positions rxNoRow; with tBlankIsUnset blanks may find none), each
+// edit box accepts what it holds (blanks too with tBlankIsUnset), and an
+// undefined position holds a blank.
+inline void qvExpectShownAsItStands(const std::string& rxField, const TFieldLayout& rxLayout, bool tBlankIsUnset,
+                                    const std::set<int>& rxNoRow = {})
+{
+    const std::string xWhere = " of \"" + rxField + "\"";
+    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
+    {
+        const std::size_t dwWidth = std::strlen(l->codeList[0].code);
+        ASSERT_LE(l->position + dwWidth, rxField.size());
+        int iMatches = 0;
+        for (const TCodeListEntry* row = l->codeList; row->labelId != 0; ++row)
+            iMatches += qtCodeMatches(rxField.c_str() + l->position, row->code) ? 1 : 0;
+        if (tBlankIsUnset && rxField.compare(l->position, dwWidth, std::string(dwWidth, ' ')) == 0)
+            iMatches = 1;
+        EXPECT_EQ(rxNoRow.count(l->position) ? 0 : 1, iMatches) << "position " << l->position << xWhere;
+    }
+    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e)
+    {
+        ASSERT_LE(static_cast<std::size_t>(e->position + e->length), rxField.size());
+        for (int i = e->position; i < e->position + e->length; ++i)
+            EXPECT_TRUE(!e->allowedChars || std::strchr(e->allowedChars, rxField[i]) || (tBlankIsUnset && rxField[i] == ' '))
+                << "position " << i << xWhere;
+    }
+    for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
+        for (int i = r->first; i <= r->last && i < static_cast<int>(rxField.size()); ++i)
+            EXPECT_EQ(' ', rxField[i]) << "position " << i << xWhere;
 }
 
 inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
