@@ -46,19 +46,28 @@ TRun qxRun(const std::string& rxIn, TBatchOptions options)
     return {batch.qrxGetCounts(), out.str(), report.str()};
 }
 
+std::string qxCounts(const TRun& rxRun)
+{
+    const TBatchCounts& c = rxRun.xCounts;
+    return "changed " + std::to_string(c.mqwChanged) + ", skipped " + std::to_string(c.mqwSkipped) + ", repaired " +
+           std::to_string(c.mqwRepaired) + " (written so " + std::to_string(c.mqwWrittenRepaired) + "), rejected " +
+           std::to_string(c.mqwRejected) + " (kept " + std::to_string(c.mqwKept) + ")";
+}
+
+TBatchOptions qxOnMalformed(EMalformedPolicy eMalformed)
+{
+    TBatchOptions options;
+    options.meMalformed = eMalformed;
+    return options;
+}
+
 }
 
 TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
 {
     const std::vector<TMarcRecord> xInput = qxInputRecords();
-    std::string xIn;
-    for (const TMarcRecord& record : xInput)
-        xIn += qxIso2709(record);
-
-    const TRun run = qxRun(xIn, TBatchOptions());
-    EXPECT_EQ(3u, run.xCounts.mqwChanged);
-    EXPECT_EQ(7u, run.xCounts.mqwSkipped);
-    EXPECT_EQ(0u, run.xCounts.mqwRejected);
+    const TRun run = qxRun(qxIso2709(xInput), TBatchOptions());
+    EXPECT_EQ("changed 3, skipped 7, repaired 0 (written so 0), rejected 0 (kept 0)", qxCounts(run));
     EXPECT_EQ("", run.xReport);
 
     const std::vector<TMarcRecord> xOut = qxReadAllRecords(run.xOut, eIso2709);
@@ -78,14 +87,10 @@ TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
 
 TEST(BatchAdd008, ReplaceGivesEveryRecordWithADefaultTheDefault)
 {
-    std::string xIn;
-    for (const TMarcRecord& record : qxInputRecords())
-        xIn += qxIso2709(record);
     TBatchOptions options;
     options.mtReplace = true;
-    const TRun run = qxRun(xIn, options);
-    EXPECT_EQ(9u, run.xCounts.mqwChanged);
-    EXPECT_EQ(1u, run.xCounts.mqwSkipped);
+    const TRun run = qxRun(qxIso2709(qxInputRecords()), options);
+    EXPECT_EQ("changed 9, skipped 1, repaired 0 (written so 0), rejected 0 (kept 0)", qxCounts(run));
     const std::vector<TMarcRecord> xOut = qxReadAllRecords(run.xOut, eIso2709);
     ASSERT_EQ(10u, xOut.size());
     EXPECT_EQ(kBooks008, qx008(xOut[1]));
@@ -100,23 +105,17 @@ TEST(BatchAdd008, AnUnreadableRecordInTheMiddleIsReportedAndKeptAsReadOrDropped)
     std::string xBad = qxReadSample("badind.usmarc");
     xBad.erase(xBad.rfind('\x1D') + 1);
     xBad[10] = '3';
-    std::string xIn = qxIso2709(xInput[0]) + qxIso2709(xInput[1]) + xBad + qxIso2709(xInput[2]) + qxIso2709(xInput[3]);
+    const std::string xIn = qxIso2709({xInput[0], xInput[1]}) + xBad + qxIso2709({xInput[2], xInput[3]});
 
     const TRun kept = qxRun(xIn, TBatchOptions());
-    EXPECT_EQ(2u, kept.xCounts.mqwChanged);
-    EXPECT_EQ(2u, kept.xCounts.mqwSkipped);
-    EXPECT_EQ(1u, kept.xCounts.mqwRejected);
-    EXPECT_EQ(1u, kept.xCounts.mqwKept);
+    EXPECT_EQ("changed 2, skipped 2, repaired 0 (written so 0), rejected 1 (kept 1)", qxCounts(kept));
     EXPECT_EQ(0u, kept.xReport.find("record 3 passed through unchanged: ")) << kept.xReport;
     EXPECT_NE(std::string::npos, kept.xReport.find("Not a MARC 21 record")) << kept.xReport;
     // In its place, between the second record (unchanged) and the third.
     EXPECT_EQ(qxIso2709(xInput[1]).size() + qxRun(qxIso2709(xInput[0]), TBatchOptions()).xOut.size(), kept.xOut.find(xBad));
 
-    TBatchOptions drop;
-    drop.meMalformed = eDropMalformed;
-    const TRun dropped = qxRun(xIn, drop);
-    EXPECT_EQ(1u, dropped.xCounts.mqwRejected);
-    EXPECT_EQ(0u, dropped.xCounts.mqwKept);
+    const TRun dropped = qxRun(xIn, qxOnMalformed(eDropMalformed));
+    EXPECT_EQ("changed 2, skipped 2, repaired 0 (written so 0), rejected 1 (kept 0)", qxCounts(dropped));
     EXPECT_EQ(0u, dropped.xReport.find("record 3 left out: ")) << dropped.xReport;
     EXPECT_EQ(4u, qxReadAllRecords(dropped.xOut, eIso2709).size());
     EXPECT_EQ(std::string::npos, dropped.xOut.find(xBad));
@@ -133,8 +132,7 @@ TEST(BatchAdd008, ARepairedRecordIsWrittenAsReadUnlessChangedOrAskedFor)
     const TRun asRead = qxRun(xIn, TBatchOptions());
     EXPECT_EQ(xIn, asRead.xOut) << "badind has its 008: nothing to change";
     EXPECT_EQ(xRepairLine + "record 2 written as it was read\n", asRead.xReport);
-    EXPECT_EQ(1u, asRead.xCounts.mqwRepaired);
-    EXPECT_EQ(0u, asRead.xCounts.mqwWrittenRepaired);
+    EXPECT_EQ("changed 0, skipped 3, repaired 1 (written so 0), rejected 0 (kept 0)", qxCounts(asRead));
 
     // --repair, or a new 008, writes the repaired record; nothing else changes.
     for (const bool tReplace : {false, true})
@@ -144,7 +142,9 @@ TEST(BatchAdd008, ARepairedRecordIsWrittenAsReadUnlessChangedOrAskedFor)
         options.mtReplace = tReplace;
         const TRun repaired = qxRun(xIn, options);
         EXPECT_EQ(xRepairLine + "record 2 written in its repaired form\n", repaired.xReport);
-        EXPECT_EQ(1u, repaired.xCounts.mqwWrittenRepaired);
+        EXPECT_EQ(tReplace ? "changed 3, skipped 0, repaired 1 (written so 1), rejected 0 (kept 0)"
+                           : "changed 0, skipped 3, repaired 1 (written so 1), rejected 0 (kept 0)",
+                  qxCounts(repaired));
         const std::vector<TMarcRecord> xOut = qxReadAllRecords(repaired.xOut, eIso2709);
         ASSERT_EQ(3u, xOut.size());
         TMarcTag x245;
@@ -170,18 +170,15 @@ TEST(BatchAdd008, WorksOnMarcMakerTextAndBetweenTheForms)
     TBatchOptions options;
     options.meInFormat = eMarcMaker;
     options.meOutFormat = eMarcMaker;
-    options.meMalformed = eKeepMalformed;
     const TRun text = qxRun(xText, options);
-    EXPECT_EQ(2u, text.xCounts.mqwChanged);
-    EXPECT_EQ(2u, text.xCounts.mqwSkipped);
-    EXPECT_EQ(1u, text.xCounts.mqwKept);
+    EXPECT_EQ("changed 2, skipped 2, repaired 0 (written so 0), rejected 1 (kept 1)", qxCounts(text));
     EXPECT_NE(std::string::npos, text.xOut.find("=008  001031s\\\\\\\\\\\\\\\\\\\\\\|"));
     EXPECT_EQ(text.xOut.size() - xBad.size() - 1, text.xOut.find(xBad));
 
     // Kept records cannot change form: in ISO 2709 out it is left out, and said so.
     options.meOutFormat = eIso2709;
     const TRun iso = qxRun(xText, options);
-    EXPECT_EQ(0u, iso.xCounts.mqwKept);
+    EXPECT_EQ("changed 2, skipped 2, repaired 0 (written so 0), rejected 1 (kept 0)", qxCounts(iso));
     EXPECT_NE(std::string::npos, iso.xReport.find("record 5 left out (it cannot be kept in another form)"));
     const std::vector<TMarcRecord> xOut = qxReadAllRecords(iso.xOut, eIso2709);
     ASSERT_EQ(4u, xOut.size());
@@ -193,28 +190,24 @@ TEST(BatchAdd008, StrayBytesAreRejectedAndKeptInTheirPlaceUnlessDropped)
 {
     const std::string xSample = qxReadSample("sample1.usmarc");
     const std::string xIn = xSample + "\nJUNK" + xSample + "\r\n#";
-    TBatchOptions drop;
-    drop.meMalformed = eDropMalformed;
-    const TRun dropped = qxRun(xIn, drop);
+    const TRun dropped = qxRun(xIn, qxOnMalformed(eDropMalformed));
     EXPECT_EQ(xSample + xSample, dropped.xOut);
-    EXPECT_EQ(2u, dropped.xCounts.mqwSkipped);
-    EXPECT_EQ(2u, dropped.xCounts.mqwRejected);
+    EXPECT_EQ("changed 0, skipped 2, repaired 0 (written so 0), rejected 2 (kept 0)", qxCounts(dropped));
     EXPECT_NE(std::string::npos, dropped.xReport.find("bytes after record 1 that are no record left out")) << dropped.xReport;
 
     const TRun kept = qxRun(xIn, TBatchOptions());
     EXPECT_EQ(xIn, kept.xOut) << "every byte in its place";
-    EXPECT_EQ(2u, kept.xCounts.mqwRejected);
-    EXPECT_EQ(2u, kept.xCounts.mqwKept);
+    EXPECT_EQ("changed 0, skipped 2, repaired 0 (written so 0), rejected 2 (kept 2)", qxCounts(kept));
 
     // Filler alone between records is no rejection, and stays where it stood.
     const std::string xFiller = xSample + "\r\n" + xSample + std::string(3, '\0') + "\n";
     const TRun filler = qxRun(xFiller, TBatchOptions());
-    EXPECT_EQ(0u, filler.xCounts.mqwRejected);
+    EXPECT_EQ("changed 0, skipped 2, repaired 0 (written so 0), rejected 0 (kept 0)", qxCounts(filler));
     EXPECT_EQ(xFiller, filler.xOut);
 
     const TRun empty = qxRun("", TBatchOptions());
     EXPECT_EQ("", empty.xOut);
-    EXPECT_EQ(0u, empty.xCounts.mqwChanged + empty.xCounts.mqwSkipped + empty.xCounts.mqwRejected);
+    EXPECT_EQ("changed 0, skipped 0, repaired 0 (written so 0), rejected 0 (kept 0)", qxCounts(empty));
 }
 
 TEST(BatchAdd008, AFailingOutputIsAnError)

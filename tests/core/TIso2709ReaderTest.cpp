@@ -18,15 +18,6 @@ TReadLog qxReadAll(const std::string& rxData)
     return qxReadLog(rxData, eIso2709);
 }
 
-// The records read, written back one after the other.
-std::string qxWritten(const TReadLog& rxLog)
-{
-    std::string xAll;
-    for (const TMarcRecord& rxRecord : rxLog.mxRecords)
-        xAll += qxIso2709(rxRecord);
-    return xAll;
-}
-
 bool qtMentions(const std::wstring& rxMessage, const wchar_t* pwcText)
 {
     return rxMessage.find(pwcText) != std::wstring::npos;
@@ -46,7 +37,7 @@ TEST(TIso2709ReaderTest, GoodSamplesAreWrittenBackByteForByte)
         const TReadLog xLog = qxReadAll(xFile);
         EXPECT_EQ(rxSample.nRecords, xLog.mxRecords.size());
         EXPECT_TRUE(xLog.mxErrors.empty());
-        EXPECT_EQ(xFile, qxWritten(xLog));
+        EXPECT_EQ(xFile, qxIso2709(xLog.mxRecords));
         for (std::size_t n = 0; n < xLog.mxRecords.size(); ++n)
             EXPECT_EQ(xLog.mxRawData[n], qxIso2709(xLog.mxRecords[n]));
     }
@@ -59,7 +50,7 @@ TEST(TIso2709ReaderTest, StepsOverFillerBetweenRecords)
     EXPECT_EQ((std::vector<std::string>{"ok 18", "ok 18", "ok 15"}), xLog.mxOutcomes);
     // The records are camel's first three, without the filler.
     const std::string xCamel = qxReadSample("camel.usmarc");
-    EXPECT_EQ(xCamel.substr(0, 755 + 647 + 605), qxWritten(xLog));
+    EXPECT_EQ(xCamel.substr(0, 755 + 647 + 605), qxIso2709(xLog.mxRecords));
 
     EXPECT_TRUE(qxReadAll("").mxOutcomes.empty());
     EXPECT_TRUE(qxReadAll(std::string("\n \0\r\n\x1A", 6)).mxOutcomes.empty());
@@ -105,13 +96,13 @@ TEST(TIso2709ReaderTest, RecoversAfterBrokenRecords)
         SCOPED_TRACE(pacLength);
         xLog = qxReadAll(qxWithLength(xFirst, pacLength) + xSecond + xThird);
         EXPECT_EQ((std::vector<std::string>{"error", "ok 18", "ok 15"}), xLog.mxOutcomes);
-        EXPECT_EQ(xSecond + xThird, qxWritten(xLog));
+        EXPECT_EQ(xSecond + xThird, qxIso2709(xLog.mxRecords));
     }
 
     // A record cut off in the middle, followed by a whole one.
     xLog = qxReadAll(xFirst.substr(0, 400) + xSecond);
     EXPECT_EQ((std::vector<std::string>{"error", "ok 18"}), xLog.mxOutcomes);
-    EXPECT_EQ(xSecond, qxWritten(xLog));
+    EXPECT_EQ(xSecond, qxIso2709(xLog.mxRecords));
 
     // A record cut off at the end of the data.
     xLog = qxReadAll(xFirst + xSecond.substr(0, 300));

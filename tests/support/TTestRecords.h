@@ -58,6 +58,15 @@ inline std::string qxIso2709(const TMarcRecord& rxRecord)
     return std::string(buffer.qpacGetData(), buffer.qdwGetDataSize());
 }
 
+// The records in ISO 2709, one after the other.
+inline std::string qxIso2709(const std::vector<TMarcRecord>& rxRecords)
+{
+    std::string xAll;
+    for (const TMarcRecord& rxRecord : rxRecords)
+        xAll += qxIso2709(rxRecord);
+    return xAll;
+}
+
 // qxRecordOfType(cTypeOfRecord, 'm') with a field of iTag for each of rxData.
 inline TMarcRecord qxRecordWith(char cTypeOfRecord, int iTag, const std::vector<std::string>& rxData,
                                 const char* pac008 = nullptr)
