@@ -80,29 +80,21 @@ TEST(T008BibliographicLayouts, CommonPositionsAreEditedAlikeEverywhere)
     }
 }
 
+// Both meanings use list 6119 and label 6118; maps and visual materials offer
+// another code list (the label's text: the 008 editor's test).
 TEST(T008BibliographicLayouts, Position29IsConferencePublicationOrFormOfItem)
 {
-    // Both meanings use list 6119 and label 6118; maps and visual materials
-    // offer another code list (the label's text: the 008 editor's test).
-    auto qxList = [](const T008Layout& layout) -> const T008List* {
-        for (const T008List* l = layout.lists; l->listId != 0; ++l)
+    std::map<EMaterialType, const TCodeListEntry*> xListAt29;
+    for (EMaterialType eMaterial : {eBooks, eContinuingResources, eMaps, eVisualMaterials})
+        for (const T008List* l = qpxGetBibliographic008Layout(eMaterial)->lists; l->listId != 0; ++l)
             if (l->position == 29)
-                return l;
-        return nullptr;
-    };
-    const T008Layout& books = *qpxGetBibliographic008Layout(eBooks);
-    const T008Layout& serials = *qpxGetBibliographic008Layout(eContinuingResources);
-    const T008Layout& maps = *qpxGetBibliographic008Layout(eMaps);
-    const T008Layout& visual = *qpxGetBibliographic008Layout(eVisualMaterials);
-    for (const T008Layout* pxLayout : {&books, &serials, &maps, &visual})
-    {
-        SCOPED_TRACE(qxNarrowName(pxLayout->name));
-        ASSERT_NE(nullptr, qxList(*pxLayout));
-        EXPECT_EQ(6119, qxList(*pxLayout)->listId);
-    }
-    EXPECT_EQ(qxList(books)->codeList, qxList(serials)->codeList);
-    EXPECT_EQ(qxList(maps)->codeList, qxList(visual)->codeList);
-    EXPECT_NE(qxList(books)->codeList, qxList(maps)->codeList);
-    EXPECT_STREQ("0", qxList(books)->codeList[0].code);
-    EXPECT_STREQ(" ", qxList(maps)->codeList[0].code);
+            {
+                EXPECT_EQ(6119, l->listId) << eMaterial;
+                xListAt29[eMaterial] = l->codeList;
+            }
+    ASSERT_EQ(4u, xListAt29.size());
+    EXPECT_EQ(xListAt29[eBooks], xListAt29[eContinuingResources]);
+    EXPECT_EQ(xListAt29[eMaps], xListAt29[eVisualMaterials]);
+    EXPECT_STREQ("0", xListAt29[eBooks][0].code);
+    EXPECT_STREQ(" ", xListAt29[eMaps][0].code);
 }

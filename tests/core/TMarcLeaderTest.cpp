@@ -1,3 +1,5 @@
+#include "support/TTestRecords.h"
+
 #include "recordlib/TException.h"
 #include "recordlib/TMarcLeader.h"
 
@@ -25,12 +27,7 @@ void qvExpectRefused(void (TMarcLeader::*pfnSet)(E), const std::vector<int>& rxV
 {
     for (int iValue : rxValues) {
         TMarcLeader xLeader;
-        try {
-            (xLeader.*pfnSet)(static_cast<E>(iValue));
-            ADD_FAILURE() << "value " << iValue << " was accepted";
-        } catch (const TException& rxError) {
-            EXPECT_EQ(eErrorFatal, rxError.qeGetErrorType());
-        }
+        EXPECT_EQ(eErrorFatal, qxThrown([&] { (xLeader.*pfnSet)(static_cast<E>(iValue)); }).miType) << "value " << iValue;
         EXPECT_STREQ(acDefault, xLeader.qpacGetData()) << "value " << iValue;
     }
 }
@@ -50,12 +47,8 @@ TEST(TMarcLeaderTest, SetDataTakesExactly24PrintableCharacters)
         EXPECT_THROW(xLeader.qvSetData(pacBad), TException) << (pacBad ? pacBad : "(null)");
         EXPECT_STREQ("01234cam a2200241 a 4500", xLeader.qpacGetData());
     }
-    try {
-        xLeader.qvSetData("short");
-        FAIL();
-    } catch (const TException& rxError) {
-        EXPECT_EQ(std::wstring(L"TMarcLeader::qvSetData() : Leader must have 24 characters"), rxError.qpwcGetMessage());
-    }
+    EXPECT_EQ(L"TMarcLeader::qvSetData() : Leader must have 24 characters",
+              qxThrown([&] { xLeader.qvSetData("short"); }).mxMessage);
 }
 
 // Every other value's code is checked through the Leader editor's lists

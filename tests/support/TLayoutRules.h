@@ -20,6 +20,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 struct TGridCell
@@ -280,21 +281,18 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
         EXPECT_GT(p->position, (p - 1)->position) << p->controlId;
         EXPECT_TRUE(xPositionOf.emplace(p->controlId, p->position).second) << p->controlId << " twice";
     }
-    std::size_t dwDescribed = 0;
-    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l, ++dwDescribed)
+    std::map<int, int> xDescribed;
+    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
     {
-        ASSERT_EQ(1u, xPositionOf.count(l->listId)) << "list " << l->listId << " is not in the control table";
-        EXPECT_EQ(xPositionOf[l->listId], l->position) << "list " << l->listId;
+        EXPECT_TRUE(xDescribed.emplace(l->listId, l->position).second) << "list " << l->listId << " twice";
         qvExpectCodeListRules(l->codeList, l->listId, rxCase.tFillLast);
     }
-    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e, ++dwDescribed)
+    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e)
     {
-        ASSERT_EQ(1u, xPositionOf.count(e->editId)) << "edit " << e->editId << " is not in the control table";
-        EXPECT_EQ(xPositionOf[e->editId], e->position) << "edit " << e->editId;
-        EXPECT_GE(e->length, 1) << "edit " << e->editId;
-        EXPECT_TRUE(e->allowedChars == nullptr || *e->allowedChars != '\0') << "edit " << e->editId;
+        EXPECT_TRUE(xDescribed.emplace(e->editId, e->position).second) << "edit " << e->editId << " twice";
+        EXPECT_TRUE(e->length >= 1 && (e->allowedChars == nullptr || *e->allowedChars != '\0')) << "edit " << e->editId;
     }
-    EXPECT_EQ(xPositionOf.size(), dwDescribed) << "a control that is neither list nor edit box, or one described twice";
+    EXPECT_EQ(xPositionOf, xDescribed) << "the control table and the lists and edit boxes disagree";
 
     // Every position of the field is edited by one control or undefined,
     // never both; nothing lies outside the field.
@@ -334,36 +332,37 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
     // and then the right, the labels moved before any control.
     const std::map<int, TGridCell> xCells = qxCells(rxCase);
     std::set<int> xLabels;
+    std::vector<int> xItems; // the labels, then the controls in focus order
     for (const TLayoutLabel* l = rxLayout.labels; l->labelId != 0; ++l)
+    {
         EXPECT_TRUE(xLabels.insert(l->labelId).second) << "label " << l->labelId << " twice";
-    std::map<std::pair<int, int>, int> xLabelIn;
-    std::map<std::pair<int, int>, int> xControlIn;
-    if (const auto first = rxCase.grid->find(rxCase.firstId); first != rxCase.grid->end())
-        xControlIn[{first->second.row, first->second.column}] = rxCase.firstId;
-    int iLastRow = 0;
-    for (int id : xLabels)
-    {
-        ASSERT_EQ(1u, xCells.count(id)) << "label " << id << " stands nowhere on the grid";
-        const TGridCell& cell = xCells.at(id);
-        EXPECT_TRUE(cell.tLabel) << "label " << id << " in a control's place";
-        EXPECT_TRUE(xLabelIn.emplace(std::pair{cell.row, cell.column}, id).second) << "two labels on one cell";
-        iLastRow = std::max(iLastRow, cell.row);
+        xItems.push_back(l->labelId);
     }
-    std::pair<int, int> xPrevious{-1, -1};
     for (const TControlPosition* p = c + 3; p->controlId != 0; ++p)
+        xItems.push_back(p->controlId);
+    std::set<std::tuple<int, int, bool>> xTaken; // row, column, label half
+    std::pair<int, int> xPrevious{-1, -1};
+    int iLastRow = 0;
+    for (int id : xItems)
     {
-        ASSERT_EQ(1u, xCells.count(p->controlId)) << p->controlId << " stands nowhere on the grid";
-        const TGridCell& cell = xCells.at(p->controlId);
-        EXPECT_FALSE(cell.tLabel) << p->controlId << " in a label's place";
-        EXPECT_TRUE(xControlIn.emplace(std::pair{cell.row, cell.column}, p->controlId).second)
-            << p->controlId << " on a taken cell";
-        EXPECT_EQ(1u, xLabelIn.count({cell.row, cell.column})) << p->controlId << " has no label beside it";
-        EXPECT_LT(xPrevious, std::pair(cell.column, cell.row)) << p->controlId << " out of focus order";
-        xPrevious = {cell.column, cell.row};
+        ASSERT_EQ(1u, xCells.count(id)) << id << " stands nowhere on the grid";
+        const TGridCell& cell = xCells.at(id);
+        const bool tLabel = xLabels.count(id) != 0;
+        EXPECT_EQ(tLabel, cell.tLabel) << id << " in the other half of its cell";
+        EXPECT_TRUE(xTaken.insert({cell.row, cell.column, cell.tLabel}).second) << id << " on a taken cell";
+        if (!tLabel)
+        {
+            EXPECT_LT(xPrevious, std::pair(cell.column, cell.row)) << id << " out of focus order";
+            xPrevious = {cell.column, cell.row};
+        }
         iLastRow = std::max(iLastRow, cell.row);
     }
-    for (const auto& [cell, id] : xLabelIn)
-        EXPECT_EQ(1u, xControlIn.count(cell)) << "label " << id << " has no control beside it";
+    for (const auto& [row, column, tLabel] : xTaken)
+        EXPECT_EQ(1u, xTaken.count({row, column, !tLabel})) << "nothing beside the one in row " << row << ", column " << column;
+    if (const auto first = rxCase.grid->find(rxCase.firstId); first != rxCase.grid->end())
+    {
+        EXPECT_EQ(0u, xTaken.count({first->second.row, first->second.column, false})) << "a control on the first one's cell";
+    }
     std::set<int> xMoved;
     bool tControlMoved = false;
     for (const TControlMove* m = rxLayout.moves; m->controlId != 0; ++m)

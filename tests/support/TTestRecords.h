@@ -2,6 +2,7 @@
 // its 008, its ISO 2709 form.
 #pragma once
 
+#include "recordlib/TException.h"
 #include "recordlib/TMarcRecord.h"
 #include "recordlib/TMarcTag.h"
 
@@ -65,6 +66,27 @@ inline std::string qxIso2709(const std::vector<TMarcRecord>& rxRecords)
     for (const TMarcRecord& rxRecord : rxRecords)
         xAll += qxIso2709(rxRecord);
     return xAll;
+}
+
+// What fn throws: the TException's type and message; type -1 when it throws none.
+struct TThrown
+{
+    int miType = -1;
+    std::wstring mxMessage;
+};
+
+template <typename F>
+TThrown qxThrown(F fn)
+{
+    try
+    {
+        fn();
+    }
+    catch (const TException& rxError)
+    {
+        return {rxError.qeGetErrorType(), rxError.qpwcGetMessage()};
+    }
+    return {};
 }
 
 // qxRecordOfType(cTypeOfRecord, 'm') with a field of iTag for each of rxData.
