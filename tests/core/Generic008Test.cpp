@@ -94,11 +94,8 @@ TEST(Generic008, AnExisting008IsReplacedOnlyWhenAskedAndANewOneGoesInTagOrder)
 {
     const char kOld008[] = "861028s1986    nyu           000 0 eng  ";
     TMarcRecord record = qxRecordOfType('a', 'm', kOld008);
-    TMarcTag f001(1), second008(8);
-    f001.qvSetData("ocm123", false);
-    second008.qvSetData("second", false);
-    record.qvOrderedInsert(f001);
-    record.qvOrderedInsert(second008);
+    record.qvOrderedInsert(qxTag(1, "ocm123"));
+    record.qvOrderedInsert(qxTag(8, "second"));
 
     EXPECT_FALSE(qtAddGeneric008(record, false));
     EXPECT_EQ(kOld008, qx008(record));
@@ -109,7 +106,7 @@ TEST(Generic008, AnExisting008IsReplacedOnlyWhenAskedAndANewOneGoesInTagOrder)
     EXPECT_EQ(4u, record.qdwGetFieldCount());
 
     TMarcRecord map = qxRecordOfType('e', 'm');
-    map.qvOrderedInsert(f001);
+    map.qvOrderedInsert(qxTag(1, "ocm123"));
     ASSERT_TRUE(qtAddGeneric008(map, false));
     ASSERT_EQ(3u, map.qdwGetFieldCount());
     EXPECT_EQ(1, map.qrxGetField(0).qiGetTagNumber());

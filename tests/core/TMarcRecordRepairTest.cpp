@@ -48,11 +48,11 @@ bool qtHasRepair(const std::vector<TRepair>& rxRepairs, ERepairKind eKind, int i
     return false;
 }
 
-std::string qxKinds(const std::vector<TRepair>& rxRepairs)
+std::vector<ERepairKind> qxKinds(const std::vector<TRepair>& rxRepairs)
 {
-    std::string xKinds;
+    std::vector<ERepairKind> xKinds;
     for (const TRepair& rxRepair : rxRepairs)
-        xKinds += std::to_string(rxRepair.meKind) + " ";
+        xKinds.push_back(rxRepair.meKind);
     return xKinds;
 }
 
@@ -129,7 +129,7 @@ TEST(TMarcRecordRepairTest, BrokenSamplesAreRepairedAndSaySo)
         SCOPED_TRACE(pacFile);
         xRead = qxReadLeniently(qxReadSample(pacFile));
         for (const auto& rxRepairs : xRead.mxRepairs)
-            EXPECT_EQ("", qxKinds(rxRepairs));
+            EXPECT_EQ(std::vector<ERepairKind>{}, qxKinds(rxRepairs));
     }
     EXPECT_EQ(2u, xRead.mxErrors.size());
 }
@@ -185,9 +185,7 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
         const TReadLog xRead = qxReadLeniently(xDamaged + xSecond);
         ASSERT_EQ(2u, xRead.mxRecords.size()) << "the record and the next one";
         const std::vector<TRepair>& rxRepairs = xRead.mxRepairs[0];
-        ASSERT_EQ(rxCase.xKinds.size(), rxRepairs.size()) << qxKinds(rxRepairs);
-        for (std::size_t n = 0; n < rxRepairs.size(); ++n)
-            EXPECT_EQ(rxCase.xKinds[n], rxRepairs[n].meKind);
+        ASSERT_EQ(rxCase.xKinds, qxKinds(rxRepairs));
         EXPECT_EQ(std::wstring(rxCase.pwcText), rxRepairs[0].mxText);
         if (rxCase.pwcLast != nullptr)
         {
