@@ -1,11 +1,14 @@
 // The default 008: which records get one, where it goes, and that each default
-// is one the 008 editor shows as it stands.
+// is one the 008 editor shows as it stands; then the material type a record's
+// leader implies and the rule by which a code list preselects a row.
 #include "support/TLayoutRules.h"
 #include "support/TTestRecords.h"
 
+#include "base/TCodeMatch.h"
 #include "base/TMaterialType.h"
 #include "editors/008/T008Layout.h"
 #include "editors/008/TGeneric008.h"
+#include "recordlib/TMarcLeader.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +21,24 @@ namespace
 // The Leader 06 codes MARC 21 gives bibliographic records, and every 07 code.
 const char kBibliographicTypes[] = "acdefgijkmoprt";
 const char kBibliographicLevels[] = "abcdims";
+
+TMarcLeader qxLeaderOf(char cType, char cLevel)
+{
+    std::string xData = "00000nam a2200000 a 4500";
+    xData[6] = cType;
+    xData[7] = cLevel;
+    TMarcLeader xLeader;
+    xLeader.qvSetData(xData.c_str());
+    return xLeader;
+}
+
+EMaterialType qeMaterialOf(char cType, char cLevel)
+{
+    return qeGetMaterialTypeOf(qxLeaderOf(cType, cLevel));
+}
+
+// Every level code a leader can hold at 07 in these tests, known or not.
+const char acAllLevels[] = "abcdimsn x|";
 }
 
 TEST(Generic008, EveryBibliographicDefaultIsPreselectedByTheLayoutItIsShownWith)
@@ -112,4 +133,77 @@ TEST(Generic008, AnExisting008IsReplacedOnlyWhenAskedAndANewOneGoesInTagOrder)
     EXPECT_EQ(1, map.qrxGetField(0).qiGetTagNumber());
     EXPECT_EQ(8, map.qrxGetField(1).qiGetTagNumber());
     EXPECT_EQ(245, map.qrxGetField(2).qiGetTagNumber());
+}
+
+// The material type that leader 06 and 07 imply, and the preselection rule of
+// the code lists.
+TEST(MaterialType, OnlyLanguageMaterialLooksAtTheLevelAndOnlyBibliographicRecordsHaveOne)
+{
+    for (int c = 0x20; c < 0x7F; ++c)
+    {
+        const char cType = static_cast<char>(c);
+        const EMaterialType eFirst = qeMaterialOf(cType, acAllLevels[0]);
+        if (qxLeaderOf(cType, 'm').qeGetType() != eBibliographic)
+        {
+            EXPECT_EQ(eUnknownMaterial, eFirst) << "06 '" << cType << "'";
+        }
+        if (cType == 'a')
+            continue;
+        for (const char* pcLevel = acAllLevels; *pcLevel != '\0'; ++pcLevel)
+            EXPECT_EQ(eFirst, qeMaterialOf(cType, *pcLevel)) << "06 '" << cType << "', 07 '" << *pcLevel << "'";
+    }
+}
+
+TEST(MaterialType, LanguageMaterialIsABookOrAContinuingResourceByItsLevel)
+{
+    // MARC 21: monographic levels take the Books 008, serial and integrating ones
+    // the Continuing resources 008; a level MARC 21 does not define, neither.
+    for (char cLevel : {'a', 'c', 'd', 'm'})
+        EXPECT_EQ(eBooks, qeMaterialOf('a', cLevel)) << cLevel;
+    for (char cLevel : {'b', 'i', 's'})
+        EXPECT_EQ(eContinuingResources, qeMaterialOf('a', cLevel)) << cLevel;
+    for (char cLevel : {'n', ' ', 'x', '|'})
+        EXPECT_EQ(eUnknownMaterial, qeMaterialOf('a', cLevel)) << cLevel;
+}
+
+TEST(CodeMatch, EveryCharacterOfTheCodeMustStandInTheFieldFromThePosition)
+{
+    const struct
+    {
+        const char* pacField; // from the list's position on
+        const char* pacCode;
+        bool tMatches;
+    } axCases[] = {
+        {"abc", "a", true},
+        {"abc", "b", false},
+        {" bc", " ", true},
+        {"Abc", "a", false}, // case counts
+        {"abc", "A", false},
+        {"aab", "aa", true},
+        {"aba", "aa", false},
+        {"   x", "  ", true},
+        {" x", "  ", false},
+        {"a", "aa", false}, // one character left for a code of two
+        {"en", "eng", false},
+        {"abcdefghijkl", "abcdefghijk", true},
+        {"abc", "", true}, // an empty code matches always
+        {"", "", true},
+        {"", "a", false},
+        {nullptr, "", true}, // null is an empty string
+        {nullptr, "a", false},
+        {"abc", nullptr, true},
+    };
+    for (const auto& rxCase : axCases)
+        EXPECT_EQ(rxCase.tMatches, qtCodeMatches(rxCase.pacField, rxCase.pacCode))
+            << (rxCase.pacField ? rxCase.pacField : "null") << " / " << (rxCase.pacCode ? rxCase.pacCode : "null");
+}
+
+TEST(CodeMatch, TheFieldIsNotReadPastItsEnd)
+{
+    // A field of one character with nothing after its terminator: under the
+    // sanitizers a read past it would be reported.
+    char* pacField = new char[2]{'a', '\0'};
+    EXPECT_FALSE(qtCodeMatches(pacField, "ab"));
+    EXPECT_FALSE(qtCodeMatches(pacField + 1, "a"));
+    delete[] pacField;
 }

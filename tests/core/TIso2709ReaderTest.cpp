@@ -1,3 +1,5 @@
+// Reading ISO 2709: strictly, where a damaged record is refused and the reading
+// goes on, and leniently, where it is repaired and each repair reported.
 #include "support/TReadAllRecords.h"
 #include "support/TSampleData.h"
 #include "support/TTestRecords.h"
@@ -7,12 +9,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace {
-
+namespace
+{
 TReadLog qxReadAll(const std::string& rxData)
 {
     return qxReadLog(rxData, eIso2709);
@@ -23,7 +29,46 @@ bool qtMentions(const std::wstring& rxMessage, const wchar_t* pwcText)
     return rxMessage.find(pwcText) != std::wstring::npos;
 }
 
-} // namespace
+TReadLog qxReadLeniently(const std::string& rxData)
+{
+    return qxReadLog(rxData, eIso2709, eReadLenient);
+}
+
+std::string qxFieldData(const TMarcTag& rxField)
+{
+    return std::string(rxField.qpacGetData(), rxField.qdwGetDataSize());
+}
+
+// "\xNN" back to its byte, as the file of yaz's reading writes bytes.
+std::string qxUnescape(const std::string& rxText)
+{
+    std::string xOut;
+    for (std::size_t n = 0; n < rxText.size(); ++n) {
+        if (rxText[n] == '\\' && n + 3 < rxText.size() && rxText[n + 1] == 'x') {
+            xOut += static_cast<char>(std::stoi(rxText.substr(n + 2, 2), nullptr, 16));
+            n += 3;
+        } else
+            xOut += rxText[n];
+    }
+    return xOut;
+}
+
+bool qtHasRepair(const std::vector<TRepair>& rxRepairs, ERepairKind eKind, int iTag)
+{
+    for (const TRepair& rxRepair : rxRepairs)
+        if (rxRepair.meKind == eKind && rxRepair.miTag == iTag)
+            return true;
+    return false;
+}
+
+std::vector<ERepairKind> qxKinds(const std::vector<TRepair>& rxRepairs)
+{
+    std::vector<ERepairKind> xKinds;
+    for (const TRepair& rxRepair : rxRepairs)
+        xKinds.push_back(rxRepair.meKind);
+    return xKinds;
+}
+}
 
 TEST(TIso2709ReaderTest, GoodSamplesAreWrittenBackByteForByte)
 {
@@ -173,4 +218,193 @@ TEST(TIso2709ReaderTest, BrokenRecordsAndStrayBytesComeBackWholeAndInLinearTime)
     const TReadLog xLog = qxReadAll(xSample + "\n JUNK\n" + xSample + "\n\n" + xSample + "##");
     EXPECT_EQ((std::vector<std::string>{"ok 7", "error", "ok 7", "ok 7", "error"}), xLog.mxOutcomes);
     EXPECT_EQ("\n JUNK\n", xLog.mxRawData[1]);
+}
+
+// The lenient read.
+
+// Every field yaz-marcdump reads from the sample files, the lenient read reads with the
+// same tag and data; only indicators it reports repairing may differ.
+TEST(TMarcRecordRepairTest, ReadsEverySampleFieldAsYazDoes)
+{
+    std::map<std::string, std::vector<std::pair<int, std::string>>> xExpected; // "file n" -> fields
+    std::ifstream xList(std::string(ORVO_TEST_DATA_DIR) + "/sample-fields-by-yaz.txt", std::ios::binary);
+    ASSERT_TRUE(xList.good());
+    std::vector<std::string> xFiles;
+    for (std::string xLine; std::getline(xList, xLine);) {
+        if (xLine.empty() || xLine[0] == '#')
+            continue;
+        const std::size_t nTab = xLine.find('\t');
+        const std::string xKey = xLine.substr(0, nTab - 4);
+        const std::string xFile = xKey.substr(0, xKey.find(' '));
+        if (xFiles.empty() || xFiles.back() != xFile)
+            xFiles.push_back(xFile);
+        xExpected[xKey].emplace_back(std::stoi(xLine.substr(nTab - 3, 3)), qxUnescape(xLine.substr(nTab + 1)));
+    }
+    ASSERT_EQ(7u, xFiles.size());
+
+    std::size_t nRecords = 0;
+    for (const std::string& rxFile : xFiles) {
+        const TReadLog xRead = qxReadLeniently(qxReadSample(rxFile));
+        for (std::size_t n = 0; n < xRead.mxRecords.size(); ++n) {
+            const std::string xKey = rxFile + " " + std::to_string(n + 1);
+            SCOPED_TRACE(xKey);
+            const TMarcRecord& rxRecord = xRead.mxRecords[n];
+            const auto& rxFields = xExpected[xKey];
+            ASSERT_EQ(rxFields.size(), rxRecord.qdwGetFieldCount());
+            for (uint32_t dw = 0; dw < rxFields.size(); ++dw) {
+                const TMarcTag& rxField = rxRecord.qrxGetField(dw);
+                EXPECT_EQ(rxFields[dw].first, rxField.qiGetTagNumber());
+                const bool tIndicatorsRepaired = qtHasRepair(xRead.mxRepairs[n], eRepairIndicators, rxFields[dw].first);
+                const std::size_t nFrom = tIndicatorsRepaired ? 2 : 0;
+                EXPECT_EQ(rxFields[dw].second.substr(nFrom), qxFieldData(rxField).substr(nFrom));
+            }
+            ++nRecords;
+        }
+        EXPECT_EQ(xExpected.count(rxFile + " " + std::to_string(xRead.mxRecords.size() + 1)), 0u) << rxFile;
+    }
+    EXPECT_EQ(27u, nRecords);
+}
+
+TEST(TMarcRecordRepairTest, BrokenSamplesAreRepairedAndSaySo)
+{
+    // baddir: the directory ends with a subfield delimiter (0x1F at 144) instead of a field
+    // terminator; 001 follows it at the base address 145.
+    TReadLog xRead = qxReadLeniently(qxReadSample("baddir.usmarc"));
+    ASSERT_EQ(1u, xRead.mxRecords.size());
+    ASSERT_EQ(1u, xRead.mxRepairs[0].size());
+    EXPECT_EQ(L"the directory ends with 0x1F at 144, not a field terminator: taken as its end",
+              xRead.mxRepairs[0][0].mxText);
+    TXBuffer<unsigned char> xWritten;
+    xRead.mxRecords[0].qvGetUSMarcData(xWritten, false);
+    const std::string xBadDir = qxReadSample("baddir.usmarc");
+    std::string xFixed = xBadDir.substr(0, 382);
+    xFixed[144] = TMarcRecord::mcFieldTerminator_static;
+    EXPECT_EQ(xFixed, qxBytes(xWritten)) << "only the directory's end changes";
+
+    // badind: 245 has "-0".
+    xRead = qxReadLeniently(qxReadSample("badind.usmarc"));
+    ASSERT_EQ(1u, xRead.mxRepairs.size());
+    ASSERT_EQ(1u, xRead.mxRepairs[0].size());
+    EXPECT_EQ(L"field 245: indicators \"-0\" are not valid: replaced by \" 0\"", xRead.mxRepairs[0][0].mxText);
+    EXPECT_EQ(160u, xRead.mxRepairs[0][0].mdwPosition); // base address 109 + start 51
+
+    // The good files need nothing, and badldr's stray bytes stay stray bytes.
+    for (const char* pacFile : {"camel.usmarc", "sample1.usmarc", "filler.usmarc", "title_proper.usmarc", "badldr.usmarc"}) {
+        SCOPED_TRACE(pacFile);
+        xRead = qxReadLeniently(qxReadSample(pacFile));
+        for (const auto& rxRepairs : xRead.mxRepairs)
+            EXPECT_EQ(std::vector<ERepairKind>{}, qxKinds(rxRepairs));
+    }
+    EXPECT_EQ(2u, xRead.mxErrors.size());
+}
+
+// camel's first record (755 bytes, 18 fields, base address 241) damaged in one known
+// way: the lenient read repairs it and says how, the strict read still refuses it.
+TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
+{
+    const std::string xCamel = qxReadSample("camel.usmarc");
+    const std::string xFirst = xCamel.substr(0, 755);
+    const std::string xSecond = xCamel.substr(755, 647);
+    TMarcRecord xOriginal;
+    xOriginal.qvSetUSMarcData(qpaxBytes(xFirst), 755);
+    auto qxEntry = [](uint32_t dwEntry) { return 24 + 12 * (dwEntry - 1); };
+    ASSERT_EQ(std::string("245"), xFirst.substr(qxEntry(12), 3));
+    const uint32_t dw245 = 241 + 237; // its data, from its directory entry
+
+    const struct {
+        const char* pacDamage;
+        std::function<void(std::string&)> fnDamage;
+        std::vector<ERepairKind> xKinds;
+        const wchar_t* pwcText; // the first repair's text
+        uint32_t dwFieldsLost;
+        const wchar_t* pwcLast = nullptr; // the last repair's text, where there is a second
+    } axCases[] = {
+        {"entry 12's start not digits", [&](std::string& r) { r[qxEntry(12) + 9] = 'x'; },
+         {eRepairEntryRecovered},
+         L"directory entry 12 is not 12 digits: entry skipped, its field recovered from the data at 478", 0},
+        {"entry 12's length too long", [&](std::string& r) { r[qxEntry(12) + 4] = '9'; },
+         {eRepairFieldEnd},
+         L"field 245 (directory entry 12): length 954 does not end on a field terminator: the terminator found at 531 used", 0},
+        {"entry 12's tag not digits", [&](std::string& r) { r[qxEntry(12)] = 'X'; },
+         {eRepairEntryDropped, eRepairUnplacedBytes},
+         L"directory entry 12 is not 12 digits: entry skipped, no field of its own found in the data", 1,
+         L"54 bytes at 478 belong to no field: left out (\"10\" 0x1F \"aActivePerl w\" ...)"},
+        {"record length too long", [](std::string& r) { r.replace(0, 5, "00914"); },
+         {eRepairRecordEnd},
+         L"record length 914 does not end on the record terminator: the terminator found at 754 used", 0},
+        {"UTF-8 letter as indicators", [&](std::string& r) { r.replace(dw245, 2, "\xC3\xA1"); },
+         {eRepairIndicators}, L"field 245: indicators 0xC3 0xA1 are not valid: replaced by blanks", 0},
+        {"NUL in a field", [&](std::string& r) { r[dw245 + 5] = '\0'; },
+         {eRepairForbiddenByte},
+         L"field 245 holds 1 byte(s) that no field may hold (0x00), the first at 483: replaced by blanks", 0},
+        {"base address wrong", [](std::string& r) { r.replace(12, 5, "00300"); },
+         {eRepairBaseAddress}, L"base address 300 does not follow the directory: the directory's end found at 240 used", 0},
+        {"leader 10-11 not digits", [](std::string& r) { r.replace(10, 2, "  "); },
+         {eRepairLeaderLayout}, L"leader 10-11 holds \"  \", not digits: \"22\" used", 0},
+    };
+    for (const auto& rxCase : axCases) {
+        SCOPED_TRACE(rxCase.pacDamage);
+        std::string xDamaged = xFirst;
+        rxCase.fnDamage(xDamaged);
+        const TReadLog xRead = qxReadLeniently(xDamaged + xSecond);
+        ASSERT_EQ(2u, xRead.mxRecords.size()) << "the record and the next one";
+        const std::vector<TRepair>& rxRepairs = xRead.mxRepairs[0];
+        ASSERT_EQ(rxCase.xKinds, qxKinds(rxRepairs));
+        EXPECT_EQ(std::wstring(rxCase.pwcText), rxRepairs[0].mxText);
+        if (rxCase.pwcLast != nullptr)
+        {
+            EXPECT_EQ(std::wstring(rxCase.pwcLast), rxRepairs.back().mxText);
+        }
+        EXPECT_TRUE(xRead.mxRepairs[1].empty());
+
+        // Every field but a lost one has its data; a repaired byte is a blank.
+        const TMarcRecord& rxRecord = xRead.mxRecords[0];
+        ASSERT_EQ(18u - rxCase.dwFieldsLost, rxRecord.qdwGetFieldCount());
+        for (uint32_t dw = 0, dwOriginal = 0; dw < rxRecord.qdwGetFieldCount(); ++dw, ++dwOriginal) {
+            if (rxCase.dwFieldsLost != 0 && dwOriginal == 11)
+                ++dwOriginal;
+            const std::string xWas = qxFieldData(xOriginal.qrxGetField(dwOriginal));
+            const std::string xIs = qxFieldData(rxRecord.qrxGetField(dw));
+            ASSERT_EQ(xWas.size(), xIs.size());
+            for (std::size_t n = 0; n < xWas.size(); ++n)
+                EXPECT_TRUE(xWas[n] == xIs[n] || (xIs[n] == ' ' && dwOriginal == 11)) << dw << " " << n;
+        }
+        TXBuffer<unsigned char> xWritten;
+        EXPECT_NO_THROW(rxRecord.qvGetUSMarcData(xWritten, false)) << "a repaired record is a valid one";
+
+        TMarcRecord xStrict;
+        EXPECT_THROW(xStrict.qvSetUSMarcData(qpaxBytes(xDamaged), static_cast<uint32_t>(xDamaged.size())), TException);
+    }
+}
+
+TEST(TMarcRecordRepairTest, CutShortRecordsKeepWhatIsThereAndOtherProfilesAreRefused)
+{
+    const std::string xCamel = qxReadSample("camel.usmarc");
+    const std::string xSecond = xCamel.substr(755, 647);
+
+    // Cut inside 245's data (478-531): 245 is kept up to the cut, the 6 entries after it
+    // find no data, and the next record is read whole.
+    TReadLog xRead = qxReadLeniently(xCamel.substr(0, 500) + xSecond);
+    ASSERT_EQ(2u, xRead.mxRecords.size());
+    const std::vector<TRepair>& rxRepairs = xRead.mxRepairs[0];
+    EXPECT_EQ(eRepairRecordUnterminated, rxRepairs.at(0).meKind);
+    EXPECT_EQ(L"record length 755 does not end on the record terminator, and the record has none: its 500 bytes read "
+              L"as the record",
+              rxRepairs[0].mxText);
+    EXPECT_TRUE(qtHasRepair(rxRepairs, eRepairFieldCutShort, 245));
+    ASSERT_EQ(12u, xRead.mxRecords[0].qdwGetFieldCount());
+    EXPECT_EQ(xCamel.substr(478, 22), qxFieldData(xRead.mxRecords[0].qrxGetField(11)));
+    EXPECT_EQ(1u + 1u + 6u, rxRepairs.size()) << "one report for each entry left";
+    EXPECT_EQ(18u, xRead.mxRecords[1].qdwGetFieldCount());
+
+    // Other ISO 2709 profiles are refused, and say why; the reader goes on.
+    for (const auto& rxProfile : {std::make_pair(10, "32"), std::make_pair(20, "56"), std::make_pair(22, "3")}) {
+        std::string xOther = xCamel.substr(0, 755);
+        xOther.replace(static_cast<std::size_t>(rxProfile.first), std::strlen(rxProfile.second), rxProfile.second);
+        xRead = qxReadLeniently(xOther + xSecond);
+        ASSERT_EQ(1u, xRead.mxErrors.size());
+        EXPECT_NE(std::wstring::npos, xRead.mxErrors[0].find(L"Record 1 (offset 0): Not a MARC 21 record"))
+            << xRead.mxErrors[0].size();
+        EXPECT_EQ(1u, xRead.mxRecords.size());
+    }
 }

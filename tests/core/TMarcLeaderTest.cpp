@@ -1,17 +1,21 @@
+// The Leader: its codes as TMarcLeader reads and writes them, and the lists
+// of the Leader editor over them.
 #include "support/TTestRecords.h"
 
+#include "editors/leader/TLeaderCodeLists.h"
 #include "recordlib/TException.h"
 #include "recordlib/TMarcLeader.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace {
-
+namespace
+{
 const char acDefault[] = "00000     2200000   4500";
 
 // Leader with one character replaced.
@@ -32,7 +36,66 @@ void qvExpectRefused(void (TMarcLeader::*pfnSet)(E), const std::vector<int>& rxV
     }
 }
 
-} // namespace
+// The MARC 21 codes each row offers, in list order; null where the row is
+// removed. A trailing '*' marks a list that selects its first entry when the
+// leader's code has none.
+struct TExpectedFormat
+{
+    EMarcType eMarcType;
+    const char* apcCodes[TLeaderCodeLists::kRowCount];
+};
+
+const TExpectedFormat axExpected[] = {
+    {eBibliographic, {"acdnp", "acdefgijkmoprt", "abcdims", " a*", " a*", " 1234578uz*", " acinu*", " abc*"}},
+    {eAuthority, {"acdnosx", nullptr, nullptr, nullptr, " a*", "no", " ciu", nullptr}},
+    {eHoldings, {"cdn", "uvxy", nullptr, nullptr, " a*", "12345muz", "in", nullptr}},
+    {eCommunity, {"cdn", nullptr, "nopqz", nullptr, " a*", nullptr, nullptr, nullptr}},
+    {ePatron, {"", nullptr, nullptr, nullptr, " a*", nullptr, nullptr, nullptr}},
+    {eClassification, {"acdn", nullptr, nullptr, nullptr, " a*", "no", nullptr, nullptr}},
+};
+
+TMarcLeader qxLeaderOf(EMarcType eMarcType)
+{
+    TMarcLeader leader;
+    leader.qvSetData("00000nam a2200000 a 4500");
+    leader.qvSetMarcType(eMarcType);
+    return leader;
+}
+
+std::string qxCodesOffered(EMarcType eMarcType, int iRow)
+{
+    const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, eMarcType);
+    const uint32_t dwPosition = static_cast<uint32_t>(TLeaderCodeLists::qpxGetRow(iRow)->position);
+    std::string codes;
+    std::set<int> values;
+    for (const TLeaderListEntry* pxEntry = pxList->entries; pxEntry->labelId != 0; ++pxEntry)
+    {
+        TMarcLeader leader = qxLeaderOf(eMarcType);
+        // '#' is no code, so a setter that writes nothing shows.
+        leader.qvSetAt(dwPosition, '#');
+        EXPECT_TRUE(TLeaderCodeLists::qtSetValue(leader, pxList->accessor, pxEntry->value));
+        // The getter reads back what the entry wrote, so the entry is found again
+        // when the dialog opens on this leader.
+        EXPECT_EQ(pxEntry->value, TLeaderCodeLists::qiGetValue(leader, pxList->accessor))
+            << "label " << pxEntry->labelId;
+        codes += leader.qcGetAt(dwPosition);
+        values.insert(pxEntry->value);
+    }
+    // Any other code (another format's, an obsolete one, none) matches no entry.
+    for (char c = ' '; c < 0x7F; ++c)
+    {
+        TMarcLeader leader = qxLeaderOf(eMarcType);
+        leader.qvSetAt(dwPosition, c);
+        if (codes.find(c) == std::string::npos)
+        {
+            EXPECT_EQ(0u, values.count(TLeaderCodeLists::qiGetValue(leader, pxList->accessor))) << "code " << c;
+        }
+    }
+    if (pxList->defaultFirst)
+        codes += '*';
+    return codes;
+}
+}
 
 TEST(TMarcLeaderTest, SetDataTakesExactly24PrintableCharacters)
 {
@@ -156,4 +219,95 @@ TEST(TMarcLeaderTest, TypeFollowsLeader06UnlessSetExplicitly)
     EXPECT_EQ(eHoldings, xLeader.qeGetType());
     EXPECT_THROW(xLeader.qvSetMarcType(static_cast<EMarcType>(6)), TException);
     EXPECT_EQ(eHoldings, xLeader.qeGetType());
+}
+
+// The Leader editor's lists and their mapping onto TMarcLeader, per record format.
+TEST(LeaderCodeLists, EachFormatOffersTheMarcCodesOfItsPositionsInListOrderAndNoOther)
+{
+    for (const TExpectedFormat& rxFormat : axExpected)
+    {
+        for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+        {
+            SCOPED_TRACE("format " + std::to_string(rxFormat.eMarcType) + " row " + std::to_string(iRow));
+            const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, rxFormat.eMarcType);
+            ASSERT_NE(nullptr, pxList);
+            if (rxFormat.apcCodes[iRow] == nullptr)
+            {
+                EXPECT_EQ(nullptr, pxList->entries);
+                if (iRow != 2 && iRow != 6)
+                    continue;
+                // 07 and 18 mean something else in each format: where hidden, nothing is written or read.
+                TMarcLeader leader = qxLeaderOf(rxFormat.eMarcType);
+                EXPECT_FALSE(TLeaderCodeLists::qtSetValue(leader, pxList->accessor, 0));
+                EXPECT_EQ(-1, TLeaderCodeLists::qiGetValue(leader, pxList->accessor));
+                EXPECT_STREQ("00000nam a2200000 a 4500", leader.qpacGetData());
+                continue;
+            }
+            ASSERT_NE(nullptr, pxList->entries);
+            EXPECT_EQ(rxFormat.apcCodes[iRow], qxCodesOffered(rxFormat.eMarcType, iRow));
+        }
+    }
+}
+
+TEST(LeaderCodeLists, EditablePositionsAreThoseOfTheListsAFormatFills)
+{
+    for (const TExpectedFormat& rxFormat : axExpected)
+    {
+        std::set<int> editable;
+        for (const TLeaderRange* pxRange = TLeaderCodeLists::qpxGetEditableRanges(rxFormat.eMarcType);
+             pxRange->first != -1; ++pxRange)
+        {
+            ASSERT_LE(pxRange->first, pxRange->last);
+            ASSERT_LT(pxRange->last, 24);
+            for (int i = pxRange->first; i <= pxRange->last; ++i)
+                editable.insert(i);
+        }
+        std::set<int> filled;
+        for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+        {
+            const TLeaderList* pxList = TLeaderCodeLists::qpxGetList(iRow, rxFormat.eMarcType);
+            if (pxList->entries != nullptr && pxList->entries[0].labelId != 0)
+                filled.insert(TLeaderCodeLists::qpxGetRow(iRow)->position);
+        }
+        // The line of a patron record marks no position changeable, although
+        // its coding-scheme list can be used.
+        if (rxFormat.eMarcType == ePatron)
+            EXPECT_TRUE(editable.empty());
+        else
+            EXPECT_EQ(filled, editable) << "format " << rxFormat.eMarcType;
+    }
+}
+
+TEST(LeaderCodeLists, HostileRowsFormatsAndValuesAreRefusedWithoutHarm)
+{
+    for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+        EXPECT_EQ(iRow, TLeaderCodeLists::qiGetRowOfList(TLeaderCodeLists::qpxGetRow(iRow)->listId));
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetRow(-1));
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetRow(TLeaderCodeLists::kRowCount));
+    EXPECT_EQ(-1, TLeaderCodeLists::qiGetRowOfList(3031));
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetList(99, eBibliographic)->entries);
+    EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetList(-1, eBibliographic)->entries);
+
+    // A format value the editor does not know keeps only an empty record-status
+    // list: nothing to change, no format name, no renamed label.
+    for (int iFormat : {-1, 6, 1000})
+    {
+        const EMarcType eUnknown = static_cast<EMarcType>(iFormat);
+        const TLeaderList* pxStatus = TLeaderCodeLists::qpxGetList(0, eUnknown);
+        ASSERT_NE(nullptr, pxStatus->entries);
+        EXPECT_EQ(0u, pxStatus->entries[0].labelId);
+        for (int iRow = 1; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+            EXPECT_EQ(nullptr, TLeaderCodeLists::qpxGetList(iRow, eUnknown)->entries) << iFormat << " " << iRow;
+        EXPECT_EQ(-1, TLeaderCodeLists::qpxGetEditableRanges(eUnknown)->first);
+        EXPECT_EQ(0, TLeaderCodeLists::qpxGetFormatLabels(eUnknown)->labelId);
+        EXPECT_EQ(0u, TLeaderCodeLists::qdwGetFormatNameId(eUnknown));
+    }
+
+    TMarcLeader leader = qxLeaderOf(eBibliographic);
+    EXPECT_FALSE(TLeaderCodeLists::qtSetValue(leader, static_cast<ELeaderAccessor>(-5), 0));
+    EXPECT_FALSE(TLeaderCodeLists::qtSetValue(leader, static_cast<ELeaderAccessor>(99), 0));
+    EXPECT_EQ(-1, TLeaderCodeLists::qiGetValue(leader, static_cast<ELeaderAccessor>(99)));
+    // A value with no code is the record library's to refuse.
+    EXPECT_THROW(TLeaderCodeLists::qtSetValue(leader, eBibLevelAccessor, 6), TException);
+    EXPECT_STREQ("00000nam a2200000 a 4500", leader.qpacGetData());
 }

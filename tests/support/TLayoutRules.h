@@ -156,17 +156,6 @@ inline std::vector<TLayoutCase> qxAllLayoutCases()
     return xCases;
 }
 
-// The positions a list or edit box of the layout edits, by its ID.
-inline std::map<int, int> qxWidths(const TLayoutCase& rxCase)
-{
-    std::map<int, int> xWidths;
-    for (const TLayoutList* l = rxCase.layout->lists; l->listId != 0; ++l)
-        xWidths[l->listId] = static_cast<int>(::strnlen(l->codeList[0].code, sizeof(l->codeList[0].code)));
-    for (const TLayoutEdit* e = rxCase.layout->edits; e->editId != 0; ++e)
-        xWidths[e->editId] = e->length;
-    return xWidths;
-}
-
 // Where each label and list or edit box of the layout stands once the layout
 // is built: on the anchor it is moved onto, or on itself when it is an anchor.
 inline std::map<int, TGridCell> qxCells(const TLayoutCase& rxCase)
@@ -274,29 +263,15 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
     EXPECT_EQ(0, c[2].position);
 
     // Then every list and edit box, each once, in ascending position, each
-    // described once with the position the control table gives it.
+    // described once with the position the control table gives it. Every
+    // position of the field is edited by one control or undefined, never both;
+    // nothing lies outside the field.
     std::map<int, int> xPositionOf;
     for (const TControlPosition* p = c + 3; p->controlId != 0; ++p)
     {
         EXPECT_GT(p->position, (p - 1)->position) << p->controlId;
         EXPECT_TRUE(xPositionOf.emplace(p->controlId, p->position).second) << p->controlId << " twice";
     }
-    std::map<int, int> xDescribed;
-    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
-    {
-        EXPECT_TRUE(xDescribed.emplace(l->listId, l->position).second) << "list " << l->listId << " twice";
-        qvExpectCodeListRules(l->codeList, l->listId, rxCase.tFillLast);
-    }
-    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e)
-    {
-        EXPECT_TRUE(xDescribed.emplace(e->editId, e->position).second) << "edit " << e->editId << " twice";
-        EXPECT_TRUE(e->length >= 1 && (e->allowedChars == nullptr || *e->allowedChars != '\0')) << "edit " << e->editId;
-    }
-    EXPECT_EQ(xPositionOf, xDescribed) << "the control table and the lists and edit boxes disagree";
-
-    // Every position of the field is edited by one control or undefined,
-    // never both; nothing lies outside the field.
-    const std::map<int, int> xWidths = qxWidths(rxCase);
     std::vector<int> xUses(static_cast<std::size_t>(rxCase.fieldLength), 0);
     auto qvUse = [&](int iFirst, int iCount, const std::string& rxWhat) {
         for (int i = iFirst; i < iFirst + iCount; ++i)
@@ -309,9 +284,23 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
                 ++xUses[static_cast<std::size_t>(i)];
         }
     };
+    std::map<int, int> xDescribed;
+    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
+    {
+        EXPECT_TRUE(xDescribed.emplace(l->listId, l->position).second) << "list " << l->listId << " twice";
+        qvUse(l->position, static_cast<int>(::strnlen(l->codeList[0].code, sizeof(l->codeList[0].code))),
+              "list " + std::to_string(l->listId));
+        qvExpectCodeListRules(l->codeList, l->listId, rxCase.tFillLast);
+    }
+    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e)
+    {
+        EXPECT_TRUE(xDescribed.emplace(e->editId, e->position).second) << "edit " << e->editId << " twice";
+        qvUse(e->position, e->length, "edit " + std::to_string(e->editId));
+        EXPECT_TRUE(e->length >= 1 && (e->allowedChars == nullptr || *e->allowedChars != '\0')) << "edit " << e->editId;
+    }
+    EXPECT_EQ(xPositionOf, xDescribed) << "the control table and the lists and edit boxes disagree";
+
     qvUse(0, rxCase.firstWidth, "the first control");
-    for (const auto& [id, position] : xPositionOf)
-        qvUse(position, xWidths.count(id) ? xWidths.at(id) : 0, std::to_string(id));
     int iPreviousLast = -1;
     for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
     {
