@@ -161,18 +161,10 @@ TEST(TMarcLeaderTest, CodesWithoutValueReadAsUndefined)
 {
     TMarcLeader xLeader;
     xLeader.qvSetData("00000#b#--22000009##4500");
-    EXPECT_EQ(eRecordStatusUndefined, xLeader.qeGetStatus());
-    EXPECT_EQ(eTypeOfRecordUndefined, xLeader.qeGetTypeOfRecord());
     EXPECT_EQ(eBibliographic, xLeader.qeGetType());
-    EXPECT_EQ(eBibLevelUndefined, xLeader.qeGetBibLevel());
-    EXPECT_EQ(eKindOfDataUndefined, xLeader.qeGetKindOfData());
-    EXPECT_EQ(eControlTypeUndefined, xLeader.qeGetControlType());
-    EXPECT_EQ(eCodingSchemeUndefined, xLeader.qeGetCodingScheme());
-    EXPECT_EQ(eEncodingLevelUndefined, xLeader.qeGetEncodingLevel());
-    EXPECT_EQ(eCatalogingFormUndefined, xLeader.qeGetCatalogingForm());
-    EXPECT_EQ(ePunctuationPolicyUndefined, xLeader.qeGetPunctuationPolicy());
-    EXPECT_EQ(eItemInfoUndefined, xLeader.qeGetItemInfoInRecord());
-    EXPECT_EQ(eLinkRequirementUndefined, xLeader.qeGetLinkRequirement());
+    // Every getter, reached through the Leader editor's accessors.
+    for (int iAccessor = eStatusAccessor; iAccessor <= eLinkRequirementAccessor; ++iAccessor)
+        EXPECT_EQ(-1, TLeaderCodeLists::qiGetValue(xLeader, static_cast<ELeaderAccessor>(iAccessor))) << iAccessor;
 }
 
 TEST(TMarcLeaderTest, SettersRefuseValuesWithoutCode)

@@ -1,16 +1,21 @@
+// The record and its fields, and its two forms: ISO 2709 (writing and parsing
+// one record) and MARCMaker text.
+#include "support/TReadAllRecords.h"
 #include "support/TSampleData.h"
 #include "support/TTestRecords.h"
 
+#include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
 #include "recordlib/TMarcRecord.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
-namespace {
-
+namespace
+{
 std::vector<std::string> qxFieldList(const TMarcRecord& rxRecord)
 {
     std::vector<std::string> xList;
@@ -21,7 +26,13 @@ std::vector<std::string> qxFieldList(const TMarcRecord& rxRecord)
     return xList;
 }
 
-} // namespace
+std::string qxMrk(const TMarcRecord& rxRecord)
+{
+    std::string xText;
+    qvAppendMarcMaker(rxRecord, xText);
+    return xText;
+}
+}
 
 TEST(TMarcTagTest, IndicatorsOfDataAndControlFields)
 {
@@ -229,33 +240,24 @@ TEST(TMarcRecordTest, ParserRejectsDamagedRecordsAndKeepsTheOldOne)
     xRecord.qvOrderedInsert(qxTag(1, "previous"));
     const std::string xBefore = qxIso2709(xRecord);
 
-    auto qxPatched = [&](std::size_t nAt, const std::string& rxBytes) {
-        std::string xBad(xGood);
-        xBad.replace(nAt, rxBytes.size(), rxBytes);
-        return xBad;
-    };
+    // (Damaged directory entries, field lengths, base addresses, indicators and
+    // bytes in a field: with the lenient read's repairs.)
     const std::vector<std::pair<std::string, std::string>> axBad = {
         {"truncated by one byte", xGood.substr(0, xGood.size() - 1)},
         {"only the leader", xGood.substr(0, 24)},
         {"shorter than a leader", xGood.substr(0, 10)},
-        {"length 99999 on a short buffer", qxPatched(0, "99999")},
-        {"length not digits", qxPatched(2, "x")},
-        {"base address beyond the record", qxPatched(12, "99999")},
-        {"base address inside the leader", qxPatched(12, "00010")},
-        {"base address off the directory", qxPatched(12, "00110")},
-        {"directory entry with a non-digit", qxPatched(24 + 12 + 4, "x")},
-        {"entry start past the end", qxPatched(24 + 12 * 2 + 7, "99999")},
-        {"entry length past the end", qxPatched(24 + 12 * 2 + 3, "9999")},
-        {"entry length 0", qxPatched(24 + 3, "0000")},
-        {"field without terminator", qxPatched(24 + 12 * 2 + 3, "0021")},
-        {"no record terminator", qxPatched(xGood.size() - 1, "\x1E")},
-        {"invalid indicator", qxPatched(109 + 51, "-")},
-        {"leader 10-11 not 22", qxPatched(10, "23")},
-        {"leader 20-21 not 45", qxPatched(20, "35")},
-        {"implementation-defined entry part", qxPatched(22, "1")},
-        {"NUL inside a field", qxPatched(109 + 5, std::string(1, '\0'))},
+        {"length 99999 on a short buffer", qxPatched(xGood, 0, "99999")},
+        {"length not digits", qxPatched(xGood, 2, "x")},
+        {"base address beyond the record", qxPatched(xGood, 12, "99999")},
+        {"base address inside the leader", qxPatched(xGood, 12, "00010")},
+        {"entry start past the end", qxPatched(xGood, 24 + 12 * 2 + 7, "99999")},
+        {"entry length 0", qxPatched(xGood, 24 + 3, "0000")},
+        {"field without terminator", qxPatched(xGood, 24 + 12 * 2 + 3, "0021")},
+        {"no record terminator", qxPatched(xGood, xGood.size() - 1, "\x1E")},
+        {"leader 10-11 not 22", qxPatched(xGood, 10, "23")},
+        {"leader 20-21 not 45", qxPatched(xGood, 20, "35")},
+        {"implementation-defined entry part", qxPatched(xGood, 22, "1")},
     };
-    ASSERT_EQ('\x1E', xGood[108]) << "sample1's directory ends at 108";
     for (const auto& rxCase : axBad) {
         EXPECT_THROW(xRecord.qvSetUSMarcData(qpaxBytes(rxCase.second), static_cast<uint32_t>(rxCase.second.size())),
                      TException)
@@ -295,4 +297,136 @@ TEST(TMarcRecordTest, SurvivesEverySingleByteDamage)
         qvTry(xGood.substr(0, n));
     }
     EXPECT_GT(iRefused, 1000);
+}
+
+// MARCMaker text (.mrk): reading, writing, and the round trip with ISO 2709.
+TEST(MarcMaker, EveryGoodSampleSurvivesTheRoundTripThroughText)
+{
+    for (const char* pacSample : {"camel.usmarc", "sample1.usmarc", "filler.usmarc", "title_proper.usmarc"})
+    {
+        SCOPED_TRACE(pacSample);
+        const TReadLog xIso = qxReadLog(qxReadSample(pacSample), eIso2709);
+        ASSERT_FALSE(xIso.mxRecords.empty());
+        std::string xText;
+        for (const TMarcRecord& rxRecord : xIso.mxRecords)
+            qvAppendMarcMaker(rxRecord, xText);
+
+        const TReadLog xBack = qxReadLog(xText, eMarcMaker);
+        ASSERT_EQ(xIso.mxOutcomes, xBack.mxOutcomes);
+        std::string xTextAgain;
+        for (std::size_t n = 0; n < xBack.mxRecords.size(); ++n)
+        {
+            EXPECT_EQ(xIso.mxRawData[n], qxIso2709(xBack.mxRecords[n]));
+            qvAppendMarcMaker(xBack.mxRecords[n], xTextAgain);
+        }
+        EXPECT_EQ(xText, xTextAgain);
+    }
+}
+
+TEST(MarcMaker, BlanksDelimitersAndSpecialCharactersAreWrittenAsCataloguersKnowThem)
+{
+    const TMarcRecord record = qxRecordOf(
+        "00000nam a2200000 a 4500",
+        {{1, "  12345 "},
+         {8, "830803s1846    pau           000 0 eng d"},
+         {245, "10\x1F" "aPrice $5 {net} C:\\x /\x1F" "cby \x1B(Bsomeone\x01."},
+         {500, "  \x1F" "aCaf\xC3\xA9 au lait"}});
+    const std::string xExpected = "=LDR  00000nam\\a2200000\\a\\4500\n"
+                                  "=001  \\\\12345\\\n"
+                                  "=008  830803s1846\\\\\\\\pau\\\\\\\\\\\\\\\\\\\\\\000\\0\\eng\\d\n"
+                                  "=245  10$aPrice {dollar}5 {lcub}net{rcub} C:{bsol}x /$cby {esc}(Bsomeone{x01}.\n"
+                                  "=500  \\\\$aCaf\xC3\xA9 au lait\n"
+                                  "\n";
+    EXPECT_EQ(xExpected, qxMrk(record));
+    const std::vector<TMarcRecord> xBack = qxReadAllRecords(xExpected, eMarcMaker);
+    ASSERT_EQ(1u, xBack.size());
+    EXPECT_EQ(xExpected, qxMrk(xBack[0]));
+}
+
+TEST(MarcMaker, ReaderTakesTheFormsOtherToolsWrite)
+{
+    // CR LF line ends, comments, blank lines before the first record, records
+    // separated by their =LDR alone, a brace that starts no mnemonic, a "\" inside
+    // subfield data, and tags out of order (kept as they are).
+    const std::string xText = "\r\n# exported by hand\r\n"
+                              "=LDR  00000nam\\a2200000\\a\\4500\r\n"
+                              "=245  00$aSets {x} and \\ rest\r\n"
+                              "# a comment inside the record\r\n"
+                              "=100  1\\$aAuthor\r\n"
+                              "=LDR  00000cam\\a2200000\\a\\4500\n"
+                              "=001  42\n";
+    const std::vector<TMarcRecord> xRecords = qxReadAllRecords(xText, eMarcMaker);
+    ASSERT_EQ(2u, xRecords.size());
+    EXPECT_EQ("=LDR  00000nam\\a2200000\\a\\4500\n=245  00$aSets {lcub}x{rcub} and {bsol} rest\n=100  1\\$aAuthor\n\n",
+              qxMrk(xRecords[0]));
+    EXPECT_EQ("=LDR  00000cam\\a2200000\\a\\4500\n=001  42\n\n", qxMrk(xRecords[1]));
+}
+
+TEST(MarcMaker, AMalformedRecordIsReportedWithItsTextAndReadingGoesOn)
+{
+    const std::string xGood1 = "=LDR  00000nam\\a2200000\\a\\4500\n=001  1\n";
+    const std::vector<std::string> xBad = {
+        "=LDR  00000nam\\a2200000\\a\\4500\n=24X  10$aNo tag\n",
+        "=LDR  00000nam\\a2200000\\a\\4500\n=245  1\n",
+        "=LDR  00000nam\\a2200000\\a\\4500\n=245  1-$aBad indicator\n",
+        "=LDR  00000nam\\a22\n",
+        "=LDR  00000nam\\a2200000\\a\\4500\n=500  \\\\$aA {x1E} terminator\n",
+        "=LDR  00000nam\\a2200000\\a\\4500\n245  10$aNo equals sign\n",
+        "=001  before any leader\n",
+    };
+    const std::string xGood2 = "=LDR  00000cam\\a2200000\\a\\4500\n=001  2\n";
+    for (const std::string& xBadRecord : xBad)
+    {
+        SCOPED_TRACE(xBadRecord);
+        const TReadLog xLog = qxReadLog(xGood1 + "\n" + xBadRecord + "\n" + xGood2, eMarcMaker);
+        ASSERT_EQ((std::vector<std::string>{"ok 1", "error", "ok 1"}), xLog.mxOutcomes);
+        EXPECT_EQ(xGood1 + "\n", qxMrk(xLog.mxRecords[0]));
+        EXPECT_EQ(0u, xLog.mxErrors[0].find(L"TMarcMakerReader::qtReadNext() : Record 2 (line 4), line "));
+        EXPECT_EQ(xBadRecord, xLog.mxRawData[1]);
+        EXPECT_EQ(xGood2 + "\n", qxMrk(xLog.mxRecords[1]));
+    }
+}
+
+TEST(MarcMaker, HostileLengthsAreRejectedWithoutKeepingThem)
+{
+    const std::string xLong(TMarcMakerReader::mdwMaxLineLength_static + 10, 'x');
+    const TReadLog xLog =
+        qxReadLog("=LDR  00000nam\\a2200000\\a\\4500\n=500  \\\\$a" + xLong + "\n\n=LDR  " + xLong, eMarcMaker);
+    ASSERT_EQ((std::vector<std::string>{"error", "error"}), xLog.mxOutcomes);
+    EXPECT_NE(std::wstring::npos, xLog.mxErrors[0].find(L"longer than"));
+    EXPECT_TRUE(xLog.mxRawData[0].empty());
+}
+
+TEST(MarcMaker, EveryFieldThatFitsInIso2709IsReadBackAndNoLongerOneIsWritten)
+{
+    // The longest fields a record can hold, of the bytes with the longest mnemonics.
+    const std::string xLongest(TMarcRecord::mdwMaxFieldLength_static - 1 - 2, '$');
+    TMarcRecord record = qxRecordOf("00000nam a2200000 a 4500", {{1, std::string(9998, '\x01')}, {500, "  " + xLongest}});
+    ASSERT_NO_THROW(qxIso2709(record)) << "the record fits in ISO 2709";
+    const std::vector<TMarcRecord> xBack = qxReadAllRecords(qxMrk(record), eMarcMaker);
+    ASSERT_EQ(1u, xBack.size());
+    EXPECT_EQ(qxIso2709(record), qxIso2709(xBack[0]));
+
+    TMarcRecord tooLong = qxRecordOf("00000nam a2200000 a 4500", {{245, "10" + std::string(20000, '\x01')}});
+    std::string xText = "kept";
+    EXPECT_THROW(qvAppendMarcMaker(tooLong, xText), TException);
+    EXPECT_EQ("kept", xText);
+}
+
+TEST(MarcFile, FormatIsToldByNameAndByContent)
+{
+    EXPECT_EQ(eMarcMaker, qeFormatOfPath(std::string("C:/data/export.MRK")));
+    EXPECT_EQ(eMarcMaker, qeFormatOfPath(std::wstring(L"records.mrk")));
+    EXPECT_EQ(eIso2709, qeFormatOfPath(std::string("records.mrc")));
+    EXPECT_EQ(eIso2709, qeFormatOfPath(std::string("mrk")));
+
+    std::istringstream text("\n  \n=LDR  00000nam\\a2200000\\a\\4500\n");
+    EXPECT_EQ(eMarcMaker, qeSniffFormat(text));
+    TMarcRecord record;
+    EXPECT_TRUE(qpxMakeRecordReader(text, eMarcMaker)->qtReadNext(record));
+
+    std::istringstream iso(qxReadSample("sample1.usmarc"));
+    EXPECT_EQ(eIso2709, qeSniffFormat(iso));
+    EXPECT_TRUE(qpxMakeRecordReader(iso, eIso2709)->qtReadNext(record));
+    EXPECT_EQ(qxReadSample("sample1.usmarc").substr(0, 24), std::string(record.qrxGetLeader().qpacGetData()));
 }
