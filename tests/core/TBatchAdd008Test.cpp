@@ -79,7 +79,7 @@ int qiRun(std::vector<std::string> xArgs, std::string* pxErr = nullptr)
 }
 }
 
-TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
+TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByteOrReplacesWhenAsked)
 {
     const std::vector<TMarcRecord> xInput = qxInputRecords();
     const TRun run = qxRun(qxIso2709(xInput), TBatchOptions());
@@ -99,18 +99,16 @@ TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByte)
         else
             EXPECT_EQ(qxIso2709(xInput[n]), qxIso2709(xOut[n]));
     }
-}
 
-TEST(BatchAdd008, ReplaceGivesEveryRecordWithADefaultTheDefault)
-{
+    // Asked to replace, every record with a default gets it; 9 has none.
     TBatchOptions options;
     options.mtReplace = true;
-    const TRun run = qxRun(qxIso2709(qxInputRecords()), options);
-    EXPECT_EQ("changed 9, skipped 1, repaired 0 (written so 0), rejected 0 (kept 0)", qxCounts(run));
-    const std::vector<TMarcRecord> xOut = qxReadAllRecords(run.xOut, eIso2709);
-    ASSERT_EQ(10u, xOut.size());
-    EXPECT_EQ(kBooks008, qx008(xOut[1]));
-    EXPECT_NE(kBooks008, qx008(xOut[9]));
+    const TRun replaced = qxRun(qxIso2709(xInput), options);
+    EXPECT_EQ("changed 9, skipped 1, repaired 0 (written so 0), rejected 0 (kept 0)", qxCounts(replaced));
+    const std::vector<TMarcRecord> xReplaced = qxReadAllRecords(replaced.xOut, eIso2709);
+    ASSERT_EQ(10u, xReplaced.size());
+    EXPECT_EQ(kBooks008, qx008(xReplaced[1]));
+    EXPECT_NE(kBooks008, qx008(xReplaced[9]));
 }
 
 TEST(BatchAdd008, AnUnreadableRecordInTheMiddleIsReportedAndKeptAsReadOrDropped)
@@ -118,9 +116,7 @@ TEST(BatchAdd008, AnUnreadableRecordInTheMiddleIsReportedAndKeptAsReadOrDropped)
     const std::vector<TMarcRecord> xInput = qxInputRecords();
     // A record of another ISO 2709 profile (three indicators), without the line end
     // that follows it in the file.
-    std::string xBad = qxReadSample("badind.usmarc");
-    xBad.erase(xBad.rfind('\x1D') + 1);
-    xBad[10] = '3';
+    const std::string xBad = qxPatched(qxSampleRecordBytes("badind.usmarc", 1).at(0), 10, "3");
     const std::string xIn = qxIso2709({xInput[0], xInput[1]}) + xBad + qxIso2709({xInput[2], xInput[3]});
 
     const TRun kept = qxRun(xIn, TBatchOptions());
@@ -140,9 +136,7 @@ TEST(BatchAdd008, AnUnreadableRecordInTheMiddleIsReportedAndKeptAsReadOrDropped)
 TEST(BatchAdd008, ARepairedRecordIsWrittenAsReadUnlessChangedOrAskedFor)
 {
     const std::string xSample = qxReadSample("sample1.usmarc");
-    std::string xBad = qxReadSample("badind.usmarc");
-    xBad.erase(xBad.rfind('\x1D') + 1);
-    const std::string xIn = xSample + xBad + xSample;
+    const std::string xIn = xSample + qxSampleRecordBytes("badind.usmarc", 1).at(0) + xSample;
     const std::string xRepairLine = "record 2 repaired: field 245: indicators \"-0\" are not valid: replaced by \" 0\"\n";
 
     const TRun asRead = qxRun(xIn, TBatchOptions());
