@@ -18,24 +18,9 @@
 
 namespace
 {
-TReadLog qxReadAll(const std::string& rxData)
-{
-    return qxReadLog(rxData, eIso2709);
-}
-
 bool qtMentions(const std::wstring& rxMessage, const wchar_t* pwcText)
 {
     return rxMessage.find(pwcText) != std::wstring::npos;
-}
-
-TReadLog qxReadLeniently(const std::string& rxData)
-{
-    return qxReadLog(rxData, eIso2709, eReadLenient);
-}
-
-std::string qxFieldData(const TMarcTag& rxField)
-{
-    return std::string(rxField.qpacGetData(), rxField.qdwGetDataSize());
 }
 
 // "\xNN" back to its byte, as the file of yaz's reading writes bytes.
@@ -74,30 +59,30 @@ std::vector<ERepairKind> qxKinds(const std::vector<TRepair>& rxRepairs)
 TEST(TIso2709ReaderTest, StepsOverFillerBetweenRecords)
 {
     const std::string xFile = qxReadSample("filler.usmarc");
-    const TReadLog xLog = qxReadAll(xFile);
+    const TReadLog xLog = qxReadLog(xFile, eIso2709);
     EXPECT_EQ((std::vector<std::string>{"ok 18", "ok 18", "ok 15"}), xLog.mxOutcomes);
     // The records are camel's first three, without the filler.
     const std::string xCamel = qxReadSample("camel.usmarc");
     EXPECT_EQ(xCamel.substr(0, 755 + 647 + 605), qxIso2709(xLog.mxRecords));
 
-    EXPECT_TRUE(qxReadAll("").mxOutcomes.empty());
-    EXPECT_TRUE(qxReadAll(std::string("\n \0\r\n\x1A", 6)).mxOutcomes.empty());
+    EXPECT_TRUE(qxReadLog("", eIso2709).mxOutcomes.empty());
+    EXPECT_TRUE(qxReadLog(std::string("\n \0\r\n\x1A", 6), eIso2709).mxOutcomes.empty());
 }
 
 TEST(TIso2709ReaderTest, BadSamplesAreRejectedWithTheRecordNumber)
 {
-    const TReadLog xDir = qxReadAll(qxReadSample("baddir.usmarc"));
+    const TReadLog xDir = qxReadLog(qxReadSample("baddir.usmarc"), eIso2709);
     ASSERT_EQ((std::vector<std::string>{"error"}), xDir.mxOutcomes);
     EXPECT_TRUE(qtMentions(xDir.mxErrors[0], L"Record 1 (offset 0)")) << xDir.mxErrors[0].size();
     EXPECT_TRUE(qtMentions(xDir.mxErrors[0], L"Directory")) << xDir.mxErrors[0].size();
 
-    const TReadLog xInd = qxReadAll(qxReadSample("badind.usmarc"));
+    const TReadLog xInd = qxReadLog(qxReadSample("badind.usmarc"), eIso2709);
     ASSERT_EQ((std::vector<std::string>{"error"}), xInd.mxOutcomes);
     EXPECT_TRUE(qtMentions(xInd.mxErrors[0], L"Field 245 (number 3) has invalid indicators"));
 
     // badldr: a stray record terminator before the third record and a stray "7" at the
     // end; each is reported, and every record is still read.
-    const TReadLog xLdr = qxReadAll(qxReadSample("badldr.usmarc"));
+    const TReadLog xLdr = qxReadLog(qxReadSample("badldr.usmarc"), eIso2709);
     EXPECT_EQ((std::vector<std::string>{"ok 5", "ok 5", "error", "ok 7", "ok 5", "ok 5", "ok 11", "error"}),
               xLdr.mxOutcomes);
     ASSERT_EQ(2u, xLdr.mxErrors.size());
@@ -114,31 +99,31 @@ TEST(TIso2709ReaderTest, RecoversAfterBrokenRecords)
     const std::string xBadInd = qxReadSample("badind.usmarc");
 
     // A record whose content is broken, between good ones.
-    TReadLog xLog = qxReadAll(xFirst + xBadInd + xSecond);
+    TReadLog xLog = qxReadLog(xFirst + xBadInd + xSecond, eIso2709);
     EXPECT_EQ((std::vector<std::string>{"ok 18", "error", "ok 18"}), xLog.mxOutcomes);
     EXPECT_TRUE(qtMentions(xLog.mxErrors[0], L"Record 2 (offset 755)"));
 
     // Lengths that run past the record's end, or stop short of it.
     for (const char* pacLength : {"00800", "00700", "99999", "00026"}) {
         SCOPED_TRACE(pacLength);
-        xLog = qxReadAll(qxPatched(xFirst, 0, pacLength) + xSecond + xThird);
+        xLog = qxReadLog(qxPatched(xFirst, 0, pacLength) + xSecond + xThird, eIso2709);
         EXPECT_EQ((std::vector<std::string>{"error", "ok 18", "ok 15"}), xLog.mxOutcomes);
         EXPECT_EQ(xSecond + xThird, qxIso2709(xLog.mxRecords));
     }
 
     // A record cut off in the middle, followed by a whole one.
-    xLog = qxReadAll(xFirst.substr(0, 400) + xSecond);
+    xLog = qxReadLog(xFirst.substr(0, 400) + xSecond, eIso2709);
     EXPECT_EQ((std::vector<std::string>{"error", "ok 18"}), xLog.mxOutcomes);
     EXPECT_EQ(xSecond, qxIso2709(xLog.mxRecords));
 
     // A record cut off at the end of the data.
-    xLog = qxReadAll(xFirst + xSecond.substr(0, 300));
+    xLog = qxReadLog(xFirst + xSecond.substr(0, 300), eIso2709);
     EXPECT_EQ((std::vector<std::string>{"ok 18", "error"}), xLog.mxOutcomes);
     EXPECT_TRUE(qtMentions(xLog.mxErrors[0], L"Record 2 (offset 755): Record length 647 in the leader, but the data "
                                              L"ends after 300 bytes"));
 
     // Directory entries with non-digits.
-    xLog = qxReadAll(qxPatched(xFirst, 24 + 12 * 3 + 5, "?") + xSecond);
+    xLog = qxReadLog(qxPatched(xFirst, 24 + 12 * 3 + 5, "?") + xSecond, eIso2709);
     EXPECT_EQ((std::vector<std::string>{"error", "ok 18"}), xLog.mxOutcomes);
     EXPECT_TRUE(qtMentions(xLog.mxErrors[0], L"Directory entry 4 is not 12 digits"));
 }
@@ -218,7 +203,7 @@ TEST(TMarcRecordRepairTest, ReadsEverySampleFieldAsYazDoes)
 
     std::size_t nRecords = 0;
     for (const std::string& rxFile : xFiles) {
-        const TReadLog xRead = qxReadLeniently(qxReadSample(rxFile));
+        const TReadLog xRead = qxReadLog(qxReadSample(rxFile), eIso2709, eReadLenient);
         for (std::size_t n = 0; n < xRead.mxRecords.size(); ++n) {
             const std::string xKey = rxFile + " " + std::to_string(n + 1);
             SCOPED_TRACE(xKey);
@@ -230,7 +215,7 @@ TEST(TMarcRecordRepairTest, ReadsEverySampleFieldAsYazDoes)
                 EXPECT_EQ(rxFields[dw].first, rxField.qiGetTagNumber());
                 const bool tIndicatorsRepaired = qtHasRepair(xRead.mxRepairs[n], eRepairIndicators, rxFields[dw].first);
                 const std::size_t nFrom = tIndicatorsRepaired ? 2 : 0;
-                EXPECT_EQ(rxFields[dw].second.substr(nFrom), qxFieldData(rxField).substr(nFrom));
+                EXPECT_EQ(rxFields[dw].second.substr(nFrom), qxFieldBytes(rxField).substr(nFrom));
             }
             ++nRecords;
         }
@@ -244,7 +229,7 @@ TEST(TMarcRecordRepairTest, BrokenSamplesAreRepairedAndSaySo)
     // baddir: the directory ends with a subfield delimiter (0x1F at 144) instead of a field
     // terminator; 001 follows it at the base address 145.
     const std::string xBadDir = qxReadSample("baddir.usmarc");
-    TReadLog xRead = qxReadLeniently(xBadDir);
+    TReadLog xRead = qxReadLog(xBadDir, eIso2709, eReadLenient);
     ASSERT_EQ(1u, xRead.mxRecords.size());
     ASSERT_EQ(1u, xRead.mxRepairs[0].size());
     EXPECT_EQ(L"the directory ends with 0x1F at 144, not a field terminator: taken as its end",
@@ -253,7 +238,7 @@ TEST(TMarcRecordRepairTest, BrokenSamplesAreRepairedAndSaySo)
         << "only the directory's end changes";
 
     // badind: 245 has "-0".
-    xRead = qxReadLeniently(qxReadSample("badind.usmarc"));
+    xRead = qxReadLog(qxReadSample("badind.usmarc"), eIso2709, eReadLenient);
     ASSERT_EQ(1u, xRead.mxRepairs.size());
     ASSERT_EQ(1u, xRead.mxRepairs[0].size());
     EXPECT_EQ(L"field 245: indicators \"-0\" are not valid: replaced by \" 0\"", xRead.mxRepairs[0][0].mxText);
@@ -262,7 +247,7 @@ TEST(TMarcRecordRepairTest, BrokenSamplesAreRepairedAndSaySo)
     // The good files need nothing, and badldr's stray bytes stay stray bytes.
     for (const char* pacFile : {"camel.usmarc", "sample1.usmarc", "filler.usmarc", "title_proper.usmarc", "badldr.usmarc"}) {
         SCOPED_TRACE(pacFile);
-        xRead = qxReadLeniently(qxReadSample(pacFile));
+        xRead = qxReadLog(qxReadSample(pacFile), eIso2709, eReadLenient);
         for (const auto& rxRepairs : xRead.mxRepairs)
             EXPECT_EQ(std::vector<ERepairKind>{}, qxKinds(rxRepairs));
     }
@@ -317,7 +302,7 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
     for (const auto& rxCase : axCases) {
         SCOPED_TRACE(rxCase.pacDamage);
         const std::string xDamaged = qxPatched(xFirst, rxCase.dwAt, rxCase.xPatch);
-        const TReadLog xRead = qxReadLeniently(xDamaged + xSecond);
+        const TReadLog xRead = qxReadLog(xDamaged + xSecond, eIso2709, eReadLenient);
         ASSERT_EQ(2u, xRead.mxRecords.size()) << "the record and the next one";
         const std::vector<TRepair>& rxRepairs = xRead.mxRepairs[0];
         ASSERT_EQ(rxCase.xKinds, qxKinds(rxRepairs));
@@ -334,8 +319,8 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
         for (uint32_t dw = 0, dwOriginal = 0; dw < rxRecord.qdwGetFieldCount(); ++dw, ++dwOriginal) {
             if (rxCase.dwFieldsLost != 0 && dwOriginal == 11)
                 ++dwOriginal;
-            const std::string xWas = qxFieldData(xOriginal.qrxGetField(dwOriginal));
-            const std::string xIs = qxFieldData(rxRecord.qrxGetField(dw));
+            const std::string xWas = qxFieldBytes(xOriginal.qrxGetField(dwOriginal));
+            const std::string xIs = qxFieldBytes(rxRecord.qrxGetField(dw));
             ASSERT_EQ(xWas.size(), xIs.size());
             for (std::size_t n = 0; n < xWas.size(); ++n)
                 EXPECT_TRUE(xWas[n] == xIs[n] || (xIs[n] == ' ' && dwOriginal == 11)) << dw << " " << n;
@@ -356,7 +341,7 @@ TEST(TMarcRecordRepairTest, CutShortRecordsKeepWhatIsThereAndOtherProfilesAreRef
 
     // Cut inside 245's data (478-531): 245 is kept up to the cut, the 6 entries after it
     // find no data, and the next record is read whole.
-    TReadLog xRead = qxReadLeniently(xCamel.substr(0, 500) + xSecond);
+    TReadLog xRead = qxReadLog(xCamel.substr(0, 500) + xSecond, eIso2709, eReadLenient);
     ASSERT_EQ(2u, xRead.mxRecords.size());
     const std::vector<TRepair>& rxRepairs = xRead.mxRepairs[0];
     EXPECT_EQ(eRepairRecordUnterminated, rxRepairs.at(0).meKind);
@@ -365,13 +350,14 @@ TEST(TMarcRecordRepairTest, CutShortRecordsKeepWhatIsThereAndOtherProfilesAreRef
               rxRepairs[0].mxText);
     EXPECT_TRUE(qtHasRepair(rxRepairs, eRepairFieldCutShort, 245));
     ASSERT_EQ(12u, xRead.mxRecords[0].qdwGetFieldCount());
-    EXPECT_EQ(xCamel.substr(478, 22), qxFieldData(xRead.mxRecords[0].qrxGetField(11)));
+    EXPECT_EQ(xCamel.substr(478, 22), qxFieldBytes(xRead.mxRecords[0].qrxGetField(11)));
     EXPECT_EQ(1u + 1u + 6u, rxRepairs.size()) << "one report for each entry left";
     EXPECT_EQ(18u, xRead.mxRecords[1].qdwGetFieldCount());
 
     // Other ISO 2709 profiles are refused, and say why; the reader goes on.
     for (const auto& rxProfile : {std::make_pair(10, "32"), std::make_pair(20, "56"), std::make_pair(22, "3")}) {
-        xRead = qxReadLeniently(qxPatched(xCamel.substr(0, 755), rxProfile.first, rxProfile.second) + xSecond);
+        const std::string xOther = qxPatched(xCamel.substr(0, 755), rxProfile.first, rxProfile.second);
+        xRead = qxReadLog(xOther + xSecond, eIso2709, eReadLenient);
         ASSERT_EQ(1u, xRead.mxErrors.size());
         EXPECT_NE(std::wstring::npos, xRead.mxErrors[0].find(L"Record 1 (offset 0): Not a MARC 21 record"))
             << xRead.mxErrors[0].size();

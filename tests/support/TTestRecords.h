@@ -42,13 +42,17 @@ inline TMarcRecord qxRecordOfType(char cTypeOfRecord, char cBibLevel, const char
     return record;
 }
 
+// The field's bytes.
+inline std::string qxFieldBytes(const TMarcTag& rxField)
+{
+    return std::string(rxField.qpacGetData(), rxField.qdwGetDataSize());
+}
+
 // The occurrence (from 1) of the record's 008, or "(none)".
 inline std::string qx008(const TMarcRecord& rxRecord, int iOccurrence = 1)
 {
     TMarcTag field;
-    if (!rxRecord.qtFindTag(8, field, iOccurrence))
-        return "(none)";
-    return std::string(field.qpacGetData(), field.qdwGetDataSize());
+    return rxRecord.qtFindTag(8, field, iOccurrence) ? qxFieldBytes(field) : "(none)";
 }
 
 // The record in ISO 2709.
