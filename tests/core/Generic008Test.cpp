@@ -1,15 +1,21 @@
 // The default 008: which records get one, where it goes, and that each default
-// is one the 008 editor shows as it stands.
+// is one the 008 editor shows as it stands; then the material type a record's
+// leader implies and the rule by which a code list preselects a row.
+#include "support/TLayoutRules.h"
 #include "support/TTestRecords.h"
 
 #include "base/TCodeMatch.h"
 #include "base/TMaterialType.h"
 #include "editors/008/T008Layout.h"
 #include "editors/008/TGeneric008.h"
+#include "recordlib/TMarcLeader.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <map>
 #include <set>
 #include <string>
 
@@ -19,86 +25,60 @@ namespace
 const char kBibliographicTypes[] = "acdefgijkmoprt";
 const char kBibliographicLevels[] = "abcdims";
 
-// What the 008 editor would make of the field: each list's matching codes,
-// one but at the positions given.
-void qvExpectShownAsItStands(const std::string& rx008, const T008Layout& rxLayout, const std::string& rxWhat,
-                             const std::set<int>& rxUnmatched = {})
+TMarcLeader qxLeaderOf(char cType, char cLevel)
 {
-    for (const T008List* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
-    {
-        int iMatches = 0;
-        for (const TCodeListEntry* pxEntry = pxList->codeList; pxEntry->labelId != 0; ++pxEntry)
-            iMatches += qtCodeMatches(rx008.c_str() + pxList->position, pxEntry->code) ? 1 : 0;
-        EXPECT_EQ(rxUnmatched.count(pxList->position) ? 0 : 1, iMatches) << rxWhat << ": position " << pxList->position << " of \"" << rx008 << "\"";
-    }
-    for (const T008Edit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
-        EXPECT_LE(static_cast<std::size_t>(pxEdit->position + pxEdit->length), rx008.size()) << rxWhat;
-}
+    std::string xData = "00000nam a2200000 a 4500";
+    xData[6] = cType;
+    xData[7] = cLevel;
+    TMarcLeader xLeader;
+    xLeader.qvSetData(xData.c_str());
+    return xLeader;
 }
 
-TEST(Generic008, EveryBibliographicDefaultIsPreselectedByTheLayoutItIsShownWith)
+EMaterialType qeMaterialOf(char cType, char cLevel)
 {
-    for (const char* pcType = kBibliographicTypes; *pcType != '\0'; ++pcType)
-    {
-        for (const char* pcLevel = kBibliographicLevels; *pcLevel != '\0'; ++pcLevel)
-        {
-            const std::string xWhat = std::string("06 ") + *pcType + ", 07 " + *pcLevel;
-            TMarcRecord record = qxRecordOfType(*pcType, *pcLevel);
-            ASSERT_TRUE(qtAddGeneric008(record, false)) << xWhat;
-            const std::string x008 = qx008(record);
-            ASSERT_EQ(40u, x008.size()) << xWhat;
-            EXPECT_TRUE(std::all_of(x008.begin(), x008.begin() + 6, [](char c) { return std::isdigit(c); }))
-                << xWhat << ": date entered on file";
-            // Language material of level i (integrating resource) is shown with the
-            // continuing-resources layout but given the Books default.
-            const EMaterialType eShownAs = (*pcType == 'a' && *pcLevel == 'i')
-                                               ? eBooks
-                                               : qeGetMaterialTypeOf(record.qrxGetLeader());
-            const T008Layout* pxLayout = qpxGet008Layout(eBibliographic, eShownAs);
-            ASSERT_NE(nullptr, pxLayout) << xWhat;
-            qvExpectShownAsItStands(x008, *pxLayout, xWhat);
-        }
-    }
+    return qeGetMaterialTypeOf(qxLeaderOf(cType, cLevel));
 }
 
-// So are the other formats' defaults, but for the holdings positions that the
-// default leaves blank (13 policy type, 15 unit type), which no list offers.
-TEST(Generic008, EveryOtherFormatsDefaultIsPreselectedByItsLayout)
-{
-    for (const auto& [cType, eFormat] :
-         {std::pair{'z', eAuthority}, std::pair{'y', eHoldings}, std::pair{'q', eCommunity}, std::pair{'w', eClassification}})
-    {
-        TMarcRecord record = qxRecordOfType(cType, ' ');
-        ASSERT_TRUE(qtAddGeneric008(record, false)) << cType;
-        std::string x008 = qx008(record);
-        x008.resize(40, ' ');
-        qvExpectShownAsItStands(x008, *qpxGetOtherFormat008Layout(eFormat), std::string("06 ") + cType,
-                                eFormat == eHoldings ? std::set<int>{13, 15} : std::set<int>{});
-    }
+// Every level code a leader can hold at 07 in these tests, known or not.
+const char acAllLevels[] = "abcdimsn x|";
 }
 
-TEST(Generic008, ARecordGetsADefaultExactlyWhenItsFormatHasAnEditorLayout)
+// A record gets a default exactly when its format has an editor layout: every
+// format but patron, and bibliographic records of a MARC 21 type. The default
+// has the length MARC 21 gives the format's 008, begins with the date entered
+// on file, and is preselected position by position by the layout it is shown
+// with, but for the holdings positions it leaves blank (13 policy type, 15
+// unit type), which no list offers.
+TEST(Generic008, ARecordGetsADefaultExactlyWhenItsFormatHasALayoutThatShowsItAsItStands)
 {
     for (int c = 0x20; c < 0x7F; ++c)
-    {
-        TMarcRecord record = qxRecordOfType(static_cast<char>(c), 'm');
-        const TMarcRecord before = record;
-        const TMarcLeader& rxLeader = record.qrxGetLeader();
-        const bool tHasLayout =
-            qpxGet008Layout(rxLeader.qeGetType(), qeGetMaterialTypeOf(rxLeader)) != nullptr;
-        EXPECT_EQ(tHasLayout, qtAddGeneric008(record, true)) << "06 '" << static_cast<char>(c) << "'";
-        if (!tHasLayout)
+        for (const char* pcLevel = kBibliographicLevels; *pcLevel != '\0'; ++pcLevel)
         {
-            EXPECT_EQ(qxIso2709(before), qxIso2709(record)) << "06 '" << static_cast<char>(c) << "'";
-            continue;
+            const char cType = static_cast<char>(c);
+            SCOPED_TRACE(std::string("06 ") + cType + ", 07 " + *pcLevel);
+            TMarcRecord record = qxRecordOfType(cType, *pcLevel);
+            const TMarcRecord before = record;
+            const EMarcType eFormat = record.qrxGetLeader().qeGetType();
+            // Language material of level i (integrating resource) is shown with the
+            // continuing-resources layout but given the Books default.
+            const EMaterialType eShownAs =
+                (cType == 'a' && *pcLevel == 'i') ? eBooks : qeGetMaterialTypeOf(record.qrxGetLeader());
+            const T008Layout* pxLayout = qpxGet008Layout(eFormat, eShownAs);
+            ASSERT_EQ(eFormat != eBibliographic || std::strchr(kBibliographicTypes, cType), pxLayout != nullptr);
+            EXPECT_EQ(pxLayout != nullptr, qtAddGeneric008(record, true));
+            if (pxLayout == nullptr)
+            {
+                EXPECT_EQ(qxIso2709(before), qxIso2709(record));
+                continue;
+            }
+            std::string x008 = qx008(record);
+            const std::map<EMarcType, std::size_t> kShorter = {{eHoldings, 32}, {eClassification, 14}, {eCommunity, 15}};
+            EXPECT_EQ(kShorter.count(eFormat) ? kShorter.at(eFormat) : 40u, x008.size());
+            EXPECT_TRUE(std::all_of(x008.begin(), x008.begin() + 6, [](char d) { return std::isdigit(d); }));
+            x008.resize(40, ' ');
+            qvExpectShownAsItStands(x008, *pxLayout, false, eFormat == eHoldings ? std::set<int>{13, 15} : std::set<int>{});
         }
-        // The length MARC 21 gives the 008 of each format.
-        const std::size_t nLength = rxLeader.qeGetType() == eHoldings         ? 32
-                                    : rxLeader.qeGetType() == eClassification ? 14
-                                    : rxLeader.qeGetType() == eCommunity      ? 15
-                                                                               : 40;
-        EXPECT_EQ(nLength, qx008(record).size()) << "06 '" << static_cast<char>(c) << "'";
-    }
     // Language material of an unknown level still gets the Books default.
     TMarcRecord unknownLevel = qxRecordOfType('a', ' ');
     EXPECT_TRUE(qtAddGeneric008(unknownLevel, false));
@@ -109,11 +89,8 @@ TEST(Generic008, AnExisting008IsReplacedOnlyWhenAskedAndANewOneGoesInTagOrder)
 {
     const char kOld008[] = "861028s1986    nyu           000 0 eng  ";
     TMarcRecord record = qxRecordOfType('a', 'm', kOld008);
-    TMarcTag f001(1), second008(8);
-    f001.qvSetData("ocm123", false);
-    second008.qvSetData("second", false);
-    record.qvOrderedInsert(f001);
-    record.qvOrderedInsert(second008);
+    record.qvOrderedInsert(qxTag(1, "ocm123"));
+    record.qvOrderedInsert(qxTag(8, "second"));
 
     EXPECT_FALSE(qtAddGeneric008(record, false));
     EXPECT_EQ(kOld008, qx008(record));
@@ -124,10 +101,83 @@ TEST(Generic008, AnExisting008IsReplacedOnlyWhenAskedAndANewOneGoesInTagOrder)
     EXPECT_EQ(4u, record.qdwGetFieldCount());
 
     TMarcRecord map = qxRecordOfType('e', 'm');
-    map.qvOrderedInsert(f001);
+    map.qvOrderedInsert(qxTag(1, "ocm123"));
     ASSERT_TRUE(qtAddGeneric008(map, false));
     ASSERT_EQ(3u, map.qdwGetFieldCount());
     EXPECT_EQ(1, map.qrxGetField(0).qiGetTagNumber());
     EXPECT_EQ(8, map.qrxGetField(1).qiGetTagNumber());
     EXPECT_EQ(245, map.qrxGetField(2).qiGetTagNumber());
+}
+
+// The material type that leader 06 and 07 imply, and the preselection rule of
+// the code lists.
+TEST(MaterialType, OnlyLanguageMaterialLooksAtTheLevelAndOnlyBibliographicRecordsHaveOne)
+{
+    for (int c = 0x20; c < 0x7F; ++c)
+    {
+        const char cType = static_cast<char>(c);
+        const EMaterialType eFirst = qeMaterialOf(cType, acAllLevels[0]);
+        if (qxLeaderOf(cType, 'm').qeGetType() != eBibliographic)
+        {
+            EXPECT_EQ(eUnknownMaterial, eFirst) << "06 '" << cType << "'";
+        }
+        if (cType == 'a')
+            continue;
+        for (const char* pcLevel = acAllLevels; *pcLevel != '\0'; ++pcLevel)
+            EXPECT_EQ(eFirst, qeMaterialOf(cType, *pcLevel)) << "06 '" << cType << "', 07 '" << *pcLevel << "'";
+    }
+}
+
+TEST(MaterialType, LanguageMaterialIsABookOrAContinuingResourceByItsLevel)
+{
+    // MARC 21: monographic levels take the Books 008, serial and integrating ones
+    // the Continuing resources 008; a level MARC 21 does not define, neither.
+    for (char cLevel : {'a', 'c', 'd', 'm'})
+        EXPECT_EQ(eBooks, qeMaterialOf('a', cLevel)) << cLevel;
+    for (char cLevel : {'b', 'i', 's'})
+        EXPECT_EQ(eContinuingResources, qeMaterialOf('a', cLevel)) << cLevel;
+    for (char cLevel : {'n', ' ', 'x', '|'})
+        EXPECT_EQ(eUnknownMaterial, qeMaterialOf('a', cLevel)) << cLevel;
+}
+
+TEST(CodeMatch, EveryCharacterOfTheCodeMustStandInTheFieldFromThePosition)
+{
+    const struct
+    {
+        const char* pacField; // from the list's position on
+        const char* pacCode;
+        bool tMatches;
+    } axCases[] = {
+        {"abc", "a", true},
+        {"abc", "b", false},
+        {" bc", " ", true},
+        {"Abc", "a", false}, // case counts
+        {"abc", "A", false},
+        {"aab", "aa", true},
+        {"aba", "aa", false},
+        {"   x", "  ", true},
+        {" x", "  ", false},
+        {"a", "aa", false}, // one character left for a code of two
+        {"en", "eng", false},
+        {"abcdefghijkl", "abcdefghijk", true},
+        {"abc", "", true}, // an empty code matches always
+        {"", "", true},
+        {"", "a", false},
+        {nullptr, "", true}, // null is an empty string
+        {nullptr, "a", false},
+        {"abc", nullptr, true},
+    };
+    for (const auto& rxCase : axCases)
+        EXPECT_EQ(rxCase.tMatches, qtCodeMatches(rxCase.pacField, rxCase.pacCode))
+            << (rxCase.pacField ? rxCase.pacField : "null") << " / " << (rxCase.pacCode ? rxCase.pacCode : "null");
+}
+
+TEST(CodeMatch, TheFieldIsNotReadPastItsEnd)
+{
+    // A field of one character with nothing after its terminator: under the
+    // sanitizers a read past it would be reported.
+    char* pacField = new char[2]{'a', '\0'};
+    EXPECT_FALSE(qtCodeMatches(pacField, "ab"));
+    EXPECT_FALSE(qtCodeMatches(pacField + 1, "a"));
+    delete[] pacField;
 }

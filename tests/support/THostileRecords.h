@@ -5,8 +5,7 @@
 // record holds a 006, 007, 008 and 856, so that every editor finds its field.
 #pragma once
 
-#include "recordlib/TMarcRecord.h"
-#include "recordlib/TMarcTag.h"
+#include "support/TTestRecords.h"
 
 #include <cstddef>
 #include <string>
@@ -39,13 +38,6 @@ inline std::string qxHostileBytes(std::size_t dwLength, int iShift)
     return xBytes;
 }
 
-inline void qvAddHostileField(TMarcRecord& rxRecord, int iTag, const std::string& rxData)
-{
-    TMarcTag field(iTag);
-    field.qvSetData(rxData.c_str(), false);
-    rxRecord.qvOrderedInsert(field);
-}
-
 // Two valid indicators, then subfields whose codes and values are hostile.
 inline std::string qxHostileDataField(const char* pacIndicators, std::size_t dwLength, int iShift)
 {
@@ -65,13 +57,13 @@ inline TMarcRecord qxHostileRecord(char cTypeOfRecord, char cBibLevel, std::size
     xLeader[7] = cBibLevel;
     TMarcRecord record;
     record.qvSetLeader(xLeader.c_str());
-    qvAddHostileField(record, 1, qxHostileBytes(12, iShift));
-    qvAddHostileField(record, 6, qxHostileBytes(18, iShift + 1));
+    record.qvOrderedInsert(qxTag(1, qxHostileBytes(12, iShift)));
+    record.qvOrderedInsert(qxTag(6, qxHostileBytes(18, iShift + 1)));
     // The 007 of an electronic resource (14 positions), so that its rows show.
-    qvAddHostileField(record, 7, "c" + qxHostileBytes(13, iShift + 2));
-    qvAddHostileField(record, 8, qxHostileBytes(dw008Length, iShift));
-    qvAddHostileField(record, 245, qxHostileDataField("10", 20, iShift));
-    qvAddHostileField(record, 856, qxHostileDataField("4 ", 30, iShift));
+    record.qvOrderedInsert(qxTag(7, "c" + qxHostileBytes(13, iShift + 2)));
+    record.qvOrderedInsert(qxTag(8, qxHostileBytes(dw008Length, iShift)));
+    record.qvOrderedInsert(qxTag(245, qxHostileDataField("10", 20, iShift)));
+    record.qvOrderedInsert(qxTag(856, qxHostileDataField("4 ", 30, iShift)));
     return record;
 }
 
@@ -91,13 +83,13 @@ inline std::vector<THostileRecord> qxHostileRecords()
     xRecords.push_back({"008 of 1", qxHostileRecord('a', 'm', 1, 0)});
 
     TMarcRecord xTwo008s = qxHostileRecord('a', 'm', 40, 2);
-    qvAddHostileField(xTwo008s, 8, qxHostileBytes(40, 3));
+    xTwo008s.qvOrderedInsert(qxTag(8, qxHostileBytes(40, 3)));
     xRecords.push_back({"two 008", xTwo008s});
 
     // 5,000 fields still fit in ISO 2709's 99,999 bytes.
     TMarcRecord xMany = qxHostileRecord('a', 'm', 40, 3);
     for (int i = static_cast<int>(xMany.qdwGetFieldCount()); i < 5000; ++i)
-        qvAddHostileField(xMany, 900 + i % 100, std::string("1 \x1f") + qcHostileByte(i, 0));
+        xMany.qvOrderedInsert(qxTag(900 + i % 100, std::string("1 \x1f") + qcHostileByte(i, 0)));
     xRecords.push_back({"5,000 fields", xMany});
     return xRecords;
 }

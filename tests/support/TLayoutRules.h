@@ -4,6 +4,7 @@
 // grid cells and the code lists agree with one another.
 #pragma once
 
+#include "base/TCodeMatch.h"
 #include "editors/006/T006Layout.h"
 #include "editors/007/T007Categories.h"
 #include "editors/008/T008Layout.h"
@@ -19,6 +20,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 struct TGridCell
@@ -154,17 +156,6 @@ inline std::vector<TLayoutCase> qxAllLayoutCases()
     return xCases;
 }
 
-// The positions a list or edit box of the layout edits, by its ID.
-inline std::map<int, int> qxWidths(const TLayoutCase& rxCase)
-{
-    std::map<int, int> xWidths;
-    for (const TLayoutList* l = rxCase.layout->lists; l->listId != 0; ++l)
-        xWidths[l->listId] = static_cast<int>(::strnlen(l->codeList[0].code, sizeof(l->codeList[0].code)));
-    for (const TLayoutEdit* e = rxCase.layout->edits; e->editId != 0; ++e)
-        xWidths[e->editId] = e->length;
-    return xWidths;
-}
-
 // Where each label and list or edit box of the layout stands once the layout
 // is built: on the anchor it is moved onto, or on itself when it is an anchor.
 inline std::map<int, TGridCell> qxCells(const TLayoutCase& rxCase)
@@ -228,6 +219,37 @@ inline void qvExpectCodeListRules(const TCodeListEntry* pxList, int iListId, boo
     }
 }
 
+// A field as the editor first shows it: each list finds one row (none at the
+// positions rxNoRow; with tBlankIsUnset blanks may find none), each
+// edit box accepts what it holds (blanks too with tBlankIsUnset), and an
+// undefined position holds a blank.
+inline void qvExpectShownAsItStands(const std::string& rxField, const TFieldLayout& rxLayout, bool tBlankIsUnset,
+                                    const std::set<int>& rxNoRow = {})
+{
+    const std::string xWhere = " of \"" + rxField + "\"";
+    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
+    {
+        const std::size_t dwWidth = std::strlen(l->codeList[0].code);
+        ASSERT_LE(l->position + dwWidth, rxField.size());
+        int iMatches = 0;
+        for (const TCodeListEntry* row = l->codeList; row->labelId != 0; ++row)
+            iMatches += qtCodeMatches(rxField.c_str() + l->position, row->code) ? 1 : 0;
+        if (tBlankIsUnset && rxField.compare(l->position, dwWidth, std::string(dwWidth, ' ')) == 0)
+            iMatches = 1;
+        EXPECT_EQ(rxNoRow.count(l->position) ? 0 : 1, iMatches) << "position " << l->position << xWhere;
+    }
+    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e)
+    {
+        ASSERT_LE(static_cast<std::size_t>(e->position + e->length), rxField.size());
+        for (int i = e->position; i < e->position + e->length; ++i)
+            EXPECT_TRUE(!e->allowedChars || std::strchr(e->allowedChars, rxField[i]) || (tBlankIsUnset && rxField[i] == ' '))
+                << "position " << i << xWhere;
+    }
+    for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
+        for (int i = r->first; i <= r->last && i < static_cast<int>(rxField.size()); ++i)
+            EXPECT_EQ(' ', rxField[i]) << "position " << i << xWhere;
+}
+
 inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
 {
     const TFieldLayout& rxLayout = *rxCase.layout;
@@ -241,32 +263,15 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
     EXPECT_EQ(0, c[2].position);
 
     // Then every list and edit box, each once, in ascending position, each
-    // described once with the position the control table gives it.
+    // described once with the position the control table gives it. Every
+    // position of the field is edited by one control or undefined, never both;
+    // nothing lies outside the field.
     std::map<int, int> xPositionOf;
     for (const TControlPosition* p = c + 3; p->controlId != 0; ++p)
     {
         EXPECT_GT(p->position, (p - 1)->position) << p->controlId;
         EXPECT_TRUE(xPositionOf.emplace(p->controlId, p->position).second) << p->controlId << " twice";
     }
-    std::size_t dwDescribed = 0;
-    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l, ++dwDescribed)
-    {
-        ASSERT_EQ(1u, xPositionOf.count(l->listId)) << "list " << l->listId << " is not in the control table";
-        EXPECT_EQ(xPositionOf[l->listId], l->position) << "list " << l->listId;
-        qvExpectCodeListRules(l->codeList, l->listId, rxCase.tFillLast);
-    }
-    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e, ++dwDescribed)
-    {
-        ASSERT_EQ(1u, xPositionOf.count(e->editId)) << "edit " << e->editId << " is not in the control table";
-        EXPECT_EQ(xPositionOf[e->editId], e->position) << "edit " << e->editId;
-        EXPECT_GE(e->length, 1) << "edit " << e->editId;
-        EXPECT_TRUE(e->allowedChars == nullptr || *e->allowedChars != '\0') << "edit " << e->editId;
-    }
-    EXPECT_EQ(xPositionOf.size(), dwDescribed) << "a control that is neither list nor edit box, or one described twice";
-
-    // Every position of the field is edited by one control or undefined,
-    // never both; nothing lies outside the field.
-    const std::map<int, int> xWidths = qxWidths(rxCase);
     std::vector<int> xUses(static_cast<std::size_t>(rxCase.fieldLength), 0);
     auto qvUse = [&](int iFirst, int iCount, const std::string& rxWhat) {
         for (int i = iFirst; i < iFirst + iCount; ++i)
@@ -279,9 +284,23 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
                 ++xUses[static_cast<std::size_t>(i)];
         }
     };
+    std::map<int, int> xDescribed;
+    for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
+    {
+        EXPECT_TRUE(xDescribed.emplace(l->listId, l->position).second) << "list " << l->listId << " twice";
+        qvUse(l->position, static_cast<int>(::strnlen(l->codeList[0].code, sizeof(l->codeList[0].code))),
+              "list " + std::to_string(l->listId));
+        qvExpectCodeListRules(l->codeList, l->listId, rxCase.tFillLast);
+    }
+    for (const TLayoutEdit* e = rxLayout.edits; e->editId != 0; ++e)
+    {
+        EXPECT_TRUE(xDescribed.emplace(e->editId, e->position).second) << "edit " << e->editId << " twice";
+        qvUse(e->position, e->length, "edit " + std::to_string(e->editId));
+        EXPECT_TRUE(e->length >= 1 && (e->allowedChars == nullptr || *e->allowedChars != '\0')) << "edit " << e->editId;
+    }
+    EXPECT_EQ(xPositionOf, xDescribed) << "the control table and the lists and edit boxes disagree";
+
     qvUse(0, rxCase.firstWidth, "the first control");
-    for (const auto& [id, position] : xPositionOf)
-        qvUse(position, xWidths.count(id) ? xWidths.at(id) : 0, std::to_string(id));
     int iPreviousLast = -1;
     for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
     {
@@ -302,36 +321,37 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
     // and then the right, the labels moved before any control.
     const std::map<int, TGridCell> xCells = qxCells(rxCase);
     std::set<int> xLabels;
+    std::vector<int> xItems; // the labels, then the controls in focus order
     for (const TLayoutLabel* l = rxLayout.labels; l->labelId != 0; ++l)
+    {
         EXPECT_TRUE(xLabels.insert(l->labelId).second) << "label " << l->labelId << " twice";
-    std::map<std::pair<int, int>, int> xLabelIn;
-    std::map<std::pair<int, int>, int> xControlIn;
-    if (const auto first = rxCase.grid->find(rxCase.firstId); first != rxCase.grid->end())
-        xControlIn[{first->second.row, first->second.column}] = rxCase.firstId;
-    int iLastRow = 0;
-    for (int id : xLabels)
-    {
-        ASSERT_EQ(1u, xCells.count(id)) << "label " << id << " stands nowhere on the grid";
-        const TGridCell& cell = xCells.at(id);
-        EXPECT_TRUE(cell.tLabel) << "label " << id << " in a control's place";
-        EXPECT_TRUE(xLabelIn.emplace(std::pair{cell.row, cell.column}, id).second) << "two labels on one cell";
-        iLastRow = std::max(iLastRow, cell.row);
+        xItems.push_back(l->labelId);
     }
-    std::pair<int, int> xPrevious{-1, -1};
     for (const TControlPosition* p = c + 3; p->controlId != 0; ++p)
+        xItems.push_back(p->controlId);
+    std::set<std::tuple<int, int, bool>> xTaken; // row, column, label half
+    std::pair<int, int> xPrevious{-1, -1};
+    int iLastRow = 0;
+    for (int id : xItems)
     {
-        ASSERT_EQ(1u, xCells.count(p->controlId)) << p->controlId << " stands nowhere on the grid";
-        const TGridCell& cell = xCells.at(p->controlId);
-        EXPECT_FALSE(cell.tLabel) << p->controlId << " in a label's place";
-        EXPECT_TRUE(xControlIn.emplace(std::pair{cell.row, cell.column}, p->controlId).second)
-            << p->controlId << " on a taken cell";
-        EXPECT_EQ(1u, xLabelIn.count({cell.row, cell.column})) << p->controlId << " has no label beside it";
-        EXPECT_LT(xPrevious, std::pair(cell.column, cell.row)) << p->controlId << " out of focus order";
-        xPrevious = {cell.column, cell.row};
+        ASSERT_EQ(1u, xCells.count(id)) << id << " stands nowhere on the grid";
+        const TGridCell& cell = xCells.at(id);
+        const bool tLabel = xLabels.count(id) != 0;
+        EXPECT_EQ(tLabel, cell.tLabel) << id << " in the other half of its cell";
+        EXPECT_TRUE(xTaken.insert({cell.row, cell.column, cell.tLabel}).second) << id << " on a taken cell";
+        if (!tLabel)
+        {
+            EXPECT_LT(xPrevious, std::pair(cell.column, cell.row)) << id << " out of focus order";
+            xPrevious = {cell.column, cell.row};
+        }
         iLastRow = std::max(iLastRow, cell.row);
     }
-    for (const auto& [cell, id] : xLabelIn)
-        EXPECT_EQ(1u, xControlIn.count(cell)) << "label " << id << " has no control beside it";
+    for (const auto& [row, column, tLabel] : xTaken)
+        EXPECT_EQ(1u, xTaken.count({row, column, !tLabel})) << "nothing beside the one in row " << row << ", column " << column;
+    if (const auto first = rxCase.grid->find(rxCase.firstId); first != rxCase.grid->end())
+    {
+        EXPECT_EQ(0u, xTaken.count({first->second.row, first->second.column, false})) << "a control on the first one's cell";
+    }
     std::set<int> xMoved;
     bool tControlMoved = false;
     for (const TControlMove* m = rxLayout.moves; m->controlId != 0; ++m)

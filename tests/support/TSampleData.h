@@ -44,6 +44,12 @@ inline std::vector<std::string> qxSampleRecordBytes(const std::string& rxName, s
     return xRecords;
 }
 
+// The bytes with rxPatch written over them from nAt on.
+inline std::string qxPatched(std::string xBytes, std::size_t nAt, const std::string& rxPatch)
+{
+    return xBytes.replace(nAt, rxPatch.size(), rxPatch);
+}
+
 inline std::string qxBytes(const TXBuffer<unsigned char>& rxBuffer)
 {
     return std::string(rxBuffer.qpacGetData(), rxBuffer.qdwGetDataSize());

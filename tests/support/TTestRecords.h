@@ -1,11 +1,33 @@
-// Records made for tests: a record of a given type, its 008, its ISO 2709 form.
+// Records made for tests: a field, a record of given fields or of a given type,
+// its 008, its ISO 2709 form.
 #pragma once
 
+#include "recordlib/TException.h"
 #include "recordlib/TMarcRecord.h"
 #include "recordlib/TMarcTag.h"
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
+
+// A field of the tag holding the bytes as given (NULs aside), indicators unchecked.
+inline TMarcTag qxTag(int iTag, const std::string& rxData)
+{
+    TMarcTag field(iTag);
+    field.qvSetData(rxData.c_str(), false);
+    return field;
+}
+
+// A record of the leader and the fields, each put in tag order.
+inline TMarcRecord qxRecordOf(const char* pacLeader, std::initializer_list<std::pair<int, std::string>> xFields)
+{
+    TMarcRecord record;
+    record.qvSetLeader(pacLeader);
+    for (const auto& [iTag, rxData] : xFields)
+        record.qvOrderedInsert(qxTag(iTag, rxData));
+    return record;
+}
 
 // A record with Leader 06 (type of record) and 07 (bibliographic level) as given,
 // a 245, and an 008 when pac008 is not null.
@@ -14,27 +36,23 @@ inline TMarcRecord qxRecordOfType(char cTypeOfRecord, char cBibLevel, const char
     char acLeader[] = "00000nam a2200000 a 4500";
     acLeader[6] = cTypeOfRecord;
     acLeader[7] = cBibLevel;
-    TMarcRecord record;
-    record.qvSetLeader(acLeader);
+    TMarcRecord record = qxRecordOf(acLeader, {{245, "10\x1f" "aA title"}});
     if (pac008 != nullptr)
-    {
-        TMarcTag field(8);
-        field.qvSetData(pac008, false);
-        record.qvOrderedInsert(field);
-    }
-    TMarcTag title(245);
-    title.qvSetData("10\x1f" "aA title", true);
-    record.qvOrderedInsert(title);
+        record.qvOrderedInsert(qxTag(8, pac008));
     return record;
+}
+
+// The field's bytes.
+inline std::string qxFieldBytes(const TMarcTag& rxField)
+{
+    return std::string(rxField.qpacGetData(), rxField.qdwGetDataSize());
 }
 
 // The occurrence (from 1) of the record's 008, or "(none)".
 inline std::string qx008(const TMarcRecord& rxRecord, int iOccurrence = 1)
 {
     TMarcTag field;
-    if (!rxRecord.qtFindTag(8, field, iOccurrence))
-        return "(none)";
-    return std::string(field.qpacGetData(), field.qdwGetDataSize());
+    return rxRecord.qtFindTag(8, field, iOccurrence) ? qxFieldBytes(field) : "(none)";
 }
 
 // The record in ISO 2709.
@@ -45,16 +63,42 @@ inline std::string qxIso2709(const TMarcRecord& rxRecord)
     return std::string(buffer.qpacGetData(), buffer.qdwGetDataSize());
 }
 
+// The records in ISO 2709, one after the other.
+inline std::string qxIso2709(const std::vector<TMarcRecord>& rxRecords)
+{
+    std::string xAll;
+    for (const TMarcRecord& rxRecord : rxRecords)
+        xAll += qxIso2709(rxRecord);
+    return xAll;
+}
+
+// What fn throws: the TException's type and message; type -1 when it throws none.
+struct TThrown
+{
+    int miType = -1;
+    std::wstring mxMessage;
+};
+
+template <typename F>
+TThrown qxThrown(F fn)
+{
+    try
+    {
+        fn();
+    }
+    catch (const TException& rxError)
+    {
+        return {rxError.qeGetErrorType(), rxError.qpwcGetMessage()};
+    }
+    return {};
+}
+
 // qxRecordOfType(cTypeOfRecord, 'm') with a field of iTag for each of rxData.
 inline TMarcRecord qxRecordWith(char cTypeOfRecord, int iTag, const std::vector<std::string>& rxData,
                                 const char* pac008 = nullptr)
 {
     TMarcRecord record = qxRecordOfType(cTypeOfRecord, 'm', pac008);
     for (const std::string& rxField : rxData)
-    {
-        TMarcTag field(iTag);
-        field.qvSetData(rxField.c_str(), false);
-        record.qvOrderedInsert(field);
-    }
+        record.qvOrderedInsert(qxTag(iTag, rxField));
     return record;
 }
