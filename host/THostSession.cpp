@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 namespace
 {
@@ -91,7 +92,8 @@ const wchar_t* qpwcFormatName(EMarcFileFormat eFormat)
 }
 
 THostSession::THostSession(THostPrompt& rxPrompt)
-    : mrxPrompt(rxPrompt), meFormat(eIso2709), mtModified(false), miSelectedRecord(-1), miSelectedField(-1)
+    : mrxPrompt(rxPrompt), meFormat(eIso2709), meSourceFormat(eIso2709), mnStrayRuns(0), mtModified(false),
+      miSelectedRecord(-1), miSelectedField(-1)
 {
 }
 
@@ -139,19 +141,26 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
         eFormat = qeSniffFormat(in);
 
     std::vector<THostEntry> xEntries;
+    std::string xBytesBefore; // of the next record
     std::size_t nUnreadable = 0, nRepaired = 0, nStray = 0;
     try
     {
         const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
         qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
+            const std::string_view xRaw(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
             if (rxPiece.mePiece == ePieceFiller)
+            {
+                xBytesBefore.append(xRaw);
                 return;
+            }
             if (rxPiece.mePiece == ePieceStrayBytes)
             {
+                qvAppendRawData(xRaw, eFormat, xBytesBefore);
                 ++nStray;
                 return;
             }
             THostEntry entry;
+            entry.mxBytesBefore.swap(xBytesBefore);
             if (rxPiece.mePiece == ePieceRecord)
             {
                 entry.mxRecord = *rxPiece.mpxRecord;
@@ -162,7 +171,7 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
             {
                 entry.mtReadable = false;
                 entry.mxProblem = rxPiece.mxProblem;
-                entry.mxRaw.assign(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
+                entry.mxRaw.assign(xRaw);
                 entry.meRawFormat = eFormat;
                 ++nUnreadable;
             }
@@ -176,9 +185,12 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
     }
 
     mxEntries.swap(xEntries);
+    mxBytesAtEnd.swap(xBytesBefore);
+    mnStrayRuns = nStray;
     mxPath = rxPath;
     mxSourcePath = rxPath;
     meFormat = eFormat;
+    meSourceFormat = eFormat;
     mtModified = false;
     miSelectedRecord = mxEntries.empty() ? -1 : 0;
     miSelectedField = -1;
@@ -201,7 +213,8 @@ void THostSession::qvReportOpenProblems(std::size_t nUnreadable, std::size_t nRe
                  L"when the file is saved in the same form.";
     if (nStrayNotes != 0)
         xText += std::wstring(xText.empty() ? L"" : L"\n") +
-                 L"Bytes that belong to no record were found between records; they will not be saved.";
+                 L"Bytes that belong to no record were found between records; they are kept where they stand "
+                 L"when the file is saved in the same form.";
     mrxPrompt.qvShowMessage(xText, false);
 }
 
@@ -249,9 +262,14 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
     for (const THostEntry& entry : mxEntries)
         if (!entry.mtReadable && (entry.meRawFormat != eFormat || entry.mxRaw.empty()))
             ++nLeftOut;
-    if (nLeftOut != 0 &&
-        mrxPrompt.qeAsk(std::to_wstring(nLeftOut) + L" unreadable record(s) cannot be written as " +
-                            qpwcFormatName(eFormat) + L" and will be left out. Save anyway?",
+    // Filler and stray bytes keep their places in the form they were read in only.
+    const bool tKeepBytes = eFormat == meSourceFormat;
+    std::wstring xLeftOut = nLeftOut != 0 ? std::to_wstring(nLeftOut) + L" unreadable record(s)" : L"";
+    if (mnStrayRuns != 0 && !tKeepBytes)
+        xLeftOut += xLeftOut.empty() ? L"Bytes that belong to no record" : L" and the bytes that belong to no record";
+    if (!xLeftOut.empty() &&
+        mrxPrompt.qeAsk(xLeftOut + L" cannot be written as " + qpwcFormatName(eFormat) +
+                            L" and will be left out. Save anyway?",
                         false) != eAnswerYes)
         return false;
 
@@ -266,6 +284,8 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
         {
             ++nRecord;
             xPiece.clear();
+            if (tKeepBytes)
+                xPiece = entry.mxBytesBefore;
             if (entry.mtReadable)
                 qvAppendRecord(entry.mxRecord, eFormat, xPiece);
             else if (entry.meRawFormat == eFormat && !entry.mxRaw.empty())
@@ -273,6 +293,8 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
             out.qrxStream().write(xPiece.data(), static_cast<std::streamsize>(xPiece.size()));
         }
         nRecord = 0;
+        if (tKeepBytes)
+            out.qrxStream().write(mxBytesAtEnd.data(), static_cast<std::streamsize>(mxBytesAtEnd.size()));
         out.qvCommit();
     }
     catch (const TException& e)

@@ -22,6 +22,10 @@ struct THostEntry
     std::string mxRaw;
     EMarcFileFormat meRawFormat = eIso2709;
     std::wstring mxProblem;
+    // What the file held before this record that belongs to no record (filler
+    // between records, stray bytes), written back in place when the file is
+    // saved in the form it was read in.
+    std::string mxBytesBefore;
 };
 
 class THostSession
@@ -79,6 +83,11 @@ private:
     std::wstring mxSourcePath;
     EMarcFileFormat meFormat;
     std::vector<THostEntry> mxEntries;
+    // The form of the source file, what it held after its last record that
+    // belongs to no record, and how many runs of stray bytes it held in all.
+    EMarcFileFormat meSourceFormat;
+    std::string mxBytesAtEnd;
+    std::size_t mnStrayRuns;
     bool mtModified;
     int miSelectedRecord;
     int miSelectedField;

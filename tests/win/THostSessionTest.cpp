@@ -241,16 +241,19 @@ TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
     }
 }
 
-TEST_F(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
+TEST_F(HostSession, UnreadableRecordsAndStrayBytesAreKeptAndWrittenBackAsTheyWere)
 {
-    // A record of another ISO 2709 profile (three indicators) cannot be read.
+    // A record of another ISO 2709 profile (three indicators) cannot be read;
+    // filler and stray bytes stand between the records and after the last.
     std::string xBad = qxDamagedRecord();
     xBad[10] = '3';
     const std::vector<std::string> xCamel = qxSampleRecordBytes("camel.usmarc", 2);
     const std::string &xFirst = xCamel.at(0), &xSecond = xCamel.at(1);
-    const std::string xPath = qxOpen("mixed.mrc", xFirst + xBad + xSecond);
+    const std::string xFiller("\r\n\0", 3), xStray = "stray bytes", xEnd = "\x1a";
+    const std::string xPath = qxOpen("mixed.mrc", xFirst + xFiller + xBad + xStray + xSecond + xEnd);
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 3 records could not be read."));
+    EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L"Bytes that belong to no record were found"));
     EXPECT_EQ(L"2\t(unreadable)", qxRows(window, eRecordList).at(1));
 
     qvChooseRow(window, eRecordList, 1);
@@ -259,22 +262,26 @@ TEST_F(HostSession, UnreadableRecordsAreListedAndWrittenBackAsTheyWere)
     ASSERT_EQ(2u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[1], L"Record 2 could not be read and cannot be edited:"));
 
-    // A change elsewhere, saved in place: the unreadable record keeps its bytes and place.
+    // A change elsewhere, saved in place: the unreadable record and the bytes
+    // between records keep their bytes and places.
     qvChooseRow(window, eRecordList, 2);
     prompt.mxAnswers = {eAnswerYes};
     qvCommand(window, eCmdAddDefault008);
     qvCommand(window, eCmdSave);
     EXPECT_FALSE(window.qrxGetSession().qtIsModified());
     const std::string xSaved = qxReadFileBytes(xPath);
-    EXPECT_EQ(0u, xSaved.find(xFirst + xBad));
-    EXPECT_NE(xSecond, xSaved.substr(xFirst.size() + xBad.size()));
+    const std::string xKept = xFirst + xFiller + xBad + xStray;
+    EXPECT_EQ(0u, xSaved.find(xKept));
+    EXPECT_EQ(xEnd, xSaved.substr(xSaved.size() - xEnd.size()));
+    EXPECT_NE(xSecond + xEnd, xSaved.substr(xKept.size()));
 
     // It cannot be written as text: the person is asked, and No writes nothing.
     const std::string xText = folder.qxFile("mixed.mrk");
     prompt.mxFiles.push_back(qxWide(xText));
     prompt.mxAnswers = {eAnswerNo};
     qvCommand(window, eCmdSaveAs);
-    EXPECT_EQ(L"1 unreadable record(s) cannot be written as MARCMaker text and will be left out. Save anyway?",
+    EXPECT_EQ(L"1 unreadable record(s) and the bytes that belong to no record cannot be written as MARCMaker text "
+              L"and will be left out. Save anyway?",
               prompt.mxQuestions.back());
     EXPECT_FALSE(std::filesystem::exists(xText));
     EXPECT_EQ(L"mixed.mrc - Orvo Cataloguing Host", TDialogDriver::qxGetText(window.m_hWnd));
