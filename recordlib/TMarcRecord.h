@@ -54,7 +54,9 @@
 //     It throws TException (eErrorRecoverable), leaving the record unchanged, for a
 //     record of another ISO 2709 profile (Leader 10-11 not "22" or 20-21 not "45" when
 //     they are digits, or an implementation-defined part at 22): it is not MARC 21; and
-//     for a record too short to hold a directory or without any field terminator.
+//     for a record too short to hold a directory or without any field terminator. It
+//     writes over the record's own fields, keeping their buffers, so that a record read
+//     over and over hardly allocates; should memory run out there, it empties the record.
 class ORVO_LIBRARYU_API TMarcRecord {
 public:
     static constexpr char mcFieldTerminator_static = 0x1E;
