@@ -40,14 +40,44 @@ void TFieldEditorBase::qvFillCodeList(int nComboId, const TCodeListEntry* pxTabl
     CComboBox xCombo = BorrowDlgItem<CComboBox>(nComboId);
     if (xCombo.m_hWnd == nullptr)
         return;
-    int iSelected = -1;
-    xCombo.ResetContent();
+    // A list that already holds this table (its layout shown again) keeps its
+    // rows: only the choice is made again.
+    const auto itFilled = mxListTables.find(nComboId);
+    const bool tKeepRows = itFilled != mxListTables.end() && itFilled->second == pxTable &&
+                           xCombo.GetCount() == qiCountRows(pxTable);
+    if (!tKeepRows)
+        xCombo.ResetContent();
     xCombo.SetWindowLongPtr(GWLP_USERDATA, iPosition);
     const char* pacFromPosition = qpacFieldFrom(pacField, iPosition);
+    int iSelected = -1;
     for (int i = 0; pxTable != nullptr && pxTable[i].labelId != 0; ++i)
-        qvAddCodeListItem(xCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
+    {
+        if (tKeepRows)
+            qvNoteCodeListMatch(xCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
+        else
+            qvAddCodeListItem(xCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
+    }
+    mxListTables[nComboId] = pxTable;
     xCombo.SetCurSel(iSelected);
     SendMessage(WM_COMMAND, MAKEWPARAM(nComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(xCombo.m_hWnd));
+}
+
+int TFieldEditorBase::qiCountRows(const TCodeListEntry* pxTable)
+{
+    int iRows = 0;
+    while (pxTable != nullptr && pxTable[iRows].labelId != 0)
+        ++iRows;
+    return iRows;
+}
+
+void TFieldEditorBase::qvNoteCodeListMatch(CComboBox& rxCombo, UINT nLabelId, const char* pacFieldFromPosition,
+                                           const char* pacCode, int iIndex, int* piSelected)
+{
+    if (!qtCodeMatches(pacFieldFromPosition, pacCode))
+        return;
+    if (piSelected != nullptr)
+        *piSelected = iIndex;
+    mxToolTipCtrl.qtAddWindowTip(&rxCombo, nLabelId);
 }
 
 void TFieldEditorBase::qvAddCodeListItem(CComboBox& rxCombo, UINT nLabelId, const char* pacFieldFromPosition,
@@ -55,12 +85,7 @@ void TFieldEditorBase::qvAddCodeListItem(CComboBox& rxCombo, UINT nLabelId, cons
 {
     if (rxCombo.m_hWnd == nullptr)
         return;
-    if (qtCodeMatches(pacFieldFromPosition, pacCode))
-    {
-        if (piSelected != nullptr)
-            *piSelected = iIndex;
-        mxToolTipCtrl.qtAddWindowTip(&rxCombo, nLabelId);
-    }
+    qvNoteCodeListMatch(rxCombo, nLabelId, pacFieldFromPosition, pacCode, iIndex, piSelected);
     CString xLabel;
     xLabel.LoadString(nLabelId);
     const int iInserted = rxCombo.InsertString(iIndex, xLabel);

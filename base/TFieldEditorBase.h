@@ -14,6 +14,8 @@
 #include "controlslib/TDialog.h"
 #include "mfc/afxwin.h"
 
+#include <map>
+
 class TMarcLeader;
 
 class AFX_EXT_CLASS TFieldEditorBase : public TDialog
@@ -27,7 +29,8 @@ public:
 protected:
     // Fills list nComboId from pxTable (ended by a row whose labelId is 0), in
     // table order, preselects the last row whose code the field holds at
-    // iPosition, and then sends this dialog CBN_SELCHANGE for the list.
+    // iPosition, and then sends this dialog CBN_SELCHANGE for the list. A list
+    // that holds pxTable already keeps its rows (a layout shown again).
     void qvFillCodeList(int nComboId, const TCodeListEntry* pxTable, const char* pacField, int iPosition);
     // Inserts one row at iIndex; when the field holds its code, *piSelected
     // becomes iIndex and the list's tooltip the row's label.
@@ -49,6 +52,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static int qiCountRows(const TCodeListEntry* pxTable);
+    // When the field holds pacCode, *piSelected becomes iIndex and the list's
+    // tooltip the row's label.
+    void qvNoteCodeListMatch(CComboBox& rxCombo, UINT nLabelId, const char* pacFieldFromPosition, const char* pacCode,
+                             int iIndex, int* piSelected);
+
     // The edit box that qvSetupFieldEdit is giving its text, while it does.
     HWND mhSettingUpEdit;
+    // The table each list was last filled from, by list ID.
+    std::map<int, const TCodeListEntry*> mxListTables;
 };
