@@ -45,7 +45,7 @@ void TBatchAdd008::qvReject(const TRecordPiece& rxPiece, const std::wstring& rxW
             pacFate = "left out (it cannot be kept in another form)";
         else
         {
-            qvAppendRawData(std::string_view(rxRaw.qpacGetData(), rxRaw.qdwGetDataSize()), mxOptions.meOutFormat, rxOut);
+            qvAppendPieceAsRead(rxPiece, mxOptions.meOutFormat, rxOut);
             ++mxCounts.mqwKept;
             pacFate = "passed through unchanged";
         }
@@ -78,8 +78,7 @@ void TBatchAdd008::qvWriteRecord(TRecordPiece& rxPiece, std::string& rxOut)
     const bool tChanged = qtAddGeneric008(rxRecord, mxOptions.mtReplace);
     const bool tAsRead = !tChanged && mxOptions.meInFormat == mxOptions.meOutFormat && !(tRepaired && mxOptions.mtRepair);
     if (tAsRead)
-        qvAppendRawData(std::string_view(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize()),
-                        mxOptions.meOutFormat, rxOut);
+        qvAppendPieceAsRead(rxPiece, mxOptions.meOutFormat, rxOut);
     else
     {
         try
@@ -111,7 +110,7 @@ void TBatchAdd008::qvRun(std::istream& rxIn, std::ostream& rxOut)
         {
             // No data, but kept where it stood when the forms agree.
             if (mxOptions.meInFormat == mxOptions.meOutFormat)
-                xPending.append(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
+                qvAppendPieceAsRead(rxPiece, mxOptions.meOutFormat, xPending);
         }
         else if (rxPiece.mePiece != ePieceRecord)
             qvReject(rxPiece, rxPiece.mxProblem, xPending);

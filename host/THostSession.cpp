@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <string_view>
 
 namespace
 {
@@ -147,16 +146,11 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
     {
         const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
         qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
-            const std::string_view xRaw(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
-            if (rxPiece.mePiece == ePieceFiller)
+            if (rxPiece.mePiece == ePieceFiller || rxPiece.mePiece == ePieceStrayBytes)
             {
-                xBytesBefore.append(xRaw);
-                return;
-            }
-            if (rxPiece.mePiece == ePieceStrayBytes)
-            {
-                qvAppendRawData(xRaw, eFormat, xBytesBefore);
-                ++nStray;
+                qvAppendPieceAsRead(rxPiece, eFormat, xBytesBefore);
+                if (rxPiece.mePiece == ePieceStrayBytes)
+                    ++nStray;
                 return;
             }
             THostEntry entry;
@@ -171,7 +165,7 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
             {
                 entry.mtReadable = false;
                 entry.mxProblem = rxPiece.mxProblem;
-                entry.mxRaw.assign(xRaw);
+                entry.mxRaw.assign(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
                 entry.meRawFormat = eFormat;
                 ++nUnreadable;
             }

@@ -100,6 +100,15 @@ void qvAppendRawData(std::string_view xRawData, EMarcFileFormat eFormat, std::st
         rxOut += '\n';
 }
 
+void qvAppendPieceAsRead(const TRecordPiece& rxPiece, EMarcFileFormat eFormat, std::string& rxOut)
+{
+    const std::string_view xRaw(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
+    if (rxPiece.mePiece == ePieceFiller)
+        rxOut.append(xRaw);
+    else
+        qvAppendRawData(xRaw, eFormat, rxOut);
+}
+
 void qvAppendRecord(const TMarcRecord& rxRecord, EMarcFileFormat eFormat, std::string& rxOut)
 {
     if (eFormat == eMarcMaker)

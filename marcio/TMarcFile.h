@@ -64,6 +64,10 @@ void qvReadPieces(TMarcRecordReader& rxReader, const std::function<void(TRecordP
 // read in (a MARCMaker record gets back the blank line that ended it).
 void qvAppendRawData(std::string_view xRawData, EMarcFileFormat eFormat, std::string& rxOut);
 
+// Appends a piece to rxOut as it stood in the file, for a file written in the form it
+// was read in: filler as it was, any other piece through qvAppendRawData.
+void qvAppendPieceAsRead(const TRecordPiece& rxPiece, EMarcFileFormat eFormat, std::string& rxOut);
+
 // Appends one record in the form to rxOut. TException (eErrorRecoverable) for a
 // record the form cannot hold; rxOut is then unchanged.
 void qvAppendRecord(const TMarcRecord& rxRecord, EMarcFileFormat eFormat, std::string& rxOut);

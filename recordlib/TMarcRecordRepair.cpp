@@ -197,8 +197,9 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     // The data area, cut at its field terminators.
     const uint32_t dwDataStart = dwDirectoryEnd + 1;
     const uint32_t dwAreaSize = dwDataEnd - dwDataStart;
+    const uint32_t dwEntryCount = (dwDirectoryEnd - dwLeaderLength) / dwDirectoryEntryLength;
     std::vector<TSegment> xSegments;
-    xSegments.reserve((dwDirectoryEnd - dwLeaderLength) / dwDirectoryEntryLength + 1);
+    xSegments.reserve(dwEntryCount + 1);
     for (uint32_t dwFrom = dwDataStart; dwFrom < dwDataEnd;) {
         const void* pvEnd = std::memchr(paxData + dwFrom, cFieldTerminator, dwDataEnd - dwFrom);
         const uint32_t dwTo =
@@ -209,7 +210,6 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
 
     // First the entries that describe their field, or its start; each other entry's
     // report waits for the second pass.
-    const uint32_t dwEntryCount = (dwDirectoryEnd - dwLeaderLength) / dwDirectoryEntryLength;
     std::vector<TPlacement> xPlacements(dwEntryCount);
     std::vector<std::size_t> xSegmentOf(dwEntryCount, xSegments.size());
     std::vector<std::wstring> xDefects(dwEntryCount);
