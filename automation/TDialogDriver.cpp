@@ -8,12 +8,10 @@ namespace
 TDialogDriver* g_pActiveDriver = nullptr;
 }
 
-TDialogDriver::TDialogDriver()
-    : mdwNextStep(0), mtStarted(false), mhDialog(nullptr), mhHook(nullptr), mdwTimer(0)
+TDialogDriver::TDialogDriver() : mdwNextStep(0), mtStarted(false), mhDialog(nullptr), mhHook(nullptr), mdwTimer(0)
 {
     g_pActiveDriver = this;
-    mhHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &TDialogDriver::qhCallWndRetHook, nullptr,
-                                 ::GetCurrentThreadId());
+    mhHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &TDialogDriver::qhCallWndRetHook, nullptr, ::GetCurrentThreadId());
 }
 
 TDialogDriver::~TDialogDriver()
@@ -95,7 +93,7 @@ void TDialogDriver::qvClick(HWND hButton)
     ::SendMessageW(hButton, BM_CLICK, 0, 0);
 }
 
-void TDialogDriver::qvPressKey(UINT nVirtualKey, bool tShift)
+void TDialogDriver::qvPressKey(UINT nVirtualKey, bool tShift, bool tCtrl)
 {
     std::vector<INPUT> inputs;
     auto add = [&inputs](WORD vk, bool up) {
@@ -105,12 +103,16 @@ void TDialogDriver::qvPressKey(UINT nVirtualKey, bool tShift)
         in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         inputs.push_back(in);
     };
+    if (tCtrl)
+        add(VK_CONTROL, false);
     if (tShift)
         add(VK_SHIFT, false);
     add(static_cast<WORD>(nVirtualKey), false);
     add(static_cast<WORD>(nVirtualKey), true);
     if (tShift)
         add(VK_SHIFT, true);
+    if (tCtrl)
+        add(VK_CONTROL, true);
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 

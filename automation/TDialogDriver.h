@@ -25,7 +25,6 @@ public:
     TDialogDriver& qrxThen(std::function<void(HWND hDlg)> fnStep);
     // Every step ran.
     bool qtFinished() const { return mdwNextStep == mxSteps.size() && mtStarted; }
-    HWND qhGetDialog() const { return mhDialog; }
 
     // Input, as a person gives it.
     // Opens the drop-down, moves to row iRow with the arrow keys and presses
@@ -36,9 +35,9 @@ public:
     // A click on a push button (BM_CLICK).
     static void qvClick(HWND hButton);
     // Posts key presses to the focused window through the modal loop, so the
-    // dialog's accelerators and dialog keys see them. With tShift the key is
-    // pressed with Shift held.
-    static void qvPressKey(UINT nVirtualKey, bool tShift = false);
+    // dialog's accelerators and dialog keys see them. With tShift (tCtrl) the
+    // key is pressed with Shift (Ctrl) held.
+    static void qvPressKey(UINT nVirtualKey, bool tShift = false, bool tCtrl = false);
 
     // Reading state.
     static std::wstring qxGetText(HWND hWnd);

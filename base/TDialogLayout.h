@@ -1,5 +1,5 @@
-// Operations on a dialog's controls that every editor needs, the Leader
-// editor included (it is not a TFieldEditorBase).
+// Operations on a dialog's controls that every editor needs, as functions of
+// any dialog (TFieldEditorBase wraps the two that act on one control).
 #pragma once
 
 #include "mfc/afxwin.h"

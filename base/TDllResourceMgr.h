@@ -1,6 +1,7 @@
 // TDllResourceMgr: while it lives, resources load from the library whose code
 // holds it; the resource module that was current before is put back when it
-// goes, also when an exception passes. Every editor's DoModal runs inside one.
+// goes, also when an exception passes. TFieldEditorBase::DoModal, the one
+// DoModal of every editor, runs inside one.
 #pragma once
 
 #include <windows.h>

@@ -1,12 +1,15 @@
 #include "base/TFieldEditorBase.h"
 #include "base/TDialogLayout.h"
-#include "base/TCodeMatch.h"
+#include "core/TCodeMatch.h"
+#include "base/TDllResourceMgr.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
 BEGIN_MESSAGE_MAP(TFieldEditorBase, TDialog)
+    ON_CONTROL_RANGE(CBN_DROPDOWN, 0, 0xFFFF, OnListDropDown)
+    ON_MESSAGE(WM_SHOWWINDOW, OnShowWindowMessage)
 END_MESSAGE_MAP()
 
 namespace
@@ -22,44 +25,74 @@ const char* qpacFieldFrom(const char* pacField, int iPosition)
 }
 }
 
-TFieldEditorBase::TFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd)
-    : TDialog(nIDTemplate, pParentWnd), mhSettingUpEdit(nullptr)
+TFieldEditorBase::TFieldEditorBase(UINT nIDTemplate, const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd)
+    : TDialog(nIDTemplate, pParentWnd), mxRecord(rxRecord), miOccurrence(iOccurrence),
+      meMarcType(rxRecord.qrxGetLeader().qeGetType()), mhSettingUpEdit(nullptr), miFocusPosition(-1)
+{}
+
+int TFieldEditorBase::qiControlAtPosition(int) const
 {
+    return 0;
+}
+
+// The dialog is shown once its controls stand; the focus it gives its first
+// control on activation comes after this, so the move is posted.
+LRESULT TFieldEditorBase::OnShowWindowMessage(WPARAM wParam, LPARAM)
+{
+    const LRESULT lResult = Default();
+    const int nControlId = wParam != FALSE && miFocusPosition >= 0 ? qiControlAtPosition(miFocusPosition) : 0;
+    miFocusPosition = -1;
+    CWnd* pControl = nControlId != 0 ? GetDlgItem(nControlId) : nullptr;
+    // The dialog is not visible yet, so neither is any control: the style says
+    // whether the layout shows it.
+    if (pControl != nullptr && (pControl->GetStyle() & WS_VISIBLE) != 0)
+        PostMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pControl->m_hWnd), TRUE);
+    return lResult;
 }
 
 TFieldEditorBase::~TFieldEditorBase() = default;
 
-EMaterialType TFieldEditorBase::qeGetMaterialType(const TMarcLeader& rxLeader)
+INT_PTR TFieldEditorBase::DoModal()
 {
-    return qeGetMaterialTypeOf(rxLeader);
+    TDllResourceMgr xResources;
+    return TDialog::DoModal();
 }
 
-void TFieldEditorBase::qvFillCodeList(int nComboId, const TCodeListEntry* pxTable, const char* pacField,
-                                      int iPosition)
+void TFieldEditorBase::qvGetEditedRecord(TMarcRecord& rxRecord) const
 {
-    CComboBox xCombo = BorrowDlgItem<CComboBox>(nComboId);
+    rxRecord = mxRecord;
+    const TMarcTag* pxField = qpxGetEditedField();
+    if (pxField == nullptr)
+        return;
+    if (miOccurrence == 0)
+        rxRecord.qvOrderedInsert(*pxField);
+    else
+        rxRecord.qtReplaceTag(*pxField, miOccurrence);
+}
+
+void TFieldEditorBase::qvOnCodeListFilled(int) {}
+
+void TFieldEditorBase::qvFillCodeList(int nComboId, const TCodeListEntry* pxTable, const char* pacField, int iPosition)
+{
+    CComboBox xCombo(GetOrCreateDlgItem(nComboId));
     if (xCombo.m_hWnd == nullptr)
         return;
     // A list that already holds this table (its layout shown again) keeps its
     // rows: only the choice is made again.
     const auto itFilled = mxListTables.find(nComboId);
-    const bool tKeepRows = itFilled != mxListTables.end() && itFilled->second == pxTable &&
-                           xCombo.GetCount() == qiCountRows(pxTable);
+    const bool tKeepRows =
+        itFilled != mxListTables.end() && itFilled->second == pxTable && xCombo.GetCount() == qiCountRows(pxTable);
     if (!tKeepRows)
         xCombo.ResetContent();
     xCombo.SetWindowLongPtr(GWLP_USERDATA, iPosition);
-    const char* pacFromPosition = qpacFieldFrom(pacField, iPosition);
-    int iSelected = -1;
-    for (int i = 0; pxTable != nullptr && pxTable[i].labelId != 0; ++i)
-    {
-        if (tKeepRows)
-            qvNoteCodeListMatch(xCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
-        else
-            qvAddCodeListItem(xCombo, pxTable[i].labelId, pacFromPosition, pxTable[i].code, i, &iSelected);
-    }
+    for (int i = 0; !tKeepRows && pxTable != nullptr && pxTable[i].labelId != 0; ++i)
+        qvAddCodeListItem(xCombo, pxTable[i].labelId, pxTable[i].code, i);
     mxListTables[nComboId] = pxTable;
-    xCombo.SetCurSel(iSelected);
-    SendMessage(WM_COMMAND, MAKEWPARAM(nComboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(xCombo.m_hWnd));
+    // The row the field holds, by the rule the record checker calls a code
+    // undefined by.
+    xCombo.SetCurSel(qiFindCodeRow(pxTable, qpacFieldFrom(pacField, iPosition)));
+    qvShowSelectionTip(xCombo);
+    qvOnCodeListFilled(nComboId);
 }
 
 int TFieldEditorBase::qiCountRows(const TCodeListEntry* pxTable)
@@ -70,22 +103,10 @@ int TFieldEditorBase::qiCountRows(const TCodeListEntry* pxTable)
     return iRows;
 }
 
-void TFieldEditorBase::qvNoteCodeListMatch(CComboBox& rxCombo, UINT nLabelId, const char* pacFieldFromPosition,
-                                           const char* pacCode, int iIndex, int* piSelected)
-{
-    if (!qtCodeMatches(pacFieldFromPosition, pacCode))
-        return;
-    if (piSelected != nullptr)
-        *piSelected = iIndex;
-    mxToolTipCtrl.qtAddWindowTip(&rxCombo, nLabelId);
-}
-
-void TFieldEditorBase::qvAddCodeListItem(CComboBox& rxCombo, UINT nLabelId, const char* pacFieldFromPosition,
-                                         const char* pacCode, int iIndex, int* piSelected)
+void TFieldEditorBase::qvAddCodeListItem(CComboBox& rxCombo, UINT nLabelId, const char* pacCode, int iIndex)
 {
     if (rxCombo.m_hWnd == nullptr)
         return;
-    qvNoteCodeListMatch(rxCombo, nLabelId, pacFieldFromPosition, pacCode, iIndex, piSelected);
     CString xLabel;
     xLabel.LoadString(nLabelId);
     const int iInserted = rxCombo.InsertString(iIndex, xLabel);
@@ -93,9 +114,21 @@ void TFieldEditorBase::qvAddCodeListItem(CComboBox& rxCombo, UINT nLabelId, cons
         rxCombo.SetItemDataPtr(iInserted, const_cast<char*>(pacCode));
 }
 
+void TFieldEditorBase::qvShowSelectionTip(CComboBox& rxList)
+{
+    if (rxList.m_hWnd == nullptr)
+        return;
+    const int iSelected = rxList.GetCurSel();
+    if (iSelected < 0 || rxList.GetLBTextLen(iSelected) < 0)
+        return;
+    CString xLabel;
+    rxList.GetLBText(iSelected, xLabel);
+    mxToolTipCtrl.qtAddWindowTip(&rxList, xLabel);
+}
+
 void TFieldEditorBase::qvSetupFieldEdit(int nEditId, const char* pacField, int iPosition, int iLength)
 {
-    CEdit xEdit = BorrowDlgItem<CEdit>(nEditId);
+    CEdit xEdit(GetOrCreateDlgItem(nEditId));
     if (xEdit.m_hWnd == nullptr)
         return;
     xEdit.LimitText(std::max(iLength, 0));
@@ -109,6 +142,11 @@ void TFieldEditorBase::qvSetupFieldEdit(int nEditId, const char* pacField, int i
     mhSettingUpEdit = nullptr;
 }
 
+const TCharacterSet& TFieldEditorBase::qrxGetCharacterSet() const
+{
+    return TCharacterSet::qrxOfLeader(mxRecord.qrxGetLeader().qcGetAt(9));
+}
+
 void TFieldEditorBase::qvMoveControl(int nControlId, int nAnchorId)
 {
     qvMoveControlOntoAnchor(this, nControlId, nAnchorId);
@@ -119,20 +157,7 @@ void TFieldEditorBase::qvAdjustDropDownWidth(int nComboId)
     qvWidenDropDown(this, nComboId);
 }
 
-// A box tells its parent of the text it is given at setup, after its style
-// may have changed it (a lowercase box lowers capitals): that is no change of
-// the cataloguer's, so no editor hears of it and the field keeps its bytes.
-LRESULT TFieldEditorBase::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+void TFieldEditorBase::OnListDropDown(UINT nId)
 {
-    if (message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && mhSettingUpEdit != nullptr &&
-        reinterpret_cast<HWND>(lParam) == mhSettingUpEdit)
-        return 0;
-    return TDialog::WindowProc(message, wParam, lParam);
-}
-
-BOOL TFieldEditorBase::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    if (HIWORD(wParam) == CBN_DROPDOWN)
-        qvAdjustDropDownWidth(LOWORD(wParam));
-    return TDialog::OnCommand(wParam, lParam);
+    qvAdjustDropDownWidth(static_cast<int>(nId));
 }

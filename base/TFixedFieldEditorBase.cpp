@@ -15,9 +15,18 @@ bool qtHasClass(HWND hWnd, const wchar_t* pwcClass)
 }
 }
 
-TFixedFieldEditorBase::TFixedFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd, int nDisplayId, int nOkId)
-    : TFieldEditorBase(nIDTemplate, pParentWnd), mxTag(-1), mpxControls(nullptr), mnDisplayId(nDisplayId),
-      mnOkId(nOkId)
+BEGIN_MESSAGE_MAP(TFixedFieldEditorBase, TFieldEditorBase)
+    ON_CONTROL_RANGE(BN_SETFOCUS, 0, 0xFFFF, OnControlSetFocus)
+    ON_CONTROL_RANGE(EN_SETFOCUS, 0, 0xFFFF, OnControlSetFocus)
+    ON_CONTROL_RANGE(CBN_SETFOCUS, 0, 0xFFFF, OnControlSetFocus)
+    ON_CONTROL_RANGE(EN_CHANGE, 0, 0xFFFF, OnEditChange)
+    ON_CONTROL_RANGE(CBN_SELENDOK, 0, 0xFFFF, OnListSelEndOk)
+END_MESSAGE_MAP()
+
+TFixedFieldEditorBase::TFixedFieldEditorBase(UINT nIDTemplate, const TMarcRecord& rxRecord, int iOccurrence,
+                                             CWnd* pParentWnd, int nDisplayId, int nOkId)
+    : TFieldEditorBase(nIDTemplate, rxRecord, iOccurrence, pParentWnd), mxTag(-1), mpxControls(nullptr),
+      mnDisplayId(nDisplayId), mnOkId(nOkId)
 {
     // A layout shows few of the template's controls: the others are never
     // created unless a layout asks for them.
@@ -32,29 +41,23 @@ void TFixedFieldEditorBase::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, mnDisplayId, mxFieldDisplay);
 }
 
-BOOL TFixedFieldEditorBase::OnCommand(WPARAM wParam, LPARAM lParam)
+void TFixedFieldEditorBase::OnControlSetFocus(UINT nId)
 {
-    const int nControlId = LOWORD(wParam);
-    if (lParam != 0)
-    {
-        switch (HIWORD(wParam))
-        {
-        case BN_SETFOCUS:
-        case EN_SETFOCUS:
-        case CBN_SETFOCUS:
-            qvShowFieldPosition(nControlId);
-            break;
-        case EN_CHANGE:
-            qvOnEditChanged(nControlId);
-            break;
-        case CBN_SELENDOK:
-            qvOnCodeSelected(nControlId);
-            break;
-        default:
-            break;
-        }
-    }
-    return TFieldEditorBase::OnCommand(wParam, lParam);
+    qvShowFieldPosition(static_cast<int>(nId));
+}
+
+void TFixedFieldEditorBase::OnEditChange(UINT nId)
+{
+    // The box's text at setup, after its style may have changed it (a
+    // lowercase box lowers capitals), is no change: the field keeps its bytes.
+    if (qtIsSettingUpEdit(::GetDlgItem(m_hWnd, static_cast<int>(nId))))
+        return;
+    qvOnEditChanged(static_cast<int>(nId));
+}
+
+void TFixedFieldEditorBase::OnListSelEndOk(UINT nId)
+{
+    qvOnCodeSelected(static_cast<int>(nId));
 }
 
 void TFixedFieldEditorBase::qvMarkEditablePositions(const TPositionRange* pxUndefined)
@@ -71,6 +74,15 @@ void TFixedFieldEditorBase::qvMarkEditablePositions(const TPositionRange* pxUnde
 
 void TFixedFieldEditorBase::qvBuildLayout(const TFieldLayout& rxLayout, const std::string& rxField)
 {
+    // The layout's labels, controls and moved controls are created here when
+    // the template deferred them; everything below finds them.
+    for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)
+        GetOrCreateDlgItem(pxLabel->labelId);
+    for (const TControlPosition* pxControl = rxLayout.controls; pxControl->controlId != 0; ++pxControl)
+        GetOrCreateDlgItem(pxControl->controlId);
+    for (const TControlMove* pxMove = rxLayout.moves; pxMove->controlId != 0; ++pxMove)
+        GetOrCreateDlgItem(pxMove->controlId);
+
     for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)
     {
         if (pxLabel->stringId == 0)
@@ -149,12 +161,7 @@ void TFixedFieldEditorBase::qvOnCodeSelected(int nListId)
     const int iSelected = xList.GetCurSel();
     if (iSelected < 0)
         return;
-    if (xList.GetLBTextLen(iSelected) >= 0)
-    {
-        CString xText;
-        xList.GetLBText(iSelected, xText);
-        mxToolTipCtrl.qtAddWindowTip(&xList, xText);
-    }
+    qvShowSelectionTip(xList);
     const int iPosition = static_cast<int>(xList.GetWindowLongPtr(GWLP_USERDATA));
     const char* pacCode = static_cast<const char*>(xList.GetItemDataPtr(iSelected));
     if (pacCode == nullptr)
@@ -205,6 +212,8 @@ void TFixedFieldEditorBase::qvFocusControl(int nControlId)
 void TFixedFieldEditorBase::qvPlaceButtonsAndResize(int iButtonTop, int nCancelId, bool tAroundMiddle,
                                                     int nPointerListId)
 {
+    GetOrCreateDlgItem(mnOkId);
+    GetOrCreateDlgItem(nCancelId);
     const int iDeltaY = iButtonTop - qiGetControlTop(this, mnOkId);
     qvShiftControlsAndResize(this, {mnOkId, nCancelId}, iDeltaY);
     if (tAroundMiddle && iDeltaY != 0)
@@ -229,6 +238,20 @@ void TFixedFieldEditorBase::qvFocusNextInTable(bool tBackwards)
     CWnd* pFocus = GetFocus();
     const uint32_t dwFocusId = pFocus != nullptr ? static_cast<uint32_t>(pFocus->GetDlgCtrlID()) : 0;
     qvFocusControl(static_cast<int>(qdwGetNextControlId(dwFocusId, tBackwards)));
+}
+
+int TFixedFieldEditorBase::qiControlAtPosition(int iPosition) const
+{
+    int nFound = 0;
+    int iFoundPosition = -1;
+    for (const TControlPosition* pxControl = mpxControls; pxControl != nullptr && pxControl->controlId != 0;
+         ++pxControl)
+        if (pxControl->position >= 0 && pxControl->position <= iPosition && pxControl->position > iFoundPosition)
+        {
+            nFound = pxControl->controlId;
+            iFoundPosition = pxControl->position;
+        }
+    return nFound;
 }
 
 const TControlPosition* TFixedFieldEditorBase::qpxFindControl(int nControlId) const
@@ -258,13 +281,6 @@ std::string TFixedFieldEditorBase::qxGetField() const
 
 CString TFixedFieldEditorBase::qxGetFieldText() const
 {
-    return CString::FromBytes(mxTag.qpacGetData(), static_cast<int>(mxTag.qdwGetDataSize()));
-}
-
-void TFixedFieldEditorBase::qvPutEditedField(TMarcRecord& rxRecord, int iOccurrence) const
-{
-    if (iOccurrence == 0)
-        rxRecord.qvOrderedInsert(mxTag);
-    else
-        rxRecord.qtReplaceTag(mxTag, iOccurrence);
+    const std::wstring xText = qrxGetCharacterSet().qxDecodeByPosition(qxGetField());
+    return CString(xText.c_str(), static_cast<int>(xText.size()));
 }

@@ -1,14 +1,15 @@
 // TFixedFieldEditorBase: what the editors of fixed-length fields (006, 007,
 // 008) share. Each works on a copy of its field (mxTag), shows it in a field
-// line, and builds its dialog from a layout (base/TFieldLayout.h). Every
+// line, and builds its dialog from a layout (core/TFieldLayout.h). Every
 // choice in a list and every change in an edit box is written at once into
 // the field, and the field line highlights what the focused control edits.
 // Tab and Shift+Tab move the focus by the layout's control table.
 // The template's hidden controls are created only when a layout asks for them.
+// Each editor gives the record and the occurrence (see TFieldEditorBase).
 #pragma once
 
 #include "base/TFieldEditorBase.h"
-#include "base/TFieldLayout.h"
+#include "core/TFieldLayout.h"
 #include "controls/TStaticFieldDisplay.h"
 #include "recordlib/TMarcRecord.h"
 #include "recordlib/TMarcTag.h"
@@ -21,12 +22,23 @@ class AFX_EXT_CLASS TFixedFieldEditorBase : public TFieldEditorBase
 public:
     // nDisplayId is the field line of the template; nOkId the OK button, where
     // the focus goes from a control the control table does not hold.
-    TFixedFieldEditorBase(UINT nIDTemplate, CWnd* pParentWnd, int nDisplayId, int nOkId);
+    TFixedFieldEditorBase(UINT nIDTemplate, const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd,
+                          int nDisplayId, int nOkId);
     ~TFixedFieldEditorBase() override;
 
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
+    const TMarcTag* qpxGetEditedField() const override { return &mxTag; }
+    // The control of the control table whose position is the last at or
+    // before iPosition (a box of several positions holds those after its first).
+    int qiControlAtPosition(int iPosition) const override;
+
+    // A control that takes the focus shows its positions in the field line.
+    void OnControlSetFocus(UINT nId);
+    // A change in an edit box is written into the field.
+    void OnEditChange(UINT nId);
+    // A choice in a list is written into the field.
+    void OnListSelEndOk(UINT nId);
 
     // The field line: the field, its length, and the undefined ranges shown inactive.
     void qvMarkEditablePositions(const TPositionRange* pxUndefined);
@@ -59,10 +71,8 @@ protected:
     void qvFocusNextInTable(bool tBackwards);
 
     std::string qxGetField() const;
-    // The edited field into rxRecord: inserted in tag order for occurrence 0,
-    // else put in place of that occurrence (nothing happens when it is absent).
-    void qvPutEditedField(TMarcRecord& rxRecord, int iOccurrence) const;
-    // The field as the field line shows it: one character a byte.
+    // The field as the field line shows it: one character a byte, read in the
+    // record's character set.
     CString qxGetFieldText() const;
     // Puts rxChars into the field from iPosition on; ignored when they would
     // not fit inside the field.
@@ -79,4 +89,6 @@ private:
 
     int mnDisplayId;
     int mnOkId;
+
+    DECLARE_MESSAGE_MAP()
 };

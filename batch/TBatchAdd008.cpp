@@ -1,6 +1,6 @@
 #include "batch/TBatchAdd008.h"
 
-#include "editors/008/TGeneric008.h"
+#include "core/TGeneric008.h"
 #include "recordlib/TException.h"
 
 #include <chrono>
@@ -8,6 +8,8 @@
 
 namespace
 {
+// Output is gathered and written a megabyte at a time: a stream writes anything of
+// a kilobyte or more at once, and records are about that long.
 constexpr std::size_t kFlushAt = 1u << 20;
 constexpr uint32_t kProgressCheckEvery = 4096;
 constexpr int64_t kProgressSeconds = 2;
@@ -18,39 +20,55 @@ int64_t qiNowSeconds()
         .count();
 }
 
-void qvFlush(std::string& rxPending, std::ostream& rxOut)
+void qvCheckOutput(const std::ostream& rxOut)
 {
-    rxOut.write(rxPending.data(), static_cast<std::streamsize>(rxPending.size()));
-    rxPending.clear();
     if (!rxOut)
         throw TException(L"TBatchAdd008::qvRun() : The output cannot be written", eErrorRecoverable, -1);
 }
 }
 
 TBatchAdd008::TBatchAdd008(const TBatchOptions& rxOptions, std::ostream& rxReport)
-    : mxOptions(rxOptions), mpxReport(&rxReport), miLastProgress(qiNowSeconds())
+    : mxOptions(rxOptions), mpxReport(&rxReport), miLastProgress(qiNowSeconds()), mpxOut(nullptr), mpxSource(nullptr)
+{}
+
+void TBatchAdd008::qvFlush()
 {
+    mpxOut->write(mxPending.data(), static_cast<std::streamsize>(mxPending.size()));
+    mxPending.clear();
+    qvCheckOutput(*mpxOut);
 }
 
-void TBatchAdd008::qvReject(const TRecordPiece& rxPiece, const std::wstring& rxWhy, std::string& rxOut)
+// A piece too long to keep is copied from the source straight to the output.
+bool TBatchAdd008::qtWriteAsRead(const TRecordPiece& rxPiece)
+{
+    if (rxPiece.qtIsKeptWhole())
+    {
+        mxPending.append(rxPiece.qxRawData());
+        return true;
+    }
+    qvFlush();
+    const bool tWritten = qtWritePieceAsRead(rxPiece, mpxSource, *mpxOut);
+    qvCheckOutput(*mpxOut);
+    return tWritten;
+}
+
+void TBatchAdd008::qvReject(const TRecordPiece& rxPiece, const std::wstring& rxWhy)
 {
     ++mxCounts.mqwRejected;
-    const TXBuffer<unsigned char>& rxRaw = *rxPiece.mpxRawData;
     const char* pacFate = "left out";
     if (mxOptions.meMalformed == eKeepMalformed)
     {
-        if (rxRaw.qdwGetDataSize() == 0)
-            pacFate = "left out (it cannot be given back whole)";
-        else if (mxOptions.meInFormat != mxOptions.meOutFormat)
+        if (mxOptions.meInFormat != mxOptions.meOutFormat)
             pacFate = "left out (it cannot be kept in another form)";
+        else if (!qtWriteAsRead(rxPiece))
+            pacFate = "left out (it cannot be given back whole)";
         else
         {
-            qvAppendPieceAsRead(rxPiece, mxOptions.meOutFormat, rxOut);
             ++mxCounts.mqwKept;
             pacFate = "passed through unchanged";
         }
     }
-    if (rxPiece.mePiece == ePieceStrayBytes)
+    if (rxPiece.mePiece == ePieceStrayBytes || rxPiece.mePiece == ePieceFiller)
         *mpxReport << "bytes after record " << rxPiece.mdwRecordNumber << " that are no record " << pacFate;
     else
         *mpxReport << "record " << rxPiece.mdwRecordNumber << " " << pacFate;
@@ -68,26 +86,31 @@ void TBatchAdd008::qvReportProgress(uint32_t dwRecordNumber)
 
 // One record read: the default 008 where it needs one, then written as read when
 // nothing changed it (a repair is no change unless --repair) and the forms agree.
-void TBatchAdd008::qvWriteRecord(TRecordPiece& rxPiece, std::string& rxOut)
+void TBatchAdd008::qvWriteRecord(TRecordPiece& rxPiece)
 {
     TMarcRecord& rxRecord = *rxPiece.mpxRecord;
     const std::vector<TRepair>& rxRepairs = *rxPiece.mpxRepairs;
     for (const TRepair& rxRepair : rxRepairs)
         *mpxReport << "record " << rxPiece.mdwRecordNumber << " repaired: " << qxAsciiText(rxRepair.mxText) << '\n';
     const bool tRepaired = !rxRepairs.empty();
-    const bool tChanged = qtAddGeneric008(rxRecord, mxOptions.mtReplace);
-    const bool tAsRead = !tChanged && mxOptions.meInFormat == mxOptions.meOutFormat && !(tRepaired && mxOptions.mtRepair);
+    const bool tChanged = mxOptions.mfnChange ? mxOptions.mfnChange(rxRecord, rxPiece.mdwRecordNumber)
+                                              : qtAddGeneric008(rxRecord, mxOptions.mtReplace);
+    const bool tAsRead =
+        !tChanged && mxOptions.meInFormat == mxOptions.meOutFormat && !(tRepaired && mxOptions.mtRepair);
     if (tAsRead)
-        qvAppendPieceAsRead(rxPiece, mxOptions.meOutFormat, rxOut);
+        qtWriteAsRead(rxPiece);
     else
     {
         try
         {
-            qvAppendRecord(rxRecord, mxOptions.meOutFormat, rxOut);
+            if (mxOptions.meInFormat == mxOptions.meOutFormat)
+                qvAppendRecordInPlace(rxRecord, rxPiece.qxRawData(), mxOptions.meOutFormat, mxPending);
+            else
+                qvAppendRecord(rxRecord, mxOptions.meOutFormat, mxPending);
         }
         catch (const TException& e)
         {
-            qvReject(rxPiece, e.qpwcGetMessage(), rxOut);
+            qvReject(rxPiece, e.qpwcGetMessage());
             return;
         }
     }
@@ -101,26 +124,29 @@ void TBatchAdd008::qvWriteRecord(TRecordPiece& rxPiece, std::string& rxOut)
                << (tAsRead ? " written as it was read" : " written in its repaired form") << '\n';
 }
 
-void TBatchAdd008::qvRun(std::istream& rxIn, std::ostream& rxOut)
+void TBatchAdd008::qvRun(std::istream& rxIn, std::ostream& rxOut, std::istream* pxSource)
 {
-    const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(rxIn, mxOptions.meInFormat, eReadLenient);
-    std::string xPending;
-    qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
+    mpxOut = &rxOut;
+    mpxSource = pxSource;
+    mxPending.clear();
+    qvReadPieces(rxIn, mxOptions.meInFormat, eReadLenient, [&](TRecordPiece& rxPiece) {
         if (rxPiece.mePiece == ePieceFiller)
         {
-            // No data, but kept where it stood when the forms agree.
-            if (mxOptions.meInFormat == mxOptions.meOutFormat)
-                qvAppendPieceAsRead(rxPiece, mxOptions.meOutFormat, xPending);
+            // No data, but kept where it stood when the forms agree; a run too long to
+            // keep and with no source to copy it from is no data lost, but reported.
+            if (mxOptions.meInFormat == mxOptions.meOutFormat && !qtWriteAsRead(rxPiece))
+                qvReject(rxPiece, L"filler between records too long to keep");
         }
         else if (rxPiece.mePiece != ePieceRecord)
-            qvReject(rxPiece, rxPiece.mxProblem, xPending);
+            qvReject(rxPiece, rxPiece.mxProblem);
         else
-            qvWriteRecord(rxPiece, xPending);
-        if (xPending.size() >= kFlushAt)
-            qvFlush(xPending, rxOut);
+            qvWriteRecord(rxPiece);
+        if (mxPending.size() >= kFlushAt)
+            qvFlush();
         if (rxPiece.mePiece == ePieceRecord && rxPiece.mdwRecordNumber % kProgressCheckEvery == 0)
             qvReportProgress(rxPiece.mdwRecordNumber);
     });
-    qvFlush(xPending, rxOut);
+    qvFlush();
     rxOut.flush();
+    qvCheckOutput(rxOut);
 }

@@ -6,6 +6,7 @@
 #include "marcio/TMarcFile.h"
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 
 // What becomes of a record that cannot be read at all (and of stray bytes).
@@ -24,16 +25,19 @@ struct TBatchOptions
     EMalformedPolicy meMalformed = eKeepMalformed;
     EMarcFileFormat meInFormat = eIso2709;
     EMarcFileFormat meOutFormat = eIso2709;
+    // What the run does to each record read (its number from 1), true when it changed
+    // the record; empty: the default 008. orvo-batch convert puts its conversion here.
+    std::function<bool(TMarcRecord&, uint32_t)> mfnChange;
 };
 
 struct TBatchCounts
 {
-    uint64_t mqwChanged = 0;  // given the default 008
-    uint64_t mqwSkipped = 0;  // written unchanged: it has an 008, or its type has no default
-    uint64_t mqwRepaired = 0; // read with repairs (also counted as changed or skipped)
+    uint64_t mqwChanged = 0;         // given the default 008
+    uint64_t mqwSkipped = 0;         // written unchanged: it has an 008, or its type has no default
+    uint64_t mqwRepaired = 0;        // read with repairs (also counted as changed or skipped)
     uint64_t mqwWrittenRepaired = 0; // of the repaired, written in their repaired form
-    uint64_t mqwRejected = 0; // malformed, stray bytes between records, or too long to write with the new 008
-    uint64_t mqwKept = 0;     // of the rejected, written out as read
+    uint64_t mqwRejected = 0;        // malformed, stray bytes between records, or too long to write with the new 008
+    uint64_t mqwKept = 0;            // of the rejected, written out as read
 };
 
 class TBatchAdd008
@@ -45,18 +49,26 @@ public:
     // the form it was read in; otherwise it is left out and the report says so.
     TBatchAdd008(const TBatchOptions& rxOptions, std::ostream& rxReport);
 
-    // Reads rxIn to its end and writes rxOut. TException (eErrorRecoverable) when
-    // rxOut fails; the counts then say how far it got.
-    void qvRun(std::istream& rxIn, std::ostream& rxOut);
+    // Reads rxIn (in meInFormat) to its end and writes rxOut. pxSource, when given, is
+    // the same data opened a second time: a piece too long to keep in memory is copied
+    // from it (without it such a piece is left out and reported). TException
+    // (eErrorRecoverable) when rxIn cannot be read or rxOut fails; the counts then say
+    // how far it got.
+    void qvRun(std::istream& rxIn, std::ostream& rxOut, std::istream* pxSource = nullptr);
     const TBatchCounts& qrxGetCounts() const { return mxCounts; }
 
 private:
-    void qvReject(const TRecordPiece& rxPiece, const std::wstring& rxWhy, std::string& rxOut);
-    void qvWriteRecord(TRecordPiece& rxPiece, std::string& rxOut);
+    void qvReject(const TRecordPiece& rxPiece, const std::wstring& rxWhy);
+    void qvWriteRecord(TRecordPiece& rxPiece);
+    bool qtWriteAsRead(const TRecordPiece& rxPiece);
+    void qvFlush();
     void qvReportProgress(uint32_t dwRecordNumber);
 
     TBatchOptions mxOptions;
     std::ostream* mpxReport;
     TBatchCounts mxCounts;
     int64_t miLastProgress;
+    std::ostream* mpxOut;
+    std::istream* mpxSource;
+    std::string mxPending; // written to mpxOut a megabyte at a time
 };

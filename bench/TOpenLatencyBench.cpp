@@ -99,14 +99,13 @@ std::vector<TOpenCase> qxOpenCases()
         {"008, Authority", e008Editor,
          qxRecord("00000nz  a2200000n  4500", {{8, "860211n| acannaabn          |a aaa      "}}), 0},
         {"006, Books", e006Editor, qxRecord(kBookLeader, {{6, "aabc jr0|01 011 1d"}, {8, kBook008}}), 1},
-        {"007, Motion picture", e007Editor,
-         qxRecord(kBookLeader, {{7, "mr baaadnnartnnai197501"}, {8, kBook008}}), 1},
+        {"007, Motion picture", e007Editor, qxRecord(kBookLeader, {{7, "mr baaadnnartnnai197501"}, {8, kBook008}}), 1},
         {"856, 13 subfields", e856Editor,
-         qxRecord(kBookLeader,
-                  {{8, kBook008},
-                   {856, "40\x1fuhttp://www.loc.gov/catdir/toc/whales.html\x1fqtext/html\x1fzFirst note"
-                         "\x1fzSecond note\x1fzThird note\x1fzFourth note\x1fzFifth note\x1fzSixth note"
-                         "\x1fzSeventh note\x1fzEighth note\x1fzNinth note\x1fzTenth note\x1f" "3Contents"}}),
+         qxRecord(kBookLeader, {{8, kBook008},
+                                {856, "40\x1fuhttp://www.loc.gov/catdir/toc/whales.html\x1fqtext/html\x1fzFirst note"
+                                      "\x1fzSecond note\x1fzThird note\x1fzFourth note\x1fzFifth note\x1fzSixth note"
+                                      "\x1fzSeventh note\x1fzEighth note\x1fzNinth note\x1fzTenth note\x1f"
+                                      "3Contents"}}),
          1},
     };
 }
@@ -171,18 +170,25 @@ double qdClick(HWND hDlg, int nButtonId)
     return qdMilliseconds(xStart, TClock::now());
 }
 
+// (Named functions, not lambdas: on 32-bit Windows a callback is __stdcall,
+// which a lambda cannot convert to.)
+BOOL CALLBACK qtCountChildWindow(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+BOOL CALLBACK qtCountWindowAndChildren(HWND hWnd, LPARAM lParam)
+{
+    qtCountChildWindow(hWnd, lParam);
+    ::EnumChildWindows(hWnd, qtCountChildWindow, lParam);
+    return TRUE;
+}
+
 int qiCountThreadWindows()
 {
     int iCount = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            int* piCount = reinterpret_cast<int*>(lParam);
-            ++*piCount;
-            ::EnumChildWindows(hWnd, [](HWND, LPARAM l) -> BOOL { return ++*reinterpret_cast<int*>(l), TRUE; }, lParam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&iCount));
+    ::EnumThreadWindows(::GetCurrentThreadId(), qtCountWindowAndChildren, reinterpret_cast<LPARAM>(&iCount));
     return iCount;
 }
 
@@ -215,8 +221,8 @@ int main(int argc, char** argv)
 {
     const int iRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
     TBenchOwner xOwner;
-    if (!xOwner.CreateEx(0, AfxRegisterWndClass(0), L"orvo-bench-open", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
-                         nullptr, nullptr))
+    if (!xOwner.CreateEx(0, AfxRegisterWndClass(0), L"orvo-bench-open", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
+                         nullptr))
         return 1;
     const std::vector<TOpenCase> xOpenCases = qxOpenCases();
     // One open of each first, so that no figure includes loading the DLLs.

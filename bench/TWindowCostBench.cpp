@@ -44,13 +44,14 @@ int main()
             const auto xStart = std::chrono::steady_clock::now();
             for (int i = 0; i < kControls; ++i)
             {
-                ahControls[i] = ::CreateWindowExW(0, rxKind.pwcClass, L"x", rxKind.dwStyle, 10, 10 + 25 * i, 200, 200,
-                                                  xParent.m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)),
-                                                  nullptr, nullptr);
+                ahControls[i] = ::CreateWindowExW(
+                    0, rxKind.pwcClass, L"x", rxKind.dwStyle, 10, 10 + 25 * i, 200, 200, xParent.m_hWnd,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), nullptr, nullptr);
                 ::SendMessageW(ahControls[i], WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
             }
-            xTimes.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - xStart).count() /
-                             kControls);
+            xTimes.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - xStart).count() /
+                kControls);
             for (HWND hControl : ahControls)
                 ::DestroyWindow(hControl);
         }

@@ -13,7 +13,7 @@
 #   sh bench/recovery.sh [MEGABYTES]
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-samples=$root/../shared/samples
+samples=$root/tests/data/samples
 megabytes=${1:-8}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

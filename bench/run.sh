@@ -6,8 +6,14 @@
 # times in one run:
 #   - yaz-marcdump -i marc -o marc   (Debian package yaz) copying the file;
 #   - orvo-batch add-008 --replace   giving every record the default 008
-#     (each record parsed, changed and written again).
-# Prints records per second for both, their ratio, and our peak memory.
+#     (each record parsed, changed and written again);
+#   - yaz-marcdump -n -i marc        reading every record, nothing written;
+#   - orvo-batch check               checking every coded value of every record;
+# then, on as many MARC-8 records (the same samples and the MARC-8 records of
+# tests/data/charset, with diacritics, Greek, Cyrillic and EACC):
+#   - yaz-marcdump -f MARC-8 -t UTF-8 -l 9=97 -o marc;
+#   - orvo-batch convert --to utf-8.
+# Prints records per second for each pair, their ratio, and our peak memory.
 # With --instructions it also counts, under valgrind's callgrind, the
 # instructions each runs on the first 8 000 records: a figure a busy machine
 # does not change.
@@ -15,7 +21,7 @@
 #   sh bench/run.sh [RECORDS] [--instructions]
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-samples=$root/../shared/samples
+samples=$root/tests/data/samples
 records=200000
 instructions=no
 for arg in "$@"; do
@@ -33,18 +39,21 @@ build=$root/build-bench
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DORVO_SANITIZE=OFF >/dev/null
 cmake --build "$build" -j2 --target orvo-batch >/dev/null
 
-# The well-formed samples without filler (16 records); repeat them until
-# there are enough, doubling to keep the build quick.
+# repeat UNIT RECORDS-IN-UNIT OUT: the unit file repeated until OUT holds at
+# least $records records, doubling to keep the build quick; sets total.
+repeat() {
+    copies=$(( (records + $2 - 1) / $2 ))
+    cp "$1" "$3.chunk"
+    n=1
+    while [ $(( n * 2 )) -le "$copies" ]; do cat "$3.chunk" "$3.chunk" >"$3.2"; mv "$3.2" "$3.chunk"; n=$(( n * 2 )); done
+    mv "$3.chunk" "$3"
+    while [ "$n" -lt "$copies" ]; do cat "$1" >>"$3"; n=$(( n + 1 )); done
+    total=$(( copies * $2 ))
+}
+
+# The well-formed samples without filler (16 records).
 cat "$samples/camel.usmarc" "$samples/sample1.usmarc" "$samples/title_proper.usmarc" >"$work/unit.mrc"
-unit=16
-copies=$(( (records + unit - 1) / unit ))
-chunk=$work/chunk.mrc
-cp "$work/unit.mrc" "$chunk"
-n=1
-while [ $(( n * 2 )) -le "$copies" ]; do cat "$chunk" "$chunk" >"$chunk.2"; mv "$chunk.2" "$chunk"; n=$(( n * 2 )); done
-mv "$chunk" "$work/big.mrc"
-while [ "$n" -lt "$copies" ]; do cat "$work/unit.mrc" >>"$work/big.mrc"; n=$(( n + 1 )); done
-total=$(( copies * unit ))
+repeat "$work/unit.mrc" 16 "$work/big.mrc"
 size=$(wc -c <"$work/big.mrc")
 echo "Input: $total records, $size bytes"
 
@@ -73,6 +82,40 @@ echo "orvo-batch add-008 --replace:   $ours_seconds s, $ours_rate records/s"
 echo "$ours_rate $yaz_rate" | awk '{ printf "ratio (ours / yaz):             %.2f\n", $1 / $2 }'
 echo "$yaz_cpu $ours_cpu" | awk '{ printf "CPU seconds (user + system):    yaz %.3f, ours %.3f, ratio %.2f\n", $1, $2, $1 / $2 }'
 echo "orvo-batch peak memory:         $(( peak_kb / 1024 )) MB ($peak_kb kB)"
+
+# The record check beside the plain read: yaz-marcdump -n only parses every
+# record; orvo-batch check reads every record and checks every coded value
+# (a quarter of the sample records have findings, all printed).
+/usr/bin/time -v -o "$work/yazn-time.txt" yaz-marcdump -n -i marc "$work/big.mrc" >/dev/null 2>&1
+/usr/bin/time -v -o "$work/check-time.txt" "$build/batch/orvo-batch" check "$work/big.mrc" >"$work/check.txt" 2>&1 ||
+    [ $? -eq 1 ] || { cat "$work/check.txt" >&2; exit 1; }
+yazn_rate=$(rate "$total" "$(seconds "$work/yazn-time.txt")")
+check_rate=$(rate "$total" "$(seconds "$work/check-time.txt")")
+echo "yaz-marcdump -n (read only):    $(seconds "$work/yazn-time.txt") s, $yazn_rate records/s"
+echo "orvo-batch check:               $(seconds "$work/check-time.txt") s, $check_rate records/s ($(grep -c '^record ' "$work/check.txt") findings)"
+echo "$(cpu_seconds "$work/yazn-time.txt") $(cpu_seconds "$work/check-time.txt")" |
+    awk '{ printf "CPU seconds (user + system):    yaz -n %.3f, check %.3f\n", $1, $2 }'
+check_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/check-time.txt")
+echo "orvo-batch check peak memory:   $(( check_kb / 1024 )) MB ($check_kb kB)"
+
+# Character sets: MARC-8 to UTF-8, both tools on the same MARC-8 records.
+cat "$work/unit.mrc" "$root/tests/data/charset/marc8.mrc" >"$work/unit8.mrc"
+repeat "$work/unit8.mrc" 18 "$work/big8.mrc"
+echo "MARC-8 input: $total records, $(wc -c <"$work/big8.mrc") bytes"
+/usr/bin/time -v -o "$work/yaz8-time.txt" yaz-marcdump -f MARC-8 -t UTF-8 -l 9=97 -o marc "$work/big8.mrc" \
+    >"$work/yaz8.mrc" 2>/dev/null
+/usr/bin/time -v -o "$work/time8.txt" "$build/batch/orvo-batch" convert --to utf-8 "$work/big8.mrc" "$work/ours8.mrc" \
+    2>"$work/ours8.err" || { cat "$work/ours8.err" >&2; exit 1; }
+cmp -s "$work/yaz8.mrc" "$work/ours8.mrc" && same="byte for byte the same" || same="not the same bytes"
+yaz8_rate=$(rate "$total" "$(seconds "$work/yaz8-time.txt")")
+ours8_rate=$(rate "$total" "$(seconds "$work/time8.txt")")
+echo "yaz-marcdump -f MARC-8 -t UTF-8 -l 9=97 -o marc: $(seconds "$work/yaz8-time.txt") s, $yaz8_rate records/s"
+echo "orvo-batch convert --to utf-8:                   $(seconds "$work/time8.txt") s, $ours8_rate records/s ($same)"
+echo "$ours8_rate $yaz8_rate" | awk '{ printf "ratio (ours / yaz):                               %.2f\n", $1 / $2 }'
+echo "$(cpu_seconds "$work/yaz8-time.txt") $(cpu_seconds "$work/time8.txt")" |
+    awk '{ printf "CPU seconds (user + system):                      yaz %.3f, ours %.3f, ratio %.2f\n", $1, $2, $1 / $2 }'
+peak8_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time8.txt")
+echo "orvo-batch convert peak memory:                   $(( peak8_kb / 1024 )) MB ($peak8_kb kB)"
 
 if [ "$instructions" = yes ]; then
     [ -x "$(command -v valgrind)" ] || sh "$root/scripts/install-deps.sh" valgrind

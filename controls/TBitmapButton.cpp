@@ -10,9 +10,7 @@ BEGIN_MESSAGE_MAP(TBitmapButton, CButton)
     ON_WM_ENABLE()
 END_MESSAGE_MAP()
 
-TBitmapButton::TBitmapButton() : mdwBitmapId(UINT32_MAX), miImageWidth(-1), miImageHeight(-1)
-{
-}
+TBitmapButton::TBitmapButton() : mdwBitmapId(UINT32_MAX), miImageWidth(-1), miImageHeight(-1) {}
 
 TBitmapButton::~TBitmapButton()
 {

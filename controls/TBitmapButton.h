@@ -12,7 +12,11 @@
 class AFX_EXT_CLASS TBitmapButton : public CButton
 {
 public:
-    enum : int { kEnabledImage = 0, kDisabledImage = 1 };
+    enum : int
+    {
+        kEnabledImage = 0,
+        kDisabledImage = 1
+    };
 
     TBitmapButton();
     ~TBitmapButton() override;

@@ -17,9 +17,7 @@ BEGIN_MESSAGE_MAP(TEditorEditControl, CEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 
-TEditorEditControl::TEditorEditControl() : TEditorEditControl(0)
-{
-}
+TEditorEditControl::TEditorEditControl() : TEditorEditControl(0) {}
 
 TEditorEditControl::TEditorEditControl(int iKind) : miKind(iKind), macAllowedChars()
 {

@@ -14,7 +14,10 @@ class AFX_EXT_CLASS TEditorEditControl : public CEdit
 {
 public:
     // Room for the set and its terminating NUL.
-    enum : int { kAllowedCharsSize = 260 };
+    enum : int
+    {
+        kAllowedCharsSize = 260
+    };
 
     TEditorEditControl();
     // Kinds 1, 10 and 11 start with the digits as their set.
@@ -24,7 +27,6 @@ public:
     // Replaces the set; a longer one is cut to kAllowedCharsSize - 1 characters.
     void qvSetAllowedChars(const char* pacAllowedChars);
     void qvSetEditType(int iKind) { miKind = iKind; }
-    int qiGetEditType() const { return miKind; }
     const char* qpacGetAllowedChars() const { return macAllowedChars; }
     // Whether the low byte of nChar is in the set; never for an empty set.
     bool qtIsAllowedChar(UINT nChar) const;

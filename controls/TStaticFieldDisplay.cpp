@@ -13,15 +13,10 @@ BEGIN_MESSAGE_MAP(TStaticFieldDisplay, CStatic)
 END_MESSAGE_MAP()
 
 TStaticFieldDisplay::TStaticFieldDisplay()
-    : mdwTextColour(::GetSysColor(COLOR_MENUTEXT)),
-      mdwBackgroundColour(::GetSysColor(COLOR_MENU)),
-      mdwInactiveTextColour(kInactiveTextColour),
-      mdwHighlightTextColour(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
-      mdwHighlightBackgroundColour(::GetSysColor(COLOR_HIGHLIGHT)),
-      miHighlightStart(-1),
-      miFieldLength(kMaxPositions),
-      macInactive(),
-      miHighlightCount(0)
+    : mdwTextColour(::GetSysColor(COLOR_MENUTEXT)), mdwBackgroundColour(::GetSysColor(COLOR_MENU)),
+      mdwInactiveTextColour(kInactiveTextColour), mdwHighlightTextColour(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
+      mdwHighlightBackgroundColour(::GetSysColor(COLOR_HIGHLIGHT)), miHighlightStart(-1), miFieldLength(kMaxPositions),
+      macInactive(), miHighlightCount(0)
 {
     std::memset(macInactive, 1, sizeof(macInactive));
 }
@@ -63,8 +58,7 @@ bool TStaticFieldDisplay::qtIsInactive(int iPosition) const
 
 bool TStaticFieldDisplay::qtIsHighlighted(int iPosition) const
 {
-    return miHighlightStart <= iPosition &&
-           iPosition <= static_cast<int64_t>(miHighlightStart) + miHighlightCount - 1;
+    return miHighlightStart <= iPosition && iPosition <= static_cast<int64_t>(miHighlightStart) + miHighlightCount - 1;
 }
 
 void TStaticFieldDisplay::qvDraw(CDC* pDC, const CRect& rxClient) const

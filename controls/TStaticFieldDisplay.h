@@ -12,7 +12,10 @@ class AFX_EXT_CLASS TStaticFieldDisplay : public CStatic
 public:
     // The flag table holds one byte per position, so no field longer than this
     // can be shown.
-    enum : int { kMaxPositions = 255 };
+    enum : int
+    {
+        kMaxPositions = 255
+    };
 
     TStaticFieldDisplay();
     ~TStaticFieldDisplay() override;
@@ -42,7 +45,6 @@ public:
 
     COLORREF qdwGetTextColour() const { return mdwTextColour; }
     COLORREF qdwGetBackgroundColour() const { return mdwBackgroundColour; }
-    COLORREF qdwGetInactiveTextColour() const { return mdwInactiveTextColour; }
     COLORREF qdwGetHighlightTextColour() const { return mdwHighlightTextColour; }
     COLORREF qdwGetHighlightBackgroundColour() const { return mdwHighlightBackgroundColour; }
 

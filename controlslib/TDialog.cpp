@@ -3,10 +3,7 @@
 BEGIN_MESSAGE_MAP(TDialog, CDialog)
 END_MESSAGE_MAP()
 
-TDialog::TDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(nIDTemplate, pParentWnd), mhAccelerators(nullptr)
-{
-}
+TDialog::TDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd), mhAccelerators(nullptr) {}
 
 TDialog::~TDialog()
 {

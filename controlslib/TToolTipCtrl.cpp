@@ -9,10 +9,9 @@ bool TToolTipCtrl::qtCreate(CWnd* pParent)
         return false;
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
-    HWND hWnd = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  pParent->m_hWnd, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND hWnd = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, pParent->m_hWnd, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
     if (hWnd == nullptr)
         return false;
     // Subclassed, not only wrapped, so the object lets go when the owner

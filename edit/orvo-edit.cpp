@@ -1,11 +1,13 @@
 // orvo-edit: one field editor on one record of a file, for cataloguing programs
 // that would rather run a process than load the library.
 //
-//   orvo-edit EDITOR [--record N] [--occurrence N] FILE
+//   orvo-edit EDITOR [--record N] [--occurrence N] [--force] FILE
 //
 // EDITOR is leader, 006, 007, 008 or 856; N counts from 1 (record 1 by
 // default). The 006, 007 and 856 editors edit the record's first such field by
-// default, or add one when it has none; --occurrence 0 always adds one. A
+// default, or add one when it has none; --occurrence 0 always adds one, and one
+// past the record's last is refused before any editor opens. A read-only FILE is
+// refused unless --force (it stays read-only). A
 // damaged record is repaired as it is read, each repair reported on stderr. On
 // OK the file is written again through a temporary file renamed into place, with
 // every byte outside that record as it was; OK on an editor that changed nothing
@@ -18,23 +20,25 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
-const char kUsage[] =
-    "usage: orvo-edit EDITOR [--record N] [--occurrence N] FILE\n"
-    "  Opens the editor on record N (from 1; default 1) of FILE, ISO 2709 or MARCMaker (.mrk) text,\n"
-    "  and on OK writes FILE again with only that record changed.\n"
-    "  A damaged record is repaired as it is read; each repair is reported.\n"
-    "  EDITOR: leader, 006, 007, 008 or 856.\n"
-    "  --occurrence N  the 006, 007 or 856 to edit, from 1; 0 adds a new one\n"
-    "                  (default: the first, or a new one when the record has none)\n"
-    "  Exit status: 0 saved (or OK with nothing changed), 1 cancelled, 2 refused or failed.\n";
+const char kUsage[] = "usage: orvo-edit EDITOR [--record N] [--occurrence N] [--force] FILE\n"
+                      "  Opens the editor on record N (from 1; default 1) of FILE, ISO 2709 or MARCMaker (.mrk) text,\n"
+                      "  and on OK writes FILE again with only that record changed.\n"
+                      "  A damaged record is repaired as it is read; each repair is reported.\n"
+                      "  EDITOR: leader, 006, 007, 008 or 856.\n"
+                      "  --occurrence N  the 006, 007 or 856 to edit, from 1; 0 adds a new one\n"
+                      "                  (default: the first, or a new one when the record has none)\n"
+                      "  --force         save even when FILE is read-only (it stays read-only)\n"
+                      "  Exit status: 0 saved (or OK with nothing changed), 1 cancelled, 2 refused or failed.\n";
 
 constexpr int kSaved = 0;
 constexpr int kCancelled = 1;
@@ -48,7 +52,7 @@ struct TEditorName
 };
 
 const TEditorName kEditorNames[] = {
-    {"leader", eLeaderEditor, 0}, {"006", e006Editor, 6}, {"007", e007Editor, 7},
+    {"leader", eLeaderEditor, 0}, {"006", e006Editor, 6},   {"007", e007Editor, 7},
     {"008", e008Editor, 0},       {"856", e856Editor, 856},
 };
 
@@ -68,15 +72,14 @@ bool qtParseCount(const char* pacText, int iMinimum, int& riValue)
     return true;
 }
 
-// Where record iRecord lies in the file: its bytes are the reader's raw data,
-// met in file order, so each is found at or after the end of the one before.
+// Record iRecord of the file: where it lies (the reader gives every piece its
+// offset and length), and the record read.
 struct TRecordPlace
 {
     bool tFound = false;
     std::string xProblem; // set when record iRecord could not be read
     std::size_t nStart = 0;
     std::size_t nLength = 0;
-    std::string xRawForm; // its bytes as written back in the file's form
     TMarcRecord xRecord;
     std::vector<TRepair> xRepairs; // what was repaired as it was read
 };
@@ -85,49 +88,31 @@ TRecordPlace qxFindRecord(const std::string& rxFile, EMarcFileFormat eFormat, in
 {
     TRecordPlace place;
     std::istringstream in(rxFile);
-    const auto pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
-    std::size_t nPosition = 0;
-    qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
-        if (rxPiece.mePiece == ePieceFiller)
-            return;
-        const TXBuffer<unsigned char>& rxRaw = *rxPiece.mpxRawData;
-        const std::string xRaw(rxRaw.qpacGetData(), rxRaw.qdwGetDataSize());
-        const std::size_t nAt = xRaw.empty() ? std::string::npos : rxFile.find(xRaw, nPosition);
-        if (nAt != std::string::npos)
-            nPosition = nAt + xRaw.size();
-        if (place.tFound || rxPiece.mePiece == ePieceStrayBytes ||
-            rxPiece.mdwRecordNumber != static_cast<uint32_t>(iRecord))
+    qvReadPieces(in, eFormat, eReadLenient, [&](TRecordPiece& rxPiece) {
+        if (place.tFound || !place.xProblem.empty() || rxPiece.mePiece == ePieceFiller ||
+            rxPiece.mePiece == ePieceStrayBytes || rxPiece.mdwRecordNumber != static_cast<uint32_t>(iRecord))
             return;
         if (rxPiece.mePiece == ePieceBrokenRecord)
         {
             place.xProblem = qxAsciiText(rxPiece.mxProblem.c_str());
             return;
         }
-        if (nAt == std::string::npos)
-        {
-            place.xProblem = "its bytes cannot be placed in the file";
-            return;
-        }
         place.tFound = true;
-        place.nStart = nAt;
-        place.nLength = xRaw.size();
-        qvAppendRawData(xRaw, eFormat, place.xRawForm);
-        place.xRawForm.erase(0, xRaw.size());
+        place.nStart = static_cast<std::size_t>(rxPiece.mqwOffset);
+        place.nLength = static_cast<std::size_t>(rxPiece.mqwLength);
         place.xRecord = *rxPiece.mpxRecord;
         place.xRepairs = *rxPiece.mpxRepairs;
     });
     return place;
 }
 
-// The record in the file's form, ending as the record it replaces ended there.
-std::string qxRecordText(const TMarcRecord& rxRecord, EMarcFileFormat eFormat, const std::string& rxEnding)
+// How many fields of the tag the record has.
+int qiCountFields(const TMarcRecord& rxRecord, int iTag)
 {
-    std::string xText;
-    qvAppendRecord(rxRecord, eFormat, xText);
-    if (!rxEnding.empty() && xText.size() >= rxEnding.size() &&
-        xText.compare(xText.size() - rxEnding.size(), rxEnding.size(), rxEnding) == 0)
-        xText.resize(xText.size() - rxEnding.size());
-    return xText;
+    int iCount = 0;
+    for (uint32_t dw = 0; dw < rxRecord.qdwGetFieldCount(); ++dw)
+        iCount += rxRecord.qrxGetField(dw).qiGetTagNumber() == iTag ? 1 : 0;
+    return iCount;
 }
 
 int qiRun(int argc, char** argv)
@@ -136,10 +121,13 @@ int qiRun(int argc, char** argv)
     int iRecord = 1;
     int iOccurrence = -1;
     const char* pacPath = nullptr;
+    bool tForce = false;
     for (int i = 1; i < argc; ++i)
     {
         const std::string xArg = argv[i];
-        if ((xArg == "--record" || xArg == "--occurrence") && i + 1 < argc)
+        if (xArg == "--force")
+            tForce = true;
+        else if ((xArg == "--record" || xArg == "--occurrence") && i + 1 < argc)
         {
             const bool tRecord = xArg == "--record";
             if (!qtParseCount(argv[++i], tRecord ? 1 : 0, tRecord ? iRecord : iOccurrence))
@@ -161,25 +149,56 @@ int qiRun(int argc, char** argv)
     if (pxEditor == nullptr || pacPath == nullptr)
         return qiFail(std::string("give an editor and a file\n") + kUsage);
 
+    const std::string xName = std::filesystem::path(pacPath).filename().string();
+    if (qtIsFolder(pacPath))
+        return qiFail(std::string("Cannot edit ") + pacPath + ": it is a folder, not a file of records.");
     std::ifstream in(pacPath, std::ios::binary);
     if (!in)
-        return qiFail(std::string("cannot open ") + pacPath);
-    const std::string xFile((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return qiFail(std::string("Cannot open ") + pacPath + ": it does not exist or may not be read.");
+    std::string xFile;
+    try
+    {
+        in.exceptions(std::ios::badbit);
+        xFile.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    catch (const std::ios_base::failure& e)
+    {
+        return qiFail("Cannot read " + xName + " to its end (" + e.what() + "). The file was not changed.");
+    }
     in.close();
     std::istringstream sniff(xFile);
     const EMarcFileFormat eFormat = qeSniffFormat(sniff);
 
     TRecordPlace place = qxFindRecord(xFile, eFormat, iRecord);
     if (!place.xProblem.empty())
-        return qiFail("record " + std::to_string(iRecord) + " cannot be edited: " + place.xProblem);
+        return qiFail("Record " + std::to_string(iRecord) + " of " + xName +
+                      " cannot be edited: it could not be read (" + place.xProblem + "). The file was not changed.");
     if (!place.tFound)
-        return qiFail(std::string(pacPath) + " has no record " + std::to_string(iRecord));
+        return qiFail(xName + " has no record " + std::to_string(iRecord) + ". The file was not changed.");
     for (const TRepair& rxRepair : place.xRepairs)
         std::fprintf(stderr, "record %d repaired: %s\n", iRecord, qxAsciiText(rxRepair.mxText).c_str());
+    const int iFields = pxEditor->iTag != 0 ? qiCountFields(place.xRecord, pxEditor->iTag) : 0;
     if (iOccurrence < 0)
+        iOccurrence = iFields > 0 ? 1 : 0;
+    if (pxEditor->iTag != 0 && iOccurrence > iFields)
+        return qiFail(
+            "Record " + std::to_string(iRecord) + " of " + xName + " has " +
+            (iFields == 0 ? std::string("no ") + pxEditor->pacName
+                          : std::to_string(iFields) + " " + pxEditor->pacName + (iFields == 1 ? " field" : " fields")) +
+            ", so there is no occurrence " + std::to_string(iOccurrence) +
+            " to edit (--occurrence 0 adds one). The file was not changed.");
+    // Checked before the editor opens: an edit that could not be saved is never asked for.
+    std::unique_ptr<TOutputFile> pxOut;
+    try
     {
-        TMarcTag field;
-        iOccurrence = pxEditor->iTag != 0 && place.xRecord.qtFindTag(pxEditor->iTag, field, 1) ? 1 : 0;
+        pxOut = std::make_unique<TOutputFile>(pacPath, tForce);
+    }
+    catch (const TException& e)
+    {
+        const std::string xDetail = qxAsciiText(qxMessageDetail(e));
+        return qiFail("Cannot save " + xName + ": " + xDetail +
+                      (xDetail.find("read-only") != std::string::npos ? " (--force replaces it)" : "") +
+                      ". The file was not changed.");
     }
 
     switch (TFieldEditorManager::qeDisplay(pxEditor->eEditor, place.xRecord, iOccurrence, nullptr))
@@ -193,20 +212,23 @@ int qiRun(int argc, char** argv)
     }
     TMarcRecord xEdited;
     TFieldEditorManager::qvGetMARCRecord(xEdited);
-    const std::string xText = qxRecordText(xEdited, eFormat, place.xRawForm);
-    if (xText == qxRecordText(place.xRecord, eFormat, place.xRawForm))
+    const std::string_view xAsRead(xFile.data() + place.nStart, place.nLength);
+    std::string xText, xUnchanged;
+    qvAppendRecordInPlace(xEdited, xAsRead, eFormat, xText);
+    qvAppendRecordInPlace(place.xRecord, xAsRead, eFormat, xUnchanged);
+    if (xText == xUnchanged)
     {
         if (!place.xRepairs.empty())
             std::fprintf(stderr, "record %d left as it was read: the editor changed nothing\n", iRecord);
         return kSaved;
     }
 
-    TOutputFile out(pacPath);
-    out.qrxStream().write(xFile.data(), static_cast<std::streamsize>(place.nStart));
-    out.qrxStream().write(xText.data(), static_cast<std::streamsize>(xText.size()));
-    out.qrxStream().write(xFile.data() + place.nStart + place.nLength,
-                          static_cast<std::streamsize>(xFile.size() - place.nStart - place.nLength));
-    out.qvCommit();
+    std::ostream& rxOut = pxOut->qrxStream();
+    rxOut.write(xFile.data(), static_cast<std::streamsize>(place.nStart));
+    rxOut.write(xText.data(), static_cast<std::streamsize>(xText.size()));
+    rxOut.write(xFile.data() + place.nStart + place.nLength,
+                static_cast<std::streamsize>(xFile.size() - place.nStart - place.nLength));
+    pxOut->qvCommit();
     if (!place.xRepairs.empty())
         std::fprintf(stderr, "record %d written in its repaired form\n", iRecord);
     return kSaved;

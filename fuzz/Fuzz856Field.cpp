@@ -1,9 +1,11 @@
 // Any bytes as the data of an 856: parsing, rebuilding and parsing the
 // rebuilt field again must give the same subfields with data, in the same
 // order, and the same bytes before the first delimiter; the searches must
-// stay inside the list and agree with each other.
-#include "editors/856/T856Field.h"
+// stay inside the list and agree with each other; each subfield's text, written
+// back unchanged, must give its bytes in every character set.
+#include "core/T856Field.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -19,8 +21,8 @@ TSubfields qxSubfieldsWithData(const T856Field& rxField)
     TSubfields xSubfields;
     for (const TSubfieldNode* pxNode = rxField.qpxFirstSubfield(); pxNode != nullptr; pxNode = pxNode->mpxNext)
         if (pxNode->mxData.qdwGetDataSize() != 0)
-            xSubfields.emplace_back(pxNode->mcCode, std::string(pxNode->mxData.qpacGetData(),
-                                                                pxNode->mxData.qdwGetDataSize()));
+            xSubfields.emplace_back(pxNode->mcCode,
+                                    std::string(pxNode->mxData.qpacGetData(), pxNode->mxData.qdwGetDataSize()));
     return xSubfields;
 }
 
@@ -58,11 +60,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* paxData, size_t dwSize)
     xTag.qvSetData(xData.c_str(), false);
 
     T856Field xField(xTag);
-    const std::string xDisplay = xField.qxGetDisplayBytes(nullptr, nullptr);
+    const TCharacterSet& rxMarc8 = TCharacterSet::qrxOf(eCharsetMarc8);
+    const std::wstring xDisplay = xField.qxGetDisplayText(rxMarc8, nullptr, nullptr, nullptr);
+    // A subfield's text written back unchanged gives its bytes, in every set.
+    for (const ECharacterSet eSet : {eCharsetMarc8, eCharsetUtf8, eCharsetSingleByte})
+        for (TSubfieldNode* pxNode = xField.qpxFirstSubfield(); pxNode != nullptr; pxNode = pxNode->mpxNext)
+        {
+            const TCharacterSet& rxSet = TCharacterSet::qrxOf(eSet);
+            const TXBuffer<unsigned char> xBefore = pxNode->mxData;
+            std::size_t nFailedAt = 0;
+            qvCheck(
+                T856Field::qtSetSubfieldText(*pxNode, T856Field::qxGetSubfieldText(*pxNode, rxSet), rxSet, nFailedAt));
+            qvCheck(pxNode->mxData.qdwGetDataSize() == xBefore.qdwGetDataSize() &&
+                    std::equal(xBefore.qpacGetData(), xBefore.qpacGetData() + xBefore.qdwGetDataSize(),
+                               pxNode->mxData.qpacGetData()));
+        }
     xField.qvRebuildField();
     T856Field xReparsed(xField.qrxGetTag());
     qvCheck(qxSubfieldsWithData(xField) == qxSubfieldsWithData(xReparsed));
-    qvCheck(xReparsed.qxGetDisplayBytes(nullptr, nullptr) == xDisplay);
+    qvCheck(xReparsed.qxGetDisplayText(rxMarc8, nullptr, nullptr, nullptr) == xDisplay);
     qvCheck(xReparsed.qcGetIndicator(1) == xField.qcGetIndicator(1));
     qvCheck(xReparsed.qcGetIndicator(2) == xField.qcGetIndicator(2));
 

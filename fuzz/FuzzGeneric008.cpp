@@ -1,7 +1,7 @@
 // The generic 008 on any record: a record read from the bytes (or, when they
 // are not one, a record with their first 24 bytes as Leader) gets the default
 // its Leader calls for, or stays as it was; no other field changes.
-#include "editors/008/TGeneric008.h"
+#include "core/TGeneric008.h"
 #include "recordlib/TException.h"
 #include "recordlib/TMarcRecord.h"
 

@@ -53,8 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* paxData, size_t nSize)
             qvCheckRoundTrip(record);
         }
         catch (const TException&)
-        {
-        }
+        {}
         TMarcRecord repaired;
         std::vector<TRepair> xRepairs;
         bool tRepairedRead = false;
@@ -64,8 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* paxData, size_t nSize)
             tRepairedRead = true;
         }
         catch (const TException&)
-        {
-        }
+        {}
         if (tStrict && !tRepairedRead)
             std::abort();
         // A legal record may hold bytes no entry covers: reported, the only repair.
@@ -80,8 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* paxData, size_t nSize)
                 std::abort();
         }
         catch (const TException&)
-        {
-        }
+        {}
     }
 
     std::istringstream in(std::string(reinterpret_cast<const char*>(paxData), nSize));
@@ -99,8 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* paxData, size_t nSize)
             qvCheckRoundTrip(record);
         }
         catch (const TException&)
-        {
-        }
+        {}
         nRawBytes += reader.qrxGetRawData().qdwGetDataSize();
     }
     if (nRawBytes > nSize)

@@ -1,11 +1,17 @@
 // orvo-demo: a scripted tour of the library, as a cataloguer would take it.
 // On the first record of a file it opens each editor the library serves, makes
 // a few choices, takes a picture of the dialog, presses OK and fetches the
-// edited record. It prints the record before
-// and after in MARCMaker form and leaves before.mrk, after.mrk and one PNG per
-// editor in the output folder.
+// edited record. It prints the record before and after in MARCMaker form and
+// leaves before.mrk, after.mrk and one PNG per editor in the output folder.
+// Then the cataloguing host opens the file, runs Check file, takes a picture of
+// the findings and double-clicks the first one, which opens its editor at its
+// position (a picture, then Cancel). Last, the host opens after.mrk, the
+// cataloguer changes the 245's title in its field line, and the host is
+// pictured with its lists (host.png, field-line.png); the file is saved.
 #include "automation/TDialogDriver.h"
 #include "TPngFile.h"
+#include "host/THostLineDialog.h"
+#include "host/THostMainWindow.h"
 #include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcMakerFormat.h"
 #include "mfc/afxwin.h"
@@ -69,6 +75,59 @@ void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
         std::printf("  picture: %ls\n", path.c_str());
 }
 
+// The host's questions in the tour: no file dialogs, every question answered
+// as the tour's cataloguer would (no when nothing is to change, yes when the
+// edit is to be saved).
+class TDemoPrompt : public THostPrompt
+{
+public:
+    explicit TDemoPrompt(EHostAnswer eAnswer) : meAnswer(eAnswer) {}
+    void qvShowMessage(const std::wstring& rxText, bool) override
+    {
+        std::printf("  the host says: %ls\n", rxText.c_str());
+    }
+    EHostAnswer qeAsk(const std::wstring&, bool) override { return meAnswer; }
+    bool qtChooseFileToOpen(std::wstring&) override { return false; }
+    bool qtChooseFileToSave(std::wstring&) override { return false; }
+
+private:
+    EHostAnswer meAnswer;
+};
+
+// The host on the file: Check file, a picture of its findings, and the first
+// finding opened in its editor (a picture; Cancel).
+void qvTourHostCheck(const std::wstring& rxFile)
+{
+    std::printf("Host, Check file:\n");
+    TDemoPrompt prompt(eAnswerNo);
+    THostMainWindow window(prompt, false);
+    if (!window.qtCreate() || !window.qrxGetSession().qtOpenFile(rxFile))
+        return;
+    window.qvRefresh();
+    window.ShowWindow(SW_SHOWNORMAL);
+    window.SendMessage(WM_COMMAND, MAKEWPARAM(eCmdCheckFile, 0), 0);
+    HWND hFindings = ::GetDlgItem(window.m_hWnd, eFindingList);
+    const int iRows = static_cast<int>(::SendMessageW(hFindings, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < iRows; ++i)
+    {
+        std::wstring xRow(static_cast<std::size_t>(::SendMessageW(hFindings, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        xRow.resize(
+            static_cast<std::size_t>(::SendMessageW(hFindings, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&xRow[0]))));
+        std::printf("  %ls\n", xRow.c_str());
+    }
+    qvTakePicture(window.m_hWnd, L"host-check");
+    if (iRows < 2)
+        return;
+    TDialogDriver driver;
+    driver.qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"host-check-editor"); }).qrxThen([](HWND hDlg) {
+        ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+    });
+    ::SendMessageW(hFindings, LB_SETCURSEL, 1, 0);
+    window.SendMessage(WM_COMMAND, MAKEWPARAM(eFindingList, LBN_DBLCLK), reinterpret_cast<LPARAM>(hFindings));
+    std::printf("  the first finding opened its editor at its position\n");
+    window.DestroyWindow();
+}
+
 void qvChooseCode(HWND hDlg, int iListId, const wchar_t* pwcCode)
 {
     HWND hCombo = ::GetDlgItem(hDlg, iListId);
@@ -95,6 +154,47 @@ void qvSave(const TMarcRecord& rxRecord, const wchar_t* pwcName)
     qvAppendMarcMaker(rxRecord, text);
     std::ofstream out(std::filesystem::path(qxOutputPath(pwcName)), std::ios::binary);
     out << text;
+}
+
+// The host on the output's after.mrk: the 245 edited as its field line, saved.
+void qvTourTheHost()
+{
+    std::printf("Cataloguing host:\n");
+    TDemoPrompt prompt(eAnswerYes);
+    THostMainWindow window(prompt, false);
+    if (!window.qtCreate())
+        return;
+    window.SetWindowPos(nullptr, 40, 40, 960, 560, SWP_NOZORDER);
+    window.ShowWindow(SW_SHOW);
+    THostSession& rxSession = window.qrxGetSession();
+    if (!rxSession.qtOpenFile(qxOutputPath(L"after.mrk")))
+        return;
+    window.qvRefresh();
+    const TMarcRecord& rxRecord = rxSession.qrxGetEntry(0).mxRecord;
+    for (uint32_t dw = 0; dw < rxRecord.qdwGetFieldCount(); ++dw)
+        if (rxRecord.qrxGetField(dw).qiGetTagNumber() == 245)
+            rxSession.qvSelectField(static_cast<int>(dw));
+    window.qvRefresh();
+    TDialogDriver driver;
+    driver
+        .qrxThen([](HWND hDlg) {
+            HWND hLine = ::GetDlgItem(hDlg, THostLineDialog::miLineId_static);
+            const std::wstring xLine = TDialogDriver::qxGetText(hLine);
+            const std::size_t nTitle = xLine.find(L"$a");
+            if (nTitle == std::wstring::npos)
+                return;
+            // A new title proper, typed over the old one (up to the next subfield).
+            const std::size_t nEnd = xLine.find(L'$', nTitle + 2);
+            ::SendMessageW(hLine, EM_SETSEL, nTitle + 2, nEnd == std::wstring::npos ? -1 : static_cast<LPARAM>(nEnd));
+            TDialogDriver::qvType(hLine, L"Whales and dolphins.");
+            std::printf("  245 is now %ls\n", TDialogDriver::qxGetText(hLine).c_str());
+        })
+        .qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"field-line"); })
+        .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDOK)); });
+    ::SendMessageW(window.m_hWnd, WM_COMMAND, eCmdEditField, 0);
+    qvTakePicture(window.m_hWnd, L"host");
+    rxSession.qtSave();
+    window.DestroyWindow();
 }
 
 // Opens one editor on rxRecord (the caller's driver runs its steps inside it)
@@ -159,12 +259,13 @@ int wmain(int argc, wchar_t** argv)
     {
         // 008: a juvenile book with an index, entered today.
         TDialogDriver driver;
-        driver.qrxThen([](HWND hDlg) {
-                  HWND hDate = ::GetDlgItem(hDlg, IDC_008_DATE_ENTERED);
-                  CEdit(hDate).SetSel(0, 0, TRUE);
-                  TDialogDriver::qvType(hDate, L"261205");
-                  std::printf("  typed date entered on file 261205\n");
-              })
+        driver
+            .qrxThen([](HWND hDlg) {
+                HWND hDate = ::GetDlgItem(hDlg, IDC_008_DATE_ENTERED);
+                CEdit(hDate).SetSel(0, 0, TRUE);
+                TDialogDriver::qvType(hDate, L"261205");
+                std::printf("  typed date entered on file 261205\n");
+            })
             .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_008_BIB_TARGET_AUDIENCE, L"j"); })
             .qrxThen([](HWND hDlg) { qvTakePicture(hDlg, L"008-editor"); })
             .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_008_OK)); });
@@ -188,7 +289,8 @@ int wmain(int argc, wchar_t** argv)
             .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_856_REPEATABLE_CODE, L"u"); })
             .qrxThen([](HWND hDlg) { TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_856_REPEATABLE_NEW)); })
             .qrxThen([](HWND hDlg) {
-                TDialogDriver::qvType(::GetDlgItem(hDlg, IDC_856_REPEATABLE_TEXT), L"www.loc.gov/catdir/toc/whales.html");
+                TDialogDriver::qvType(::GetDlgItem(hDlg, IDC_856_REPEATABLE_TEXT),
+                                      L"www.loc.gov/catdir/toc/whales.html");
             })
             .qrxThen([](HWND hDlg) { qvChooseCode(hDlg, IDC_856_REPEATABLE_CODE, L"z"); });
         for (const wchar_t* pwcNote : {L"Table of contents", L"Free to all readers"})
@@ -226,5 +328,7 @@ int wmain(int argc, wchar_t** argv)
 
     qvPrint("\nRecord after:", record);
     qvSave(record, L"after.mrk");
+    qvTourHostCheck(argv[1]);
+    qvTourTheHost();
     return 0;
 }

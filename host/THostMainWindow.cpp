@@ -1,6 +1,11 @@
 #include "host/THostMainWindow.h"
+#include "host/THostLineDialog.h"
+#include "marcio/TMarcMakerFormat.h"
 #include "recordlib/TException.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <filesystem>
 
 namespace
@@ -10,10 +15,11 @@ const wchar_t kTitle[] = L"Orvo Cataloguing Host";
 enum EHostMenu : int
 {
     eMenuFile = 0,
-    eMenuRecord = 1
+    eMenuEdit = 1,
+    eMenuRecord = 2
 };
 
-const wchar_t* const kMenuTitles[] = {L"&File", L"&Record"};
+const wchar_t* const kMenuTitles[] = {L"&File", L"&Edit", L"&Record"};
 
 // One line per menu item: the menus and the accelerator table come from here.
 // An item with command 0 is a separator; key 0 has no accelerator.
@@ -33,8 +39,22 @@ const THostMenuItem kMenuItems[] = {
     {eMenuFile, eCmdOpen, L"&Open...\tCtrl+O", kCtrl, 'O'},
     {eMenuFile, eCmdSave, L"&Save\tCtrl+S", kCtrl, 'S'},
     {eMenuFile, eCmdSaveAs, L"Save &As...\tCtrl+Shift+S", kCtrlShift, 'S'},
+    {eMenuFile, eCmdReload, L"&Reload\tF5", FVIRTKEY, VK_F5},
     {eMenuFile, 0, nullptr, 0, 0},
     {eMenuFile, eCmdExit, L"E&xit", 0, 0},
+    {eMenuEdit, eCmdUndo, L"&Undo\tCtrl+Z", kCtrl, 'Z'},
+    {eMenuEdit, eCmdRedo, L"&Redo\tCtrl+Y", kCtrl, 'Y'},
+    {eMenuEdit, 0, nullptr, 0, 0},
+    {eMenuEdit, eCmdEditField, L"&Edit field...\tEnter", 0, 0},
+    {eMenuEdit, eCmdInsertField, L"&Insert field...\tIns", FVIRTKEY, VK_INSERT},
+    {eMenuEdit, eCmdDeleteField, L"&Delete field\tDel", 0, 0},
+    {eMenuEdit, 0, nullptr, 0, 0},
+    {eMenuEdit, eCmdFind, L"&Find...\tCtrl+F", kCtrl, 'F'},
+    {eMenuEdit, eCmdFindNext, L"Find &next\tF3", FVIRTKEY, VK_F3},
+    {eMenuEdit, eCmdGoTo, L"&Go to record...\tCtrl+G", kCtrl, 'G'},
+    {eMenuRecord, eCmdNewRecord, L"&New record...\tCtrl+N", kCtrl, 'N'},
+    {eMenuRecord, eCmdDeleteRecord, L"Dele&te record\tCtrl+Del", kCtrl, VK_DELETE},
+    {eMenuRecord, 0, nullptr, 0, 0},
     {eMenuRecord, eCmdEditLeader, L"&Leader...\tCtrl+L", kCtrl, 'L'},
     {eMenuRecord, eCmdEdit006, L"00&6...\tCtrl+6", kCtrl, '6'},
     {eMenuRecord, eCmdNew006, L"New 006...\tCtrl+Shift+6", kCtrlShift, '6'},
@@ -45,6 +65,9 @@ const THostMenuItem kMenuItems[] = {
     {eMenuRecord, eCmdNew856, L"New 856...\tCtrl+Shift+U", kCtrlShift, 'U'},
     {eMenuRecord, 0, nullptr, 0, 0},
     {eMenuRecord, eCmdAddDefault008, L"Add &default 008\tCtrl+D", kCtrl, 'D'},
+    {eMenuRecord, 0, nullptr, 0, 0},
+    {eMenuRecord, eCmdCheckRecord, L"&Check record\tF7", FVIRTKEY, VK_F7},
+    {eMenuRecord, eCmdCheckFile, L"Check &file\tShift+F7", FVIRTKEY | FSHIFT, VK_F7},
 };
 
 struct THostEditorCommand
@@ -116,15 +139,31 @@ BEGIN_MESSAGE_MAP(THostMainWindow, CWnd)
     ON_CONTROL(LBN_SELCHANGE, eRecordList, OnRecordSelChange)
     ON_CONTROL(LBN_SELCHANGE, eFieldList, OnFieldSelChange)
     ON_CONTROL(LBN_DBLCLK, eFieldList, OnFieldDblClk)
+    ON_COMMAND(eCmdEditField, OnEditField)
+    ON_COMMAND(eCmdInsertField, OnInsertField)
+    ON_COMMAND(eCmdDeleteField, OnDeleteField)
+    ON_COMMAND(eCmdNewRecord, OnNewRecord)
+    ON_COMMAND(eCmdDeleteRecord, OnDeleteRecord)
+    ON_COMMAND(eCmdUndo, OnUndo)
+    ON_COMMAND(eCmdReload, OnReload)
+    ON_COMMAND(eCmdFind, OnFind)
+    ON_COMMAND(eCmdFindNext, OnFindNext)
+    ON_COMMAND(eCmdGoTo, OnGoTo)
+    ON_COMMAND(eCmdRedo, OnRedo)
+    ON_CONTROL(LBN_SETFOCUS, eRecordList, OnListSetFocus)
+    ON_CONTROL(LBN_SETFOCUS, eFieldList, OnListSetFocus)
+    ON_WM_SETFOCUS()
+    ON_COMMAND(eCmdCheckRecord, OnCheckRecord)
+    ON_COMMAND(eCmdCheckFile, OnCheckFile)
+    ON_CONTROL(LBN_DBLCLK, eFindingList, OnFindingDblClk)
     ON_WM_CLOSE()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_SIZE, OnSizeMessage)
 END_MESSAGE_MAP()
 
 THostMainWindow::THostMainWindow(THostPrompt& rxPrompt, bool tQuitOnClose)
-    : mrxPrompt(rxPrompt), mxSession(rxPrompt), mtQuitOnClose(tQuitOnClose)
-{
-}
+    : mrxPrompt(rxPrompt), mxSession(rxPrompt), meCheckScope(eCheckedNothing), mtQuitOnClose(tQuitOnClose)
+{}
 
 THostMainWindow::~THostMainWindow()
 {
@@ -137,9 +176,8 @@ bool THostMainWindow::qtCreate()
     LPCWSTR pwcClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, IDC_ARROW),
                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     HMENU hMenu = qhBuildMenu();
-    if (pwcClass == nullptr ||
-        !CreateEx(0, pwcClass, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 900, 600,
-                  nullptr, hMenu, nullptr))
+    if (pwcClass == nullptr || !CreateEx(0, pwcClass, kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, 900, 600, nullptr, hMenu, nullptr))
     {
         // A menu that no window took is ours to free.
         ::DestroyMenu(hMenu);
@@ -151,11 +189,22 @@ bool THostMainWindow::qtCreate()
                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(eRecordList)));
     mxFieldList.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"", dwListStyle, 0, 0, 0, 0, m_hWnd,
                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(eFieldList)));
+    INITCOMMONCONTROLSEX xControls = {sizeof(xControls), ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&xControls);
+    mxStatusBar.CreateEx(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
+                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(eStatusBar)));
+    mxFindingList.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"", dwListStyle, 0, 0, 0, 0, m_hWnd,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(eFindingList)));
+    mxFindingList.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+    int aiFindingTabs[] = {90, 170};
+    mxFindingList.SetTabStops(2, aiFindingTabs);
+    mxFindingList.SetHorizontalExtent(2000);
     mxRecordList.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
     mxFieldList.SetFont(static_cast<HFONT>(::GetStockObject(ANSI_FIXED_FONT)));
     int aiTabs[] = {24, 90};
     mxRecordList.SetTabStops(2, aiTabs);
     mxFieldList.SetHorizontalExtent(4000);
+    mhFocusList = mxRecordList.m_hWnd;
     CRect rect;
     GetClientRect(&rect);
     qvLayout(rect.Width(), rect.Height());
@@ -165,7 +214,37 @@ bool THostMainWindow::qtCreate()
 
 BOOL THostMainWindow::PreTranslateMessage(MSG* pMsg)
 {
-    return m_hWnd != nullptr && ::TranslateAcceleratorW(m_hWnd, mxAccelerators.qhGet(), pMsg);
+    if (m_hWnd == nullptr)
+        return FALSE;
+    // The lists' own keys: Tab and Shift+Tab go from one list to the other;
+    // Enter and F2 open the field line, Delete deletes it.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->hwnd == mxRecordList.m_hWnd || pMsg->hwnd == mxFieldList.m_hWnd) &&
+        ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0)
+    {
+        const bool tFieldList = pMsg->hwnd == mxFieldList.m_hWnd;
+        switch (pMsg->wParam)
+        {
+        case VK_TAB:
+            ::SetFocus(tFieldList ? mxRecordList.m_hWnd : mxFieldList.m_hWnd);
+            return TRUE;
+        case VK_RETURN:
+        case VK_F2:
+            if (!tFieldList)
+                ::SetFocus(mxFieldList.m_hWnd);
+            else
+                OnEditField();
+            return TRUE;
+        case VK_DELETE:
+            if (tFieldList)
+                OnDeleteField();
+            else
+                OnDeleteRecord();
+            return TRUE;
+        default:
+            break;
+        }
+    }
+    return ::TranslateAcceleratorW(m_hWnd, mxAccelerators.qhGet(), pMsg);
 }
 
 int THostMainWindow::qiRunMessageLoop()
@@ -191,11 +270,24 @@ int THostMainWindow::qiRunMessageLoop()
 
 void THostMainWindow::qvLayout(int iWidth, int iHeight)
 {
-    if (mxRecordList.m_hWnd == nullptr || mxFieldList.m_hWnd == nullptr)
+    if (mxRecordList.m_hWnd == nullptr || mxFieldList.m_hWnd == nullptr || mxFindingList.m_hWnd == nullptr)
         return;
     const int iSplit = iWidth * 35 / 100;
-    mxRecordList.SetWindowPos(nullptr, 0, 0, iSplit, iHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    mxFieldList.SetWindowPos(nullptr, iSplit + 4, 0, iWidth - iSplit - 4, iHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The status bar places itself at the bottom; the lists take the rest.
+    if (mxStatusBar.m_hWnd != nullptr)
+    {
+        mxStatusBar.SendMessage(WM_SIZE, 0, 0);
+        RECT xBar = {};
+        mxStatusBar.GetWindowRect(&xBar);
+        iHeight = std::max(0, iHeight - static_cast<int>(xBar.bottom - xBar.top));
+    }
+    // The findings take the lower third once a Check has run.
+    const int iFindings = meCheckScope == eCheckedNothing ? 0 : iHeight / 3;
+    const int iTop = iHeight - iFindings;
+    mxRecordList.SetWindowPos(nullptr, 0, 0, iSplit, iTop, SWP_NOZORDER | SWP_NOACTIVATE);
+    mxFieldList.SetWindowPos(nullptr, iSplit + 4, 0, iWidth - iSplit - 4, iTop, SWP_NOZORDER | SWP_NOACTIVATE);
+    mxFindingList.SetWindowPos(nullptr, 0, iTop + (iFindings > 0 ? 4 : 0), iWidth, std::max(iFindings - 4, 0),
+                               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT THostMainWindow::OnSizeMessage(WPARAM, LPARAM lParam)
@@ -214,16 +306,24 @@ void THostMainWindow::qvRefresh()
                    (mxSession.qtIsModified() ? L"*" : L"") + L" - " + kTitle;
     SetWindowText(xCaption.c_str());
 
+    // One redraw for the whole list, its room taken at once.
+    mxRecordList.SetRedraw(FALSE);
     mxRecordList.ResetContent();
+    mxRecordList.SendMessage(LB_INITSTORAGE, mxSession.qnGetRecordCount(), mxSession.qnGetRecordCount() * 64);
     for (std::size_t n = 0; n < mxSession.qnGetRecordCount(); ++n)
         mxRecordList.AddString(mxSession.qxRecordLine(n).c_str());
     mxRecordList.SetCurSel(mxSession.qiGetSelectedRecord());
+    mxRecordList.SetRedraw(TRUE);
+    mxRecordList.Invalidate();
     qvFillFields();
 }
 
 void THostMainWindow::qvFillFields()
 {
+    mxStatusBar.SetWindowText(mxSession.qxStatusLine().c_str());
     mxFieldList.ResetContent();
+    // Each record is shown from its first column.
+    mxFieldList.SendMessage(WM_HSCROLL, SB_LEFT);
     const int iRecord = mxSession.qiGetSelectedRecord();
     if (iRecord < 0)
         return;
@@ -233,9 +333,28 @@ void THostMainWindow::qvFillFields()
         mxFieldList.AddString((L"Unreadable: " + rxEntry.mxProblem).c_str());
         return;
     }
-    mxFieldList.AddString(THostSession::qxLeaderLine(rxEntry.mxRecord.qrxGetLeader()).c_str());
+    // The Leader as it will be written: in ISO 2709 with its record length and
+    // base address.
+    TMarcLeader xLeader = rxEntry.mxRecord.qrxGetLeader();
+    if (mxSession.qeGetFormat() == eIso2709)
+    {
+        TXBuffer<unsigned char> xBytes;
+        try
+        {
+            rxEntry.mxRecord.qvGetUSMarcData(xBytes, false);
+            const std::string xWritten(reinterpret_cast<const char*>(xBytes.qpaxGetData()),
+                                       TMarcLeader::mdwLength_static);
+            xLeader.qvSetData(xWritten.c_str());
+        }
+        catch (const TException&)
+        {
+            // Not writable as it stands: the save will say why; shown as held.
+        }
+    }
+    mxFieldList.AddString(THostSession::qxLeaderLine(xLeader).c_str());
+    const TCharacterSet& rxSet = TCharacterSet::qrxOfLeader(rxEntry.mxRecord.qrxGetLeader().qcGetAt(9));
     for (uint32_t dw = 0; dw < rxEntry.mxRecord.qdwGetFieldCount(); ++dw)
-        mxFieldList.AddString(THostSession::qxFieldLine(rxEntry.mxRecord.qrxGetField(dw)).c_str());
+        mxFieldList.AddString(THostSession::qxFieldLine(rxEntry.mxRecord.qrxGetField(dw), rxSet).c_str());
     for (const TRepair& rxRepair : rxEntry.mxRepairs)
         mxFieldList.AddString((L"Repaired: " + rxRepair.mxText).c_str());
     // Row 0 is the Leader; field k is row k + 1; the repairs follow the fields.
@@ -244,7 +363,12 @@ void THostMainWindow::qvFillFields()
 
 void THostMainWindow::OnFileOpen()
 {
-    mxSession.qtOpen();
+    if (mxSession.qtOpen())
+    {
+        // The findings were of the file closed.
+        meCheckScope = eCheckedNothing;
+        qvRunCheck();
+    }
     qvRefresh();
 }
 
@@ -272,10 +396,7 @@ void THostMainWindow::OnEditorCommand(UINT nID)
     for (const THostEditorCommand& command : kEditorCommands)
         if (command.nCommand == nID)
             mxSession.qvEditField(command.meEditor, command.mtNewField, this);
-    const int iField = mxSession.qiGetSelectedField();
-    qvRefresh();
-    mxSession.qvSelectField(iField);
-    mxFieldList.SetCurSel(mxSession.qiGetSelectedField() + 1);
+    qvAfterChange();
 }
 
 void THostMainWindow::OnRecordSelChange()
@@ -291,6 +412,11 @@ void THostMainWindow::OnFieldSelChange()
 
 void THostMainWindow::OnFieldDblClk()
 {
+    OnEditField();
+}
+
+void THostMainWindow::OnEditField()
+{
     const int iRow = mxFieldList.GetCurSel();
     const int iRecord = mxSession.qiGetSelectedRecord();
     if (iRow < 0 || iRecord < 0 || !mxSession.qrxGetEntry(static_cast<std::size_t>(iRecord)).mtReadable)
@@ -298,11 +424,213 @@ void THostMainWindow::OnFieldDblClk()
     const TMarcRecord& rxRecord = mxSession.qrxGetEntry(static_cast<std::size_t>(iRecord)).mxRecord;
     if (static_cast<uint32_t>(iRow) > rxRecord.qdwGetFieldCount())
         return; // a row of repairs
-    const int iTag =
-        iRow == 0 ? -1 : rxRecord.qrxGetField(static_cast<uint32_t>(iRow - 1)).qiGetTagNumber();
+    const int iTag = iRow == 0 ? -1 : rxRecord.qrxGetField(static_cast<uint32_t>(iRow - 1)).qiGetTagNumber();
     for (const THostTagEditor& editor : kTagEditors)
+    {
         if (editor.iTag == iTag)
+        {
             OnEditorCommand(editor.nCommand);
+            return;
+        }
+    }
+    qvEditFieldLine(iRow - 1);
+}
+
+void THostMainWindow::qvEditFieldLine(int iField)
+{
+    const int iRecord = mxSession.qiGetSelectedRecord();
+    if (iRecord < 0 || !mxSession.qrxGetEntry(static_cast<std::size_t>(iRecord)).mtReadable)
+        return;
+    const std::wstring xTitle = (iField < 0 ? L"New field in record " : L"Field of record ") +
+                                std::to_wstring(iRecord + 1) + L" (" + mxSession.qrxGetCharacterSet().qpwcGetName() +
+                                L")";
+    const TCharacterSet& rxSet = mxSession.qrxGetCharacterSet();
+    TMarcTag xField;
+    THostLineDialog dialog(
+        xTitle, L"&Field: =tag, two blanks, indicators (\\ for a blank), subfields as $ and their code",
+        iField < 0 ? L"=" : mxSession.qxFieldText(iField),
+        [&](const std::wstring& rxLine) {
+            try
+            {
+                xField = qxReadMarcMakerFieldText(rxLine, rxSet);
+                return true;
+            }
+            catch (const TException& e)
+            {
+                mrxPrompt.qvShowMessage(e.qpwcGetMessage(), true);
+                return false;
+            }
+        },
+        this);
+    if (dialog.DoModal() == IDOK)
+        mxSession.qvPutField(iField, xField);
+    qvAfterChange();
+}
+
+void THostMainWindow::qvAfterChange()
+{
+    const int iField = mxSession.qiGetSelectedField();
+    qvRefresh();
+    mxSession.qvSelectField(iField);
+    mxFieldList.SetCurSel(mxSession.qiGetSelectedField() + 1);
+    // A Check that has run is run again on the changed records.
+    if (meCheckScope != eCheckedNothing)
+        qvRunCheck();
+    if (mhFocusList != nullptr && ::GetActiveWindow() == m_hWnd)
+        ::SetFocus(mhFocusList);
+}
+
+void THostMainWindow::OnInsertField()
+{
+    qvEditFieldLine(-1);
+}
+
+void THostMainWindow::OnDeleteField()
+{
+    mxSession.qvDeleteField();
+    qvAfterChange();
+}
+
+void THostMainWindow::OnNewRecord()
+{
+    mxSession.qvNewRecord(this);
+    qvAfterChange();
+}
+
+void THostMainWindow::OnDeleteRecord()
+{
+    mxSession.qvDeleteRecord();
+    qvAfterChange();
+}
+
+void THostMainWindow::OnUndo()
+{
+    if (mxSession.qtUndo())
+        qvAfterChange();
+}
+
+void THostMainWindow::OnFind()
+{
+    THostLineDialog dialog(
+        L"Find", L"&Find in every field of every record:", mxFindText,
+        [](const std::wstring& rxText) { return !rxText.empty(); }, this);
+    if (dialog.DoModal() == IDOK)
+    {
+        mxFindText = dialog.qrxGetLine();
+        OnFindNext();
+    }
+    else
+        qvAfterChange();
+}
+
+void THostMainWindow::OnFindNext()
+{
+    if (mxFindText.empty())
+    {
+        OnFind();
+        return;
+    }
+    if (mxSession.qtFind(mxFindText))
+        mhFocusList = mxFieldList.m_hWnd;
+    qvAfterChange();
+}
+
+void THostMainWindow::OnGoTo()
+{
+    THostLineDialog dialog(
+        L"Go to record", L"&Record number or 001:", L"",
+        [this](const std::wstring& rxText) { return mxSession.qtGoTo(rxText); }, this);
+    if (dialog.DoModal() == IDOK)
+        mhFocusList = mxRecordList.m_hWnd;
+    qvAfterChange();
+}
+
+void THostMainWindow::OnReload()
+{
+    if (mxSession.qtReload())
+        qvAfterChange();
+}
+
+void THostMainWindow::OnRedo()
+{
+    if (mxSession.qtRedo())
+        qvAfterChange();
+}
+
+void THostMainWindow::OnListSetFocus()
+{
+    mhFocusList = ::GetFocus();
+}
+
+void THostMainWindow::OnSetFocus(CWnd*)
+{
+    // The window itself takes the focus when it is activated (after every
+    // dialog): the list that had it gets it back.
+    if (mhFocusList != nullptr)
+        ::SetFocus(mhFocusList);
+}
+
+void THostMainWindow::qvRunCheck()
+{
+    if (meCheckScope == eCheckedFile)
+        mxCheck.qvCheckFile(mxSession);
+    else if (meCheckScope == eCheckedRecord && mxSession.qiGetSelectedRecord() >= 0)
+        mxCheck.qvCheckRecord(mxSession, static_cast<std::size_t>(mxSession.qiGetSelectedRecord()));
+    else
+        mxCheck.qvClear();
+    CRect rect;
+    GetClientRect(&rect);
+    qvLayout(rect.Width(), rect.Height());
+    qvFillFindings();
+}
+
+void THostMainWindow::qvFillFindings()
+{
+    mxFindingList.ResetContent();
+    if (meCheckScope == eCheckedNothing)
+        return;
+    const std::size_t nChecked = meCheckScope == eCheckedFile ? mxSession.qnGetRecordCount() : 1;
+    mxFindingList.AddString(mxCheck.qxSummaryLine(nChecked).c_str());
+    for (std::size_t n = 0; n < mxCheck.qrxGetFindings().size(); ++n)
+        mxFindingList.AddString(mxCheck.qxFindingLine(mxSession, n).c_str());
+}
+
+void THostMainWindow::OnCheckRecord()
+{
+    if (mxSession.qiGetSelectedRecord() < 0)
+        return;
+    meCheckScope = eCheckedRecord;
+    qvRunCheck();
+}
+
+void THostMainWindow::OnCheckFile()
+{
+    meCheckScope = eCheckedFile;
+    qvRunCheck();
+}
+
+// A finding opens the editor of its field with the focus on the control of
+// its position; afterwards the same Check runs again.
+void THostMainWindow::OnFindingDblClk()
+{
+    const int iRow = mxFindingList.GetCurSel() - 1; // row 0 is the summary
+    if (iRow < 0 || static_cast<std::size_t>(iRow) >= mxCheck.qrxGetFindings().size())
+        return;
+    const THostFinding xFinding = mxCheck.qrxGetFindings()[static_cast<std::size_t>(iRow)];
+    if (xFinding.mnRecord >= mxSession.qnGetRecordCount())
+        return;
+    mxSession.qvSelectRecord(static_cast<int>(xFinding.mnRecord));
+    const THostEntry& rxEntry = mxSession.qrxGetEntry(xFinding.mnRecord);
+    const THostFindingTarget xTarget =
+        rxEntry.mtReadable ? THostCheck::qxTargetOf(rxEntry.mxRecord, xFinding.mxFinding) : THostFindingTarget();
+    mxSession.qvSelectField(xTarget.miField);
+    mxRecordList.SetCurSel(mxSession.qiGetSelectedRecord());
+    qvFillFields();
+    if (!xTarget.mtHasEditor)
+        return;
+    mxSession.qvEditField(xTarget.meEditor, false, this, xTarget.miFocusPosition);
+    qvAfterChange();
+    mxFindingList.SetCurSel(std::min(iRow + 1, mxFindingList.GetCount() - 1));
 }
 
 void THostMainWindow::OnClose()

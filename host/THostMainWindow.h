@@ -1,9 +1,11 @@
 // THostMainWindow: the cataloguing host's main window. The records of the open
 // file on the left, the Leader and fields of the selected record on the right,
-// and a menu whose commands (with their keyboard accelerators) run the field
-// editors of OrvoFieldEditors on the selected record.
+// the findings of the last Check below them, and a menu whose commands (with
+// their keyboard accelerators) run the field editors of OrvoFieldEditors on the
+// selected record and check the record or the whole file.
 #pragma once
 
+#include "host/THostCheck.h"
 #include "host/THostSession.h"
 #include "mfc/afxwin.h"
 
@@ -22,13 +24,30 @@ enum EHostCommand : UINT
     eCmdEdit008,
     eCmdEdit856,
     eCmdNew856,
-    eCmdAddDefault008
+    eCmdAddDefault008,
+    // Editing (THostMainWindow's keyboard and field lines).
+    eCmdEditField,
+    eCmdInsertField,
+    eCmdDeleteField,
+    eCmdNewRecord,
+    eCmdDeleteRecord,
+    eCmdUndo,
+    eCmdRedo,
+    eCmdReload,
+    eCmdFind,
+    eCmdFindNext,
+    eCmdGoTo,
+    // The Check command: the selected record, or the whole file.
+    eCmdCheckRecord,
+    eCmdCheckFile
 };
 
 enum EHostControl : UINT
 {
     eRecordList = 100,
-    eFieldList = 101
+    eFieldList = 101,
+    eStatusBar = 102,
+    eFindingList = 103
 };
 
 // Owns an accelerator table made from a static table of keys.
@@ -73,6 +92,22 @@ protected:
     void OnRecordSelChange();
     void OnFieldSelChange();
     void OnFieldDblClk();
+    void OnEditField();
+    void OnInsertField();
+    void OnDeleteField();
+    void OnNewRecord();
+    void OnDeleteRecord();
+    void OnUndo();
+    void OnReload();
+    void OnFind();
+    void OnFindNext();
+    void OnGoTo();
+    void OnRedo();
+    void OnListSetFocus();
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnCheckRecord();
+    void OnCheckFile();
+    void OnFindingDblClk();
     void OnClose();
     void OnDestroy();
     LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam);
@@ -82,11 +117,34 @@ protected:
 private:
     void qvFillFields();
     void qvLayout(int iWidth, int iHeight);
+    // The field line dialog on field iField of the selected record (-1: a new field).
+    void qvEditFieldLine(int iField);
+    // The lists after a change, the selected field shown, the focus back in its list.
+    void qvAfterChange();
+    // Runs the last Check again (after an editor changed a record) and lists
+    // the findings below the record and its fields.
+    void qvRunCheck();
+    void qvFillFindings();
 
     THostPrompt& mrxPrompt;
     THostSession mxSession;
     THostAccelerators mxAccelerators;
     CListBox mxRecordList;
     CListBox mxFieldList;
+    CWnd mxStatusBar;
+    // The findings of the last Check: a summary row, then one row per finding.
+    CListBox mxFindingList;
+    THostCheck mxCheck;
+    // The scope of the last Check: none, the record, the file.
+    enum ECheckScope : int
+    {
+        eCheckedNothing,
+        eCheckedRecord,
+        eCheckedFile
+    } meCheckScope;
     bool mtQuitOnClose;
+    // The list that had the focus last: it gets it back when the window does.
+    HWND mhFocusList = nullptr;
+    // What Find looks for; F3 looks for it again.
+    std::wstring mxFindText;
 };

@@ -1,6 +1,6 @@
 #include "host/THostSession.h"
 
-#include "editors/008/TGeneric008.h"
+#include "core/TGeneric008.h"
 #include "marcio/TOutputFile.h"
 #include "recordlib/TException.h"
 
@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace
 {
@@ -20,7 +21,7 @@ struct TEditorInfo
 };
 
 const TEditorInfo kEditors[] = {
-    {eLeaderEditor, -1, L"Leader"}, {e006Editor, 6, L"006"}, {e007Editor, 7, L"007"},
+    {eLeaderEditor, -1, L"Leader"}, {e006Editor, 6, L"006"},   {e007Editor, 7, L"007"},
     {e008Editor, 8, L"008"},        {e856Editor, 856, L"856"},
 };
 
@@ -32,33 +33,16 @@ const TEditorInfo* qpxEditorInfo(EFieldEditor eEditor)
     return nullptr;
 }
 
-// Record texts are ASCII, UTF-8 or MARC-8: shown byte by byte as Latin-1 when
-// they are not valid UTF-8.
-std::wstring qxWiden(const char* pacText, std::size_t nSize)
+// Text of a record as the record list shows it: read in the record's set as
+// the editors show it, what could not be read made visible, control characters
+// as a middle dot.
+std::wstring qxShownText(const TCharacterSet& rxSet, std::string_view xBytes)
 {
-    std::wstring xOut;
-    xOut.reserve(nSize);
-    for (std::size_t n = 0; n < nSize; ++n)
-    {
-        const unsigned char c = static_cast<unsigned char>(pacText[n]);
-        if (c >= 0xC2 && c <= 0xDF && n + 1 < nSize && (static_cast<unsigned char>(pacText[n + 1]) & 0xC0) == 0x80)
-        {
-            xOut += static_cast<wchar_t>(((c & 0x1F) << 6) | (static_cast<unsigned char>(pacText[n + 1]) & 0x3F));
-            ++n;
-        }
-        else if (c >= 0xE0 && c <= 0xEF && n + 2 < nSize &&
-                 (static_cast<unsigned char>(pacText[n + 1]) & 0xC0) == 0x80 &&
-                 (static_cast<unsigned char>(pacText[n + 2]) & 0xC0) == 0x80)
-        {
-            xOut += static_cast<wchar_t>(((c & 0x0F) << 12) |
-                                         ((static_cast<unsigned char>(pacText[n + 1]) & 0x3F) << 6) |
-                                         (static_cast<unsigned char>(pacText[n + 2]) & 0x3F));
-            n += 2;
-        }
-        else
-            xOut += c < 0x20 ? L'\x00B7' : static_cast<wchar_t>(c);
-    }
-    return xOut;
+    std::wstring xText = TCharacterSet::qxVisibleText(rxSet.qxDecodeComposed(xBytes));
+    for (wchar_t& wc : xText)
+        if (static_cast<uint32_t>(wc) < 0x20)
+            wc = L'\x00B7';
+    return xText;
 }
 
 std::wstring qxFileName(const std::wstring& rxPath)
@@ -93,8 +77,7 @@ const wchar_t* qpwcFormatName(EMarcFileFormat eFormat)
 THostSession::THostSession(THostPrompt& rxPrompt)
     : mrxPrompt(rxPrompt), meFormat(eIso2709), meSourceFormat(eIso2709), mnStrayRuns(0), mtModified(false),
       miSelectedRecord(-1), miSelectedField(-1)
-{
-}
+{}
 
 bool THostSession::qtConfirmDiscard()
 {
@@ -129,32 +112,43 @@ bool THostSession::qtOpenFile(const std::wstring& rxPath)
 
 bool THostSession::qtLoad(const std::wstring& rxPath)
 {
+    if (qtIsFolder(rxPath))
+    {
+        mrxPrompt.qvShowMessage(L"Cannot open " + rxPath + L": it is a folder, not a file of records.", true);
+        return false;
+    }
     std::ifstream in(std::filesystem::path(rxPath), std::ios::binary);
     if (!in)
     {
-        mrxPrompt.qvShowMessage(L"Cannot open " + rxPath + L".", true);
+        mrxPrompt.qvShowMessage(L"Cannot open " + rxPath + L": it does not exist or may not be read.", true);
         return false;
     }
-    EMarcFileFormat eFormat = qeFormatOfPath(rxPath);
-    if (eFormat == eIso2709)
-        eFormat = qeSniffFormat(in);
+    const EMarcFileFormat eFormat = qeSniffFormat(in);
 
     std::vector<THostEntry> xEntries;
     std::string xBytesBefore; // of the next record
     std::size_t nUnreadable = 0, nRepaired = 0, nStray = 0;
     try
     {
-        const std::unique_ptr<TMarcRecordReader> pxReader = qpxMakeRecordReader(in, eFormat, eReadLenient);
-        qvReadPieces(*pxReader, [&](TRecordPiece& rxPiece) {
+        // The file a second time, for a piece too long for the reader to keep.
+        std::ifstream source(std::filesystem::path(rxPath), std::ios::binary);
+        const auto qxBytes = [&](const TRecordPiece& rxPiece) {
+            std::ostringstream xBytes;
+            qtWritePieceAsRead(rxPiece, &source, xBytes);
+            return xBytes.str();
+        };
+        qvReadPieces(in, eFormat, eReadLenient, [&](TRecordPiece& rxPiece) {
             if (rxPiece.mePiece == ePieceFiller || rxPiece.mePiece == ePieceStrayBytes)
             {
-                qvAppendPieceAsRead(rxPiece, eFormat, xBytesBefore);
+                xBytesBefore += qxBytes(rxPiece);
                 if (rxPiece.mePiece == ePieceStrayBytes)
                     ++nStray;
                 return;
             }
             THostEntry entry;
             entry.mxBytesBefore.swap(xBytesBefore);
+            entry.mxRaw = qxBytes(rxPiece);
+            entry.meRawFormat = eFormat;
             if (rxPiece.mePiece == ePieceRecord)
             {
                 entry.mxRecord = *rxPiece.mpxRecord;
@@ -165,16 +159,24 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
             {
                 entry.mtReadable = false;
                 entry.mxProblem = rxPiece.mxProblem;
-                entry.mxRaw.assign(rxPiece.mpxRawData->qpacGetData(), rxPiece.mpxRawData->qdwGetDataSize());
-                entry.meRawFormat = eFormat;
                 ++nUnreadable;
             }
             xEntries.push_back(std::move(entry));
         });
     }
+    catch (const TException& e)
+    {
+        mrxPrompt.qvShowMessage(L"Cannot read " + qxFileName(rxPath) + L" to its end: " + qxMessageDetail(e) +
+                                    L". Nothing was opened.",
+                                true);
+        return false;
+    }
     catch (const std::exception& e)
     {
-        mrxPrompt.qvShowMessage(L"Cannot read " + rxPath + L": " + qxWiden(e.what(), std::strlen(e.what())), true);
+        mrxPrompt.qvShowMessage(L"Cannot read " + qxFileName(rxPath) + L": " +
+                                    qxShownText(TCharacterSet::qrxOf(eCharsetUtf8), e.what()) +
+                                    L". Nothing was opened.",
+                                true);
         return false;
     }
 
@@ -186,6 +188,8 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
     meFormat = eFormat;
     meSourceFormat = eFormat;
     mtModified = false;
+    mxEdits.qvClear();
+    mxStamp = THostFileStamp::qxOf(rxPath);
     miSelectedRecord = mxEntries.empty() ? -1 : 0;
     miSelectedField = -1;
     qvReportOpenProblems(nUnreadable, nRepaired, nStray);
@@ -203,7 +207,8 @@ void THostSession::qvReportOpenProblems(std::size_t nUnreadable, std::size_t nRe
                  L"what was repaired. They are saved in their repaired form.";
     if (nUnreadable != 0)
         xText += std::wstring(xText.empty() ? L"" : L"\n") + std::to_wstring(nUnreadable) + L" of the " +
-                 std::to_wstring(mxEntries.size()) + L" records could not be read. They are listed as unreadable and are saved back as they were "
+                 std::to_wstring(mxEntries.size()) +
+                 L" records could not be read. They are listed as unreadable and are saved back as they were "
                  L"when the file is saved in the same form.";
     if (nStrayNotes != 0)
         xText += std::wstring(xText.empty() ? L"" : L"\n") +
@@ -219,6 +224,18 @@ bool THostSession::qtSave()
     return qtSaveTo(mxPath);
 }
 
+bool THostSession::qtReload()
+{
+    if (mxPath.empty())
+        return false;
+    if (mtModified && mrxPrompt.qeAsk(L"Give up the changes to " + std::filesystem::path(mxPath).filename().wstring() +
+                                          L" and read it again from the disk?",
+                                      false) != eAnswerYes)
+        return false;
+    const std::wstring xPath = mxPath;
+    return qtLoad(xPath);
+}
+
 bool THostSession::qtSaveAs()
 {
     std::wstring xPath = mxPath;
@@ -230,15 +247,14 @@ bool THostSession::qtSaveAs()
 // The file the records were read from, under this name or another.
 bool THostSession::qtIsSourceFile(const std::wstring& rxPath) const
 {
-    std::error_code xError;
-    return !mxSourcePath.empty() && (rxPath == mxSourcePath || std::filesystem::equivalent(rxPath, mxSourcePath, xError));
+    return !mxSourcePath.empty() && (rxPath == mxSourcePath || qtSameFile(rxPath, mxSourcePath));
 }
 
 // Before repaired records are written over the file they were read from.
 bool THostSession::qtConfirmRepairsOver(const std::wstring& rxPath)
 {
-    const std::size_t nRepaired = static_cast<std::size_t>(std::count_if(
-        mxEntries.begin(), mxEntries.end(), [](const THostEntry& rx) { return !rx.mxRepairs.empty(); }));
+    const std::size_t nRepaired = static_cast<std::size_t>(
+        std::count_if(mxEntries.begin(), mxEntries.end(), [](const THostEntry& rx) { return !rx.mxRepairs.empty(); }));
     if (nRepaired == 0 || !qtIsSourceFile(rxPath))
         return true;
     return mrxPrompt.qeAsk(std::to_wstring(nRepaired) + L" record(s) were repaired when read from " +
@@ -251,7 +267,18 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
 {
     if (!qtConfirmRepairsOver(rxPath))
         return false;
-    const EMarcFileFormat eFormat = qeFormatOfPath(rxPath);
+    // The open file changed by another program since it was read: not saved over
+    // without asking.
+    std::error_code xError;
+    if (!mxPath.empty() && std::filesystem::equivalent(rxPath, mxPath, xError) &&
+        THostFileStamp::qxOf(rxPath) != mxStamp &&
+        mrxPrompt.qeAsk(std::filesystem::path(rxPath).filename().wstring() +
+                            L" was changed by another program since it was read. Save over it anyway? What "
+                            L"that program wrote would be lost.",
+                        false) != eAnswerYes)
+        return false;
+    // The file read keeps its form; another file takes the form its name asks for.
+    const EMarcFileFormat eFormat = qtIsSourceFile(rxPath) ? meSourceFormat : qeFormatOfPath(rxPath);
     std::size_t nLeftOut = 0;
     for (const THostEntry& entry : mxEntries)
         if (!entry.mtReadable && (entry.meRawFormat != eFormat || entry.mxRaw.empty()))
@@ -261,10 +288,9 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
     std::wstring xLeftOut = nLeftOut != 0 ? std::to_wstring(nLeftOut) + L" unreadable record(s)" : L"";
     if (mnStrayRuns != 0 && !tKeepBytes)
         xLeftOut += xLeftOut.empty() ? L"Bytes that belong to no record" : L" and the bytes that belong to no record";
-    if (!xLeftOut.empty() &&
-        mrxPrompt.qeAsk(xLeftOut + L" cannot be written as " + qpwcFormatName(eFormat) +
-                            L" and will be left out. Save anyway?",
-                        false) != eAnswerYes)
+    if (!xLeftOut.empty() && mrxPrompt.qeAsk(xLeftOut + L" cannot be written as " + qpwcFormatName(eFormat) +
+                                                 L" and will be left out. Save anyway?",
+                                             false) != eAnswerYes)
         return false;
 
     // Written record by record beside the file, which is replaced only when every
@@ -280,10 +306,14 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
             xPiece.clear();
             if (tKeepBytes)
                 xPiece = entry.mxBytesBefore;
-            if (entry.mtReadable)
+            const bool tAsRead = entry.meRawFormat == eFormat && !entry.mxRaw.empty() &&
+                                 (!entry.mtReadable || (!entry.mtChanged && entry.mxRepairs.empty()));
+            if (tAsRead)
+                xPiece += entry.mxRaw;
+            else if (entry.mtReadable && tKeepBytes)
+                qvAppendRecordInPlace(entry.mxRecord, entry.mxRaw, eFormat, xPiece);
+            else if (entry.mtReadable)
                 qvAppendRecord(entry.mxRecord, eFormat, xPiece);
-            else if (entry.meRawFormat == eFormat && !entry.mxRaw.empty())
-                qvAppendRawData(entry.mxRaw, eFormat, xPiece);
             out.qrxStream().write(xPiece.data(), static_cast<std::streamsize>(xPiece.size()));
         }
         nRecord = 0;
@@ -293,19 +323,25 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
     }
     catch (const TException& e)
     {
-        const std::wstring xWhat = nRecord != 0 ? L"Record " + std::to_wstring(nRecord) + L" cannot be saved: "
-                                                : L"Cannot save " + rxPath + L": ";
-        mrxPrompt.qvShowMessage(xWhat + e.qpwcGetMessage() + L"\n" + qxFileName(rxPath) +
-                                    L" was left as it was; the records are still open.",
+        const std::wstring xWhat =
+            nRecord != 0 ? L"Record " + std::to_wstring(nRecord) + L" cannot be saved in " + qxFileName(rxPath) + L": "
+                         : L"Cannot save " + qxFileName(rxPath) + L": ";
+        mrxPrompt.qvShowMessage(xWhat + qxMessageDetail(e) + L". The file was not changed; the records are still open.",
                                 true);
         return false;
     }
     if (qtIsSourceFile(rxPath))
         for (THostEntry& entry : mxEntries)
-            entry.mxRepairs.clear(); // the file now holds them repaired
+        {
+            // The file now holds them repaired: no longer as they were read.
+            entry.mtChanged = entry.mtChanged || !entry.mxRepairs.empty();
+            entry.mxRepairs.clear();
+        }
     mxPath = rxPath;
     meFormat = eFormat;
     mtModified = false;
+    mxEdits.qvMarkSaved();
+    mxStamp = THostFileStamp::qxOf(rxPath);
     return true;
 }
 
@@ -318,8 +354,8 @@ void THostSession::qvSelectRecord(int iIndex)
 void THostSession::qvSelectField(int iIndex)
 {
     const THostEntry* pxEntry = miSelectedRecord < 0 ? nullptr : &mxEntries[static_cast<std::size_t>(miSelectedRecord)];
-    const bool tInRange = pxEntry != nullptr && iIndex >= 0 &&
-                          static_cast<uint32_t>(iIndex) < pxEntry->mxRecord.qdwGetFieldCount();
+    const bool tInRange =
+        pxEntry != nullptr && iIndex >= 0 && static_cast<uint32_t>(iIndex) < pxEntry->mxRecord.qdwGetFieldCount();
     miSelectedField = tInRange ? iIndex : -1;
 }
 
@@ -359,7 +395,7 @@ THostEntry* THostSession::qpxSelectedEntry(bool tReadableOnly)
     return &rxEntry;
 }
 
-void THostSession::qvEditField(EFieldEditor eEditor, bool tNewField, CWnd* pParent)
+void THostSession::qvEditField(EFieldEditor eEditor, bool tNewField, CWnd* pParent, int iFocusPosition)
 {
     THostEntry* pxEntry = qpxSelectedEntry(true);
     const TEditorInfo* pxInfo = qpxEditorInfo(eEditor);
@@ -368,7 +404,8 @@ void THostSession::qvEditField(EFieldEditor eEditor, bool tNewField, CWnd* pPare
     const int iOccurrence = qiOccurrenceFor(eEditor, tNewField);
     try
     {
-        const EDisplayReturn eResult = TFieldEditorManager::qeDisplay(eEditor, pxEntry->mxRecord, iOccurrence, pParent);
+        const EDisplayReturn eResult =
+            TFieldEditorManager::qeDisplayAt(eEditor, pxEntry->mxRecord, iOccurrence, iFocusPosition, pParent);
         if (eResult == eDisplayNotBibliographic)
         {
             mrxPrompt.qvShowMessage(std::wstring(L"The ") + pxInfo->pwcName +
@@ -383,9 +420,7 @@ void THostSession::qvEditField(EFieldEditor eEditor, bool tNewField, CWnd* pPare
         TFieldEditorManager::qvGetMARCRecord(edited);
         if (qtSameRecord(edited, pxEntry->mxRecord))
             return;
-        pxEntry->mxRecord = edited;
-        mtModified = true;
-        miSelectedField = -1;
+        qvReplaceSelectedRecord(edited);
     }
     catch (const TException& e)
     {
@@ -410,14 +445,11 @@ void THostSession::qvAddDefault008()
         if (!qtAddGeneric008(record, tHas008))
         {
             const char cType = record.qrxGetLeader().qcGetAt(6);
-            mrxPrompt.qvShowMessage(L"There is no default 008 for type of record \"" + std::wstring(1, cType) +
-                                        L"\" (Leader/06).",
-                                    false);
+            mrxPrompt.qvShowMessage(
+                L"There is no default 008 for type of record \"" + std::wstring(1, cType) + L"\" (Leader/06).", false);
             return;
         }
-        pxEntry->mxRecord = record;
-        mtModified = true;
-        miSelectedField = -1;
+        qvReplaceSelectedRecord(record);
     }
     catch (const TException& e)
     {
@@ -429,23 +461,20 @@ std::wstring THostSession::qxLeaderLine(const TMarcLeader& rxLeader)
 {
     std::string xLine = "LDR    ";
     qvAppendMarcMakerLeader(rxLeader, xLine);
-    return qxWiden(xLine.data(), xLine.size());
+    return TCharacterSet::qrxOfLeader(rxLeader.qcGetAt(9)).qxDecodeByPosition(xLine);
 }
 
-std::wstring THostSession::qxFieldLine(const TMarcTag& rxField)
+std::wstring THostSession::qxFieldLine(const TMarcTag& rxField, const TCharacterSet& rxSet)
 {
-    const int iTag = rxField.qiGetTagNumber();
-    char acTag[8] = "???";
-    if (iTag >= 0 && iTag <= 999)
-        std::snprintf(acTag, sizeof(acTag), "%03d", iTag);
+    const std::string xTag = rxField.qxGetTagText();
     const bool tControl = rxField.qtIsControlField();
-    std::string xData;
-    qvAppendMarcMakerData(rxField, xData);
+    std::wstring xData;
+    qvAppendMarcMakerText(rxField, rxSet, xData);
     // Data fields: a blank between the indicators and the subfields.
     if (!tControl && xData.size() >= 2)
-        xData.insert(2, " ");
-    const std::string xShown = std::string(acTag) + (tControl ? "    " : " ") + xData;
-    return qxWiden(xShown.data(), xShown.size());
+        xData.insert(2, L" ");
+    const std::string xTagShown = xTag.empty() ? std::string("???") : xTag;
+    return std::wstring(xTagShown.begin(), xTagShown.end()) + (tControl ? L"    " : L" ") + xData;
 }
 
 std::wstring THostSession::qxRecordLine(std::size_t nIndex) const
@@ -454,24 +483,26 @@ std::wstring THostSession::qxRecordLine(std::size_t nIndex) const
     std::wstring xLine = std::to_wstring(nIndex + 1) + L"\t";
     if (!rxEntry.mtReadable)
         return xLine + L"(unreadable)";
-    const std::wstring xMark = rxEntry.mxRepairs.empty() ? L"" : L"\t(repaired)";
+    // Its state: repaired when read, or changed since.
+    const std::wstring xMark = !rxEntry.mxRepairs.empty() ? L"\t(repaired)" : rxEntry.mtChanged ? L"\t(changed)" : L"";
+    const TCharacterSet& rxSet = TCharacterSet::qrxOfLeader(rxEntry.mxRecord.qrxGetLeader().qcGetAt(9));
     TMarcTag field;
     if (rxEntry.mxRecord.qtFindTag(1, field, 1))
-        xLine += qxWiden(field.qpacGetData(), field.qdwGetDataSize());
+        xLine += qxShownText(rxSet, std::string_view(field.qpacGetData(), field.qdwGetDataSize()));
     xLine += L"\t";
     if (rxEntry.mxRecord.qtFindTag(245, field, 1))
     {
-        // The title without indicators and subfield codes.
-        std::string xTitle;
-        const char* pacData = field.qpacGetData();
-        for (uint32_t dw = 2; dw < field.qdwGetDataSize(); ++dw)
+        // The title without indicators and subfield codes: each subfield's text read on its own.
+        const std::string_view xData(field.qpacGetData(), field.qdwGetDataSize());
+        for (std::size_t n = std::min<std::size_t>(2, xData.size()); n < xData.size();)
         {
-            if (pacData[dw] == TMarcTag::mcDelimiter)
-                ++dw;
-            else
-                xTitle += pacData[dw];
+            if (xData[n] == TMarcTag::mcDelimiter)
+                n += 2;
+            const std::size_t nEnd = std::min(xData.find(TMarcTag::mcDelimiter, n), xData.size());
+            if (n < nEnd)
+                xLine += qxShownText(rxSet, xData.substr(n, nEnd - n));
+            n = nEnd;
         }
-        xLine += qxWiden(xTitle.data(), xTitle.size());
     }
     return xLine + xMark;
 }

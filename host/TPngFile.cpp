@@ -60,7 +60,8 @@ bool qtWritePng(const std::wstring& rxPath, int iWidth, int iHeight, const std::
         zlib.push_back(static_cast<uint8_t>(n >> 8));
         zlib.push_back(static_cast<uint8_t>(~n));
         zlib.push_back(static_cast<uint8_t>(~n >> 8));
-        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos), raw.begin() + static_cast<std::ptrdiff_t>(pos + n));
+        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
+                    raw.begin() + static_cast<std::ptrdiff_t>(pos + n));
         pos += n;
         if (last)
             break;

@@ -1,5 +1,7 @@
 #include "host/TWin32HostPrompt.h"
 
+#include "mfc/afxwin.h"
+
 #include <commdlg.h>
 
 #include <vector>
@@ -7,6 +9,14 @@
 namespace
 {
 const wchar_t kCaption[] = L"Orvo Cataloguing Host";
+
+// A message goes over the host's dialog that is open (a field line refused),
+// else over the main window.
+HWND qhMessageOwner(HWND hMain)
+{
+    HWND hActive = ::GetActiveWindow();
+    return hActive != nullptr && ::GetAncestor(hActive, GA_ROOTOWNER) == hMain ? hActive : hMain;
+}
 // Pairs of description and pattern, as the common dialogs take them.
 const wchar_t kFilter[] = L"MARC records (*.mrc;*.mrk;*.usmarc)\0*.mrc;*.mrk;*.usmarc\0"
                           L"ISO 2709 (*.mrc)\0*.mrc\0"
@@ -16,12 +26,14 @@ const wchar_t kFilter[] = L"MARC records (*.mrc;*.mrk;*.usmarc)\0*.mrc;*.mrk;*.u
 
 void TWin32HostPrompt::qvShowMessage(const std::wstring& rxText, bool tError)
 {
-    ::MessageBoxW(mhOwner, rxText.c_str(), kCaption, MB_OK | (tError ? MB_ICONERROR : MB_ICONINFORMATION));
+    CWnd(qhMessageOwner(mhOwner))
+        .MessageBox(rxText.c_str(), kCaption, MB_OK | (tError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 EHostAnswer TWin32HostPrompt::qeAsk(const std::wstring& rxQuestion, bool tCancel)
 {
-    switch (::MessageBoxW(mhOwner, rxQuestion.c_str(), kCaption, (tCancel ? MB_YESNOCANCEL : MB_YESNO) | MB_ICONQUESTION))
+    switch (CWnd(qhMessageOwner(mhOwner))
+                .MessageBox(rxQuestion.c_str(), kCaption, (tCancel ? MB_YESNOCANCEL : MB_YESNO) | MB_ICONQUESTION))
     {
     case IDYES:
         return eAnswerYes;

@@ -2,6 +2,7 @@
 // function catches everything at its edge and turns it into a return value
 // and the calling thread's last error.
 #define ORVO_FIELD_EDITORS_EXPORTS
+#include "core/TRecordChecker.h"
 #include "manager/OrvoFieldEditors.h"
 #include "manager/TFieldEditorManager.h"
 #include "mfc/CWnd.h"
@@ -52,24 +53,30 @@ TMarcRecord qxReadRecord(const BYTE* pRecord, DWORD cbRecord, const wchar_t* pwc
     return xRecord;
 }
 
+// Bytes in memory of this library's heap, with a NUL after them that the
+// size does not count (text stays a C string).
+void qvHandOutBytes(const void* pBytes, DWORD cbBytes, BYTE** ppOut, DWORD* pcbOut)
+{
+    BYTE* pOut = static_cast<BYTE*>(::HeapAlloc(::GetProcessHeap(), 0, cbBytes + 1));
+    if (pOut == nullptr)
+        throw std::bad_alloc();
+    std::memcpy(pOut, pBytes, cbBytes);
+    pOut[cbBytes] = 0;
+    *ppOut = pOut;
+    *pcbOut = cbBytes;
+}
+
 // The record as ISO 2709 bytes in memory of this library's heap.
 void qvHandOut(const TMarcRecord& rxRecord, BYTE** ppOut, DWORD* pcbOut)
 {
     TXBuffer<unsigned char> xBytes;
     rxRecord.qvGetUSMarcData(xBytes, false);
-    const DWORD cbBytes = xBytes.qdwGetDataSize();
-    BYTE* pOut = static_cast<BYTE*>(::HeapAlloc(::GetProcessHeap(), 0, cbBytes));
-    if (pOut == nullptr)
-        throw std::bad_alloc();
-    std::memcpy(pOut, xBytes.qpaxGetData(), cbBytes);
-    *ppOut = pOut;
-    *pcbOut = cbBytes;
+    qvHandOutBytes(xBytes.qpaxGetData(), xBytes.qdwGetDataSize(), ppOut, pcbOut);
 }
 
 // Runs fnCall with every exception turned into ORVO_RESULT_ERROR and the
 // thread's last error.
-template <class TCall>
-int qiGuarded(TCall fnCall)
+template <class TCall> int qiGuarded(TCall fnCall)
 {
     qvClearLastError();
     try
@@ -108,9 +115,9 @@ extern "C" int WINAPI OrvoDisplayEditor(int nEditor, const BYTE* pRecord, DWORD 
         qvCheckArgument(hwndParent == nullptr || ::IsWindow(hwndParent), L"OrvoDisplayEditor",
                         L"The parent is not a window");
         const TMarcRecord xRecord = qxReadRecord(pRecord, cbRecord, L"OrvoDisplayEditor");
-        const EDisplayReturn eResult = TFieldEditorManager::qeDisplay(
-            static_cast<EFieldEditor>(nEditor), xRecord, nOccurrence,
-            hwndParent != nullptr ? CWnd::FromHandle(hwndParent) : nullptr);
+        const EDisplayReturn eResult =
+            TFieldEditorManager::qeDisplay(static_cast<EFieldEditor>(nEditor), xRecord, nOccurrence,
+                                           hwndParent != nullptr ? CWnd::FromHandle(hwndParent) : nullptr);
         if (eResult != eDisplaySaved)
             return eResult;
         TMarcRecord xEdited;
@@ -133,6 +140,29 @@ extern "C" int WINAPI OrvoAddGeneric008(const BYTE* pRecord, DWORD cbRecord, BOO
             return ORVO_RESULT_UNCHANGED;
         qvHandOut(xRecord, ppResult, pcbResult);
         return ORVO_RESULT_SAVED;
+    });
+}
+
+extern "C" int WINAPI OrvoCheckRecord(const BYTE* pRecord, DWORD cbRecord, BYTE** ppText, DWORD* pcbText)
+{
+    return qiGuarded([&]() -> int {
+        qvCheckArgument(ppText != nullptr && pcbText != nullptr, L"OrvoCheckRecord", L"The result pointers are null");
+        *ppText = nullptr;
+        *pcbText = 0;
+        qvCheckArgument(pRecord != nullptr, L"OrvoCheckRecord", L"The record is a null pointer");
+        TRecordChecker xChecker;
+        xChecker.qtCheckIso2709(pRecord, cbRecord);
+        const std::vector<TCheckFinding>& rxFindings = xChecker.qrxGetFindings();
+        if (rxFindings.empty())
+            return 0;
+        std::string xText;
+        for (const TCheckFinding& rxFinding : rxFindings)
+        {
+            qvAppendFindingRow(rxFinding, xText);
+            xText += '\n';
+        }
+        qvHandOutBytes(xText.data(), static_cast<DWORD>(xText.size()), ppText, pcbText);
+        return static_cast<int>(rxFindings.size());
     });
 }
 

@@ -3,85 +3,75 @@
 #include "editors/007/T007Editor.h"
 #include "editors/008/T008Editor.h"
 #include "editors/856/T856Editor.h"
-#include "editors/008/TGeneric008.h"
+#include "core/TGeneric008.h"
 #include "editors/leader/TLeaderEditor.h"
 #include "recordlib/TException.h"
+
+#include <memory>
 
 bool TFieldEditorManager::mtRecordValid_static = false;
 TMarcRecord TFieldEditorManager::mxMarcRecord_static;
 
 namespace
 {
-// Runs an editor that hands back the whole record; after OK the record is kept
-// as the result.
+using TEditorFactory = std::unique_ptr<TFieldEditorBase> (*)(const TMarcRecord&, int, CWnd*);
+
 template <class TEditor>
-EDisplayReturn qeRunRecordEditor(TEditor& rxEditor)
+std::unique_ptr<TFieldEditorBase> qpxMakeEditor(const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParent)
 {
-    if (rxEditor.DoModal() != IDOK)
-        return eDisplayCancelled;
-    rxEditor.qvGetEditedRecord(TFieldEditorManager::mxMarcRecord_static);
-    TFieldEditorManager::mtRecordValid_static = true;
-    return eDisplaySaved;
+    return std::make_unique<TEditor>(rxRecord, iOccurrence, pParent);
 }
+
+// The Leader and 008 editors take no occurrence.
+template <class TEditor>
+std::unique_ptr<TFieldEditorBase> qpxMakeWholeRecordEditor(const TMarcRecord& rxRecord, int, CWnd* pParent)
+{
+    return std::make_unique<TEditor>(rxRecord, pParent);
+}
+
+// Each editor the facade shows, and whether it opens only on bibliographic
+// records (fields of material).
+const struct
+{
+    EFieldEditor eEditor;
+    bool tBibliographicOnly;
+    TEditorFactory pfnMake;
+} kEditors_static[] = {
+    {eLeaderEditor, false, &qpxMakeWholeRecordEditor<TLeaderEditor>},
+    {e006Editor, true, &qpxMakeEditor<T006Editor>},
+    {e007Editor, true, &qpxMakeEditor<T007Editor>},
+    {e008Editor, false, &qpxMakeWholeRecordEditor<T008Editor>},
+    {e856Editor, false, &qpxMakeEditor<T856Editor>},
+};
 }
 
 EDisplayReturn TFieldEditorManager::qeDisplay(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
                                               CWnd* pParent)
 {
-    // The occurrence picks the 006, 007 or 856 to edit.
+    return qeDisplayAt(eEditor, rxRecord, iOccurrence, -1, pParent);
+}
+
+EDisplayReturn TFieldEditorManager::qeDisplayAt(EFieldEditor eEditor, const TMarcRecord& rxRecord, int iOccurrence,
+                                                int iFocusPosition, CWnd* pParent)
+{
     mxMarcRecord_static.qvClear(false);
     mtRecordValid_static = false;
 
-    const EMarcType eMarcType = rxRecord.qrxGetLeader().qeGetType();
-    switch (eEditor)
+    for (const auto& rxEntry : kEditors_static)
     {
-    case eLeaderEditor:
-    {
-        TLeaderEditor editor(rxRecord, pParent);
-        return qeRunRecordEditor(editor);
-    }
-    case e006Editor:
-    {
-        if (eMarcType != eBibliographic)
+        if (rxEntry.eEditor != eEditor)
+            continue;
+        if (rxEntry.tBibliographicOnly && rxRecord.qrxGetLeader().qeGetType() != eBibliographic)
             return eDisplayNotBibliographic;
-        T006Editor editor(rxRecord, iOccurrence, pParent);
-        return qeRunRecordEditor(editor);
-    }
-    case e007Editor:
-    {
-        if (eMarcType != eBibliographic)
-            return eDisplayNotBibliographic;
-        T007Editor editor(rxRecord, iOccurrence, pParent);
-        return qeRunRecordEditor(editor);
-    }
-    case e008Editor:
-    {
-        T008Editor editor(rxRecord, pParent);
-        return qeRunRecordEditor(editor);
-    }
-    case e856Editor:
-    {
-        // A missing occurrence leaves the field empty: the editor opens on a
-        // new 856, and OK then finds nothing to replace.
-        TMarcTag xField(856);
-        if (iOccurrence != 0)
-            rxRecord.qtFindTag(856, xField, iOccurrence);
-        T856Editor editor(xField, eMarcType == eAuthority, pParent);
-        if (editor.DoModal() != IDOK)
+        const std::unique_ptr<TFieldEditorBase> pxEditor = rxEntry.pfnMake(rxRecord, iOccurrence, pParent);
+        pxEditor->qvSetFocusPosition(iFocusPosition);
+        if (pxEditor->DoModal() != IDOK)
             return eDisplayCancelled;
-        editor.qvGetEditedTag(xField);
-        mxMarcRecord_static = rxRecord;
-        if (iOccurrence == 0)
-            mxMarcRecord_static.qvOrderedInsert(xField);
-        else
-            mxMarcRecord_static.qtReplaceTag(xField, iOccurrence);
+        pxEditor->qvGetEditedRecord(mxMarcRecord_static);
         mtRecordValid_static = true;
         return eDisplaySaved;
     }
-    default:
-        throw TException(L"TFieldEditorManager::qeDisplay() : Unknown field editor parameter", eErrorFatal, -1);
-    }
-    return eDisplayCancelled;
+    throw TException(L"TFieldEditorManager::qeDisplay() : Unknown field editor parameter", eErrorFatal, -1);
 }
 
 void TFieldEditorManager::qvGetMARCRecord(TMarcRecord& rxRecord)

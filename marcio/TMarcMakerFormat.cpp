@@ -3,6 +3,7 @@
 #include "recordlib/TException.h"
 #include "recordlib/TMarcTag.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -129,8 +130,7 @@ void qvAppendEscaped(unsigned char c, std::string& rxOut)
 }
 
 // The inverse of qxDecode.
-void qvAppendEncoded(const char* pacData, uint32_t dwSize, uint32_t dwBlankMarks, bool tDelimiters,
-                     std::string& rxOut)
+void qvAppendEncoded(const char* pacData, uint32_t dwSize, uint32_t dwBlankMarks, bool tDelimiters, std::string& rxOut)
 {
     for (uint32_t dw = 0; dw < dwSize; ++dw)
     {
@@ -144,32 +144,21 @@ void qvAppendEncoded(const char* pacData, uint32_t dwSize, uint32_t dwBlankMarks
     }
 }
 
-int qiParseTag(const std::string& rxLine)
+// The field of one line ("=TAG  data") in rxField; the message of what is
+// wrong otherwise (rxField then unchanged).
+std::wstring qxReadFieldLine(const std::string& rxLine, TMarcTag& rxField)
 {
-    int iTag = 0;
-    for (std::size_t n = 1; n <= 3; ++n)
-    {
-        if (rxLine[n] < '0' || rxLine[n] > '9')
-            return -1;
-        iTag = iTag * 10 + (rxLine[n] - '0');
-    }
-    return iTag;
-}
-
-// One field line into rxRecord, after the fields already there; the message of
-// what is wrong otherwise.
-std::wstring qxAddFieldLine(const std::string& rxLine, TMarcRecord& rxRecord)
-{
-    const int iTag = qiParseTag(rxLine);
+    const int iTag = TMarcTag::qiTagNumberOf(rxLine.c_str() + 1);
     if (iTag < 0)
-        return L"the tag is not three digits";
+        return L"the tag is not three letters or digits";
     TMarcTag field(iTag);
+    const std::wstring xField = L"field " + field.qxGetTagWideText();
     const bool tControl = field.qtIsControlField();
     const std::string xData = qxDecode(rxLine.substr(6), tControl ? std::string::npos : 2, !tControl);
     if (xData.find_first_of(std::string("\0\x1D\x1E", 3)) != std::string::npos)
-        return L"field " + std::to_wstring(iTag) + L" holds a NUL, field or record terminator";
+        return xField + L" holds a NUL, field or record terminator";
     if (!tControl && xData.size() < 2)
-        return L"field " + std::to_wstring(iTag) + L" has no indicators";
+        return xField + L" has no indicators";
     TXBuffer<unsigned char> buffer;
     buffer.qvAssign(reinterpret_cast<const unsigned char*>(xData.data()), static_cast<uint32_t>(xData.size()));
     try
@@ -178,11 +167,24 @@ std::wstring qxAddFieldLine(const std::string& rxLine, TMarcRecord& rxRecord)
     }
     catch (const TException&)
     {
-        return L"field " + std::to_wstring(iTag) + L" has an invalid indicator";
+        return xField + L" has an invalid indicator";
     }
+    rxField = field;
+    return std::wstring();
+}
+
+// One field line into rxRecord, after the fields already there; the message of
+// what is wrong otherwise.
+std::wstring qxAddFieldLine(const std::string& rxLine, TMarcRecord& rxRecord)
+{
+    TMarcTag field;
+    const std::wstring xProblem = qxReadFieldLine(rxLine, field);
+    if (!xProblem.empty())
+        return xProblem;
+    const int iTag = field.qiGetTagNumber();
     // qvOrderedInsert keeps tag order, but a record keeps its file's order: each
     // field goes in last under the highest tag and then takes its own.
-    field.qvSetTagNumber(999);
+    field.qvSetTagNumber(TMarcTag::miLastTagNumber_static);
     rxRecord.qvOrderedInsert(field);
     rxRecord.qrxGetField(rxRecord.qdwGetFieldCount() - 1).qvSetTagNumber(iTag);
     return std::wstring();
@@ -211,9 +213,9 @@ bool qtHasFieldLineShape(const std::string& rxLine)
 }
 
 TMarcMakerReader::TMarcMakerReader(std::istream& rxStream)
-    : mpxStream(&rxStream), mtLineTooLong(false), mtRawDropped(false), mtHaveLine(false), mqwLineNumber(0), mdwRecordNumber(0)
-{
-}
+    : mpxStream(&rxStream), mqwLineLength(0), mtLineTooLong(false), mtHaveLine(false), mqwLineNumber(0), mqwOffset(0),
+      mqwPieceLength(0), mdwRecordNumber(0)
+{}
 
 uint32_t TMarcMakerReader::qdwGetRecordNumber() const
 {
@@ -225,60 +227,78 @@ const TXBuffer<unsigned char>& TMarcMakerReader::qrxGetRawData() const
     return mxRawData;
 }
 
-// The next line without its end (LF or CR LF), cut at mdwMaxLineLength_static.
+// The next line: its text without its end (LF or CR LF), cut after
+// mdwMaxLineLength_static characters, and how many bytes it takes in the stream.
 bool TMarcMakerReader::qtReadLine()
 {
     std::streambuf* pxBuffer = mpxStream->rdbuf();
     mxLine.clear();
+    mxLineEnd.clear();
+    mqwLineLength = 0;
     mtLineTooLong = false;
     int iChar = pxBuffer->sbumpc();
     if (iChar == std::char_traits<char>::eof())
         return false;
     // One character more than a line may have: the CR of a CR LF end.
-    for (; iChar != std::char_traits<char>::eof() && iChar != '\n'; iChar = pxBuffer->sbumpc())
+    for (; iChar != std::char_traits<char>::eof(); iChar = pxBuffer->sbumpc())
     {
+        ++mqwLineLength;
+        if (iChar == '\n')
+        {
+            mxLineEnd = "\n";
+            break;
+        }
         if (mxLine.size() <= mdwMaxLineLength_static)
             mxLine += static_cast<char>(iChar);
         else
             mtLineTooLong = true;
     }
-    if (!mxLine.empty() && mxLine.back() == '\r')
+    if (!mtLineTooLong && !mxLine.empty() && mxLine.back() == '\r' && !mxLineEnd.empty())
+    {
         mxLine.pop_back();
+        mxLineEnd = "\r\n";
+    }
     if (mxLine.size() > mdwMaxLineLength_static)
     {
         mxLine.pop_back();
         mtLineTooLong = true;
     }
+    mqwOffset += mqwLineLength;
     ++mqwLineNumber;
     return true;
 }
 
-// Adds the current line to the record's text; a record too long to keep has none.
-void TMarcMakerReader::qvKeepLine()
+// Adds the current line, as it stood, to rxText; a text that grows too long to keep
+// is dropped (rtDropped), its length still counted by the caller.
+void TMarcMakerReader::qvKeepLine(TXBuffer<unsigned char>& rxText, bool& rtDropped)
 {
-    if (mtRawDropped)
+    if (rtDropped)
         return;
-    const uint32_t dwSize = static_cast<uint32_t>(mxLine.size()) + 1;
-    if (mtLineTooLong || mxRawData.qdwGetDataSize() + dwSize > mdwMaxRecordText_static)
+    if (mtLineTooLong || rxText.qdwGetDataSize() + mqwLineLength > mdwMaxRecordText_static)
     {
-        mxRawData.qvClear();
-        mtRawDropped = true;
+        rxText.qvClear();
+        rtDropped = true;
         return;
     }
-    mxRawData.qvAppend(reinterpret_cast<const unsigned char*>(mxLine.data()), static_cast<uint32_t>(mxLine.size()));
-    mxRawData.qvAppend(reinterpret_cast<const unsigned char*>("\n"), 1);
+    rxText.qvAppend(reinterpret_cast<const unsigned char*>(mxLine.data()), static_cast<uint32_t>(mxLine.size()));
+    rxText.qvAppend(reinterpret_cast<const unsigned char*>(mxLineEnd.data()), static_cast<uint32_t>(mxLineEnd.size()));
 }
 
 bool TMarcMakerReader::qtReadNext(TMarcRecord& rxRecord)
 {
     mxRawData.qvClear();
-    mtRawDropped = false;
-    do
+    mxFiller.qvClear();
+    mqwPieceLength = 0;
+    bool tFillerDropped = false;
+    for (;;)
     {
         if (!mtHaveLine && !qtReadLine())
             return false;
         mtHaveLine = false;
-    } while (qtIsBlankLine(mxLine) || qtIsComment(mxLine));
+        if (!qtIsBlankLine(mxLine) && !qtIsComment(mxLine))
+            break;
+        qvKeepLine(mxFiller, tFillerDropped);
+    }
 
     ++mdwRecordNumber;
     const uint64_t qwFirstLine = mqwLineNumber;
@@ -286,6 +306,7 @@ bool TMarcMakerReader::qtReadNext(TMarcRecord& rxRecord)
     uint64_t qwErrorLine = mqwLineNumber;
     TMarcRecord record;
     bool tFirst = true;
+    bool tRawDropped = false;
     do
     {
         if (!qtIsComment(mxLine) && xError.empty())
@@ -303,11 +324,12 @@ bool TMarcMakerReader::qtReadNext(TMarcRecord& rxRecord)
                 xError = qxAddFieldLine(mxLine, record);
         }
         tFirst = false;
-        qvKeepLine();
+        mqwPieceLength += mqwLineLength;
+        qvKeepLine(mxRawData, tRawDropped);
         if (!qtReadLine())
             break;
-        mtHaveLine = qtIsLeaderLine(mxLine);
-    } while (!mtHaveLine && !qtIsBlankLine(mxLine));
+        mtHaveLine = true;
+    } while (!qtIsLeaderLine(mxLine) && !qtIsBlankLine(mxLine));
 
     if (!xError.empty())
         throw TException(kReadMethod + (L"Record " + std::to_wstring(mdwRecordNumber) + L" (line " +
@@ -327,8 +349,63 @@ bool TMarcMakerReader::qtReadNext(TMarcRecord& rxRecord)
 void qvAppendMarcMakerData(const TMarcTag& rxField, std::string& rxOut)
 {
     const bool tControl = rxField.qtIsControlField();
-    qvAppendEncoded(rxField.qpacGetData(), rxField.qdwGetDataSize(), tControl ? rxField.qdwGetDataSize() : 2,
-                    !tControl, rxOut);
+    qvAppendEncoded(rxField.qpacGetData(), rxField.qdwGetDataSize(), tControl ? rxField.qdwGetDataSize() : 2, !tControl,
+                    rxOut);
+}
+
+namespace
+{
+// The characters of xText as a line shows them: ASCII as its byte is written
+// (a blank as "\" when tBlankMarks), a stand-in made visible, any other as it is.
+void qvAppendShown(std::wstring_view xText, bool tBlankMarks, std::wstring& rxOut)
+{
+    std::string xMark;
+    for (const wchar_t wc : xText)
+    {
+        if (TCharacterSet::qtIsStandIn(wc))
+            rxOut += TCharacterSet::qxVisibleText(std::wstring_view(&wc, 1));
+        else if (static_cast<uint32_t>(wc) >= 0x80)
+            rxOut += wc;
+        else
+        {
+            xMark.clear();
+            if (tBlankMarks && wc == L' ')
+                xMark += kBlankMark;
+            else
+                qvAppendEscaped(static_cast<unsigned char>(wc), xMark);
+            rxOut.append(xMark.begin(), xMark.end());
+        }
+    }
+}
+}
+
+void qvAppendMarcMakerText(const TMarcTag& rxField, const TCharacterSet& rxSet, std::wstring& rxOut)
+{
+    const std::string_view xData(rxField.qpacGetData(), rxField.qdwGetDataSize());
+    if (rxField.qtIsControlField())
+    {
+        qvAppendShown(rxSet.qxDecodeComposed(xData), true, rxOut);
+        return;
+    }
+    // The indicators, then what stands before each delimiter.
+    const std::size_t nLead = std::min<std::size_t>(2, xData.size());
+    qvAppendShown(rxSet.qxDecodeByPosition(xData.substr(0, nLead)), true, rxOut);
+    std::string_view xRest = xData.substr(nLead);
+    for (bool tSubfield = false;; tSubfield = true)
+    {
+        const std::size_t nDelimiter = xRest.find(TMarcTag::mcDelimiter);
+        std::string_view xPiece = xRest.substr(0, nDelimiter);
+        if (tSubfield)
+        {
+            rxOut += static_cast<wchar_t>(kDelimiterMark);
+            qvAppendShown(rxSet.qxDecodeByPosition(xPiece.substr(0, 1)), false, rxOut);
+            xPiece.remove_prefix(std::min<std::size_t>(1, xPiece.size()));
+        }
+        qvAppendShown(rxSet.qxDecodeComposed(xPiece), false, rxOut);
+        if (nDelimiter == std::string_view::npos)
+            return;
+        xRest.remove_prefix(nDelimiter + 1);
+    }
 }
 
 void qvAppendMarcMakerLeader(const TMarcLeader& rxLeader, std::string& rxOut)
@@ -336,27 +413,120 @@ void qvAppendMarcMakerLeader(const TMarcLeader& rxLeader, std::string& rxOut)
     qvAppendEncoded(rxLeader.qpacGetData(), TMarcLeader::mdwLength_static, TMarcLeader::mdwLength_static, false, rxOut);
 }
 
-void qvAppendMarcMaker(const TMarcRecord& rxRecord, std::string& rxOut)
+void qvAppendMarcMaker(const TMarcRecord& rxRecord, std::string& rxOut, ELineEnd eLineEnd, bool tBlankLineAfter)
 {
+    const char* pacLineEnd = eLineEnd == eLineEndCrLf ? "\r\n" : "\n";
     std::string xText = "=LDR  ";
     qvAppendMarcMakerLeader(rxRecord.qrxGetLeader(), xText);
-    xText += '\n';
+    xText += pacLineEnd;
+    // The record's length in ISO 2709: the Leader, the directory and its terminator,
+    // each field and its terminator, the record terminator.
+    uint64_t qwIsoLength = TMarcLeader::mdwLength_static + 2;
     for (uint32_t dw = 0; dw < rxRecord.qdwGetFieldCount(); ++dw)
     {
         const TMarcTag& field = rxRecord.qrxGetField(dw);
-        const int iTag = field.qiGetTagNumber();
-        if (iTag < 0 || iTag > 999)
+        const std::string xTag = field.qxGetTagText();
+        if (xTag.empty())
             throw TException(L"qvAppendMarcMaker() : A field has no tag number", eErrorRecoverable, -1);
+        // Its line would read back as a second Leader.
+        if (qtIsLeaderLine('=' + xTag))
+            throw TException(L"qvAppendMarcMaker() : A field tagged LDR cannot be written as MARCMaker text",
+                             eErrorRecoverable, -1);
         if (field.qdwGetDataSize() >= TMarcRecord::mdwMaxFieldLength_static)
-            throw TException(L"qvAppendMarcMaker() : Field " + std::to_wstring(iTag) + L" has " +
+            throw TException(L"qvAppendMarcMaker() : Field " + field.qxGetTagWideText() + L" has " +
                                  std::to_wstring(field.qdwGetDataSize()) + L" bytes, more than a record can hold",
                              eErrorRecoverable, -1);
-        const char acTag[] = {'=', static_cast<char>('0' + iTag / 100), static_cast<char>('0' + iTag / 10 % 10),
-                              static_cast<char>('0' + iTag % 10), ' ', ' ', '\0'};
-        xText += acTag;
+        qwIsoLength += 12 + field.qdwGetDataSize() + 1;
+        xText += '=' + xTag + "  ";
         qvAppendMarcMakerData(field, xText);
-        xText += '\n';
+        xText += pacLineEnd;
     }
+    if (qwIsoLength > TMarcRecord::mdwMaxRecordLength_static)
+        throw TException(L"qvAppendMarcMaker() : The record would take " + std::to_wstring(qwIsoLength) +
+                             L" bytes in ISO 2709, more than the " +
+                             std::to_wstring(TMarcRecord::mdwMaxRecordLength_static) + L" a record can hold",
+                         eErrorRecoverable, -1);
     rxOut += xText;
-    rxOut += '\n';
+    if (tBlankLineAfter)
+        rxOut += pacLineEnd;
+}
+
+std::wstring qxMarcMakerFieldText(const TMarcTag& rxField, const TCharacterSet& rxSet)
+{
+    const bool tControl = rxField.qtIsControlField();
+    const uint32_t dwMarks = tControl ? rxField.qdwGetDataSize() : std::min<uint32_t>(2, rxField.qdwGetDataSize());
+    std::string xStart = '=' + rxField.qxGetTagText() + "  ";
+    qvAppendEncoded(rxField.qpacGetData(), dwMarks, dwMarks, false, xStart);
+    std::wstring xText(xStart.begin(), xStart.end());
+    std::wstring xData;
+    rxSet.qvDecode(std::string_view(rxField.qpacGetData() + dwMarks, rxField.qdwGetDataSize() - dwMarks), xData);
+    for (const wchar_t wc : xData)
+    {
+        if (wc >= 0x80)
+        {
+            xText += wc;
+            continue;
+        }
+        std::string xMarked;
+        if (tControl && wc == L' ')
+            xMarked = kBlankMark;
+        else if (!tControl && wc == static_cast<wchar_t>(TMarcTag::mcDelimiter))
+            xMarked = kDelimiterMark;
+        else
+            qvAppendEscaped(static_cast<unsigned char>(wc), xMarked);
+        xText.append(xMarked.begin(), xMarked.end());
+    }
+    return xText;
+}
+
+TMarcTag qxReadMarcMakerFieldText(std::wstring_view xLine, const TCharacterSet& rxSet)
+{
+    auto fail = [](const std::wstring& rxWhat) -> TMarcTag { throw TException(rxWhat, eErrorRecoverable, -1); };
+    auto at = [](std::size_t n) { return std::to_wstring(n + 1); };
+    if (xLine.size() < 6 || xLine[0] != L'=' || xLine[4] != L' ' || xLine[5] != L' ')
+        return fail(L"A field line begins with \"=\", the tag and two blanks, as in \"=245  10$aTitle\".");
+    const std::wstring xTag(xLine.substr(1, 3));
+    const std::string xAsciiTag(xTag.begin(), xTag.end());
+    const int iTag =
+        xTag.find_first_not_of(L"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") == std::wstring::npos
+            ? TMarcTag::qiTagNumberOf(xAsciiTag.c_str())
+            : -1;
+    if (iTag < 0)
+        return fail(L"The tag \"" + xTag + L"\" (characters 2 to 4) is not three digits or letters.");
+    const TMarcTag xTagOnly(iTag);
+    if (!xTagOnly.qtIsControlField())
+    {
+        const wchar_t* const apwcOrdinal[] = {L"first", L"second"};
+        for (std::size_t n = 6; n < 8; ++n)
+        {
+            if (n >= xLine.size())
+                return fail(L"Field " + xTag + L" has no " + apwcOrdinal[n - 6] + L" indicator (character " + at(n) +
+                            L").");
+            const wchar_t wc = xLine[n];
+            if (wc != kBlankMark && (wc >= 0x80 || !TMarcTag::qtIsValidIndicator(static_cast<char>(wc))))
+                return fail(L"The " + std::wstring(apwcOrdinal[n - 6]) + L" indicator of field " + xTag +
+                            L" (character " + at(n) + L") is \"" + std::wstring(1, wc) +
+                            L"\": an indicator is a digit, a lowercase letter or \"\\\" for a blank.");
+        }
+        if (xLine.size() > 8 && xLine[8] != kDelimiterMark)
+            return fail(L"Field " + xTag +
+                        L" has text without a subfield code at character 9: each subfield "
+                        L"begins with \"$\" and its code.");
+        if (xLine.size() == 8)
+            return fail(L"Field " + xTag + L" has no subfield: after the indicators comes \"$\" and a code.");
+        for (std::size_t n = 8; n < xLine.size(); ++n)
+            if (xLine[n] == kDelimiterMark &&
+                (n + 1 == xLine.size() || xLine[n + 1] == kDelimiterMark || xLine[n + 1] == L' '))
+                return fail(L"The \"$\" at character " + at(n) + L" of field " + xTag + L" has no subfield code.");
+    }
+    std::string xBytes;
+    std::size_t nFailedAt = 0;
+    if (!rxSet.qtEncode(xLine, xBytes, nFailedAt))
+        return fail(L"The character " + TCharacterSet::qxNameCharacter(xLine, nFailedAt) + L" at character " +
+                    at(nFailedAt) + L" cannot be written in " + rxSet.qpwcGetName() + L".");
+    TMarcTag xField;
+    const std::wstring xProblem = qxReadFieldLine(xBytes, xField);
+    if (!xProblem.empty())
+        return fail(L"The line cannot be read: " + xProblem + L".");
+    return xField;
 }

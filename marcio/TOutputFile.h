@@ -12,19 +12,28 @@
 // links, case on Windows): by device and inode natively, by volume serial number
 // and file index on Windows. False when either does not exist.
 bool qtSameFile(const std::string& rxPathA, const std::string& rxPathB);
+bool qtSameFile(const std::wstring& rxPathA, const std::wstring& rxPathB);
+
+// True when the path names a folder.
+bool qtIsFolder(const std::string& rxPath);
+bool qtIsFolder(const std::wstring& rxPath);
 
 // The output of a run: written to a temporary file in the folder of the file it
 // will replace, and renamed into place by qvCommit only. A run that ends without
 // qvCommit (an error, an exception) leaves the old file as it was and removes the
-// temporary one.
+// temporary one; so does a run stopped by SIGTERM, SIGINT or SIGHUP (Ctrl+C on Windows).
+// The new file keeps the old one's permissions (mode and owner where the system has
+// them, the attributes on Windows).
 class TOutputFile
 {
 public:
-    // TException (eErrorRecoverable) when the temporary file cannot be created.
-    // On Windows a narrow path is in the ANSI code page, as fopen reads it; a wide
-    // one reaches any name.
-    explicit TOutputFile(const std::string& rxPath);
-    explicit TOutputFile(const std::wstring& rxPath);
+    // TException (eErrorRecoverable), nothing created, when the path is a folder, when
+    // the file is read-only and not tForce (with tForce it is replaced and stays
+    // read-only), or when the temporary file cannot be created. The message is a
+    // sentence about the file. On Windows a narrow path is in the ANSI code page, as
+    // fopen reads it; a wide one reaches any name.
+    explicit TOutputFile(const std::string& rxPath, bool tForce = false);
+    explicit TOutputFile(const std::wstring& rxPath, bool tForce = false);
     TOutputFile(const TOutputFile&) = delete;
     TOutputFile& operator=(const TOutputFile&) = delete;
     ~TOutputFile();
@@ -35,9 +44,11 @@ public:
     void qvCommit();
 
 private:
-    void qvOpen();
+    void qvOpen(bool tForce);
+    void qvReleaseSignalSlot();
 
     std::filesystem::path::string_type mxTarget;
+    int miSignalSlot; // where the signal handler finds the temporary file; -1 none
     std::filesystem::path::string_type mxTemporary;
     std::vector<char> mxBuffer;
     std::ofstream mxStream;

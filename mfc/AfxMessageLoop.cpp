@@ -16,7 +16,7 @@ public:
     LoopDepth& operator=(const LoopDepth&) = delete;
 };
 
-void qvOnIdle(HWND hWndModal)
+void AfxIdleBeforeWait(HWND hWndModal)
 {
     // Only the outermost loop: a handler further out may still hold a
     // temporary wrapper while a nested loop runs.
@@ -53,7 +53,7 @@ int AfxRunMessageLoop(const bool& rbContinue, HWND hWndModal)
         if (bIdle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
             bIdle = false;
-            qvOnIdle(hWndModal);
+            AfxIdleBeforeWait(hWndModal);
             continue;
         }
         const BOOL r = ::GetMessageW(&msg, nullptr, 0, 0);

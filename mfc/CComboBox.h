@@ -19,12 +19,15 @@ public:
     }
     int InsertString(int nIndex, LPCWSTR lpszString)
     {
-        return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex),
-                                            reinterpret_cast<LPARAM>(lpszString)));
+        return static_cast<int>(
+            SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
     }
     int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex)); }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
-    int GetLBTextLen(int nIndex) const { return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex))); }
+    int GetLBTextLen(int nIndex) const
+    {
+        return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
+    }
     void GetLBText(int nIndex, CString& rString) const
     {
         int n = GetLBTextLen(nIndex);
@@ -37,10 +40,14 @@ public:
         SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&text[0]));
         rString = CString(text.c_str(), n);
     }
-    DWORD_PTR GetItemData(int nIndex) const { return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(nIndex))); }
+    DWORD_PTR GetItemData(int nIndex) const
+    {
+        return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
+    }
     int SetItemData(int nIndex, DWORD_PTR dwItemData)
     {
-        return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
+        return static_cast<int>(
+            SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(dwItemData)));
     }
     // Null, not CB_ERR, for a row that does not exist.
     void* GetItemDataPtr(int nIndex) const
@@ -51,10 +58,13 @@ public:
     int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
     int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const
     {
-        return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart),
-                                            reinterpret_cast<LPARAM>(lpszFind)));
+        return static_cast<int>(
+            SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
     }
-    int GetItemHeight(int nIndex) const { return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex))); }
+    int GetItemHeight(int nIndex) const
+    {
+        return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)));
+    }
     int GetDroppedWidth() const { return static_cast<int>(SendMessage(CB_GETDROPPEDWIDTH)); }
     int SetDroppedWidth(UINT nWidth) { return static_cast<int>(SendMessage(CB_SETDROPPEDWIDTH, nWidth)); }
     void GetDroppedControlRect(LPRECT lprect) const

@@ -26,11 +26,20 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ hObject)
     int kind;
     switch (::GetObjectType(hObject))
     {
-    case OBJ_FONT: kind = kFont; break;
-    case OBJ_BRUSH: kind = kBrush; break;
-    case OBJ_PEN: kind = kPen; break;
-    case OBJ_BITMAP: kind = kBitmap; break;
-    default: return nullptr;
+    case OBJ_FONT:
+        kind = kFont;
+        break;
+    case OBJ_BRUSH:
+        kind = kBrush;
+        break;
+    case OBJ_PEN:
+        kind = kPen;
+        break;
+    case OBJ_BITMAP:
+        kind = kBitmap;
+        break;
+    default:
+        return nullptr;
     }
     HGDIOBJ hOld = ::SelectObject(m_hDC, hObject);
     if (m_hOriginal[kind] == nullptr)

@@ -57,7 +57,14 @@ public:
     HDC m_hDC = nullptr;
 
 private:
-    enum { kFont, kBrush, kPen, kBitmap, kKinds };
+    enum
+    {
+        kFont,
+        kBrush,
+        kPen,
+        kBitmap,
+        kKinds
+    };
     HGDIOBJ m_hOriginal[kKinds] = {};
     bool m_bOwnsDC = false;
 };
@@ -69,6 +76,7 @@ public:
     ~CPaintDC() override;
 
     PAINTSTRUCT m_ps;
+
 protected:
     HWND m_hWnd;
 };

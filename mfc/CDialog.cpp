@@ -21,8 +21,7 @@ END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd), m_nModalResult(-1), m_bContinueModal(false)
-{
-}
+{}
 
 CDialog::~CDialog()
 {
@@ -40,7 +39,17 @@ INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     // The system's dialog procedure called us: an exception must stop here.
     try
     {
-        return pDlg->OnInitDialog();
+        RECT rcBefore;
+        ::GetWindowRect(hWnd, &rcBefore);
+        const BOOL bResult = pDlg->OnInitDialog();
+        // As MFC: a template at (0, 0) that OnInitDialog neither showed nor
+        // moved is centred over its owner, or over the work area.
+        RECT rcAfter;
+        ::GetWindowRect(hWnd, &rcAfter);
+        if (pDlg->m_xTemplate.IsAutoCenter() && !::IsWindowVisible(hWnd) && rcBefore.left == rcAfter.left &&
+            rcBefore.top == rcAfter.top)
+            pDlg->CenterWindow();
+        return bResult;
     }
     catch (...)
     {
@@ -86,7 +95,7 @@ private:
 
 INT_PTR CDialog::DoModal()
 {
-    if (!m_xTemplate.Load(MAKEINTRESOURCEW(m_nIDHelp)))
+    if (!m_bIndirect && !m_xTemplate.Load(MAKEINTRESOURCEW(m_nIDHelp)))
         return -1;
     if (m_bDeferHiddenControls)
         m_xTemplate.DeferHiddenItems();
@@ -114,6 +123,13 @@ INT_PTR CDialog::DoModal()
     m_xDeferredBindings.clear();
     xScope.ThrowIfAny();
     return m_nModalResult;
+}
+
+BOOL CDialog::InitModalIndirect(const void* lpDialogTemplate, size_t nSize, CWnd* pParentWnd)
+{
+    m_pParentWnd = pParentWnd;
+    m_bIndirect = m_xTemplate.LoadIndirect(lpDialogTemplate, nSize, ::GetModuleHandleW(nullptr));
+    return m_bIndirect;
 }
 
 HWND CDialog::CreateDeferredDlgItem(int nID)
@@ -157,9 +173,7 @@ BOOL CDialog::OnInitDialog()
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
+void CDialog::DoDataExchange(CDataExchange*) {}
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {

@@ -10,8 +10,7 @@
 class ORVO_MFC_API CDataExchange
 {
 public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-        : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;
@@ -34,6 +33,9 @@ public:
     // dialog cannot be created. An exception thrown by a handler ends the loop
     // and is thrown again from here, after the dialog is destroyed.
     virtual INT_PTR DoModal();
+    // Makes DoModal create the dialog from a template in memory (nSize bytes,
+    // copied) instead of a resource, as MFC's InitModalIndirect.
+    BOOL InitModalIndirect(const void* lpDialogTemplate, size_t nSize, CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
     // Moves the focus to pWndCtrl as the dialog's own keys do (WM_NEXTDLGCTL):
     // an edit box's text comes selected, the default button follows.
@@ -67,6 +69,7 @@ protected:
     int m_nModalResult;
     bool m_bContinueModal;
     bool m_bDeferHiddenControls = false;
+    bool m_bIndirect = false;
     CDialogTemplate m_xTemplate;
     // Controls of DDX_Control not created yet, bound when they are.
     std::map<int, CWnd*> m_xDeferredBindings;

@@ -9,7 +9,7 @@ namespace
 {
 constexpr WORD kExtendedSignature = 0xFFFF;
 
-size_t qdwAlign(size_t n, size_t a)
+size_t AlignUp(size_t n, size_t a)
 {
     return (n + a - 1) / a * a;
 }
@@ -24,8 +24,7 @@ public:
     size_t At() const { return m_nAt; }
     const BYTE* Here() const { return m_rxBytes.data() + m_nAt; }
 
-    template <class T>
-    T Read()
+    template <class T> T Read()
     {
         T value{};
         if (m_nAt + sizeof(T) > m_rxBytes.size())
@@ -58,8 +57,7 @@ public:
     void SkipString()
     {
         while (m_bOk && Read<WORD>() != 0)
-        {
-        }
+        {}
     }
     void Skip(size_t n)
     {
@@ -68,7 +66,7 @@ public:
         else
             m_nAt += n;
     }
-    void AlignTo(size_t a) { m_nAt = qdwAlign(m_nAt, a); }
+    void AlignTo(size_t a) { m_nAt = AlignUp(m_nAt, a); }
 
 private:
     const std::vector<BYTE>& m_rxBytes;
@@ -77,7 +75,7 @@ private:
 };
 
 // The count of controls, in both forms of the header.
-size_t qdwCountOffset(bool bExtended)
+size_t ItemCountOffset(bool bExtended)
 {
     // DLGTEMPLATEEX: dlgVer, signature, helpID, exStyle, style, cDlgItems.
     // DLGTEMPLATE: style, dwExtendedStyle, cdit.
@@ -93,7 +91,14 @@ BOOL CDialogTemplate::Load(LPCWSTR lpszTemplate)
     const BYTE* pBytes = static_cast<const BYTE*>(hTemplate ? ::LockResource(hTemplate) : nullptr);
     if (pBytes == nullptr)
         return FALSE;
-    m_xResource.assign(pBytes, pBytes + ::SizeofResource(m_hInstance, hResource));
+    return LoadIndirect(pBytes, ::SizeofResource(m_hInstance, hResource), m_hInstance);
+}
+
+BOOL CDialogTemplate::LoadIndirect(const void* pTemplate, size_t nSize, HINSTANCE hInstance)
+{
+    m_hInstance = hInstance;
+    const BYTE* pBytes = static_cast<const BYTE*>(pTemplate);
+    m_xResource.assign(pBytes, pBytes + nSize);
     m_xItems.clear();
 
     TemplateReader xSignature(m_xResource, 0);
@@ -112,7 +117,10 @@ BOOL CDialogTemplate::Load(LPCWSTR lpszTemplate)
         xRead.Skip(4);
     }
     const WORD wItems = xRead.Read<WORD>();
-    xRead.Skip(4 * sizeof(short));
+    const short x = xRead.Read<short>();
+    const short y = xRead.Read<short>();
+    xRead.Skip(2 * sizeof(short));
+    m_bAutoCenter = x == 0 && y == 0 && (dwStyle & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) == 0;
     xRead.ReadNameOrOrdinal(); // menu
     xRead.ReadNameOrOrdinal(); // class
     xRead.SkipString();        // title
@@ -181,11 +189,11 @@ void CDialogTemplate::RebuildTrimmed()
             continue;
         const auto itFirst = m_xResource.begin() + static_cast<std::ptrdiff_t>(rxItem.offset);
         m_xTrimmed.insert(m_xTrimmed.end(), itFirst, itFirst + static_cast<std::ptrdiff_t>(rxItem.size));
-        m_xTrimmed.resize(qdwAlign(m_xTrimmed.size(), 4));
+        m_xTrimmed.resize(AlignUp(m_xTrimmed.size(), 4));
         ++wKept;
     }
-    if (m_xTrimmed.size() >= qdwCountOffset(m_bExtended) + sizeof(WORD))
-        std::memcpy(m_xTrimmed.data() + qdwCountOffset(m_bExtended), &wKept, sizeof(WORD));
+    if (m_xTrimmed.size() >= ItemCountOffset(m_bExtended) + sizeof(WORD))
+        std::memcpy(m_xTrimmed.data() + ItemCountOffset(m_bExtended), &wKept, sizeof(WORD));
 }
 
 BOOL CDialogTemplate::GetDeferredItemRect(const CWnd* pDialog, int nID, LPRECT lpRect) const
@@ -221,10 +229,10 @@ HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID)
 
         RECT rect = {rxItem.x, rxItem.y, rxItem.x + rxItem.cx, rxItem.y + rxItem.cy};
         ::MapDialogRect(pDialog->m_hWnd, &rect);
-        HWND hWnd = ::CreateWindowExW(rxItem.exStyle | WS_EX_NOPARENTNOTIFY, pwcClass, pwcText, rxItem.style | WS_CHILD,
-                                      rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                                      pDialog->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), m_hInstance,
-                                      pCreateData);
+        HWND hWnd =
+            ::CreateWindowExW(rxItem.exStyle | WS_EX_NOPARENTNOTIFY, pwcClass, pwcText, rxItem.style | WS_CHILD,
+                              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, pDialog->m_hWnd,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), m_hInstance, pCreateData);
         if (hWnd == nullptr)
             return nullptr;
         rxItem.created = true;

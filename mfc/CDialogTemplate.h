@@ -21,16 +21,19 @@ public:
     // Copies template lpszTemplate found along the resource chain; false when
     // there is none or it is not a template this class can read.
     BOOL Load(LPCWSTR lpszTemplate);
+    // Copies nSize bytes of a template made in memory; hInstance owns the
+    // windows it creates.
+    BOOL LoadIndirect(const void* pTemplate, size_t nSize, HINSTANCE hInstance);
     // Leaves every control the template creates hidden (no WS_VISIBLE) out of
     // the dialog until it is asked for.
     void DeferHiddenItems();
 
     // The template with the deferred controls left out.
-    LPCDLGTEMPLATEW GetTemplate() const
-    {
-        return reinterpret_cast<LPCDLGTEMPLATEW>(m_xTrimmed.data());
-    }
+    LPCDLGTEMPLATEW GetTemplate() const { return reinterpret_cast<LPCDLGTEMPLATEW>(m_xTrimmed.data()); }
     HINSTANCE GetInstance() const { return m_hInstance; }
+    // The template places the dialog at (0, 0) and asks for no centring of
+    // its own: the dialog is to be centred as MFC centres it (CWnd::CenterWindow).
+    BOOL IsAutoCenter() const { return m_bAutoCenter; }
 
     // Creates deferred control nID in pDialog, made from this template, once;
     // null when nID is not deferred or was created already.
@@ -62,6 +65,7 @@ private:
 
     HINSTANCE m_hInstance = nullptr;
     bool m_bExtended = false;
+    bool m_bAutoCenter = false;
     size_t m_nHeaderSize = 0;
     std::vector<BYTE> m_xResource;
     std::vector<Item> m_xItems;

@@ -36,6 +36,9 @@ public:
         LRESULT r = SendMessage(EM_POSFROMCHAR, nChar);
         return CPoint(static_cast<short>(LOWORD(r)), static_cast<short>(HIWORD(r)));
     }
-    int CharFromPos(CPoint pt) const { return static_cast<int>(SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y))); }
+    int CharFromPos(CPoint pt) const
+    {
+        return static_cast<int>(SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)));
+    }
     DWORD GetMargins() const { return static_cast<DWORD>(SendMessage(EM_GETMARGINS)); }
 };

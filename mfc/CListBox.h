@@ -19,7 +19,10 @@ public:
     }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     void SetHorizontalExtent(int cxExtent) { SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(cxExtent)); }
-    int GetTextLen(int nIndex) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex))); }
+    int GetTextLen(int nIndex) const
+    {
+        return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex)));
+    }
     void GetText(int nIndex, CString& rString) const
     {
         int n = GetTextLen(nIndex);
@@ -34,6 +37,7 @@ public:
     }
     int SetTabStops(int nTabStops, LPINT rgTabStops)
     {
-        return static_cast<int>(SendMessage(LB_SETTABSTOPS, static_cast<WPARAM>(nTabStops), reinterpret_cast<LPARAM>(rgTabStops)));
+        return static_cast<int>(
+            SendMessage(LB_SETTABSTOPS, static_cast<WPARAM>(nTabStops), reinterpret_cast<LPARAM>(rgTabStops)));
     }
 };

@@ -86,3 +86,24 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
     m_str.assign(p, static_cast<size_t>(n));
     return TRUE;
 }
+
+void AfxFormatString2(CString& rString, UINT nIDS, LPCWSTR lpsz1, LPCWSTR lpsz2)
+{
+    CString xFormat;
+    xFormat.LoadString(nIDS);
+    const std::wstring& rxFormat = xFormat.str();
+    std::wstring xText;
+    for (std::size_t n = 0; n < rxFormat.size(); ++n)
+    {
+        const wchar_t wcNext = n + 1 < rxFormat.size() ? rxFormat[n + 1] : L'\0';
+        if (rxFormat[n] == L'%' && (wcNext == L'1' || wcNext == L'2'))
+        {
+            const LPCWSTR lpszArgument = wcNext == L'1' ? lpsz1 : lpsz2;
+            xText += lpszArgument != nullptr ? lpszArgument : L"";
+            ++n;
+        }
+        else
+            xText += rxFormat[n];
+    }
+    rString = CString(xText.c_str(), static_cast<int>(xText.size()));
+}

@@ -40,13 +40,42 @@ public:
     void TrimRight();
     int Find(wchar_t ch, int start = 0) const;
 
-    CString& operator=(const wchar_t* psz) { m_str = psz ? psz : L""; return *this; }
-    CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
-    CString& operator+=(const wchar_t* psz) { m_str += psz ? psz : L""; return *this; }
-    CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
-    friend CString operator+(CString a, const CString& b) { a += b; return a; }
-    friend CString operator+(CString a, const wchar_t* b) { a += b; return a; }
-    friend CString operator+(const wchar_t* a, const CString& b) { CString s(a); s += b; return s; }
+    CString& operator=(const wchar_t* psz)
+    {
+        m_str = psz ? psz : L"";
+        return *this;
+    }
+    CString& operator+=(const CString& s)
+    {
+        m_str += s.m_str;
+        return *this;
+    }
+    CString& operator+=(const wchar_t* psz)
+    {
+        m_str += psz ? psz : L"";
+        return *this;
+    }
+    CString& operator+=(wchar_t ch)
+    {
+        m_str += ch;
+        return *this;
+    }
+    friend CString operator+(CString a, const CString& b)
+    {
+        a += b;
+        return a;
+    }
+    friend CString operator+(CString a, const wchar_t* b)
+    {
+        a += b;
+        return a;
+    }
+    friend CString operator+(const wchar_t* a, const CString& b)
+    {
+        CString s(a);
+        s += b;
+        return s;
+    }
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.m_str == (b ? b : L""); }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
@@ -63,3 +92,6 @@ public:
 private:
     std::wstring m_str;
 };
+
+// String nIDS with "%1" replaced by lpsz1 and "%2" by lpsz2, as MFC's does.
+ORVO_MFC_API void AfxFormatString2(CString& rString, UINT nIDS, LPCWSTR lpsz1, LPCWSTR lpsz2);

@@ -36,7 +36,7 @@ std::exception_ptr g_pStrayException;
 CWnd* g_pWndInit = nullptr;
 HHOOK g_hHookInit = nullptr;
 
-void qvUnhookWindowCreate()
+void AfxUnhookWindowCreate()
 {
     g_pWndInit = nullptr;
     if (g_hHookInit != nullptr)
@@ -94,7 +94,7 @@ static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_CREATEWND && g_pWndInit != nullptr)
     {
         CWnd* pWnd = g_pWndInit;
-        qvUnhookWindowCreate();
+        AfxUnhookWindowCreate();
         pWnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
     }
     return lResult;
@@ -102,14 +102,14 @@ static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 
 CWndCreateHook::CWndCreateHook(CWnd* pWnd)
 {
-    qvUnhookWindowCreate();
+    AfxUnhookWindowCreate();
     g_hHookInit = ::SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, ::GetCurrentThreadId());
     g_pWndInit = pWnd;
 }
 
 CWndCreateHook::~CWndCreateHook()
 {
-    qvUnhookWindowCreate();
+    AfxUnhookWindowCreate();
 }
 
 // --- window procedure ----------------------------------------------------------
@@ -143,9 +143,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 // --- CWnd ----------------------------------------------------------------------
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr)
-{
-}
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
 
 CWnd::~CWnd()
 {
@@ -253,8 +251,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!Attach(hWnd))
         return FALSE;
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    m_pfnSuper =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     return TRUE;
 }
 
@@ -357,9 +355,23 @@ CWnd* CWnd::GetDlgItem(int nID) const
 void CWnd::GetDlgItem(int nID, HWND* phWnd) const
 {
     *phWnd = ::GetDlgItem(m_hWnd, nID);
-    if (*phWnd == nullptr && m_hWnd != nullptr)
-        if (CWnd* pOwner = FromHandlePermanent(m_hWnd))
-            *phWnd = pOwner->CreateDeferredDlgItem(nID);
+}
+
+HWND CWnd::GetOrCreateDlgItem(int nID)
+{
+    HWND hWnd = ::GetDlgItem(m_hWnd, nID);
+    if (hWnd == nullptr && m_hWnd != nullptr)
+        hWnd = CreateDeferredDlgItem(nID);
+    return hWnd;
+}
+
+void CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+    const CWnd xControl(::GetDlgItem(m_hWnd, nID));
+    if (xControl.m_hWnd != nullptr)
+        xControl.GetWindowText(rString);
+    else
+        rString = CString();
 }
 
 BOOL CWnd::GetDlgItemRect(int nID, LPRECT lpRect) const
@@ -409,8 +421,8 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 {
-    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-                 lpRect->bottom - lpRect->top, bRepaint);
+    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                 bRepaint);
 }
 
 void CWnd::ScreenToClient(LPRECT lpRect) const
@@ -436,4 +448,113 @@ void CWnd::GetWindowText(CString& rString) const
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
     n = ::GetWindowTextW(m_hWnd, &text[0], n + 1);
     rString = CString(text.c_str(), n);
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+    const DWORD dwStyle = GetStyle();
+    HWND hWndCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : nullptr;
+    if (hWndCenter == nullptr)
+        hWndCenter = (dwStyle & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+    RECT rcDlg;
+    ::GetWindowRect(m_hWnd, &rcDlg);
+    RECT rcCenter = {};
+    RECT rcArea = {};
+    if (dwStyle & WS_CHILD)
+    {
+        ::GetClientRect(hWndCenter, &rcArea);
+        rcCenter = rcArea;
+        if (pAlternateOwner != nullptr)
+        {
+            ::GetWindowRect(hWndCenter, &rcCenter);
+            ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&rcCenter), 2);
+        }
+    }
+    else
+    {
+        if (hWndCenter != nullptr)
+        {
+            const LONG_PTR lStyle = ::GetWindowLongPtrW(hWndCenter, GWL_STYLE);
+            if (!(lStyle & WS_VISIBLE) || (lStyle & WS_MINIMIZE))
+                hWndCenter = nullptr;
+        }
+        MONITORINFO mi = {};
+        mi.cbSize = sizeof(mi);
+        if (hWndCenter == nullptr)
+        {
+            ::GetMonitorInfoW(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTOPRIMARY), &mi);
+            rcCenter = mi.rcWork;
+        }
+        else
+        {
+            ::GetWindowRect(hWndCenter, &rcCenter);
+            ::GetMonitorInfoW(::MonitorFromWindow(hWndCenter, MONITOR_DEFAULTTONEAREST), &mi);
+        }
+        rcArea = mi.rcWork;
+    }
+    const int cx = rcDlg.right - rcDlg.left;
+    const int cy = rcDlg.bottom - rcDlg.top;
+    int xLeft = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
+    int yTop = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
+    if (xLeft + cx > rcArea.right)
+        xLeft = rcArea.right - cx;
+    if (xLeft < rcArea.left)
+        xLeft = rcArea.left;
+    if (yTop + cy > rcArea.bottom)
+        yTop = rcArea.bottom - cy;
+    if (yTop < rcArea.top)
+        yTop = rcArea.top;
+    ::SetWindowPos(m_hWnd, nullptr, xLeft, yTop, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace
+{
+// The owner a message box of this thread is to be centred over, while
+// MessageBox runs; the CBT hook moves the box when it is first activated.
+thread_local HWND t_hWndMessageBoxOwner = nullptr;
+thread_local HHOOK t_hMessageBoxHook = nullptr;
+
+LRESULT CALLBACK AfxMessageBoxCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const HHOOK hHook = t_hMessageBoxHook;
+    if (nCode == HCBT_ACTIVATE && t_hWndMessageBoxOwner != nullptr)
+    {
+        CWnd xBox(reinterpret_cast<HWND>(wParam));
+        CWnd xOwner(t_hWndMessageBoxOwner);
+        t_hWndMessageBoxOwner = nullptr;
+        xBox.CenterWindow(&xOwner);
+    }
+    return ::CallNextHookEx(hHook, nCode, wParam, lParam);
+}
+
+// Hooks the thread's window activations for the life of one MessageBox.
+class MessageBoxCentring
+{
+public:
+    explicit MessageBoxCentring(HWND hWndOwner)
+        : m_hWndOwnerBefore(t_hWndMessageBoxOwner), m_hHookBefore(t_hMessageBoxHook)
+    {
+        t_hWndMessageBoxOwner = hWndOwner;
+        t_hMessageBoxHook = ::SetWindowsHookExW(WH_CBT, &AfxMessageBoxCbtHook, nullptr, ::GetCurrentThreadId());
+    }
+    ~MessageBoxCentring()
+    {
+        if (t_hMessageBoxHook != nullptr)
+            ::UnhookWindowsHookEx(t_hMessageBoxHook);
+        t_hMessageBoxHook = m_hHookBefore;
+        t_hWndMessageBoxOwner = m_hWndOwnerBefore;
+    }
+    MessageBoxCentring(const MessageBoxCentring&) = delete;
+    MessageBoxCentring& operator=(const MessageBoxCentring&) = delete;
+
+private:
+    HWND m_hWndOwnerBefore;
+    HHOOK m_hHookBefore;
+};
+}
+
+int CWnd::MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
+{
+    MessageBoxCentring xCentring(m_hWnd);
+    return ::MessageBoxW(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(), nType);
 }

@@ -61,20 +61,23 @@ public:
     // Calls the original window procedure with the message being handled now.
     LRESULT Default();
 
-    // Children and focus. A control that the dialog's template defers (see
-    // CDialogTemplate) is created by the first call that asks for it.
+    // Children and focus. GetDlgItem and BorrowDlgItem find controls that
+    // exist; a control that the dialog's template defers (see CDialogTemplate)
+    // exists once GetOrCreateDlgItem has created it.
     CWnd* GetDlgItem(int nID) const;
     void GetDlgItem(int nID, HWND* phWnd) const;
+    // Control nID, created first when the template deferred it; null when
+    // there is no such control.
+    HWND GetOrCreateDlgItem(int nID);
+    // The text of control nID; empty when there is no such control.
+    void GetDlgItemText(int nID, CString& rString) const;
     // Where control nID stands, in this window's client coordinates; for a
     // deferred control not created yet, where its template puts it. False
     // when there is no such control.
     BOOL GetDlgItemRect(int nID, LPRECT lpRect) const;
-    // Control nID if it exists, without creating a deferred one.
-    CWnd* GetDlgItemIfCreated(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     // A typed wrapper (CComboBox, CEdit, ...) borrowing control nID; its
     // handle is null when there is no such control.
-    template <class TControl>
-    TControl BorrowDlgItem(int nID) const
+    template <class TControl> TControl BorrowDlgItem(int nID) const
     {
         HWND hWnd = nullptr;
         GetDlgItem(nID, &hWnd);
@@ -125,11 +128,15 @@ public:
         return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
     }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    // Without a caption the box is titled with the application's name, as in MFC.
-    int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK)
-    {
-        return ::MessageBoxW(m_hWnd, lpszText, lpszCaption != nullptr ? lpszCaption : AfxGetAppName(), nType);
-    }
+    // Without a caption the box is titled with the application's name, as in
+    // MFC. The box is owned by this window and centred over it (kept on the
+    // screen's work area), as Windows places an owned message box.
+    int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
+    // Centres this window over pAlternateOwner, else over its owner (its
+    // parent for a child window), else over the work area of the screen, and
+    // keeps it inside that work area, as MFC does. An owner that is hidden or
+    // minimized counts as none.
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
     // Message handling, overridable as in MFC.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -165,8 +172,7 @@ ORVO_MFC_API LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nul
 // The window procedure of every subclassed window.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-template <class T>
-LRESULT AfxCallOnEraseBkgnd(T* pThis, WPARAM wParam)
+template <class T> LRESULT AfxCallOnEraseBkgnd(T* pThis, WPARAM wParam)
 {
     CDC dc;
     dc.m_hDC = reinterpret_cast<HDC>(wParam);

@@ -10,7 +10,8 @@
 // format). The setters refuse it.
 
 // The record's format (see TMarcLeader::qeGetType).
-enum EMarcType : int {
+enum EMarcType : int
+{
     eBibliographic = 0,
     eAuthority = 1,
     eHoldings = 2,
@@ -19,26 +20,29 @@ enum EMarcType : int {
     eClassification = 5
 };
 
-enum ETagIndicator : int {
+enum ETagIndicator : int
+{
     eFirstIndicator = 0,
     eSecondIndicator = 1
 };
 
 // Leader/05.
-enum ERecordStatus : int {
+enum ERecordStatus : int
+{
     eRecordStatusUndefined = -1,
-    eIncreaseInEncodingLevel = 0,        // a
-    eCorrectedOrRevised = 1,             // c
-    eDeleted = 2,                        // d
-    eNew = 3,                            // n
-    eObsolete = 4,                       // o (authority)
-    eIncreaseFromPrepublication = 5,     // p
-    eDeletedHeadingSplit = 6,            // s (authority)
-    eDeletedHeadingReplaced = 7          // x (authority)
+    eIncreaseInEncodingLevel = 0,    // a
+    eCorrectedOrRevised = 1,         // c
+    eDeleted = 2,                    // d
+    eNew = 3,                        // n
+    eObsolete = 4,                   // o (authority)
+    eIncreaseFromPrepublication = 5, // p
+    eDeletedHeadingSplit = 6,        // s (authority)
+    eDeletedHeadingReplaced = 7      // x (authority)
 };
 
 // Leader/06.
-enum ETypeOfRecord : int {
+enum ETypeOfRecord : int
+{
     eTypeOfRecordUndefined = -1,
     eLanguageMaterial = 0,               // a
     eNotatedMusic = 1,                   // c
@@ -51,7 +55,7 @@ enum ETypeOfRecord : int {
     eTwoDimensionalGraphic = 8,          // k
     eComputerFile = 9,                   // m
     eKit = 10,                           // o
-    eMixedMaterialsRecord = 11,               // p
+    eMixedMaterialsRecord = 11,          // p
     eThreeDimensionalArtifact = 12,      // r
     eManuscriptLanguageMaterial = 13,    // t
     eAuthorityData = 14,                 // z
@@ -64,105 +68,114 @@ enum ETypeOfRecord : int {
 };
 
 // Leader/07, bibliographic. There is no value 6.
-enum EBibLevel : int {
+enum EBibLevel : int
+{
     eBibLevelUndefined = -1,
-    eMonographicComponentPart = 0,       // a
-    eSerialComponentPart = 1,            // b
-    eCollection = 2,                     // c
-    eSubunit = 3,                        // d
-    eMonograph = 4,                      // m
-    eSerial = 5,                         // s
-    eIntegratingResource = 7             // i
+    eMonographicComponentPart = 0, // a
+    eSerialComponentPart = 1,      // b
+    eCollection = 2,               // c
+    eSubunit = 3,                  // d
+    eMonograph = 4,                // m
+    eSerial = 5,                   // s
+    eIntegratingResource = 7       // i
 };
 
 // Leader/07, community information.
-enum EKindOfData : int {
+enum EKindOfData : int
+{
     eKindOfDataUndefined = -1,
-    eIndividual = 0,                     // n
-    eOrganization = 1,                   // o
-    eProgramOrService = 2,               // p
-    eEvent = 3,                          // q
-    eOtherKindOfData = 4                 // z
+    eIndividual = 0,       // n
+    eOrganization = 1,     // o
+    eProgramOrService = 2, // p
+    eEvent = 3,            // q
+    eOtherKindOfData = 4   // z
 };
 
 // Leader/08.
-enum EControlType : int {
+enum EControlType : int
+{
     eControlTypeUndefined = -1,
-    eArchival = 0,                       // a
-    eNoSpecificType = 1                  // blank
+    eArchival = 0,      // a
+    eNoSpecificType = 1 // blank
 };
 
 // Leader/09.
-enum ECodingScheme : int {
+enum ECodingScheme : int
+{
     eCodingSchemeUndefined = -1,
-    eMarc8 = 0,                          // blank
-    eUcsUnicode = 1                      // a
+    eMarc8 = 0,     // blank
+    eUcsUnicode = 1 // a
 };
 
 // Leader/17. The same code means different levels in different formats, so the
 // getter decodes by the record's format; each value has exactly one code.
-enum EEncodingLevel : int {
+enum EEncodingLevel : int
+{
     eEncodingLevelUndefined = -1,
     // bibliographic
-    eFullLevel = 0,                      // blank
-    eFullLevelNotExamined = 1,           // 1
-    eLessThanFullNotExamined = 2,        // 2
-    eAbbreviatedLevel = 3,               // 3
-    eCoreLevel = 4,                      // 4
-    ePartialLevel = 5,                   // 5
-    eMinimalLevel = 6,                   // 7
-    ePrepublicationLevel = 7,            // 8
-    eUnknownLevel = 8,                   // u
-    eNotApplicableLevel = 9,             // z
+    eFullLevel = 0,               // blank
+    eFullLevelNotExamined = 1,    // 1
+    eLessThanFullNotExamined = 2, // 2
+    eAbbreviatedLevel = 3,        // 3
+    eCoreLevel = 4,               // 4
+    ePartialLevel = 5,            // 5
+    eMinimalLevel = 6,            // 7
+    ePrepublicationLevel = 7,     // 8
+    eUnknownLevel = 8,            // u
+    eNotApplicableLevel = 9,      // z
     // authority
-    eCompleteAuthority = 10,             // n
-    eIncompleteAuthority = 11,           // o
+    eCompleteAuthority = 10,   // n
+    eIncompleteAuthority = 11, // o
     // holdings
-    eHoldingsLevel1 = 12,                // 1
-    eHoldingsLevel2 = 13,                // 2
-    eHoldingsLevel3 = 14,                // 3
-    eHoldingsLevel4 = 15,                // 4
-    eHoldingsLevel4WithPiece = 16,       // 5
-    eHoldingsMixedLevel = 17,            // m
-    eHoldingsUnknownLevel = 18,          // u
-    eHoldingsOtherLevel = 19,            // z
+    eHoldingsLevel1 = 12,          // 1
+    eHoldingsLevel2 = 13,          // 2
+    eHoldingsLevel3 = 14,          // 3
+    eHoldingsLevel4 = 15,          // 4
+    eHoldingsLevel4WithPiece = 16, // 5
+    eHoldingsMixedLevel = 17,      // m
+    eHoldingsUnknownLevel = 18,    // u
+    eHoldingsOtherLevel = 19,      // z
     // classification
-    eCompleteClassification = 20,        // n
-    eIncompleteClassification = 21       // o
+    eCompleteClassification = 20,  // n
+    eIncompleteClassification = 21 // o
 };
 
 // Leader/18, bibliographic.
-enum ECatalogingForm : int {
+enum ECatalogingForm : int
+{
     eCatalogingFormUndefined = -1,
-    eNonIsbd = 0,                        // blank
-    eAacr2 = 1,                          // a
-    eIsbdPunctuationOmitted = 2,         // c
-    eIsbdPunctuationIncluded = 3,        // i
-    eNonIsbdPunctuationOmitted = 4,      // n
-    eUnknownCatalogingForm = 5           // u
+    eNonIsbd = 0,                   // blank
+    eAacr2 = 1,                     // a
+    eIsbdPunctuationOmitted = 2,    // c
+    eIsbdPunctuationIncluded = 3,   // i
+    eNonIsbdPunctuationOmitted = 4, // n
+    eUnknownCatalogingForm = 5      // u
 };
 
 // Leader/18, authority.
-enum EPunctuationPolicy : int {
+enum EPunctuationPolicy : int
+{
     ePunctuationPolicyUndefined = -1,
-    eNoPunctuationInformation = 0,       // blank
-    ePunctuationOmitted = 1,             // c
-    ePunctuationIncluded = 2,            // i
-    eUnknownPunctuation = 3              // u
+    eNoPunctuationInformation = 0, // blank
+    ePunctuationOmitted = 1,       // c
+    ePunctuationIncluded = 2,      // i
+    eUnknownPunctuation = 3        // u
 };
 
 // Leader/18, holdings.
-enum EItemInfoInRecord : int {
+enum EItemInfoInRecord : int
+{
     eItemInfoUndefined = -1,
-    eItemInformation = 0,                // i
-    eNoItemInformation = 1               // n
+    eItemInformation = 0,  // i
+    eNoItemInformation = 1 // n
 };
 
 // Leader/19.
-enum ELinkRequirement : int {
+enum ELinkRequirement : int
+{
     eLinkRequirementUndefined = -1,
-    eSet = 0,                            // a
-    ePartWithIndependentTitle = 1,       // b
-    ePartWithDependentTitle = 2,         // c
-    eNotSpecifiedOrNotApplicable = 3     // blank
+    eSet = 0,                        // a
+    ePartWithIndependentTitle = 1,   // b
+    ePartWithDependentTitle = 2,     // c
+    eNotSpecifiedOrNotApplicable = 3 // blank
 };

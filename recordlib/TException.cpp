@@ -11,13 +11,11 @@ std::string qxAsciiText(const std::wstring& rxText)
 
 TException::TException(const std::wstring& rxMessage, EErrorType eErrorType, int iCode)
     : mxMessage(rxMessage), mxAsciiMessage(qxAsciiText(rxMessage)), meErrorType(eErrorType), miCode(iCode)
-{
-}
+{}
 
 TException::TException(const wchar_t* pwcMessage, EErrorType eErrorType, int iCode)
     : TException(std::wstring(pwcMessage ? pwcMessage : L""), eErrorType, iCode)
-{
-}
+{}
 
 const wchar_t* TException::qpwcGetMessage() const
 {

@@ -6,7 +6,8 @@
 #include <string>
 
 // How serious a failure is. Hosts compare the numbers, so the values are fixed.
-enum EErrorType : int {
+enum EErrorType : int
+{
     // A request that cannot be honoured as made (an indicator for a control field);
     // nothing was changed.
     eErrorWarning = 0,
@@ -27,7 +28,8 @@ ORVO_LIBRARYU_API std::string qxAsciiText(const std::wstring& rxText);
 // Thrown by value, caught by type (also across the DLL boundary). The message names
 // class and method: "TMarcRecord::qvSetLeader() : Leader must have 24 characters".
 // The code is -1 unless a thrower documents otherwise.
-class ORVO_LIBRARYU_API TException : public std::exception {
+class ORVO_LIBRARYU_API TException : public std::exception
+{
 public:
     TException(const std::wstring& rxMessage, EErrorType eErrorType, int iCode);
     TException(const wchar_t* pwcMessage, EErrorType eErrorType, int iCode);

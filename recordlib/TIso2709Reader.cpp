@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <string>
 
-namespace {
+namespace
+{
 
 constexpr uint32_t dwLengthDigits = 5;
 constexpr uint32_t dwMinRecordLength = 26; // leader, field terminator, record terminator
@@ -67,8 +68,7 @@ std::wstring qxDefect(const TException& rxError)
 TIso2709Reader::TIso2709Reader(std::istream& rxStream, EReadMode eMode)
     : mpxStream(&rxStream), meMode(eMode), mnWindowPos(0), mtStreamDone(false), mqwOffset(0), mdwRecordNumber(0),
       mqwSearchedFrom(0), mqwSearchedTo(0), mtEndMarkFound(false)
-{
-}
+{}
 
 uint32_t TIso2709Reader::qdwGetRecordNumber() const
 {
@@ -88,12 +88,15 @@ const std::vector<TRepair>& TIso2709Reader::qrxGetRepairs() const
 // The raw data as one record, strictly or leniently; a refusal names the record.
 void TIso2709Reader::qvParse(TMarcRecord& rxRecord, uint64_t qwRecordOffset)
 {
-    try {
+    try
+    {
         if (meMode == eReadLenient)
             rxRecord.qvRepairUSMarcData(mxRawData.qpaxGetData(), mxRawData.qdwGetDataSize(), mxRepairs);
         else
             rxRecord.qvSetUSMarcData(mxRawData.qpaxGetData(), mxRawData.qdwGetDataSize());
-    } catch (const TException& rxError) {
+    }
+    catch (const TException& rxError)
+    {
         mxRepairs.clear();
         throw TException(acwMethod + qxRecordName(mdwRecordNumber, qwRecordOffset) + qxDefect(rxError),
                          eErrorRecoverable, rxError.qiGetCode());
@@ -113,7 +116,8 @@ const unsigned char* TIso2709Reader::qpaxCurrent() const
 // Makes dwWanted bytes available from the current position; false when the stream ends first.
 bool TIso2709Reader::qtFill(uint32_t dwWanted)
 {
-    while (qdwAvailable() < dwWanted && !mtStreamDone) {
+    while (qdwAvailable() < dwWanted && !mtStreamDone)
+    {
         mxWindow.erase(mxWindow.begin(), mxWindow.begin() + static_cast<std::ptrdiff_t>(mnWindowPos));
         mnWindowPos = 0;
         const std::size_t nOld = mxWindow.size();
@@ -142,13 +146,15 @@ void TIso2709Reader::qvConsume(uint32_t dwCount, bool tKeepAsRawData)
 uint32_t TIso2709Reader::qdwFindRecordEnd(uint32_t dwLimit)
 {
     const uint64_t qwFrom = mqwOffset + 1;
-    if (qwFrom < mqwSearchedFrom || qwFrom > mqwSearchedTo) {
+    if (qwFrom < mqwSearchedFrom || qwFrom > mqwSearchedTo)
+    {
         mqwSearchedFrom = mqwSearchedTo = qwFrom;
         mtEndMarkFound = false;
     }
     const uint64_t qwLimit = mqwOffset + dwLimit;
     const unsigned char* paxRecord = qpaxCurrent();
-    while (!mtEndMarkFound && mqwSearchedTo < qwLimit) {
+    while (!mtEndMarkFound && mqwSearchedTo < qwLimit)
+    {
         const uint32_t dw = static_cast<uint32_t>(mqwSearchedTo - mqwOffset);
         if (paxRecord[dw] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static) ||
             qtLooksLikeLeader(paxRecord + dw, qdwAvailable() - dw))
@@ -160,7 +166,7 @@ uint32_t TIso2709Reader::qdwFindRecordEnd(uint32_t dwLimit)
         return 0;
     const uint32_t dwMark = static_cast<uint32_t>(mqwSearchedTo - mqwOffset);
     return paxRecord[dwMark] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static) ? dwMark + 1
-                                                                                                    : dwMark;
+                                                                                                   : dwMark;
 }
 
 // Steps over filler and stray bytes up to the next record start or the end of the
@@ -170,7 +176,8 @@ void TIso2709Reader::qvStepToRecordStart()
     uint32_t dwStray = 0;
     uint64_t qwStrayOffset = 0;
     bool tAtRecordStart = false;
-    for (;;) {
+    for (;;)
+    {
         const bool tNearEnd = !qtFill(dwLengthDigits);
         if (qdwAvailable() == 0)
             break;
@@ -181,19 +188,21 @@ void TIso2709Reader::qvStepToRecordStart()
             qwStrayOffset = mqwOffset;
         mxRawData.qvAppend(qpaxCurrent(), 1);
         qvConsume(1, false);
-        if (mxRawData.qdwGetDataSize() >= TMarcRecord::mdwMaxRecordLength_static) {
+        if (mxRawData.qdwGetDataSize() >= TMarcRecord::mdwMaxRecordLength_static)
+        {
             if (dwStray > 0)
                 break;
             mxRawData.qvClear();
         }
     }
-    if (dwStray == 0) {
+    if (dwStray == 0)
+    {
         std::swap(mxFiller, mxRawData);
         mxRawData.qvClear();
         return;
     }
-    std::wstring xWhere = L" up to offset " + std::to_wstring(mqwOffset) + L", after record " +
-                          std::to_wstring(mdwRecordNumber);
+    std::wstring xWhere =
+        L" up to offset " + std::to_wstring(mqwOffset) + L", after record " + std::to_wstring(mdwRecordNumber);
     if (tAtRecordStart)
         xWhere = L" before record " + std::to_wstring(mdwRecordNumber + 1) + L" (offset " + std::to_wstring(mqwOffset) +
                  L")";
@@ -217,7 +226,8 @@ bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
     const uint64_t qwRecordOffset = mqwOffset;
     const uint32_t dwLength = qdwDigitsValue(qpaxCurrent(), dwLengthDigits);
     const bool tComplete = qtFill(dwLength);
-    if (tComplete && qpaxCurrent()[dwLength - 1] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static)) {
+    if (tComplete && qpaxCurrent()[dwLength - 1] == static_cast<unsigned char>(TMarcRecord::mcRecordTerminator_static))
+    {
         qvConsume(dwLength, true);
         qvParse(rxRecord, qwRecordOffset);
         return true;
@@ -229,7 +239,8 @@ bool TIso2709Reader::qtReadNext(TMarcRecord& rxRecord)
     const uint32_t dwFound = qdwFindRecordEnd(std::min(qdwAvailable(), TMarcRecord::mdwMaxRecordLength_static));
     const uint32_t dwEnd = dwFound != 0 ? dwFound : dwPresent;
     qvConsume(dwEnd, true);
-    if (meMode == eReadLenient) {
+    if (meMode == eReadLenient)
+    {
         qvParse(rxRecord, qwRecordOffset);
         return true;
     }

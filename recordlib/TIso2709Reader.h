@@ -34,7 +34,8 @@
 // any field terminator is still refused, as above. Stray bytes are reported in both modes.
 // Recovery is linear in the input: what a search for a record's end has looked at is
 // remembered, so no byte is searched again for the broken records that follow.
-class ORVO_LIBRARYU_API TIso2709Reader : public TMarcRecordReader {
+class ORVO_LIBRARYU_API TIso2709Reader : public TMarcRecordReader
+{
 public:
     explicit TIso2709Reader(std::istream& rxStream, EReadMode eMode = eReadStrict);
     TIso2709Reader(const TIso2709Reader&) = delete;
@@ -52,6 +53,7 @@ public:
     const TXBuffer<unsigned char>& qrxGetRawData() const override;
     const TXBuffer<unsigned char>& qrxGetFillerBefore() const override { return mxFiller; }
     const std::vector<TRepair>& qrxGetRepairs() const override;
+    uint64_t qqwGetOffset() const override { return mqwOffset; }
 
 private:
     void qvParse(TMarcRecord& rxRecord, uint64_t qwRecordOffset);

@@ -5,100 +5,141 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
 
 // One row of a code table: an enum value and the Leader character that stands for it.
-template <typename E>
-struct TCodeEntry {
+template <typename E> struct TCodeEntry
+{
     E meValue;
     char mcCode;
 };
 
 const TCodeEntry<ERecordStatus> axRecordStatusCodes[] = {
-    {eIncreaseInEncodingLevel, 'a'}, {eCorrectedOrRevised, 'c'}, {eDeleted, 'd'},
-    {eNew, 'n'}, {eObsolete, 'o'}, {eIncreaseFromPrepublication, 'p'},
-    {eDeletedHeadingSplit, 's'}, {eDeletedHeadingReplaced, 'x'},
+    {eIncreaseInEncodingLevel, 'a'},
+    {eCorrectedOrRevised, 'c'},
+    {eDeleted, 'd'},
+    {eNew, 'n'},
+    {eObsolete, 'o'},
+    {eIncreaseFromPrepublication, 'p'},
+    {eDeletedHeadingSplit, 's'},
+    {eDeletedHeadingReplaced, 'x'},
 };
 
 const TCodeEntry<ETypeOfRecord> axTypeOfRecordCodes[] = {
-    {eLanguageMaterial, 'a'}, {eNotatedMusic, 'c'}, {eManuscriptNotatedMusic, 'd'},
-    {eCartographicMaterial, 'e'}, {eManuscriptCartographicMaterial, 'f'},
-    {eProjectedMedium, 'g'}, {eNonmusicalSoundRecording, 'i'}, {eMusicalSoundRecording, 'j'},
-    {eTwoDimensionalGraphic, 'k'}, {eComputerFile, 'm'}, {eKit, 'o'}, {eMixedMaterialsRecord, 'p'},
-    {eThreeDimensionalArtifact, 'r'}, {eManuscriptLanguageMaterial, 't'},
-    {eAuthorityData, 'z'}, {eUnknownHoldings, 'u'}, {eMultipartItemHoldings, 'v'},
-    {eSinglePartItemHoldings, 'x'}, {eSerialItemHoldings, 'y'}, {eClassificationData, 'w'},
+    {eLanguageMaterial, 'a'},
+    {eNotatedMusic, 'c'},
+    {eManuscriptNotatedMusic, 'd'},
+    {eCartographicMaterial, 'e'},
+    {eManuscriptCartographicMaterial, 'f'},
+    {eProjectedMedium, 'g'},
+    {eNonmusicalSoundRecording, 'i'},
+    {eMusicalSoundRecording, 'j'},
+    {eTwoDimensionalGraphic, 'k'},
+    {eComputerFile, 'm'},
+    {eKit, 'o'},
+    {eMixedMaterialsRecord, 'p'},
+    {eThreeDimensionalArtifact, 'r'},
+    {eManuscriptLanguageMaterial, 't'},
+    {eAuthorityData, 'z'},
+    {eUnknownHoldings, 'u'},
+    {eMultipartItemHoldings, 'v'},
+    {eSinglePartItemHoldings, 'x'},
+    {eSerialItemHoldings, 'y'},
+    {eClassificationData, 'w'},
     {eCommunityInformation, 'q'},
 };
 
 const TCodeEntry<EBibLevel> axBibLevelCodes[] = {
-    {eMonographicComponentPart, 'a'}, {eSerialComponentPart, 'b'}, {eCollection, 'c'},
-    {eSubunit, 'd'}, {eMonograph, 'm'}, {eSerial, 's'}, {eIntegratingResource, 'i'},
+    {eMonographicComponentPart, 'a'},
+    {eSerialComponentPart, 'b'},
+    {eCollection, 'c'},
+    {eSubunit, 'd'},
+    {eMonograph, 'm'},
+    {eSerial, 's'},
+    {eIntegratingResource, 'i'},
 };
 
 const TCodeEntry<EKindOfData> axKindOfDataCodes[] = {
-    {eIndividual, 'n'}, {eOrganization, 'o'}, {eProgramOrService, 'p'}, {eEvent, 'q'},
-    {eOtherKindOfData, 'z'},
+    {eIndividual, 'n'}, {eOrganization, 'o'}, {eProgramOrService, 'p'}, {eEvent, 'q'}, {eOtherKindOfData, 'z'},
 };
 
 const TCodeEntry<EControlType> axControlTypeCodes[] = {
-    {eArchival, 'a'}, {eNoSpecificType, ' '},
+    {eArchival, 'a'},
+    {eNoSpecificType, ' '},
 };
 
 const TCodeEntry<ECodingScheme> axCodingSchemeCodes[] = {
-    {eMarc8, ' '}, {eUcsUnicode, 'a'},
+    {eMarc8, ' '},
+    {eUcsUnicode, 'a'},
 };
 
 const TCodeEntry<EEncodingLevel> axBibliographicEncodingCodes[] = {
-    {eFullLevel, ' '}, {eFullLevelNotExamined, '1'}, {eLessThanFullNotExamined, '2'},
-    {eAbbreviatedLevel, '3'}, {eCoreLevel, '4'}, {ePartialLevel, '5'}, {eMinimalLevel, '7'},
-    {ePrepublicationLevel, '8'}, {eUnknownLevel, 'u'}, {eNotApplicableLevel, 'z'},
+    {eFullLevel, ' '},
+    {eFullLevelNotExamined, '1'},
+    {eLessThanFullNotExamined, '2'},
+    {eAbbreviatedLevel, '3'},
+    {eCoreLevel, '4'},
+    {ePartialLevel, '5'},
+    {eMinimalLevel, '7'},
+    {ePrepublicationLevel, '8'},
+    {eUnknownLevel, 'u'},
+    {eNotApplicableLevel, 'z'},
 };
 
 const TCodeEntry<EEncodingLevel> axAuthorityEncodingCodes[] = {
-    {eCompleteAuthority, 'n'}, {eIncompleteAuthority, 'o'},
+    {eCompleteAuthority, 'n'},
+    {eIncompleteAuthority, 'o'},
 };
 
 const TCodeEntry<EEncodingLevel> axHoldingsEncodingCodes[] = {
-    {eHoldingsLevel1, '1'}, {eHoldingsLevel2, '2'}, {eHoldingsLevel3, '3'},
-    {eHoldingsLevel4, '4'}, {eHoldingsLevel4WithPiece, '5'}, {eHoldingsMixedLevel, 'm'},
+    {eHoldingsLevel1, '1'},       {eHoldingsLevel2, '2'},          {eHoldingsLevel3, '3'},
+    {eHoldingsLevel4, '4'},       {eHoldingsLevel4WithPiece, '5'}, {eHoldingsMixedLevel, 'm'},
     {eHoldingsUnknownLevel, 'u'}, {eHoldingsOtherLevel, 'z'},
 };
 
 const TCodeEntry<EEncodingLevel> axClassificationEncodingCodes[] = {
-    {eCompleteClassification, 'n'}, {eIncompleteClassification, 'o'},
+    {eCompleteClassification, 'n'},
+    {eIncompleteClassification, 'o'},
 };
 
 const TCodeEntry<ECatalogingForm> axCatalogingFormCodes[] = {
-    {eNonIsbd, ' '}, {eAacr2, 'a'}, {eIsbdPunctuationOmitted, 'c'},
-    {eIsbdPunctuationIncluded, 'i'}, {eNonIsbdPunctuationOmitted, 'n'},
+    {eNonIsbd, ' '},
+    {eAacr2, 'a'},
+    {eIsbdPunctuationOmitted, 'c'},
+    {eIsbdPunctuationIncluded, 'i'},
+    {eNonIsbdPunctuationOmitted, 'n'},
     {eUnknownCatalogingForm, 'u'},
 };
 
 const TCodeEntry<EPunctuationPolicy> axPunctuationPolicyCodes[] = {
-    {eNoPunctuationInformation, ' '}, {ePunctuationOmitted, 'c'}, {ePunctuationIncluded, 'i'},
+    {eNoPunctuationInformation, ' '},
+    {ePunctuationOmitted, 'c'},
+    {ePunctuationIncluded, 'i'},
     {eUnknownPunctuation, 'u'},
 };
 
 const TCodeEntry<EItemInfoInRecord> axItemInfoCodes[] = {
-    {eItemInformation, 'i'}, {eNoItemInformation, 'n'},
+    {eItemInformation, 'i'},
+    {eNoItemInformation, 'n'},
 };
 
 const TCodeEntry<ELinkRequirement> axLinkRequirementCodes[] = {
-    {eSet, 'a'}, {ePartWithIndependentTitle, 'b'}, {ePartWithDependentTitle, 'c'},
+    {eSet, 'a'},
+    {ePartWithIndependentTitle, 'b'},
+    {ePartWithDependentTitle, 'c'},
     {eNotSpecifiedOrNotApplicable, ' '},
 };
 
 // Leader/06 codes that are not bibliographic, and the format each implies.
 const TCodeEntry<EMarcType> axFormatByTypeOfRecord[] = {
-    {eAuthority, 'z'}, {eHoldings, 'u'}, {eHoldings, 'v'}, {eHoldings, 'x'},
-    {eHoldings, 'y'}, {eCommunity, 'q'}, {eClassification, 'w'},
+    {eAuthority, 'z'}, {eHoldings, 'u'},  {eHoldings, 'v'},       {eHoldings, 'x'},
+    {eHoldings, 'y'},  {eCommunity, 'q'}, {eClassification, 'w'},
 };
 
 const char acDefaultLeader[] = "00000     2200000   4500";
 
-template <typename E, std::size_t N>
-E qeDecode(const TCodeEntry<E> (&axTable)[N], char cCode, E eUndefined)
+template <typename E, std::size_t N> E qeDecode(const TCodeEntry<E> (&axTable)[N], char cCode, E eUndefined)
 {
     for (const TCodeEntry<E>& rxEntry : axTable)
         if (rxEntry.mcCode == cCode)
@@ -106,11 +147,12 @@ E qeDecode(const TCodeEntry<E> (&axTable)[N], char cCode, E eUndefined)
     return eUndefined;
 }
 
-template <typename E, std::size_t N>
-bool qtEncode(const TCodeEntry<E> (&axTable)[N], E eValue, char& rcCode)
+template <typename E, std::size_t N> bool qtEncode(const TCodeEntry<E> (&axTable)[N], E eValue, char& rcCode)
 {
-    for (const TCodeEntry<E>& rxEntry : axTable) {
-        if (rxEntry.meValue == eValue) {
+    for (const TCodeEntry<E>& rxEntry : axTable)
+    {
+        if (rxEntry.meValue == eValue)
+        {
             rcCode = rxEntry.mcCode;
             return true;
         }
@@ -120,8 +162,7 @@ bool qtEncode(const TCodeEntry<E> (&axTable)[N], E eValue, char& rcCode)
 
 [[noreturn]] void qvThrowNoCode(const wchar_t* pwcMethod, int iValue)
 {
-    throw TException(std::wstring(pwcMethod) + L" : Value " + std::to_wstring(iValue) +
-                         L" has no MARC 21 code",
+    throw TException(std::wstring(pwcMethod) + L" : Value " + std::to_wstring(iValue) + L" has no MARC 21 code",
                      eErrorFatal, -1);
 }
 
@@ -170,7 +211,8 @@ void TMarcLeader::qvCheckData(const char* pacData, const wchar_t* pwcCaller)
         ++dwLength;
     if (dwLength != mdwLength_static)
         throw TException(xWhere + L" : Leader must have 24 characters", eErrorRecoverable, -1);
-    for (uint32_t dw = 0; dw < mdwLength_static; ++dw) {
+    for (uint32_t dw = 0; dw < mdwLength_static; ++dw)
+    {
         const unsigned char c = static_cast<unsigned char>(pacData[dw]);
         if (c < 0x20 || c > 0x7E)
             throw TException(xWhere + L" : Leader position " + std::to_wstring(dw) +
@@ -293,7 +335,8 @@ void TMarcLeader::qvSetCodingScheme(ECodingScheme eValue)
 EEncodingLevel TMarcLeader::qeGetEncodingLevel() const
 {
     const char cCode = macData[dwEncodingLevelPos];
-    switch (qeGetType()) {
+    switch (qeGetType())
+    {
     case eBibliographic:
         return qeDecode(axBibliographicEncodingCodes, cCode, eEncodingLevelUndefined);
     case eAuthority:
@@ -310,10 +353,8 @@ EEncodingLevel TMarcLeader::qeGetEncodingLevel() const
 void TMarcLeader::qvSetEncodingLevel(EEncodingLevel eValue)
 {
     char cCode = 0;
-    if (!qtEncode(axBibliographicEncodingCodes, eValue, cCode) &&
-        !qtEncode(axAuthorityEncodingCodes, eValue, cCode) &&
-        !qtEncode(axHoldingsEncodingCodes, eValue, cCode) &&
-        !qtEncode(axClassificationEncodingCodes, eValue, cCode))
+    if (!qtEncode(axBibliographicEncodingCodes, eValue, cCode) && !qtEncode(axAuthorityEncodingCodes, eValue, cCode) &&
+        !qtEncode(axHoldingsEncodingCodes, eValue, cCode) && !qtEncode(axClassificationEncodingCodes, eValue, cCode))
         qvThrowNoCode(L"TMarcLeader::qvSetEncodingLevel()", static_cast<int>(eValue));
     macData[dwEncodingLevelPos] = cCode;
 }
@@ -325,8 +366,7 @@ ECatalogingForm TMarcLeader::qeGetCatalogingForm() const
 
 void TMarcLeader::qvSetCatalogingForm(ECatalogingForm eValue)
 {
-    macData[dwCatalogingFormPos] =
-        qcEncode(axCatalogingFormCodes, eValue, L"TMarcLeader::qvSetCatalogingForm()");
+    macData[dwCatalogingFormPos] = qcEncode(axCatalogingFormCodes, eValue, L"TMarcLeader::qvSetCatalogingForm()");
 }
 
 EPunctuationPolicy TMarcLeader::qeGetPunctuationPolicy() const
@@ -336,8 +376,7 @@ EPunctuationPolicy TMarcLeader::qeGetPunctuationPolicy() const
 
 void TMarcLeader::qvSetPunctuationPolicy(EPunctuationPolicy eValue)
 {
-    macData[dwCatalogingFormPos] =
-        qcEncode(axPunctuationPolicyCodes, eValue, L"TMarcLeader::qvSetPunctuationPolicy()");
+    macData[dwCatalogingFormPos] = qcEncode(axPunctuationPolicyCodes, eValue, L"TMarcLeader::qvSetPunctuationPolicy()");
 }
 
 EItemInfoInRecord TMarcLeader::qeGetItemInfoInRecord() const
@@ -357,6 +396,5 @@ ELinkRequirement TMarcLeader::qeGetLinkRequirement() const
 
 void TMarcLeader::qvSetLinkRequirement(ELinkRequirement eValue)
 {
-    macData[dwLinkRequirementPos] =
-        qcEncode(axLinkRequirementCodes, eValue, L"TMarcLeader::qvSetLinkRequirement()");
+    macData[dwLinkRequirementPos] = qcEncode(axLinkRequirementCodes, eValue, L"TMarcLeader::qvSetLinkRequirement()");
 }

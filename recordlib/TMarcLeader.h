@@ -27,7 +27,8 @@
 // eHoldingsLevel1 in a holdings record; community and patron records have no encoding
 // level values. A setter writes the value's code whatever the format; it throws
 // TException (eErrorFatal) for the Undefined value or a number the enum does not have.
-class ORVO_LIBRARYU_API TMarcLeader {
+class ORVO_LIBRARYU_API TMarcLeader
+{
 public:
     static constexpr uint32_t mdwLength_static = 24;
 

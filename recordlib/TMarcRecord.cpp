@@ -7,7 +7,8 @@
 #include <string>
 #include <utility>
 
-namespace {
+namespace
+{
 
 const wchar_t acwParseMethod[] = L"TMarcRecord::qvSetUSMarcData() : ";
 const wchar_t acwWriteMethod[] = L"TMarcRecord::qvGetUSMarcData() : ";
@@ -22,10 +23,10 @@ const wchar_t acwWriteMethod[] = L"TMarcRecord::qvGetUSMarcData() : ";
     throw TException(acwWriteMethod + rxWhat, eErrorRecoverable, -1);
 }
 
-template <uint32_t dwWidth>
-void qvWriteNumber(char* pacOut, uint32_t dwValue)
+template <uint32_t dwWidth> void qvWriteNumber(char* pacOut, uint32_t dwValue)
 {
-    for (uint32_t dw = dwWidth; dw > 0; --dw) {
+    for (uint32_t dw = dwWidth; dw > 0; --dw)
+    {
         pacOut[dw - 1] = static_cast<char>('0' + dwValue % 10);
         dwValue /= 10;
     }
@@ -39,10 +40,7 @@ bool qtHoldsTerminator(const unsigned char* paxData, uint32_t dwSize)
 
 std::wstring qxFieldName(int iTagNumber, uint32_t dwIndex)
 {
-    std::wstring xTag = std::to_wstring(iTagNumber);
-    if (iTagNumber >= 0)
-        xTag.insert(0, 3 - xTag.size(), L'0');
-    return L"Field " + xTag + L" (number " + std::to_wstring(dwIndex + 1) + L")";
+    return L"Field " + TMarcTag::qxTagWideText(iTagNumber) + L" (number " + std::to_wstring(dwIndex + 1) + L")";
 }
 
 } // namespace
@@ -54,9 +52,7 @@ constexpr char TMarcRecord::mcRecordTerminator_static;
 constexpr uint32_t TMarcRecord::mdwMaxRecordLength_static;
 constexpr uint32_t TMarcRecord::mdwMaxFieldLength_static;
 
-TMarcRecord::TMarcRecord() : mdwAuxData1(0)
-{
-}
+TMarcRecord::TMarcRecord() : mdwAuxData1(0) {}
 
 void TMarcRecord::qvClear(bool tKeepMarcType)
 {
@@ -100,8 +96,10 @@ bool TMarcRecord::qtFindTag(int iTagNumber, TMarcTag& rxField, int iOccurrence) 
     if (iOccurrence < 1)
         return false;
     int iSeen = 0;
-    for (const TMarcTag& rxCandidate : mxFields) {
-        if (rxCandidate.qiGetTagNumber() == iTagNumber && ++iSeen == iOccurrence) {
+    for (const TMarcTag& rxCandidate : mxFields)
+    {
+        if (rxCandidate.qiGetTagNumber() == iTagNumber && ++iSeen == iOccurrence)
+        {
             rxField = rxCandidate;
             return true;
         }
@@ -114,8 +112,10 @@ bool TMarcRecord::qtReplaceTag(const TMarcTag& rxField, int iOccurrence)
     if (iOccurrence < 1)
         return false;
     int iSeen = 0;
-    for (TMarcTag& rxCandidate : mxFields) {
-        if (rxCandidate.qiGetTagNumber() == rxField.qiGetTagNumber() && ++iSeen == iOccurrence) {
+    for (TMarcTag& rxCandidate : mxFields)
+    {
+        if (rxCandidate.qiGetTagNumber() == rxField.qiGetTagNumber() && ++iSeen == iOccurrence)
+        {
             rxCandidate = rxField;
             return true;
         }
@@ -164,7 +164,8 @@ void TMarcRecord::qvGetUSMarcData(TXBuffer<unsigned char>& rxOut, bool tAppend) 
 {
     // Check everything and size the record before writing a byte.
     uint64_t qwDataLength = 0;
-    for (uint32_t dw = 0; dw < mxFields.size(); ++dw) {
+    for (uint32_t dw = 0; dw < mxFields.size(); ++dw)
+    {
         const TMarcTag& rxField = mxFields[dw];
         const uint32_t dwSize = rxField.qdwGetDataSize();
         if (rxField.qiGetTagNumber() < 0)
@@ -200,9 +201,10 @@ void TMarcRecord::qvGetUSMarcData(TXBuffer<unsigned char>& rxOut, bool tAppend) 
     pacEntry += TMarcLeader::mdwLength_static;
     unsigned char* paxField = xBytes.data() + qwBase;
     uint32_t dwStart = 0;
-    for (const TMarcTag& rxField : mxFields) {
+    for (const TMarcTag& rxField : mxFields)
+    {
         const uint32_t dwSize = rxField.qdwGetDataSize();
-        qvWriteNumber<3>(pacEntry, static_cast<uint32_t>(rxField.qiGetTagNumber()));
+        std::memcpy(pacEntry, rxField.qxGetTagText().data(), 3);
         qvWriteNumber<4>(pacEntry + 3, dwSize + 1);
         qvWriteNumber<5>(pacEntry + 7, dwStart);
         pacEntry += dwDirectoryEntryLength;
@@ -271,15 +273,17 @@ void TMarcRecord::qvSetUSMarcData(const unsigned char* paxData, uint32_t dwSize)
     std::vector<TMarcTag> xFields;
     xFields.reserve(dwEntryCount);
     TXBuffer<unsigned char> xContent;
-    for (uint32_t dw = 0; dw < dwEntryCount; ++dw) {
+    for (uint32_t dw = 0; dw < dwEntryCount; ++dw)
+    {
         const unsigned char* paxEntry = paxData + dwLeaderLength + dw * dwDirectoryEntryLength;
-        uint32_t dwTag = 0, dwLength = 0, dwStart = 0;
-        if (!qtReadNumber(paxEntry, 3, dwTag) || !qtReadNumber(paxEntry + 3, 4, dwLength) ||
-            !qtReadNumber(paxEntry + 7, 5, dwStart))
-            qvThrowMalformed(L"Directory entry " + std::to_wstring(dw + 1) + L" is not 12 digits");
+        const int iTag = qiReadTag(paxEntry);
+        uint32_t dwLength = 0, dwStart = 0;
+        if (iTag < 0 || !qtReadNumber(paxEntry + 3, 4, dwLength) || !qtReadNumber(paxEntry + 7, 5, dwStart))
+            qvThrowMalformed(L"Directory entry " + std::to_wstring(dw + 1) +
+                             L" is not a tag of three letters or digits, then 9 digits");
         // The name is made only for a message: building it for every field
         // would cost more than reading the field.
-        auto xField = [&]() { return qxFieldName(static_cast<int>(dwTag), dw); };
+        auto xField = [&]() { return qxFieldName(iTag, dw); };
         if (dwLength == 0)
             qvThrowMalformed(xField() + L" has length 0");
         if (dwStart >= dwDataAreaEnd - dwBase || dwLength > dwDataAreaEnd - dwBase - dwStart)
@@ -292,7 +296,7 @@ void TMarcRecord::qvSetUSMarcData(const unsigned char* paxData, uint32_t dwSize)
             qvThrowMalformed(xField() + L" holds a field or record terminator");
         if (dwContentSize > 0 && std::memchr(paxField, 0, dwContentSize) != nullptr)
             qvThrowMalformed(xField() + L" holds a NUL byte");
-        xFields.emplace_back(static_cast<int>(dwTag));
+        xFields.emplace_back(iTag);
         if (!xFields.back().qtIsControlField() && !qtHasValidIndicators(paxField, dwContentSize))
             qvThrowMalformed(xField() + L" has invalid indicators");
         xContent.qvAssign(paxField, dwContentSize);

@@ -9,7 +9,8 @@
 
 // How a reader takes a damaged record: refused (strict), or repaired when its fields
 // can be found (lenient: TMarcRecord::qvRepairUSMarcData), the repairs given beside it.
-enum EReadMode : int {
+enum EReadMode : int
+{
     eReadStrict = 0,
     eReadLenient = 1
 };
@@ -24,7 +25,8 @@ enum EReadMode : int {
 // or bytes between records that belong to none (stray bytes: the number stayed).
 // Either way qrxGetRawData holds its bytes exactly as in the file, so that a caller
 // can pass them through.
-class TMarcRecordReader {
+class TMarcRecordReader
+{
 public:
     virtual ~TMarcRecordReader() = default;
 
@@ -48,4 +50,11 @@ public:
         static const TXBuffer<unsigned char> xNone;
         return xNone;
     }
+    // Bytes taken from the stream so far: where the last call stopped. With the length
+    // of the piece it met, this places the piece and the filler before it in the file
+    // even when either was too long to keep.
+    virtual uint64_t qqwGetOffset() const = 0;
+    // Length of the last record or stray piece met; its raw data holds fewer bytes only
+    // when it was too long to keep.
+    virtual uint64_t qqwGetPieceLength() const { return qrxGetRawData().qdwGetDataSize(); }
 };

@@ -8,7 +8,8 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
 
 const wchar_t acwRepairMethod[] = L"TMarcRecord::qvRepairUSMarcData() : ";
 constexpr uint32_t dwShownBytes = 16;
@@ -30,47 +31,83 @@ std::wstring qxNumber(uint32_t dwValue)
     return std::to_wstring(dwValue);
 }
 
-// Leader positions that say which ISO 2709 profile a record follows, with the
-// values of MARC 21.
-struct TProfilePosition {
-    uint32_t mdwPosition;
-    const char* pacMarc21;
-    const wchar_t* pwcName;
-};
-
-const TProfilePosition axProfilePositions[] = {
-    {10, "22", L"leader 10-11 (indicator count, subfield code length)"},
-    {20, "45", L"leader 20-21 (directory entry map)"},
-};
-
-// Leader 10-11 and 20-21: digits other than MARC 21's are another profile (refused);
-// anything else is damage (repaired to MARC 21's values).
-void qvRepairProfile(const unsigned char* paxData, char* pacLeader, std::vector<TRepair>& rxRepairs)
+// Whether the directory reads with the entry map (widths of the field length, the
+// starting position and the implementation-defined part): whole entries of a tag and
+// digits from the end of the leader to a field terminator just before the base
+// address, each field inside the record.
+bool qtDirectoryReads(const unsigned char* paxData, uint32_t dwSize, uint32_t dwLengthWidth, uint32_t dwStartWidth,
+                      uint32_t dwPartWidth)
 {
-    for (const TProfilePosition& rxAt : axProfilePositions) {
-        const unsigned char* paxAt = paxData + rxAt.mdwPosition;
-        if (qtIsDigit(paxAt[0]) && qtIsDigit(paxAt[1])) {
-            if (std::memcmp(paxAt, rxAt.pacMarc21, 2) != 0)
-                qvThrowUnreadable(L"Not a MARC 21 record: " + std::wstring(rxAt.pwcName) + L" is " +
-                                  qxShowBytes(paxAt, 2, 2) + L", another ISO 2709 profile");
-            continue;
-        }
-        const std::wstring xName(rxAt.pwcName);
-        rxRepairs.push_back(qxMakeRepair(eRepairLeaderLayout, -1, rxAt.mdwPosition,
-                                         {xName.substr(7, 5), qxShowBytes(paxAt, 2, 2),
-                                          L"\"" + std::wstring(rxAt.pacMarc21, rxAt.pacMarc21 + 2) + L"\""}));
-        std::memcpy(pacLeader + rxAt.mdwPosition, rxAt.pacMarc21, 2);
+    const uint32_t dwLeaderLength = TMarcLeader::mdwLength_static;
+    const uint32_t dwEntryLength = 3 + dwLengthWidth + dwStartWidth + dwPartWidth;
+    uint32_t dwBase = 0;
+    if (dwLengthWidth == 0 || dwStartWidth == 0 || dwLengthWidth > 9 || dwStartWidth > 9 ||
+        !qtReadNumber(paxData + 12, 5, dwBase) || dwBase <= dwLeaderLength || dwBase > dwSize ||
+        paxData[dwBase - 1] != cFieldTerminator || (dwBase - 1 - dwLeaderLength) % dwEntryLength != 0)
+        return false;
+    for (uint32_t dwAt = dwLeaderLength; dwAt < dwBase - 1; dwAt += dwEntryLength)
+    {
+        uint32_t dwLength = 0, dwStart = 0;
+        if (qiReadTag(paxData + dwAt) < 0 || !qtReadNumber(paxData + dwAt + 3, dwLengthWidth, dwLength) ||
+            !qtReadNumber(paxData + dwAt + 3 + dwLengthWidth, dwStartWidth, dwStart) ||
+            uint64_t(dwBase) + dwStart + dwLength > dwSize)
+            return false;
     }
-    if (paxData[22] >= '1' && paxData[22] <= '9')
-        qvThrowUnreadable(L"Not a MARC 21 record: leader 22 gives directory entries an implementation-defined part");
+    return true;
+}
+
+// Leader 10-11 and 20-22, which say which ISO 2709 profile a record follows.
+// Bytes that are not digits at 10-11 or 20-21 are damage: MARC 21's values used.
+// Digits other than MARC 21's ("22", "45", and 0 at 22) are another profile (refused)
+// when the directory reads with the entry map the leader gives and not with MARC 21's;
+// otherwise the leader is what was damaged, and MARC 21's values are used.
+void qvRepairProfile(const unsigned char* paxData, uint32_t dwSize, char* pacLeader, std::vector<TRepair>& rxRepairs)
+{
+    auto qtDigits = [&](uint32_t dwAt, uint32_t dwWidth) {
+        return std::all_of(paxData + dwAt, paxData + dwAt + dwWidth, qtIsDigit);
+    };
+    auto qvUse = [&](ERepairKind eKind, uint32_t dwAt, const char* pacMarc21) {
+        const uint32_t dwWidth = static_cast<uint32_t>(std::strlen(pacMarc21));
+        const std::wstring xPositions =
+            dwWidth == 1 ? qxNumber(dwAt) : qxNumber(dwAt) + L"-" + qxNumber(dwAt + dwWidth - 1);
+        rxRepairs.push_back(qxMakeRepair(eKind, -1, dwAt,
+                                         {xPositions, qxShowBytes(paxData + dwAt, dwWidth, dwWidth),
+                                          L"\"" + std::wstring(pacMarc21, pacMarc21 + dwWidth) + L"\""}));
+        std::memcpy(pacLeader + dwAt, pacMarc21, dwWidth);
+    };
+    const bool tIndicatorsDigits = qtDigits(10, 2);
+    const bool tMapDigits = qtDigits(20, 2);
+    if (!tIndicatorsDigits)
+        qvUse(eRepairLeaderLayout, 10, "22");
+    if (!tMapDigits)
+        qvUse(eRepairLeaderLayout, 20, "45");
+    const bool tOtherIndicators = tIndicatorsDigits && std::memcmp(paxData + 10, "22", 2) != 0;
+    const bool tPart = qtIsDigit(paxData[22]) && paxData[22] != '0';
+    const bool tOtherMap = (tMapDigits && std::memcmp(paxData + 20, "45", 2) != 0) || tPart;
+    if (!tOtherIndicators && !tOtherMap)
+        return;
+    const bool tOwnMap = tMapDigits && qtDirectoryReads(paxData, dwSize, static_cast<uint32_t>(paxData[20] - '0'),
+                                                        static_cast<uint32_t>(paxData[21] - '0'),
+                                                        tPart ? static_cast<uint32_t>(paxData[22] - '0') : 0);
+    if (tOwnMap && !qtDirectoryReads(paxData, dwSize, 4, 5, 0))
+        qvThrowUnreadable(L"Not a MARC 21 record: leader 10-11 and 20-22 are " + qxShowBytes(paxData + 10, 2, 2) +
+                          L" and " + qxShowBytes(paxData + 20, 3, 3) + L", another ISO 2709 profile");
+    if (tOtherIndicators)
+        qvUse(eRepairLeaderProfile, 10, "22");
+    if (tOtherMap && tMapDigits)
+        qvUse(eRepairLeaderProfile, 20, tPart ? "450" : "45");
+    else if (tOtherMap)
+        qvUse(eRepairLeaderProfile, 22, "0"); // 20-21 already repaired above
 }
 
 // One run of the data area up to a field terminator (or to the end of the data).
-struct TSegment {
+struct TSegment
+{
     uint32_t mdwStart;
     uint32_t mdwEnd; // the terminator's position, or the end of the data
     bool mtTerminated;
     bool mtUsed;
+    bool mtLostTerminator; // mdwEnd holds another byte where a field's terminator belongs
 };
 
 // The run holding dwPosition. Fields mostly stand in directory order, so the run
@@ -86,7 +123,8 @@ std::size_t qnSegmentAt(const std::vector<TSegment>& rxSegments, uint32_t dwPosi
 }
 
 // Where a directory entry's field was found.
-struct TPlacement {
+struct TPlacement
+{
     int miTag = -1;
     uint32_t mdwFrom = 0;
     uint32_t mdwTo = 0;
@@ -95,12 +133,14 @@ struct TPlacement {
 
 // NUL and record terminators inside a field become blanks, and so do indicators that
 // are not valid (missing ones are supplied).
-void qvRepairContent(const TPlacement& rxPlacement, bool tControl, std::string& rxBytes, std::vector<TRepair>& rxRepairs)
+void qvRepairContent(const TPlacement& rxPlacement, bool tControl, std::string& rxBytes,
+                     std::vector<TRepair>& rxRepairs)
 {
     const int iTag = rxPlacement.miTag;
     std::string xForbidden;
     uint32_t dwFirstForbidden = 0;
-    for (std::size_t n = 0; n < rxBytes.size(); ++n) {
+    for (std::size_t n = 0; n < rxBytes.size(); ++n)
+    {
         if (rxBytes[n] != '\0' && rxBytes[n] != TMarcRecord::mcRecordTerminator_static)
             continue;
         if (xForbidden.empty())
@@ -156,8 +196,9 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     char acLeader[TMarcLeader::mdwLength_static + 1];
     std::memcpy(acLeader, paxData, dwLeaderLength);
     acLeader[dwLeaderLength] = '\0';
-    qvRepairProfile(paxData, acLeader, xRepairs);
-    for (uint32_t dw = 0; dw < dwLeaderLength; ++dw) {
+    qvRepairProfile(paxData, dwSize, acLeader, xRepairs);
+    for (uint32_t dw = 0; dw < dwLeaderLength; ++dw)
+    {
         const unsigned char c = static_cast<unsigned char>(acLeader[dw]);
         if (c >= 0x20 && c <= 0x7E)
             continue;
@@ -170,41 +211,79 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     uint32_t dwBase = 0;
     const bool tBaseDigits = qtReadNumber(paxData + 12, 5, dwBase);
     const void* pvFirstTerminator = std::memchr(paxData + dwLeaderLength, cFieldTerminator, dwDataEnd - dwLeaderLength);
-    const uint32_t dwFirstTerminator = pvFirstTerminator == nullptr
-                                           ? dwDataEnd
-                                           : static_cast<uint32_t>(static_cast<const unsigned char*>(pvFirstTerminator) - paxData);
+    const uint32_t dwFirstTerminator =
+        pvFirstTerminator == nullptr
+            ? dwDataEnd
+            : static_cast<uint32_t>(static_cast<const unsigned char*>(pvFirstTerminator) - paxData);
     uint32_t dwDirectoryEnd = 0;
     if (tBaseDigits && dwBase > dwLeaderLength && dwBase <= dwDataEnd &&
-        (dwBase - 1 - dwLeaderLength) % dwDirectoryEntryLength == 0 && dwFirstTerminator >= dwBase - 1) {
+        (dwBase - 1 - dwLeaderLength) % dwDirectoryEntryLength == 0 && dwFirstTerminator >= dwBase - 1)
+    {
         dwDirectoryEnd = dwBase - 1;
         if (paxData[dwDirectoryEnd] != cFieldTerminator)
             xRepairs.push_back(qxMakeRepair(eRepairDirectoryEnd, -1, dwDirectoryEnd,
                                             {qxShowBytes(paxData + dwDirectoryEnd, 1, 1), qxNumber(dwDirectoryEnd)}));
-    } else {
+    }
+    else
+    {
         if (pvFirstTerminator == nullptr)
             qvThrowUnreadable(L"No field terminator after the leader: the directory cannot be found");
         dwDirectoryEnd = dwFirstTerminator;
         if (!tBaseDigits || dwBase != dwDirectoryEnd + 1)
-            xRepairs.push_back(qxMakeRepair(eRepairBaseAddress, -1, 12,
-                                            {tBaseDigits ? qxNumber(dwBase) : qxShowBytes(paxData + 12, 5, 5),
-                                             qxNumber(dwDirectoryEnd)}));
+            xRepairs.push_back(qxMakeRepair(
+                eRepairBaseAddress, -1, 12,
+                {tBaseDigits ? qxNumber(dwBase) : qxShowBytes(paxData + 12, 5, 5), qxNumber(dwDirectoryEnd)}));
         const uint32_t dwTail = (dwDirectoryEnd - dwLeaderLength) % dwDirectoryEntryLength;
         if (dwTail != 0)
             xRepairs.push_back(qxMakeRepair(eRepairDirectoryTail, -1, dwDirectoryEnd - dwTail,
                                             {qxNumber(dwTail), qxNumber(dwDirectoryEnd - dwTail)}));
     }
 
-    // The data area, cut at its field terminators.
+    // The data area, cut at its field terminators, and also where an entry's length
+    // ends on another byte although the next field starts right after it (or the data
+    // ends there): that byte is the field's damaged terminator, and the length is
+    // trusted, as yaz does, rather than gluing the next field on.
     const uint32_t dwDataStart = dwDirectoryEnd + 1;
     const uint32_t dwAreaSize = dwDataEnd - dwDataStart;
     const uint32_t dwEntryCount = (dwDirectoryEnd - dwLeaderLength) / dwDirectoryEntryLength;
+    std::vector<uint32_t> xEntryStarts;
+    std::vector<uint32_t> xLostTerminators;
+    for (int iPass = 0; iPass < 2; ++iPass)
+    {
+        for (uint32_t dw = 0; dw < dwEntryCount; ++dw)
+        {
+            const unsigned char* paxEntry = paxData + dwLeaderLength + dw * dwDirectoryEntryLength;
+            uint32_t dwFieldLength = 0, dwStart = 0;
+            if (!qtReadNumber(paxEntry + 3, 4, dwFieldLength) || !qtReadNumber(paxEntry + 7, 5, dwStart) ||
+                dwStart >= dwAreaSize)
+                continue;
+            const uint32_t dwFrom = dwDataStart + dwStart;
+            const uint64_t qwEnd = uint64_t(dwFrom) + dwFieldLength - 1;
+            if (iPass == 0)
+                xEntryStarts.push_back(dwFrom);
+            else if (dwFieldLength > 0 && qwEnd < dwDataEnd && paxData[qwEnd] != cFieldTerminator &&
+                     ((tTerminated && qwEnd + 1 == dwDataEnd) ||
+                      std::binary_search(xEntryStarts.begin(), xEntryStarts.end(), uint32_t(qwEnd + 1))) &&
+                     std::memchr(paxData + dwFrom, cFieldTerminator, dwFieldLength - 1) == nullptr)
+                xLostTerminators.push_back(static_cast<uint32_t>(qwEnd));
+        }
+        std::sort(xEntryStarts.begin(), xEntryStarts.end());
+    }
+    std::sort(xLostTerminators.begin(), xLostTerminators.end());
     std::vector<TSegment> xSegments;
     xSegments.reserve(dwEntryCount + 1);
-    for (uint32_t dwFrom = dwDataStart; dwFrom < dwDataEnd;) {
+    auto itLost = xLostTerminators.begin();
+    for (uint32_t dwFrom = dwDataStart; dwFrom < dwDataEnd;)
+    {
         const void* pvEnd = std::memchr(paxData + dwFrom, cFieldTerminator, dwDataEnd - dwFrom);
-        const uint32_t dwTo =
+        uint32_t dwTo =
             pvEnd == nullptr ? dwDataEnd : static_cast<uint32_t>(static_cast<const unsigned char*>(pvEnd) - paxData);
-        xSegments.push_back({dwFrom, dwTo, pvEnd != nullptr, false});
+        while (itLost != xLostTerminators.end() && *itLost < dwFrom)
+            ++itLost;
+        const bool tLost = itLost != xLostTerminators.end() && *itLost < dwTo;
+        if (tLost)
+            dwTo = *itLost;
+        xSegments.push_back({dwFrom, dwTo, pvEnd != nullptr || tLost, false, tLost});
         dwFrom = dwTo + 1;
     }
 
@@ -223,17 +302,21 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         xSegmentOf[dwEntry] = nSegment;
     };
     std::size_t nNextSegment = 0;
-    for (uint32_t dw = 0; dw < dwEntryCount; ++dw) {
+    for (uint32_t dw = 0; dw < dwEntryCount; ++dw)
+    {
         const unsigned char* paxEntry = paxData + dwLeaderLength + dw * dwDirectoryEntryLength;
-        uint32_t dwTag = 0, dwFieldLength = 0, dwStart = 0;
-        const bool tTag = qtReadNumber(paxEntry, 3, dwTag);
-        const bool tDigits = tTag && qtReadNumber(paxEntry + 3, 4, dwFieldLength) && qtReadNumber(paxEntry + 7, 5, dwStart);
-        xPlacements[dw].miTag = tTag ? static_cast<int>(dwTag) : -1;
-        if (!tDigits) {
-            xDefects[dw] = L"is not 12 digits";
+        const int iTag = qiReadTag(paxEntry);
+        uint32_t dwFieldLength = 0, dwStart = 0;
+        const bool tDigits =
+            iTag >= 0 && qtReadNumber(paxEntry + 3, 4, dwFieldLength) && qtReadNumber(paxEntry + 7, 5, dwStart);
+        xPlacements[dw].miTag = iTag;
+        if (!tDigits)
+        {
+            xDefects[dw] = L"is not a tag of three letters or digits, then 9 digits";
             continue;
         }
-        if (dwStart >= dwAreaSize) {
+        if (dwStart >= dwAreaSize)
+        {
             xDefects[dw] = L"(field " + qxShowBytes(paxEntry, 3, 3) + L") points outside the data area";
             continue;
         }
@@ -241,21 +324,28 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         const std::size_t nSegment = qnSegmentAt(xSegments, dwFrom, nNextSegment);
         nNextSegment = nSegment + 1;
         const TSegment& rxSegment = xSegments[nSegment];
-        if (dwFieldLength > 0 && dwFrom + dwFieldLength - 1 == rxSegment.mdwEnd && rxSegment.mtTerminated) {
+        if (dwFieldLength > 0 && dwFrom + dwFieldLength - 1 == rxSegment.mdwEnd && rxSegment.mtTerminated)
+        {
             qvPlace(dw, nSegment, dwFrom);
+            if (rxSegment.mtLostTerminator)
+                xEntryRepairs.push_back(qxMakeRepair(
+                    eRepairFieldTerminator, iTag, rxSegment.mdwEnd,
+                    {qxNumber(dw + 1), qxShowBytes(paxData + rxSegment.mdwEnd, 1, 1), qxNumber(rxSegment.mdwEnd)}));
             continue;
         }
-        if (rxSegment.mdwStart != dwFrom || rxSegment.mtUsed) {
+        if (rxSegment.mdwStart != dwFrom || rxSegment.mtUsed)
+        {
             xDefects[dw] = L"(field " + qxShowBytes(paxEntry, 3, 3) + L") does not point at a field";
             continue;
         }
         qvPlace(dw, nSegment, dwFrom);
         const uint32_t dwPosition = dwLeaderLength + dw * dwDirectoryEntryLength;
         if (rxSegment.mtTerminated)
-            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldEnd, static_cast<int>(dwTag), dwPosition,
-                                                 {qxNumber(dw + 1), qxNumber(dwFieldLength), qxNumber(rxSegment.mdwEnd)}));
+            xEntryRepairs.push_back(
+                qxMakeRepair(eRepairFieldEnd, iTag, dwPosition,
+                             {qxNumber(dw + 1), qxNumber(dwFieldLength), qxNumber(rxSegment.mdwEnd)}));
         else
-            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldCutShort, static_cast<int>(dwTag), dwPosition,
+            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldCutShort, iTag, dwPosition,
                                                  {qxNumber(dw + 1), qxNumber(rxSegment.mdwEnd - dwFrom)}));
     }
 
@@ -266,16 +356,20 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     for (uint32_t dw = dwEntryCount; dw > 0; --dw)
         xNextPlaced[dw - 1] = xPlacements[dw - 1].mtPlaced ? xSegmentOf[dw - 1] : xNextPlaced[dw];
     std::size_t nCursor = 0;
-    for (uint32_t dw = 0; dw < dwEntryCount; ++dw) {
-        if (xPlacements[dw].mtPlaced) {
+    for (uint32_t dw = 0; dw < dwEntryCount; ++dw)
+    {
+        if (xPlacements[dw].mtPlaced)
+        {
             nCursor = std::max(nCursor, xSegmentOf[dw] + 1);
             continue;
         }
         const uint32_t dwPosition = dwLeaderLength + dw * dwDirectoryEntryLength;
         while (nCursor < xNextPlaced[dw + 1] && xSegments[nCursor].mtUsed)
             ++nCursor;
-        if (xPlacements[dw].miTag < 0 || nCursor >= xNextPlaced[dw + 1]) {
-            xEntryRepairs.push_back(qxMakeRepair(eRepairEntryDropped, -1, dwPosition, {qxNumber(dw + 1), xDefects[dw]}));
+        if (xPlacements[dw].miTag < 0 || nCursor >= xNextPlaced[dw + 1])
+        {
+            xEntryRepairs.push_back(
+                qxMakeRepair(eRepairEntryDropped, -1, dwPosition, {qxNumber(dw + 1), xDefects[dw]}));
             continue;
         }
         const TSegment& rxSegment = xSegments[nCursor];
@@ -295,10 +389,12 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     // the record has run: from here only want of memory throws, and empties it.
     TMarcLeader xLeader;
     xLeader.qvSetData(acLeader);
-    try {
+    try
+    {
         std::size_t nFields = 0;
         std::string xBytes;
-        for (const TPlacement& rxPlacement : xPlacements) {
+        for (const TPlacement& rxPlacement : xPlacements)
+        {
             if (!rxPlacement.mtPlaced)
                 continue;
             if (nFields == mxFields.size())
@@ -314,7 +410,8 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
                 (tControl || qtHasValidIndicators(paxField, dwContentSize));
             if (tClean)
                 rxField.qvSetData(paxField, dwContentSize, false);
-            else {
+            else
+            {
                 xBytes.assign(paxField, paxField + dwContentSize);
                 qvRepairContent(rxPlacement, tControl, xBytes, xRepairs);
                 rxField.qvSetData(reinterpret_cast<const unsigned char*>(xBytes.data()),
@@ -322,13 +419,16 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
             }
         }
         mxFields.resize(nFields);
-    } catch (...) {
+    }
+    catch (...)
+    {
         qvClear(false);
         throw;
     }
 
     // What no field took: reported with its first bytes, so that nothing goes unsaid.
-    for (const TSegment& rxSegment : xSegments) {
+    for (const TSegment& rxSegment : xSegments)
+    {
         if (rxSegment.mtUsed)
             continue;
         const uint32_t dwCount = rxSegment.mdwEnd - rxSegment.mdwStart + (rxSegment.mtTerminated ? 1 : 0);

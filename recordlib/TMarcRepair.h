@@ -10,15 +10,18 @@
 // What the lenient ISO 2709 read (TMarcRecord::qvRepairUSMarcData) did to make a
 // damaged record a valid one. Each kind has one message format (TMarcRepair.cpp);
 // positions are byte offsets from the record's first byte.
-enum ERepairKind : int {
+enum ERepairKind : int
+{
     eRepairRecordEnd = 0,      // the record length does not end on the record terminator
     eRepairRecordUnterminated, // no record terminator at all: the record ends where its bytes end
     eRepairLeaderByte,         // a Leader byte that is not printable ASCII
     eRepairLeaderLayout,       // Leader 10-11 or 20-21 not digits: the MARC 21 values used
+    eRepairLeaderProfile,      // Leader 10-11 or 20-22 other digits, but the directory is MARC 21's
     eRepairBaseAddress,        // the base address does not follow the directory
     eRepairDirectoryEnd,       // the directory ends on another byte than a field terminator
     eRepairDirectoryTail,      // bytes after the directory's last whole entry
     eRepairFieldEnd,           // an entry's length does not end on a field terminator
+    eRepairFieldTerminator,    // the byte where an entry's length ends is not a field terminator
     eRepairFieldCutShort,      // the last field has no field terminator: the data ends inside it
     eRepairEntryRecovered,     // an unusable entry: its field recovered from the data
     eRepairEntryDropped,       // an unusable entry whose field is not found in the data
@@ -27,7 +30,8 @@ enum ERepairKind : int {
     eRepairUnplacedBytes       // data that belongs to no field: reported, left out
 };
 
-struct TRepair {
+struct TRepair
+{
     ERepairKind meKind;
     int miTag;            // the field's tag; -1 for the Leader, the directory or the record
     uint32_t mdwPosition; // where in the record

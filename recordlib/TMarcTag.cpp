@@ -5,13 +5,24 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
+
+// The characters of a tag in the order of their digits: ASCII order.
+const char acTagCharacters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr int iTagBase = 62;
+static_assert(sizeof acTagCharacters == iTagBase + 1, "one digit for each tag character");
+
+int qiTagDigit(char c)
+{
+    const char* pacAt = c == '\0' ? nullptr : std::strchr(acTagCharacters, c);
+    return pacAt == nullptr ? -1 : static_cast<int>(pacAt - acTagCharacters);
+}
 
 void qvCheckTagNumber(int iTagNumber, const wchar_t* pwcMethod)
 {
-    if (iTagNumber < -1 || iTagNumber > 999)
-        throw TException(std::wstring(pwcMethod) + L" : Tag number " + std::to_wstring(iTagNumber) +
-                             L" is outside 0-999",
+    if (iTagNumber != -1 && TMarcTag::qxTagText(iTagNumber).empty())
+        throw TException(std::wstring(pwcMethod) + L" : " + std::to_wstring(iTagNumber) + L" is no tag's number",
                          eErrorFatal, -1);
 }
 
@@ -20,11 +31,62 @@ void qvCheckTagNumber(int iTagNumber, const wchar_t* pwcMethod)
 // Out-of-class definitions, so that the DLL exports the constants for code that takes
 // their address (a reference to an inline constant cannot be imported).
 constexpr char TMarcTag::mcDelimiter;
+constexpr int TMarcTag::miFirstAlphanumericTag_static;
+constexpr int TMarcTag::miLastTagNumber_static;
 
 TMarcTag::TMarcTag(int iTagNumber) : miTagNumber(-1)
 {
     qvCheckTagNumber(iTagNumber, L"TMarcTag::TMarcTag()");
     miTagNumber = iTagNumber;
+}
+
+int TMarcTag::qiTagNumberOf(const char* pacTag)
+{
+    if (pacTag == nullptr)
+        return -1;
+    int iNumber = 0;
+    bool tLetter = false;
+    for (int i = 0; i < 3; ++i)
+    {
+        const int iDigit = qiTagDigit(pacTag[i]);
+        if (iDigit < 0)
+            return -1;
+        tLetter = tLetter || iDigit >= 10;
+        iNumber = iNumber * iTagBase + iDigit;
+    }
+    if (!tLetter)
+        return (pacTag[0] - '0') * 100 + (pacTag[1] - '0') * 10 + (pacTag[2] - '0');
+    return miFirstAlphanumericTag_static + iNumber;
+}
+
+std::string TMarcTag::qxTagText(int iTagNumber)
+{
+    if (iTagNumber >= 0 && iTagNumber < miFirstAlphanumericTag_static)
+        return {static_cast<char>('0' + iTagNumber / 100), static_cast<char>('0' + iTagNumber / 10 % 10),
+                static_cast<char>('0' + iTagNumber % 10)};
+    if (iTagNumber < miFirstAlphanumericTag_static || iTagNumber > miLastTagNumber_static)
+        return std::string();
+    const int iCode = iTagNumber - miFirstAlphanumericTag_static;
+    std::string xText = {acTagCharacters[iCode / (iTagBase * iTagBase)], acTagCharacters[iCode / iTagBase % iTagBase],
+                         acTagCharacters[iCode % iTagBase]};
+    // All digits: a numeric tag's text, which has its own number.
+    return xText.find_first_not_of("0123456789") == std::string::npos ? std::string() : xText;
+}
+
+std::string TMarcTag::qxGetTagText() const
+{
+    return qxTagText(miTagNumber);
+}
+
+std::wstring TMarcTag::qxTagWideText(int iTagNumber)
+{
+    const std::string xText = qxTagText(iTagNumber);
+    return xText.empty() ? std::wstring(L"???") : std::wstring(xText.begin(), xText.end());
+}
+
+std::wstring TMarcTag::qxGetTagWideText() const
+{
+    return qxTagWideText(miTagNumber);
 }
 
 int TMarcTag::qiGetTagNumber() const
@@ -40,7 +102,12 @@ void TMarcTag::qvSetTagNumber(int iTagNumber)
 
 bool TMarcTag::qtIsControlField() const
 {
-    return miTagNumber >= 0 && miTagNumber <= 9;
+    if (miTagNumber >= 0 && miTagNumber <= 9)
+        return true;
+    if (miTagNumber < miFirstAlphanumericTag_static)
+        return false;
+    // "00" then a letter: the first two digits are 0.
+    return (miTagNumber - miFirstAlphanumericTag_static) < iTagBase;
 }
 
 const char* TMarcTag::qpacGetData() const
@@ -60,12 +127,10 @@ uint32_t TMarcTag::qdwGetDataSize() const
 
 bool TMarcTag::qtIsValidIndicator(char cIndicator)
 {
-    return cIndicator == ' ' || (cIndicator >= '0' && cIndicator <= '9') ||
-           (cIndicator >= 'a' && cIndicator <= 'z');
+    return cIndicator == ' ' || (cIndicator >= '0' && cIndicator <= '9') || (cIndicator >= 'a' && cIndicator <= 'z');
 }
 
-void TMarcTag::qvStore(const unsigned char* paxData, uint32_t dwSize, bool tCheckIndicators,
-                       const wchar_t* pwcMethod)
+void TMarcTag::qvStore(const unsigned char* paxData, uint32_t dwSize, bool tCheckIndicators, const wchar_t* pwcMethod)
 {
     // Messages are made only when thrown: this runs for every field read.
     auto qvFail = [pwcMethod](const wchar_t* pwcWhat) {
@@ -73,7 +138,8 @@ void TMarcTag::qvStore(const unsigned char* paxData, uint32_t dwSize, bool tChec
     };
     if (dwSize > 0 && std::memchr(paxData, 0, dwSize) != nullptr)
         qvFail(L"Field data holds a NUL byte");
-    if (tCheckIndicators && !qtIsControlField()) {
+    if (tCheckIndicators && !qtIsControlField())
+    {
         if (dwSize < 2)
             qvFail(L"Field data is too short to hold two indicators");
         if (!qtIsValidIndicator(static_cast<char>(paxData[0])) || !qtIsValidIndicator(static_cast<char>(paxData[1])))
@@ -136,8 +202,7 @@ void TMarcTag::qvSetIndicator(ETagIndicator eIndicator, char cIndicator)
 {
     const uint32_t dwIndex = qdwIndicatorIndex(eIndicator, L"TMarcTag::qvSetIndicator()");
     if (qtIsControlField())
-        throw TException(L"TMarcTag::qvSetIndicator() : Control field " + std::to_wstring(miTagNumber) +
-                             L" has no indicators",
+        throw TException(L"TMarcTag::qvSetIndicator() : Control field " + qxGetTagWideText() + L" has no indicators",
                          eErrorWarning, -1);
     if (!qtIsValidIndicator(cIndicator))
         throw TException(L"TMarcTag::qvSetIndicator() : Invalid indicator", eErrorRecoverable, -1);

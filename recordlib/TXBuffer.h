@@ -11,8 +11,8 @@
 // A growable buffer of single-byte elements (used as TXBuffer<unsigned char>).
 // The data is always followed by one NUL element that is not counted in the size,
 // so qpacGetData() can be read as a C string when the data holds no NUL.
-template <typename T>
-class TXBuffer {
+template <typename T> class TXBuffer
+{
     static_assert(sizeof(T) == 1, "TXBuffer holds single-byte elements");
 
 public:
@@ -44,11 +44,13 @@ public:
     {
         if (dwSize != 0 && paxData == nullptr)
             throw TException(L"TXBuffer::qvAssign() : Null data", eErrorFatal, -1);
-        if (dwSize == 0) {
+        if (dwSize == 0)
+        {
             mxData.clear();
             return;
         }
-        if (mxData.capacity() > dwSize && !qtHolds(paxData)) {
+        if (mxData.capacity() > dwSize && !qtHolds(paxData))
+        {
             mxData.assign(paxData, paxData + dwSize);
             mxData.push_back(T(0));
             return;
@@ -79,11 +81,14 @@ public:
             throw TException(L"TXBuffer::qvAppend() : Buffer would exceed 4 GB", eErrorFatal, -1);
         if (mxData.empty())
             mxData.push_back(T(0));
-        if (qtHolds(paxData)) {
+        if (qtHolds(paxData))
+        {
             // The source lies in this buffer, which may move while growing.
             const std::vector<T> xCopy(paxData, paxData + dwSize);
             mxData.insert(mxData.end() - 1, xCopy.begin(), xCopy.end());
-        } else {
+        }
+        else
+        {
             mxData.insert(mxData.end() - 1, paxData, paxData + dwSize);
         }
     }

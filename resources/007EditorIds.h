@@ -1,6 +1,6 @@
 // Resource IDs of the 007 editor: dialog template 1001, its controls, its
 // commands and its strings. Code-list labels are named by number in the
-// code-list tables.
+// code-list tables of core/, each row with its label's text in a comment.
 #pragma once
 
 #define IDD_007_EDITOR 1001

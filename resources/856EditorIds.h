@@ -1,6 +1,7 @@
 // Resource IDs of the 856 editor: dialog template 1003, its controls and its
 // strings; the bitmaps of its buttons are in resource.h. Code-list labels are
-// named by number in the code-list tables.
+// named by number in the code-list tables of core/, each row with its
+// label's text in a comment.
 #pragma once
 
 #define IDD_856_EDITOR 1003
@@ -29,13 +30,13 @@
 #define IDC_856_REPEATABLE_GROUP 7022
 #define IDC_856_REPEATABLE_LABEL 7023
 
-
 #define IDS_856_TIP_OK 24021
 #define IDS_856_TIP_CANCEL 24022
 #define IDS_856_TIP_REMOVE 24024
 #define IDS_856_TIP_NEW 24025
 #define IDS_856_TIP_PREVIOUS 24026
 #define IDS_856_TIP_NEXT 24027
+#define IDS_856_CANNOT_WRITE_CHARACTER 24077
 #define IDS_856_UNKNOWN_ACCESS_METHOD 24078
 #define IDS_856_ASK_KEEP_ACCESS_METHOD 24079
 #define IDS_856_ASK_DISCARD_EDITS 24080

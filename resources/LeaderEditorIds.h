@@ -1,6 +1,6 @@
 // Resource IDs of the Leader editor: its dialog template, controls and the
 // strings the code names. The labels of the list entries are used by number
-// from the tables in editors/leader/TLeaderCodeLists.cpp.
+// from the tables in core/TLeaderCodeLists.cpp.
 #pragma once
 
 #define IDD_LEADER_EDITOR 1004

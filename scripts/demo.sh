@@ -2,11 +2,11 @@
 # The main job, as a cataloguer would do it: installs what is missing, builds,
 # and takes the scripted tour of the editors on a sample record under Wine.
 # Without a display it runs on a virtual one (Xvfb) so that the pictures of
-# the dialogs are real. Leaves before.mrk, after.mrk and a PNG per editor in
-# build/demo (or the folder given second).
+# the dialogs are real. Leaves before.mrk, after.mrk, a PNG per editor and two
+# of the host's Check command in build/demo (or the folder given second).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
-sample=$(realpath "${1:-$root/../shared/samples/sample1.usmarc}")
+sample=$(realpath "${1:-$root/tests/data/samples/sample1.usmarc}")
 out=$(realpath -m "${2:-$root/build/demo}")
 sh "$root/scripts/install-deps.sh" xvfb
 sh "$root/scripts/build.sh" >/dev/null

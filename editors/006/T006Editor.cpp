@@ -1,6 +1,5 @@
 #include "editors/006/T006Editor.h"
 #include "base/TDialogLayout.h"
-#include "base/TDllResourceMgr.h"
 #include "resources/006EditorIds.h"
 
 #include <algorithm>
@@ -8,45 +7,29 @@
 namespace
 {
 constexpr int kTagNumber = 6;
-// The pointer is put back over the form list this far above its bottom edge.
 }
 
 const int T006Editor::kEditBoxIds_static[kEditBoxCount] = {
-    IDC_006_ILLUSTRATIONS, IDC_006_NATURE_OF_CONTENTS, IDC_006_RELIEF,       IDC_006_SPECIAL_FORMAT,
-    IDC_006_ACCOMPANYING_MATTER, IDC_006_LITERARY_TEXT, IDC_006_CONTINUING_CONTENTS, IDC_006_RUNNING_TIME,
+    IDC_006_ILLUSTRATIONS,       IDC_006_NATURE_OF_CONTENTS,  IDC_006_RELIEF,
+    IDC_006_SPECIAL_FORMAT,      IDC_006_ACCOMPANYING_MATTER, IDC_006_LITERARY_TEXT,
+    IDC_006_CONTINUING_CONTENTS, IDC_006_RUNNING_TIME,
 };
 
 BEGIN_MESSAGE_MAP(T006Editor, TFixedFieldEditorBase)
-    ON_COMMAND_RANGE(ID_006_NEXT_CONTROL, ID_006_PREVIOUS_CONTROL, qvMoveFocus)
+    ON_COMMAND_RANGE(ID_006_NEXT_CONTROL, ID_006_PREVIOUS_CONTROL, OnMoveFocusCommand)
     ON_COMMAND(IDC_006_OK, OnOK)
     ON_COMMAND(IDC_006_CANCEL, OnCancel)
-    ON_CBN_SELENDOK(IDC_006_FORM_OF_MATERIAL, qvOnFormSelected)
+    // The form list's choice is written once the field is set up for the new
+    // form: this entry stands before the base's, which writes every choice.
+    ON_CBN_SELENDOK(IDC_006_FORM_OF_MATERIAL, OnFormSelEndOk)
 END_MESSAGE_MAP()
 
 T006Editor::T006Editor(const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd)
-    : TFixedFieldEditorBase(IDD_006_EDITOR, pParentWnd, IDC_006_FIELD_DISPLAY, IDC_006_OK),
-      miOccurrence(iOccurrence),
-      mxLeader(rxRecord.qrxGetLeader()),
-      mxRecord(rxRecord),
-      meMarcType(mxLeader.qeGetType()),
-      meMaterialType(qeGetMaterialType(mxLeader)),
-      mePreviousMaterialType(eUnknownMaterial)
-{
-}
+    : TFixedFieldEditorBase(IDD_006_EDITOR, rxRecord, iOccurrence, pParentWnd, IDC_006_FIELD_DISPLAY, IDC_006_OK),
+      meMaterialType(qeGetMaterialTypeOf(rxRecord.qrxGetLeader())), mePreviousMaterialType(eUnknownMaterial)
+{}
 
 T006Editor::~T006Editor() = default;
-
-INT_PTR T006Editor::DoModal()
-{
-    TDllResourceMgr resources;
-    return CDialog::DoModal();
-}
-
-void T006Editor::qvGetEditedRecord(TMarcRecord& rxRecord)
-{
-    qvPutEditedField(mxRecord, miOccurrence);
-    rxRecord = mxRecord;
-}
 
 void T006Editor::DoDataExchange(CDataExchange* pDX)
 {
@@ -57,7 +40,7 @@ void T006Editor::DoDataExchange(CDataExchange* pDX)
 
 BOOL T006Editor::OnInitDialog()
 {
-    TFieldEditorBase::OnInitDialog();
+    TFixedFieldEditorBase::OnInitDialog();
     qtSetUpField('\0');
     qvSetTitle();
     qvMarkEditablePositions();
@@ -136,15 +119,14 @@ void T006Editor::qvShowLayout()
     {
         TLayoutRedrawFreeze xFreeze(this);
         for (const int* pnId = k006HiddenControls; *pnId != 0; ++pnId)
-            if (CWnd* pControl = GetDlgItemIfCreated(*pnId))
+            if (CWnd* pControl = GetDlgItem(*pnId))
                 pControl->ShowWindow(SW_HIDE);
         CWnd* pOk = GetDlgItem(IDC_006_OK);
         if (pOk != nullptr)
             pOk->EnableWindow(TRUE);
 
         mxLayoutField = qxGetField();
-        qvFillCodeList(IDC_006_FORM_OF_MATERIAL, qpxGet006FormList(mxLayoutField[0] == 'u'), mxLayoutField.c_str(),
-                       0);
+        qvFillCodeList(IDC_006_FORM_OF_MATERIAL, qpxGet006FormList(mxLayoutField[0] == 'u'), mxLayoutField.c_str(), 0);
         mpxControls = qpxGet006ControlTable(meMaterialType);
         const TFieldLayout* pxLayout = qpxGet006Layout(meMaterialType);
         if (pxLayout != nullptr)
@@ -158,22 +140,13 @@ void T006Editor::qvShowLayout()
 void T006Editor::qvResizeToRows(int iRows)
 {
     const int iPitch = qiGetControlTop(this, IDC_006_REGULARITY_LABEL) - qiGetControlTop(this, IDC_006_FREQUENCY_LABEL);
-    const int iButtonTop = qiGetControlTop(this, IDC_006_FORM_OF_MATERIAL_LABEL) + iPitch * iRows +
-                           ::GetSystemMetrics(SM_CYFIXEDFRAME);
+    const int iButtonTop =
+        qiGetControlTop(this, IDC_006_FORM_OF_MATERIAL_LABEL) + iPitch * iRows + ::GetSystemMetrics(SM_CYFIXEDFRAME);
     qvPlaceButtonsAndResize(iButtonTop, IDC_006_CANCEL, mePreviousMaterialType != eUnknownMaterial,
                             IDC_006_FORM_OF_MATERIAL);
 }
 
-BOOL T006Editor::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    // The form list's choice goes to qvOnFormSelected through the message map,
-    // which writes it once the field is set up for the new form.
-    if (LOWORD(wParam) == IDC_006_FORM_OF_MATERIAL && HIWORD(wParam) == CBN_SELENDOK)
-        return TFieldEditorBase::OnCommand(wParam, lParam);
-    return TFixedFieldEditorBase::OnCommand(wParam, lParam);
-}
-
-void T006Editor::qvOnFormSelected()
+void T006Editor::OnFormSelEndOk()
 {
     const CComboBox xFormList = BorrowDlgItem<CComboBox>(IDC_006_FORM_OF_MATERIAL);
     if (xFormList.m_hWnd == nullptr)
@@ -191,7 +164,7 @@ void T006Editor::qvOnFormSelected()
     qvSetTitle();
 }
 
-void T006Editor::qvMoveFocus(UINT nCommandId)
+void T006Editor::OnMoveFocusCommand(UINT nCommandId)
 {
     if (meMarcType == eBibliographic)
         qvFocusNextInTable(nCommandId == ID_006_PREVIOUS_CONTROL);

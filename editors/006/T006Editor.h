@@ -2,13 +2,13 @@
 // bibliographic record, or creates a new one. Position 00, the form of
 // material, chooses one of seven layouts; choosing another form in its list
 // while the dialog is open rebuilds the dialog for the new form's group. It
-// works on copies of the record, its leader and the field, and reaches the
-// caller only through qvGetEditedRecord after OK.
+// works on copies of the record and the field, and reaches the caller only
+// through qvGetEditedRecord after OK.
 #pragma once
 
 #include "base/TFixedFieldEditorBase.h"
 #include "controls/TEditorEditControl.h"
-#include "editors/006/T006Layout.h"
+#include "core/T006Layout.h"
 #include "recordlib/TMarcRecord.h"
 
 #include <cstddef>
@@ -24,13 +24,7 @@ public:
     T006Editor(const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd);
     ~T006Editor() override;
 
-    INT_PTR DoModal() override;
-    // The working record with the edited 006 in place of the occurrence
-    // edited, or inserted in tag order for a new one.
-    void qvGetEditedRecord(TMarcRecord& rxRecord);
-
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 
@@ -45,14 +39,13 @@ private:
     void qvSetTitle();
     void qvShowLayout();
     void qvResizeToRows(int iRows);
-    void qvOnFormSelected();
-    void qvMoveFocus(UINT nCommandId);
+    // A form chosen in its list: the layout of its group, and the form
+    // written into the field.
+    void OnFormSelEndOk();
+    // Tab and Shift+Tab.
+    void OnMoveFocusCommand(UINT nCommandId);
 
     TEditorEditControl mxEditControls[kEditBoxCount];
-    int miOccurrence;
-    TMarcLeader mxLeader;
-    TMarcRecord mxRecord;
-    EMarcType meMarcType;
     // The form group shown (e006UnknownForm for u or a new 006), and the one
     // before the last change of form (eUnknownMaterial until then).
     EMaterialType meMaterialType;

@@ -9,7 +9,7 @@
 
 #include "base/TFixedFieldEditorBase.h"
 #include "controls/TEditorEditControl.h"
-#include "editors/007/T007Categories.h"
+#include "core/T007Categories.h"
 #include "recordlib/TMarcRecord.h"
 
 class AFX_EXT_CLASS T007Editor : public TFixedFieldEditorBase
@@ -18,11 +18,6 @@ public:
     // iOccurrence counts the record's 007 fields from 1; 0 asks for a new one.
     T007Editor(const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd);
     ~T007Editor() override;
-
-    INT_PTR DoModal() override;
-    // The working record with the edited 007 in place of occurrence
-    // iOccurrence, or inserted in tag order when the occurrence is 0.
-    void qvGetEditedRecord(TMarcRecord& rxRecord);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -34,22 +29,24 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Finds or creates the field; a category code other than a blank
-    // replaces it by that category's default. Returns the category shown.
-    int qcPrepareField(int cRequested);
-    void qvShowLayout(int cCategory);
+    // Finds or creates the field; a category code (an unsigned character)
+    // other than a blank replaces it by that category's default. Returns the
+    // category shown.
+    int qiPrepareField(int iRequested);
+    void qvShowLayout(int iCategory);
     void qvHideAllControls();
-    void qvResizeToRows(int cCategory);
+    void qvResizeToRows(int iCategory);
     void qvSetTitle();
-    void qvOnCategorySelected();
-    void qvMoveFocus(UINT nCommandId);
+    // A category chosen in its list: the field starts from that category's
+    // default and the dialog shows its layout.
+    void OnCategorySelEndOk();
+    // Tab and Shift+Tab.
+    void OnMoveFocusCommand(UINT nCommandId);
 
     TEditorEditControl mxEdit1;
     TEditorEditControl mxEdit2;
     int miRowPitch;
-    int miOccurrence;
-    TMarcLeader mxLeader;
-    TMarcRecord mxRecord;
-    EMarcType meMarcType;
-    int mcCategory;
+    // The category code shown (an unsigned character); a blank before the
+    // first layout.
+    int miCategory;
 };

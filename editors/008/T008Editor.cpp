@@ -1,10 +1,8 @@
 #include "editors/008/T008Editor.h"
 #include "base/TDialogLayout.h"
-#include "base/TDllResourceMgr.h"
-#include "editors/008/TGeneric008.h"
+#include "core/TGeneric008.h"
 #include "recordlib/TException.h"
 #include "resources/008EditorIds.h"
-
 
 namespace
 {
@@ -38,43 +36,25 @@ const T008Editor::TEditBox T008Editor::kEditBoxes_static[kEditBoxCount] = {
 };
 
 BEGIN_MESSAGE_MAP(T008Editor, TFixedFieldEditorBase)
-    ON_COMMAND_RANGE(ID_008_NEXT_CONTROL, ID_008_PREVIOUS_CONTROL, qvMoveFocus)
+    ON_COMMAND_RANGE(ID_008_NEXT_CONTROL, ID_008_PREVIOUS_CONTROL, OnMoveFocusCommand)
     ON_COMMAND(IDC_008_OK, OnOK)
     ON_COMMAND(IDC_008_CANCEL, OnCancel)
-    ON_MESSAGE(WM_EDITBOXFULL, qvFocusNextTabItem)
+    ON_MESSAGE(WM_EDITBOXFULL, OnEditBoxFull)
 END_MESSAGE_MAP()
 
 T008Editor::T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd)
     : T008Editor(rxRecord, pParentWnd, std::make_index_sequence<kEditBoxCount>{})
-{
-}
+{}
 
 template <std::size_t... I>
 T008Editor::T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd, std::index_sequence<I...>)
-    : TFixedFieldEditorBase(IDD_008_EDITOR, pParentWnd, IDC_008_FIELD_DISPLAY, IDC_008_OK),
+    : TFixedFieldEditorBase(IDD_008_EDITOR, rxRecord, 1, pParentWnd, IDC_008_FIELD_DISPLAY, IDC_008_OK),
       mxEditControls{TEditorEditControl(kEditBoxes_static[I].kind)...},
-      mxLeader(rxRecord.qrxGetLeader()),
-      mxRecord(rxRecord),
-      meMarcType(mxLeader.qeGetType()),
-      meMaterialType(qeGetMaterialType(mxLeader)),
+      meMaterialType(qeGetMaterialTypeOf(rxRecord.qrxGetLeader())),
       mpxLayout(qpxGet008Layout(meMarcType, meMaterialType))
-{
-}
+{}
 
 T008Editor::~T008Editor() = default;
-
-INT_PTR T008Editor::DoModal()
-{
-    TDllResourceMgr resources;
-    return CDialog::DoModal();
-}
-
-void T008Editor::qvGetEditedRecord(TMarcRecord& rxRecord)
-{
-    if (!mxRecord.qtReplaceTag(mxTag, 1))
-        mxRecord.qvOrderedInsert(mxTag);
-    rxRecord = mxRecord;
-}
 
 void T008Editor::DoDataExchange(CDataExchange* pDX)
 {
@@ -85,7 +65,7 @@ void T008Editor::DoDataExchange(CDataExchange* pDX)
 
 BOOL T008Editor::OnInitDialog()
 {
-    TFieldEditorBase::OnInitDialog();
+    TFixedFieldEditorBase::OnInitDialog();
     if (!mxRecord.qtFindTag(8, mxTag, 1))
     {
         if (!qtAddGeneric008(mxRecord, false))
@@ -98,6 +78,10 @@ BOOL T008Editor::OnInitDialog()
     qvMarkEditablePositions(mpxLayout != nullptr ? mpxLayout->undefined : nullptr);
     qvSetTitle();
     qvShowLayout();
+    // The template hides OK and Cancel; they exist (hidden) also for a type
+    // of record that has no layout, so that the host can still end the dialog.
+    GetOrCreateDlgItem(IDC_008_OK);
+    GetOrCreateDlgItem(IDC_008_CANCEL);
     mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_008_OK), IDS_008_TIP_OK);
     mxToolTipCtrl.qtAddWindowTip(GetDlgItem(IDC_008_CANCEL), IDS_008_TIP_CANCEL);
     qvSetupFieldEdit(IDC_008_DATE_ENTERED, qxGetField().c_str(), 0, kDateEnteredLength);
@@ -127,7 +111,7 @@ void T008Editor::qvShowLayout()
     if (mpxLayout == nullptr)
         return;
     for (int nLabelId : {IDC_008_FIELD_CAPTION, IDC_008_DATE_ENTERED_LABEL})
-        if (CWnd* pLabel = GetDlgItem(nLabelId))
+        if (CWnd* pLabel = CWnd::FromHandle(GetOrCreateDlgItem(nLabelId)))
             pLabel->ShowWindow(SW_SHOW);
     mpxControls = mpxLayout->controls;
     qvBuildLayout(*mpxLayout, mxLayoutField);
@@ -146,7 +130,7 @@ void T008Editor::qvResizeToRows(int iRows)
     qvPlaceButtonsAndResize(iButtonTop, IDC_008_CANCEL, false, 0);
 }
 
-void T008Editor::qvMoveFocus(UINT nCommandId)
+void T008Editor::OnMoveFocusCommand(UINT nCommandId)
 {
     const bool tBackwards = nCommandId == ID_008_PREVIOUS_CONTROL;
     if (meMarcType == eBibliographic && meMaterialType != eBooks && meMaterialType != eMixedMaterials)
@@ -155,7 +139,7 @@ void T008Editor::qvMoveFocus(UINT nCommandId)
         GotoDlgCtrl(pTarget);
 }
 
-LRESULT T008Editor::qvFocusNextTabItem(WPARAM, LPARAM)
+LRESULT T008Editor::OnEditBoxFull(WPARAM, LPARAM)
 {
     if (CWnd* pNext = GetNextDlgTabItem(GetFocus(), FALSE))
         pNext->SetFocus();

@@ -1,5 +1,6 @@
 // T008Editor: the modal dialog that edits field 008 of one record. It works on
-// copies of the record, its leader and its first 008; every choice in a list
+// copies of the record and its first 008 (occurrence 1; a record without one
+// is given the default 008 of its type when the dialog opens); every choice in a list
 // and every change in an edit box is written at once into the copy of the
 // field, and the caller's record is reached only through qvGetEditedRecord
 // after OK. Which positions it shows is the data of the record's 008 layout.
@@ -7,7 +8,7 @@
 
 #include "base/TFixedFieldEditorBase.h"
 #include "controls/TEditorEditControl.h"
-#include "editors/008/T008Layout.h"
+#include "core/T008Layout.h"
 #include "recordlib/TMarcRecord.h"
 
 #include <cstddef>
@@ -29,11 +30,6 @@ public:
     T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd);
     ~T008Editor() override;
 
-    INT_PTR DoModal() override;
-    // The working record with the edited 008 in place of its first 008 (or
-    // inserted in tag order when it has none).
-    void qvGetEditedRecord(TMarcRecord& rxRecord);
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -41,20 +37,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    template <std::size_t... I>
-    T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd, std::index_sequence<I...>);
+    template <std::size_t... I> T008Editor(const TMarcRecord& rxRecord, CWnd* pParentWnd, std::index_sequence<I...>);
 
     void qvPadField();
     void qvSetTitle();
     void qvShowLayout();
     void qvResizeToRows(int iRows);
-    void qvMoveFocus(UINT nCommandId);
-    LRESULT qvFocusNextTabItem(WPARAM wParam, LPARAM lParam);
+    // Tab and Shift+Tab.
+    void OnMoveFocusCommand(UINT nCommandId);
+    // A full edit box hands the focus on to the next control.
+    LRESULT OnEditBoxFull(WPARAM wParam, LPARAM lParam);
 
     TEditorEditControl mxEditControls[kEditBoxCount];
-    TMarcLeader mxLeader;
-    TMarcRecord mxRecord;
-    EMarcType meMarcType;
     EMaterialType meMaterialType;
     const T008Layout* mpxLayout;
     // The field as it stood when the layout was built: the lists and boxes

@@ -1,9 +1,9 @@
 #include "editors/856/T856Editor.h"
-#include "editors/856/T856CodeLists.h"
-#include "base/TDllResourceMgr.h"
+#include "core/T856CodeLists.h"
 #include "resources/856EditorIds.h"
 #include "resources/resource.h"
 
+#include <cstring>
 #include <string>
 
 namespace
@@ -23,43 +23,37 @@ bool qtHasData(const TSubfieldNode* pxNode)
 
 BEGIN_MESSAGE_MAP(T856Editor, TFieldEditorBase)
     ON_BN_CLICKED(IDC_856_OK, OnOK)
-    ON_BN_CLICKED(IDC_856_CANCEL, OnCancelButton)
-    ON_BN_CLICKED(IDC_856_NONREPEATABLE_REMOVE, OnRemoveNonRepeatable)
-    ON_BN_CLICKED(IDC_856_REPEATABLE_REMOVE, OnRemoveRepeatable)
-    ON_BN_CLICKED(IDC_856_REPEATABLE_NEW, OnNewRepeatable)
-    ON_BN_CLICKED(IDC_856_NEXT, OnNext)
-    ON_BN_CLICKED(IDC_856_PREVIOUS, OnPrevious)
-    ON_CBN_SELCHANGE(IDC_856_FIRST_INDICATOR, OnFirstIndicatorChanged)
-    ON_CBN_SELCHANGE(IDC_856_ACCESS_METHOD, OnAccessMethodChanged)
-    ON_CBN_SELCHANGE(IDC_856_SECOND_INDICATOR, OnSecondIndicatorChanged)
-    ON_CBN_SELCHANGE(IDC_856_NONREPEATABLE_CODE, OnNonRepeatableCodeChanged)
-    ON_CBN_SELCHANGE(IDC_856_REPEATABLE_CODE, OnRepeatableCodeChanged)
-    ON_EN_CHANGE(IDC_856_NONREPEATABLE_TEXT, OnNonRepeatableTextChanged)
-    ON_EN_CHANGE(IDC_856_REPEATABLE_TEXT, OnRepeatableTextChanged)
+    ON_BN_CLICKED(IDC_856_CANCEL, OnCancel)
+    ON_BN_CLICKED(IDC_856_NONREPEATABLE_REMOVE, OnRemoveNonRepeatableClicked)
+    ON_BN_CLICKED(IDC_856_REPEATABLE_REMOVE, OnRemoveRepeatableClicked)
+    ON_BN_CLICKED(IDC_856_REPEATABLE_NEW, OnNewRepeatableClicked)
+    ON_BN_CLICKED(IDC_856_NEXT, OnNextClicked)
+    ON_BN_CLICKED(IDC_856_PREVIOUS, OnPreviousClicked)
+    // A real list sends CBN_SELCHANGE for each row the arrow keys reach (not
+    // for one the program selects): the 856 follows the keys; its own choices call the handlers.
+    ON_CBN_SELCHANGE(IDC_856_FIRST_INDICATOR, OnFirstIndicatorSelChange)
+    ON_CBN_SELCHANGE(IDC_856_ACCESS_METHOD, OnAccessMethodSelChange)
+    ON_CBN_SELCHANGE(IDC_856_SECOND_INDICATOR, OnSecondIndicatorSelChange)
+    ON_CBN_SELCHANGE(IDC_856_NONREPEATABLE_CODE, OnNonRepeatableCodeSelChange)
+    ON_CBN_SELCHANGE(IDC_856_REPEATABLE_CODE, OnRepeatableCodeSelChange)
+    ON_EN_CHANGE(IDC_856_NONREPEATABLE_TEXT, OnNonRepeatableTextChange)
+    ON_EN_CHANGE(IDC_856_REPEATABLE_TEXT, OnRepeatableTextChange)
     ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
-T856Editor::T856Editor(const TMarcTag& rxTag, bool tAuthority, CWnd* pParentWnd)
-    : TFieldEditorBase(IDD_856_EDITOR, pParentWnd),
-      mxField(rxTag),
-      mtAuthority(tAuthority),
-      mpxCurrentNonRepeatable(nullptr),
-      mpxCurrentRepeatable(nullptr),
-      mtShowing(false)
-{
-}
+T856Editor::T856Editor(const TMarcRecord& rxRecord, int iOccurrence, CWnd* pParentWnd)
+    : TFieldEditorBase(IDD_856_EDITOR, rxRecord, iOccurrence, pParentWnd), mxField(qxFindField(rxRecord, iOccurrence)),
+      mpxCurrentNonRepeatable(nullptr), mpxCurrentRepeatable(nullptr), mtShowing(false)
+{}
 
 T856Editor::~T856Editor() = default;
 
-INT_PTR T856Editor::DoModal()
+TMarcTag T856Editor::qxFindField(const TMarcRecord& rxRecord, int iOccurrence)
 {
-    TDllResourceMgr resources;
-    return CDialog::DoModal();
-}
-
-void T856Editor::qvGetEditedTag(TMarcTag& rxTag) const
-{
-    rxTag = mxField.qrxGetTag();
+    TMarcTag xField(856);
+    if (iOccurrence != 0)
+        rxRecord.qtFindTag(856, xField, iOccurrence);
+    return xField;
 }
 
 void T856Editor::DoDataExchange(CDataExchange* pDX)
@@ -110,7 +104,7 @@ BOOL T856Editor::OnInitDialog()
 
     const char acSecond[2] = {mxField.qcGetIndicator(2), '\0'};
     qvFillCodeList(IDC_856_SECOND_INDICATOR, k856SecondIndicators_static, acSecond, 0);
-    if (mtAuthority)
+    if (meMarcType == eAuthority)
         qvEnable(IDC_856_SECOND_INDICATOR, false);
 
     qvFillCodeList(IDC_856_NONREPEATABLE_CODE, k856NonRepeatableCodes_static, "h", 0);
@@ -120,22 +114,36 @@ BOOL T856Editor::OnInitDialog()
     return TRUE;
 }
 
-const char* T856Editor::qpacSelectedCode(const CComboBox& rxList) const
+void T856Editor::qvOnCodeListFilled(int nComboId)
+{
+    switch (nComboId)
+    {
+    case IDC_856_FIRST_INDICATOR:
+        OnFirstIndicatorSelChange();
+        break;
+    case IDC_856_ACCESS_METHOD:
+        OnAccessMethodSelChange();
+        break;
+    case IDC_856_SECOND_INDICATOR:
+        OnSecondIndicatorSelChange();
+        break;
+    case IDC_856_NONREPEATABLE_CODE:
+        OnNonRepeatableCodeSelChange();
+        break;
+    case IDC_856_REPEATABLE_CODE:
+        OnRepeatableCodeSelChange();
+        break;
+    default:
+        break;
+    }
+}
+
+const char* T856Editor::qpacSelectedCode(const CComboBox& rxList)
 {
     const int iRow = rxList.GetCurSel();
     if (iRow < 0)
         return nullptr;
-    return reinterpret_cast<const char*>(rxList.GetItemData(iRow));
-}
-
-void T856Editor::qvSetListTip(CComboBox& rxList)
-{
-    const int iRow = rxList.GetCurSel();
-    if (iRow < 0)
-        return;
-    CString xLabel;
-    rxList.GetLBText(iRow, xLabel);
-    mxToolTipCtrl.qtAddWindowTip(&rxList, xLabel);
+    return static_cast<const char*>(rxList.GetItemDataPtr(iRow));
 }
 
 void T856Editor::qvEnable(int nControlId, bool tEnable)
@@ -152,14 +160,16 @@ void T856Editor::qvSelectSubfieldCode(char cCode, bool tForce)
     CComboBox& rxList = eKind == eRepeatableSubfield ? mxRepeatableList : mxNonRepeatableList;
     for (int iRow = 0; iRow < rxList.GetCount(); ++iRow)
     {
-        const char* pacCode = reinterpret_cast<const char*>(rxList.GetItemData(iRow));
+        const char* pacCode = static_cast<const char*>(rxList.GetItemDataPtr(iRow));
         if (pacCode == nullptr || pacCode[0] != cCode)
             continue;
         if (rxList.GetCurSel() == iRow && !tForce)
             return;
         rxList.SetCurSel(iRow);
-        SendMessage(WM_COMMAND, MAKEWPARAM(rxList.GetDlgCtrlID(), CBN_SELCHANGE),
-                    reinterpret_cast<LPARAM>(rxList.m_hWnd));
+        if (eKind == eRepeatableSubfield)
+            OnRepeatableCodeSelChange();
+        else
+            OnNonRepeatableCodeSelChange();
         return;
     }
 }
@@ -169,22 +179,24 @@ void T856Editor::qvSelectAccessMethod(const char* pacText)
     int iSelected = 0;
     if (pacText != nullptr && mxAccessMethodList.GetCount() >= 2)
         for (int iRow = 1; iRow < mxAccessMethodList.GetCount(); ++iRow)
-            if (std::string(reinterpret_cast<const char*>(mxAccessMethodList.GetItemData(iRow))) == pacText)
+        {
+            const char* pacName = static_cast<const char*>(mxAccessMethodList.GetItemDataPtr(iRow));
+            if (pacName != nullptr && std::strcmp(pacName, pacText) == 0)
             {
                 iSelected = iRow;
                 break;
             }
+        }
     mxAccessMethodList.SetCurSel(iSelected);
 }
 
-void T856Editor::qvRefreshDisplay(const TSubfieldNode* pxLocate, int* piOffset)
+void T856Editor::qvRefreshDisplay(const TSubfieldNode* pxLocate, int* piOffset, int* piLength)
 {
-    CString xText = CString::FromBytes(mxField.qxGetDisplayBytes(pxLocate, piOffset));
-    std::wstring xShown = xText.str();
+    std::wstring xShown = mxField.qxGetDisplayText(qrxGetCharacterSet(), pxLocate, piOffset, piLength);
     for (wchar_t& wc : xShown)
         if (wc == static_cast<wchar_t>(static_cast<unsigned char>(TMarcTag::mcDelimiter)))
             wc = kShownDelimiter;
-    xText = CString(xShown.c_str(), static_cast<int>(xShown.size()));
+    const CString xText(xShown.c_str(), static_cast<int>(xShown.size()));
     if (xText == mxDisplayText && mxFieldDisplay.GetWindowTextLength() == xText.GetLength())
         return;
     mxDisplayText = xText;
@@ -193,16 +205,16 @@ void T856Editor::qvRefreshDisplay(const TSubfieldNode* pxLocate, int* piOffset)
 
 void T856Editor::qvShowSubfield(const TSubfieldNode* pxNode)
 {
-    int iOffset = 0;
-    qvRefreshDisplay(pxNode, &iOffset);
+    int iOffset = 0, iLength = 0;
+    qvRefreshDisplay(pxNode, &iOffset, &iLength);
     if (pxNode == nullptr)
         return;
-    mxFieldDisplay.SetSel(iOffset, iOffset + static_cast<int>(pxNode->mxData.qdwGetDataSize()) + 2);
+    mxFieldDisplay.SetSel(iOffset, iOffset + iLength);
 }
 
 void T856Editor::qvShowIndicator(int iIndicator)
 {
-    qvRefreshDisplay(nullptr, nullptr);
+    qvRefreshDisplay(nullptr, nullptr, nullptr);
     mxFieldDisplay.SetSel(iIndicator - 1, iIndicator);
 }
 
@@ -210,8 +222,33 @@ void T856Editor::qvShowNodeText(int nEditId, const TSubfieldNode* pxNode)
 {
     const bool tWasShowing = mtShowing;
     mtShowing = true;
-    SetDlgItemText(nEditId, pxNode != nullptr ? CString::FromBytes(qxNodeBytes(pxNode)) : CString());
+    const std::wstring xText = pxNode != nullptr ? T856Field::qxGetSubfieldText(*pxNode, qrxGetCharacterSet()) : L"";
+    SetDlgItemText(nEditId, CString(xText.c_str(), static_cast<int>(xText.size())));
     mtShowing = tWasShowing;
+}
+
+bool T856Editor::qtWriteBoxText(int nEditId, TSubfieldNode& rxNode)
+{
+    CString xText;
+    GetDlgItemText(nEditId, xText);
+    const std::wstring& rxText = xText.str();
+    std::size_t nFailedAt = 0;
+    if (T856Field::qtSetSubfieldText(rxNode, rxText, qrxGetCharacterSet(), nFailedAt))
+        return true;
+    // A character typed as a surrogate pair comes one half at a time: the first
+    // half at the end waits for the second, the subfield keeping what it held.
+    const wchar_t wcFailed = rxText[nFailedAt];
+    if (nFailedAt + 1 == rxText.size() && wcFailed >= 0xD800 && wcFailed < 0xDC00)
+        return false;
+    CString xMessage;
+    AfxFormatString2(xMessage, IDS_856_CANNOT_WRITE_CHARACTER,
+                     TCharacterSet::qxNameCharacter(rxText, nFailedAt).c_str(), qrxGetCharacterSet().qpwcGetName());
+    qvShowNodeText(nEditId, &rxNode);
+    CEdit xBox = BorrowDlgItem<CEdit>(nEditId);
+    if (xBox.m_hWnd != nullptr)
+        xBox.SetSel(static_cast<int>(nFailedAt), static_cast<int>(nFailedAt));
+    MessageBox(xMessage, nullptr, MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 void T856Editor::qvUpdateStepButtons(const TSubfieldNode* pxNode)
@@ -232,9 +269,12 @@ void T856Editor::qvClearRepeatable()
     qvShowNodeText(IDC_856_REPEATABLE_TEXT, nullptr);
 }
 
-// Rule A. With no row selected (an indicator the list does not offer) the
-// field keeps its indicator.
-void T856Editor::OnFirstIndicatorChanged()
+// The first indicator chosen: 7 enables the access-method list and goes to
+// $2; any other disables it, goes to $b (3) or $u, and takes $2 out of the
+// field unless the cataloguer, asked, keeps a $2 that holds data. With no row
+// selected (an indicator the list does not offer) the field keeps its
+// indicator.
+void T856Editor::OnFirstIndicatorSelChange()
 {
     const char* pacCode = qpacSelectedCode(mxFirstIndicatorList);
     if (pacCode == nullptr)
@@ -251,8 +291,8 @@ void T856Editor::OnFirstIndicatorChanged()
     {
         cTarget = cIndicator == '3' ? 'b' : 'u';
         TSubfieldNode* pxMethod = mxField.qpxFindSubfield('2', nullptr, false);
-        const bool tAsk = pxMethod != nullptr && mxAccessMethodList.IsWindowEnabled() &&
-                          mxNonRepeatableList.GetCurSel() >= 0;
+        const bool tAsk =
+            pxMethod != nullptr && mxAccessMethodList.IsWindowEnabled() && mxNonRepeatableList.GetCurSel() >= 0;
         bool tKeep = false;
         if (tAsk && qtHasData(pxMethod))
         {
@@ -275,23 +315,24 @@ void T856Editor::OnFirstIndicatorChanged()
     }
     qvSelectSubfieldCode(cTarget, false);
     mxField.qvSetIndicator(1, cIndicator);
-    qvSetListTip(mxFirstIndicatorList);
+    qvShowSelectionTip(mxFirstIndicatorList);
     qvShowIndicator(1);
 }
 
-// Rule B.
-void T856Editor::OnSecondIndicatorChanged()
+// The second indicator chosen is written into the field.
+void T856Editor::OnSecondIndicatorSelChange()
 {
     if (const char* pacCode = qpacSelectedCode(mxSecondIndicatorList))
     {
         mxField.qvSetIndicator(2, pacCode[0]);
-        qvSetListTip(mxSecondIndicatorList);
+        qvShowSelectionTip(mxSecondIndicatorList);
     }
     qvShowIndicator(2);
 }
 
-// Rule C.
-void T856Editor::OnNonRepeatableCodeChanged()
+// A non-repeatable code chosen: its subfield (appended empty when the field
+// has none) is shown in the box below the list.
+void T856Editor::OnNonRepeatableCodeSelChange()
 {
     const char* pacCode = qpacSelectedCode(mxNonRepeatableList);
     if (pacCode == nullptr)
@@ -304,8 +345,9 @@ void T856Editor::OnNonRepeatableCodeChanged()
     qvShowNodeText(IDC_856_NONREPEATABLE_TEXT, pxNode);
 }
 
-// Rule D.
-void T856Editor::OnRepeatableCodeChanged()
+// A repeatable code chosen: its first occurrence is shown, with Previous and
+// Next for the others; without one the box is cleared and only New is enabled.
+void T856Editor::OnRepeatableCodeSelChange()
 {
     const char* pacCode = qpacSelectedCode(mxRepeatableList);
     if (pacCode == nullptr)
@@ -330,11 +372,12 @@ void T856Editor::OnRepeatableCodeChanged()
     }
     else
         qvClearRepeatable();
-    qvSetListTip(mxRepeatableList);
+    qvShowSelectionTip(mxRepeatableList);
 }
 
-// Rule E; while the list is filled at start-up it only shows.
-void T856Editor::OnAccessMethodChanged()
+// An access method chosen is written into $2 (appended when absent) and $2
+// is shown; while the list is filled at start-up it only shows.
+void T856Editor::OnAccessMethodSelChange()
 {
     if (mtShowing)
         return;
@@ -346,11 +389,12 @@ void T856Editor::OnAccessMethodChanged()
         pxMethod = mxField.qpxAppendSubfield('2');
     T856Field::qvSetSubfieldData(*pxMethod, pacName);
     qvSelectSubfieldCode('2', true);
-    qvSetListTip(mxAccessMethodList);
+    qvShowSelectionTip(mxAccessMethodList);
 }
 
-// Rule F.
-void T856Editor::OnNewRepeatable()
+// New: appends an occurrence of the chosen repeatable code and puts the
+// cursor at the end of its box.
+void T856Editor::OnNewRepeatableClicked()
 {
     const char* pacCode = qpacSelectedCode(mxRepeatableList);
     if (pacCode == nullptr)
@@ -363,43 +407,46 @@ void T856Editor::OnNewRepeatable()
     qvEnable(IDC_856_REPEATABLE_REMOVE, true);
     qvEnable(IDC_856_PREVIOUS, mxField.qpxFindSubfield(pxNode->mcCode, pxNode, true) != nullptr);
     // The cataloguer goes on typing after what the new subfield holds.
-    if (CEdit* pBox = static_cast<CEdit*>(GetDlgItem(IDC_856_REPEATABLE_TEXT)))
+    CEdit xBox = BorrowDlgItem<CEdit>(IDC_856_REPEATABLE_TEXT);
+    if (xBox.m_hWnd != nullptr)
     {
-        pBox->SetFocus();
-        pBox->SetSel(pBox->GetWindowTextLength(), pBox->GetWindowTextLength());
+        xBox.SetFocus();
+        xBox.SetSel(xBox.GetWindowTextLength(), xBox.GetWindowTextLength());
     }
 }
 
-// Rule G.
-void T856Editor::OnNonRepeatableTextChanged()
+// Typing in the non-repeatable box writes the subfield (not while the dialog
+// shows one); for $2 the access-method list follows the text.
+void T856Editor::OnNonRepeatableTextChange()
 {
     const char* pacCode = qpacSelectedCode(mxNonRepeatableList);
     if (pacCode == nullptr)
         return;
-    CString xText;
-    GetDlgItem(IDC_856_NONREPEATABLE_TEXT)->GetWindowText(xText);
     if (mpxCurrentNonRepeatable == nullptr)
         mpxCurrentNonRepeatable = mxField.qpxAppendSubfield(pacCode[0]);
-    const std::string xBytes = xText.ToBytes();
-    if (!mtShowing)
-        T856Field::qvSetSubfieldData(*mpxCurrentNonRepeatable, xBytes);
+    // A refused character: the box shows the subfield again, which came here.
+    if (!mtShowing && !qtWriteBoxText(IDC_856_NONREPEATABLE_TEXT, *mpxCurrentNonRepeatable))
+        return;
+    CString xText;
+    GetDlgItemText(IDC_856_NONREPEATABLE_TEXT, xText);
     qvEnable(IDC_856_NONREPEATABLE_REMOVE, !xText.IsEmpty());
     if (pacCode[0] == '2')
     {
         if (xText.IsEmpty())
             mxAccessMethodList.SetCurSel(0);
         else
-            qvSelectAccessMethod(xBytes.c_str());
+            qvSelectAccessMethod(qxNodeBytes(mpxCurrentNonRepeatable).c_str());
     }
-    qvSetListTip(mxNonRepeatableList);
+    qvShowSelectionTip(mxNonRepeatableList);
     qvShowSubfield(mpxCurrentNonRepeatable);
 }
 
-// Rule H.
-void T856Editor::OnRepeatableTextChanged()
+// Typing in the repeatable box writes the occurrence shown (not while the
+// dialog shows one); a box with text enables New and Remove.
+void T856Editor::OnRepeatableTextChange()
 {
     CString xText;
-    GetDlgItem(IDC_856_REPEATABLE_TEXT)->GetWindowText(xText);
+    GetDlgItemText(IDC_856_REPEATABLE_TEXT, xText);
     if (!xText.IsEmpty())
     {
         qvEnable(IDC_856_REPEATABLE_NEW, true);
@@ -407,13 +454,15 @@ void T856Editor::OnRepeatableTextChanged()
     }
     else
         qvEnable(IDC_856_REPEATABLE_REMOVE, false);
-    if (mpxCurrentRepeatable != nullptr && !mtShowing)
-        T856Field::qvSetSubfieldData(*mpxCurrentRepeatable, xText.ToBytes());
+    if (mpxCurrentRepeatable != nullptr && !mtShowing &&
+        !qtWriteBoxText(IDC_856_REPEATABLE_TEXT, *mpxCurrentRepeatable))
+        return;
     qvShowSubfield(mpxCurrentRepeatable);
 }
 
-// Rule I.
-void T856Editor::OnRemoveNonRepeatable()
+// Remove beside the non-repeatable box: the subfield is emptied (taken out
+// and appended again empty).
+void T856Editor::OnRemoveNonRepeatableClicked()
 {
     if (mpxCurrentNonRepeatable == nullptr)
         return;
@@ -425,8 +474,9 @@ void T856Editor::OnRemoveNonRepeatable()
     qvShowSubfield(nullptr);
 }
 
-// Rule J.
-void T856Editor::OnRemoveRepeatable()
+// Remove beside the repeatable box: the occurrence shown goes, and the first
+// one left of that code is shown.
+void T856Editor::OnRemoveRepeatableClicked()
 {
     if (mpxCurrentRepeatable == nullptr)
         return;
@@ -436,22 +486,20 @@ void T856Editor::OnRemoveRepeatable()
     if (mxField.qpxFindSubfield(cCode, nullptr, false) == nullptr)
         qvClearRepeatable();
     else
-        SendMessage(WM_COMMAND, MAKEWPARAM(IDC_856_REPEATABLE_CODE, CBN_SELCHANGE),
-                    reinterpret_cast<LPARAM>(mxRepeatableList.m_hWnd));
+        OnRepeatableCodeSelChange();
 }
 
-void T856Editor::OnPrevious()
+void T856Editor::OnPreviousClicked()
 {
-    OnStep(true);
+    qvStep(true);
 }
 
-void T856Editor::OnNext()
+void T856Editor::OnNextClicked()
 {
-    OnStep(false);
+    qvStep(false);
 }
 
-// Rule K.
-void T856Editor::OnStep(bool tBackwards)
+void T856Editor::qvStep(bool tBackwards)
 {
     if (mpxCurrentRepeatable == nullptr)
         return;
@@ -465,24 +513,23 @@ void T856Editor::OnStep(bool tBackwards)
     qvUpdateStepButtons(pxNode);
 }
 
-// Rule L.
+// OK joins the subfields back into the field.
 void T856Editor::OnOK()
 {
     mxField.qvRebuildField();
     TFieldEditorBase::OnOK();
 }
 
-// Rule M.
-void T856Editor::OnCancelButton()
-{
-    OnCancel();
-}
-
-// Rule N: the close box asks first; Yes cancels as the dialog manager would.
+// The close box asks first; Yes cancels.
 void T856Editor::OnClose()
 {
     CString xQuestion;
     xQuestion.LoadString(IDS_856_ASK_DISCARD_EDITS);
     if (MessageBox(xQuestion, nullptr, MB_YESNO) == IDYES)
-        SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        OnCancel();
+}
+
+int T856Editor::qiControlAtPosition(int iPosition) const
+{
+    return iPosition == 1 ? IDC_856_FIRST_INDICATOR : iPosition == 2 ? IDC_856_SECOND_INDICATOR : 0;
 }

@@ -1,8 +1,7 @@
 #include "editors/leader/TLeaderEditor.h"
 
 #include "base/TDialogLayout.h"
-#include "editors/leader/TLeaderCodeLists.h"
-#include "base/TDllResourceMgr.h"
+#include "core/TLeaderCodeLists.h"
 #include "recordlib/TException.h"
 #include "resources/LeaderEditorIds.h"
 
@@ -18,20 +17,16 @@ static_assert(sizeof(aiFillOrder) / sizeof(aiFillOrder[0]) == TLeaderCodeLists::
 constexpr int kNoControl = -1;
 }
 
-BEGIN_MESSAGE_MAP(TLeaderEditor, TDialog)
-    ON_CONTROL_RANGE(CBN_DROPDOWN, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListDropDown)
+BEGIN_MESSAGE_MAP(TLeaderEditor, TFieldEditorBase)
     ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListSelChange)
     ON_CONTROL_RANGE(CBN_SETFOCUS, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListSetFocus)
     ON_CONTROL_RANGE(CBN_KILLFOCUS, IDC_LEADER_STATUS_LIST, IDC_LEADER_MULTIPART_LIST, OnListKillFocus)
-    ON_BN_CLICKED(IDC_LEADER_OK, OnOkClicked)
-    ON_BN_CLICKED(IDC_LEADER_CANCEL, OnCancelClicked)
+    ON_BN_CLICKED(IDC_LEADER_OK, OnOK)
+    ON_BN_CLICKED(IDC_LEADER_CANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 TLeaderEditor::TLeaderEditor(const TMarcRecord& rxRecord, CWnd* pParent)
-    : TDialog(IDD_LEADER_EDITOR, pParent),
-      mxLeader(rxRecord.qrxGetLeader()),
-      mxRecord(rxRecord),
-      meMarcType(mxLeader.qeGetType())
+    : TFieldEditorBase(IDD_LEADER_EDITOR, rxRecord, 0, pParent), mxLeader(rxRecord.qrxGetLeader())
 {
     rxRecord.qvGetUSMarcData(mxMarcData, false);
     qvMarkEditablePositions();
@@ -39,21 +34,15 @@ TLeaderEditor::TLeaderEditor(const TMarcRecord& rxRecord, CWnd* pParent)
 
 TLeaderEditor::~TLeaderEditor() = default;
 
-INT_PTR TLeaderEditor::DoModal()
-{
-    TDllResourceMgr resources;
-    return CDialog::DoModal();
-}
-
 void TLeaderEditor::DoDataExchange(CDataExchange* pDX)
 {
-    TDialog::DoDataExchange(pDX);
+    TFieldEditorBase::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_LEADER_DISPLAY, mxLeaderDisplay);
 }
 
 BOOL TLeaderEditor::OnInitDialog()
 {
-    TDialog::OnInitDialog();
+    TFieldEditorBase::OnInitDialog();
     qvSetTitle();
     qvSetFormatLabels();
     qvAddButtonTips();
@@ -62,11 +51,6 @@ BOOL TLeaderEditor::OnInitDialog()
     qvCompactRows();
     qvShowFieldPosition(kNoControl);
     return TRUE;
-}
-
-void TLeaderEditor::qvGetEditedRecord(TMarcRecord& rxRecord) const
-{
-    rxRecord = mxRecord;
 }
 
 void TLeaderEditor::qvMarkEditablePositions()
@@ -123,29 +107,20 @@ void TLeaderEditor::qvFillLeaderList(int iRow)
         xCombo.ShowWindow(SW_HIDE);
         return;
     }
-    const int iCurrentValue = TLeaderCodeLists::qiGetValue(mxLeader, pxList->accessor);
-    int iSelected = -1;
     for (int i = 0; pxList->entries[i].labelId != 0; ++i)
-        qvAddLeaderListItem(xCombo, pxList->entries[i].labelId, iCurrentValue, pxList->entries[i].value, i,
-                            &iSelected);
+        qvAddLeaderListItem(xCombo, pxList->entries[i].labelId, pxList->entries[i].value, i);
+    int iSelected =
+        TLeaderCodeLists::qiFindValue(pxList->entries, TLeaderCodeLists::qiGetValue(mxLeader, pxList->accessor));
     if (iSelected == -1 && pxList->defaultFirst && pxList->entries[0].labelId != 0)
-    {
         iSelected = 0;
-        mxToolTipCtrl.qtAddWindowTip(&xCombo, pxList->entries[0].labelId);
-    }
     xCombo.SetCurSel(iSelected);
+    qvShowSelectionTip(xCombo);
 }
 
-void TLeaderEditor::qvAddLeaderListItem(CComboBox& rxList, UINT nLabelId, int iCurrentValue, int iEntryValue,
-                                        int iIndex, int* piSelected)
+void TLeaderEditor::qvAddLeaderListItem(CComboBox& rxList, UINT nLabelId, int iEntryValue, int iIndex)
 {
     CString xLabel;
     xLabel.LoadString(nLabelId);
-    if (iCurrentValue == iEntryValue)
-    {
-        *piSelected = iIndex;
-        mxToolTipCtrl.qtAddWindowTip(&rxList, nLabelId);
-    }
     rxList.InsertString(iIndex, xLabel);
     rxList.SetItemData(iIndex, static_cast<DWORD_PTR>(iEntryValue));
 }
@@ -176,17 +151,14 @@ void TLeaderEditor::qvCompactRows()
     qvShiftControlsAndResize(this, {IDC_LEADER_OK, IDC_LEADER_CANCEL}, -iShrink);
 }
 
-void TLeaderEditor::qvMoveControl(int iControlId, int iAnchorId)
-{
-    qvMoveControlOntoAnchor(this, iControlId, iAnchorId);
-}
-
 void TLeaderEditor::qvShowFieldPosition(int iControlId)
 {
     const int iRow = TLeaderCodeLists::qiGetRowOfList(iControlId);
     const int iPosition = iRow < 0 ? -1 : TLeaderCodeLists::qpxGetRow(iRow)->position;
     const uint32_t dwLength = std::min(mxMarcData.qdwGetDataSize(), TMarcLeader::mdwLength_static);
-    mxLeaderDisplay.qvSetFieldData(CString::FromBytes(mxMarcData.qpacGetData(), static_cast<int>(dwLength)));
+    const std::wstring xLeader =
+        qrxGetCharacterSet().qxDecodeByPosition(std::string_view(mxMarcData.qpacGetData(), dwLength));
+    mxLeaderDisplay.qvSetFieldData(CString(xLeader.c_str(), static_cast<int>(xLeader.size())));
     mxLeaderDisplay.qvSetHighlight(iPosition, 1);
 }
 
@@ -207,37 +179,12 @@ void TLeaderEditor::qvChangeLeaderData(int iListId)
     qvShowFieldPosition(iListId);
 }
 
-void TLeaderEditor::qvUpdateSelectionTip(int iListId)
-{
-    CComboBox xList = BorrowDlgItem<CComboBox>(iListId);
-    if (xList.m_hWnd == nullptr)
-        return;
-    const int iSelected = xList.GetCurSel();
-    if (iSelected == CB_ERR)
-        return;
-    CString xText;
-    xList.GetLBText(iSelected, xText);
-    mxToolTipCtrl.qtAddWindowTip(&xList, xText);
-}
-
-// Widens the open list to its longest label, leaving room for a scroll bar
-// when not every entry fits.
-void TLeaderEditor::qvAdjustDropDownWidth(int iListId)
-{
-    qvWidenDropDown(this, iListId);
-}
-
-void TLeaderEditor::OnListDropDown(UINT nId)
-{
-    if (TLeaderCodeLists::qiGetRowOfList(static_cast<int>(nId)) >= 0)
-        qvAdjustDropDownWidth(static_cast<int>(nId));
-}
-
 void TLeaderEditor::OnListSelChange(UINT nId)
 {
     if (TLeaderCodeLists::qiGetRowOfList(static_cast<int>(nId)) < 0)
         return;
-    qvUpdateSelectionTip(static_cast<int>(nId));
+    CComboBox xList = BorrowDlgItem<CComboBox>(static_cast<int>(nId));
+    qvShowSelectionTip(xList);
     qvChangeLeaderData(static_cast<int>(nId));
 }
 
@@ -251,12 +198,10 @@ void TLeaderEditor::OnListKillFocus(UINT)
     qvShowFieldPosition(kNoControl);
 }
 
-void TLeaderEditor::OnOkClicked()
+int TLeaderEditor::qiControlAtPosition(int iPosition) const
 {
-    CDialog::OnOK();
-}
-
-void TLeaderEditor::OnCancelClicked()
-{
-    CDialog::OnCancel();
+    for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+        if (TLeaderCodeLists::qpxGetRow(iRow)->position == iPosition)
+            return TLeaderCodeLists::qpxGetRow(iRow)->listId;
+    return 0;
 }

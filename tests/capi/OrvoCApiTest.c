@@ -11,16 +11,16 @@
 
 static int failures = 0;
 
-#define CHECK(condition, ...)                                                                \
-    do                                                                                       \
-    {                                                                                        \
-        if (!(condition))                                                                    \
-        {                                                                                    \
-            ++failures;                                                                      \
-            printf("FAILED line %d: %s: ", __LINE__, #condition);                            \
-            printf(__VA_ARGS__);                                                             \
-            printf("\n");                                                                    \
-        }                                                                                    \
+#define CHECK(condition, ...)                                                                                          \
+    do                                                                                                                 \
+    {                                                                                                                  \
+        if (!(condition))                                                                                              \
+        {                                                                                                              \
+            ++failures;                                                                                                \
+            printf("FAILED line %d: %s: ", __LINE__, #condition);                                                      \
+            printf(__VA_ARGS__);                                                                                       \
+            printf("\n");                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 /* ---- One ISO 2709 record from fields, as any C program would build it. */
@@ -116,15 +116,23 @@ static void CALLBACK post_key(HWND hwnd, UINT message, UINT_PTR id, DWORD time)
     KillTimer(NULL, id);
 }
 
-static int display_with_key(int editor, const BYTE* record, DWORD size, int occurrence, UINT key, BYTE** edited,
-                            DWORD* editedSize)
+typedef int(WINAPI* DisplayEditorFunction)(int, const BYTE*, DWORD, int, HWND, BYTE**, DWORD*);
+
+static int display_through(DisplayEditorFunction display, int editor, const BYTE* record, DWORD size, int occurrence,
+                           UINT key, BYTE** edited, DWORD* editedSize)
 {
     keyToPost = key;
     keyPosted = 0;
     *edited = (BYTE*)1; /* the library must set both, whatever the result */
     *editedSize = 1;
     SetTimer(NULL, 0, 50, post_key);
-    return OrvoDisplayEditor(editor, record, size, occurrence, NULL, edited, editedSize);
+    return display(editor, record, size, occurrence, NULL, edited, editedSize);
+}
+
+static int display_with_key(int editor, const BYTE* record, DWORD size, int occurrence, UINT key, BYTE** edited,
+                            DWORD* editedSize)
+{
+    return display_through(OrvoDisplayEditor, editor, record, size, occurrence, key, edited, editedSize);
 }
 
 static void test_each_editor_round_trip(void)
@@ -145,8 +153,8 @@ static void test_each_editor_round_trip(void)
     {
         BYTE* edited;
         DWORD editedSize;
-        int result = display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_RETURN, &edited,
-                                      &editedSize);
+        int result =
+            display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_RETURN, &edited, &editedSize);
         CHECK(result == ORVO_RESULT_SAVED, "%s editor, OK: result %d, error \"%ls\"", editors[i].name, result,
               OrvoGetLastErrorMessage());
         CHECK(edited != NULL && editedSize == size && memcmp(edited, record, size) == 0,
@@ -156,11 +164,43 @@ static void test_each_editor_round_trip(void)
               "%s editor, OK: an error is left after a success", editors[i].name);
         OrvoFreeRecord(edited);
 
-        result = display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_ESCAPE, &edited,
-                                  &editedSize);
+        result =
+            display_with_key(editors[i].editor, record, size, editors[i].occurrence, VK_ESCAPE, &edited, &editedSize);
         CHECK(result == ORVO_RESULT_CANCELLED, "%s editor, Cancel: result %d", editors[i].name, result);
         CHECK(edited == NULL && editedSize == 0, "%s editor, Cancel: a record was handed out", editors[i].name);
     }
+}
+
+/* A host that loads the library at run time (GetProcAddress, a VB6 Declare, a
+ * Delphi external) finds every function by its plain name, also on 32-bit
+ * Windows where WINAPI decorates it ("OrvoDisplayEditor@28"), and only by it. */
+static void test_exports_by_plain_name(void)
+{
+    static const char* const names[] = {"OrvoDisplayEditor",       "OrvoAddGeneric008",    "OrvoFreeRecord",
+                                        "OrvoGetLastErrorMessage", "OrvoGetLastErrorType", "OrvoGetLastErrorCode",
+                                        "OrvoGetVersion"};
+    const HMODULE library = GetModuleHandleW(L"OrvoFieldEditors.dll");
+    BYTE record[8192];
+    const DWORD size = build_book(record, sizeof record);
+    DisplayEditorFunction display;
+    BYTE* edited;
+    DWORD editedSize;
+    int result;
+    size_t i;
+    for (i = 0; i < sizeof names / sizeof names[0]; ++i)
+        CHECK(GetProcAddress(library, names[i]) != NULL, "no export named %s", names[i]);
+    CHECK(GetProcAddress(library, "OrvoDisplayEditor@28") == NULL &&
+              GetProcAddress(library, "_OrvoFreeRecord@4") == NULL,
+          "a decorated name is exported");
+
+    display = (DisplayEditorFunction)(void*)GetProcAddress(library, "OrvoDisplayEditor");
+    if (display == NULL)
+        return;
+    result = display_through(display, ORVO_EDITOR_LEADER, record, size, 0, VK_RETURN, &edited, &editedSize);
+    CHECK(result == ORVO_RESULT_SAVED && editedSize == size && memcmp(edited, record, size) == 0,
+          "the Leader editor through GetProcAddress: result %d, %lu bytes for %lu", result, (unsigned long)editedSize,
+          (unsigned long)size);
+    OrvoFreeRecord(edited);
 }
 
 static void test_default_008(void)
@@ -173,8 +213,8 @@ static void test_default_008(void)
     int added = OrvoAddGeneric008(record, size, FALSE, &result, &resultSize);
     CHECK(added == ORVO_RESULT_SAVED, "default 008: result %d, error \"%ls\"", added, OrvoGetLastErrorMessage());
     /* One field more: a directory entry of 12 bytes and 40 characters with their terminator. */
-    CHECK(result != NULL && resultSize == size + 12 + 41, "default 008: %lu bytes for %lu",
-          (unsigned long)resultSize, (unsigned long)size);
+    CHECK(result != NULL && resultSize == size + 12 + 41, "default 008: %lu bytes for %lu", (unsigned long)resultSize,
+          (unsigned long)size);
     CHECK(result != NULL && memcmp(result + 24, "001", 3) == 0 && memcmp(result + 36, "008", 3) == 0,
           "default 008: not in tag order");
     OrvoFreeRecord(result);
@@ -269,8 +309,55 @@ static void test_error_paths_leak_nothing(void)
     for (i = 0; i < 300; ++i)
         run_error_paths();
     after = private_bytes();
-    CHECK(after <= before + 256 * 1024, "error paths: private memory grew from %lu to %lu bytes",
-          (unsigned long)before, (unsigned long)after);
+    CHECK(after <= before + 256 * 1024, "error paths: private memory grew from %lu to %lu bytes", (unsigned long)before,
+          (unsigned long)after);
+}
+
+/* ---- The record check: findings as text, one line each, freed as records are. */
+
+static int count_lines(const BYTE* text, DWORD size)
+{
+    int lines = 0;
+    DWORD i;
+    for (i = 0; i < size; ++i)
+        lines += text[i] == '\n';
+    return lines;
+}
+
+static void test_check_record(void)
+{
+    static const char undefined[] = "error\tundefined-code\t008/22\t008\t1\t22\t1\t~\t";
+    Field fields[sizeof bookFields / sizeof bookFields[0]];
+    BYTE record[8192];
+    BYTE* text = (BYTE*)1;
+    DWORD size = 1;
+    DWORD recordSize;
+    int before;
+    int after;
+    memcpy(fields, bookFields, sizeof fields);
+    recordSize = build_book(record, sizeof record);
+    before = OrvoCheckRecord(record, recordSize, &text, &size);
+    CHECK(before >= 0, "the book record: %d", before);
+    CHECK(before == (text == NULL ? 0 : count_lines(text, size)), "%d findings, %lu bytes", before,
+          (unsigned long)size);
+    CHECK(text == NULL || text[size] == 0, "the text ends in a NUL");
+    OrvoFreeRecord(text);
+
+    /* 008/22 (target audience) "~", which no row of its list has: one finding more, naming the place and the list. */
+    fields[3].data = "020805s2002    nyua   ~      000 1 eng d";
+    recordSize = build_record(fields, (int)(sizeof fields / sizeof fields[0]), record, sizeof record);
+    after = OrvoCheckRecord(record, recordSize, &text, &size);
+    CHECK(after == before + 1, "%d findings after %d", after, before);
+    CHECK(text != NULL && strstr((const char*)text, undefined) != NULL, "text: %s",
+          text ? (const char*)text : "(null)");
+    OrvoFreeRecord(text);
+
+    CHECK(OrvoCheckRecord(record, recordSize, NULL, &size) == ORVO_RESULT_ERROR, "a null result pointer");
+    CHECK(OrvoCheckRecord(NULL, recordSize, &text, &size) == ORVO_RESULT_ERROR && text == NULL, "a null record");
+    CHECK(OrvoCheckRecord((const BYTE*)"no record", 9, &text, &size) == 1 && text != NULL &&
+              strstr((const char*)text, "\tunreadable\t") != NULL,
+          "bytes that are no record: one finding");
+    OrvoFreeRecord(text);
 }
 
 int main(void)
@@ -278,7 +365,9 @@ int main(void)
     const WCHAR* version = OrvoGetVersion();
     CHECK(version != NULL && iswdigit(version[0]) && wcschr(version, L'.') != NULL, "version \"%ls\"", version);
     test_each_editor_round_trip();
+    test_exports_by_plain_name();
     test_default_008();
+    test_check_record();
     test_error_paths_leak_nothing();
     printf("%s: %d failed checks\n", failures == 0 ? "PASSED" : "FAILED", failures);
     return failures;

@@ -4,10 +4,10 @@
 #include "support/TLayoutRules.h"
 #include "support/TTestRecords.h"
 
-#include "base/TCodeMatch.h"
-#include "base/TMaterialType.h"
-#include "editors/008/T008Layout.h"
-#include "editors/008/TGeneric008.h"
+#include "core/TCodeMatch.h"
+#include "core/TMaterialType.h"
+#include "core/T008Layout.h"
+#include "core/TGeneric008.h"
 #include "recordlib/TMarcLeader.h"
 
 #include <gtest/gtest.h>
@@ -73,11 +73,13 @@ TEST(Generic008, ARecordGetsADefaultExactlyWhenItsFormatHasALayoutThatShowsItAsI
                 continue;
             }
             std::string x008 = qx008(record);
-            const std::map<EMarcType, std::size_t> kShorter = {{eHoldings, 32}, {eClassification, 14}, {eCommunity, 15}};
+            const std::map<EMarcType, std::size_t> kShorter = {
+                {eHoldings, 32}, {eClassification, 14}, {eCommunity, 15}};
             EXPECT_EQ(kShorter.count(eFormat) ? kShorter.at(eFormat) : 40u, x008.size());
             EXPECT_TRUE(std::all_of(x008.begin(), x008.begin() + 6, [](char d) { return std::isdigit(d); }));
             x008.resize(40, ' ');
-            qvExpectShownAsItStands(x008, *pxLayout, false, eFormat == eHoldings ? std::set<int>{13, 15} : std::set<int>{});
+            qvExpectShownAsItStands(x008, *pxLayout, false,
+                                    eFormat == eHoldings ? std::set<int>{13, 15} : std::set<int>{});
         }
     // Language material of an unknown level still gets the Books default.
     TMarcRecord unknownLevel = qxRecordOfType('a', ' ');
@@ -148,24 +150,16 @@ TEST(CodeMatch, EveryCharacterOfTheCodeMustStandInTheFieldFromThePosition)
         const char* pacCode;
         bool tMatches;
     } axCases[] = {
-        {"abc", "a", true},
-        {"abc", "b", false},
-        {" bc", " ", true},
-        {"Abc", "a", false}, // case counts
-        {"abc", "A", false},
-        {"aab", "aa", true},
-        {"aba", "aa", false},
-        {"   x", "  ", true},
-        {" x", "  ", false},
-        {"a", "aa", false}, // one character left for a code of two
-        {"en", "eng", false},
-        {"abcdefghijkl", "abcdefghijk", true},
+        {"abc", "a", true},    {"abc", "b", false},
+        {" bc", " ", true},    {"Abc", "a", false}, // case counts
+        {"abc", "A", false},   {"aab", "aa", true},
+        {"aba", "aa", false},  {"   x", "  ", true},
+        {" x", "  ", false},   {"a", "aa", false}, // one character left for a code of two
+        {"en", "eng", false},  {"abcdefghijkl", "abcdefghijk", true},
         {"abc", "", true}, // an empty code matches always
-        {"", "", true},
-        {"", "a", false},
+        {"", "", true},        {"", "a", false},
         {nullptr, "", true}, // null is an empty string
-        {nullptr, "a", false},
-        {"abc", nullptr, true},
+        {nullptr, "a", false}, {"abc", nullptr, true},
     };
     for (const auto& rxCase : axCases)
         EXPECT_EQ(rxCase.tMatches, qtCodeMatches(rxCase.pacField, rxCase.pacCode))

@@ -2,8 +2,8 @@
 // rebuilding gives back what the cataloguer did not change byte for byte less
 // the empty subfields, and the searches step over occurrences as the dialog's
 // Previous and Next buttons need. "$" stands for the delimiter in the fields below.
-#include "editors/856/T856CodeLists.h"
-#include "editors/856/T856Field.h"
+#include "core/T856CodeLists.h"
+#include "core/T856Field.h"
 #include "support/T856Text.h"
 
 #include <gtest/gtest.h>
@@ -120,20 +120,47 @@ TEST(T856FieldTest, SearchesStepOverOccurrences)
 
 TEST(T856FieldTest, DisplayShowsIndicatorsAndSubfieldsWithData)
 {
+    const TCharacterSet& rxUtf8 = TCharacterSet::qrxOf(eCharsetUtf8);
     T856Field xField(qxTag(qxField("40$uhttp://a$z$zn")));
     const std::vector<const TSubfieldNode*> xNodes = qxNodes(xField);
-    int iOffset = -1;
-    EXPECT_EQ(qxReadable(xField.qxGetDisplayBytes(xNodes[2], &iOffset)), "40  $uhttp://a$zn");
+    int iOffset = -1, iLength = -1;
+    EXPECT_EQ(xField.qxGetDisplayText(rxUtf8, xNodes[2], &iOffset, &iLength), L"40  \x1Fuhttp://a\x1Fzn");
     EXPECT_EQ(iOffset, 14);
-    xField.qxGetDisplayBytes(xNodes[1], &iOffset);
+    EXPECT_EQ(iLength, 3);
+    xField.qxGetDisplayText(rxUtf8, xNodes[1], &iOffset, &iLength);
     EXPECT_EQ(iOffset, 14);
+    EXPECT_EQ(iLength, 0);
 
     // A field without indicators shows blank ones, and gets both once one is set.
     T856Field xNoIndicators(qxTag(qxField("$uhttp://a")));
-    EXPECT_EQ(qxReadable(xNoIndicators.qxGetDisplayBytes(nullptr, nullptr)), "    $uhttp://a");
+    EXPECT_EQ(xNoIndicators.qxGetDisplayText(rxUtf8, nullptr, nullptr, nullptr), L"    \x1Fuhttp://a");
     EXPECT_EQ(xNoIndicators.qcGetIndicator(1), ' ');
     xNoIndicators.qvSetIndicator(2, '0');
     EXPECT_EQ(qxRebuilt(xNoIndicators), " 0$uhttp://a");
+}
+
+// Subfields are text in the record's set: shown composed and with bytes that
+// are no character made visible, counted in characters; written encoded, or
+// refused whole.
+TEST(T856FieldTest, SubfieldTextIsInTheRecordsCharacterSet)
+{
+    const TCharacterSet& rxMarc8 = TCharacterSet::qrxOf(eCharsetMarc8);
+    T856Field xField(qxTag(qxField("40$zBogot\xE2"
+                                   "a$u\xFF$zx")));
+    const std::vector<const TSubfieldNode*> xNodes = qxNodes(xField);
+    int iOffset = -1, iLength = -1;
+    EXPECT_EQ(xField.qxGetDisplayText(rxMarc8, xNodes[1], &iOffset, &iLength), L"40  \x1FzBogot\x00E1\x1Fu\\xFF\x1Fzx");
+    EXPECT_EQ(iOffset, 12);
+    EXPECT_EQ(iLength, 6);
+
+    TSubfieldNode& rxNote = *xField.qpxFirstSubfield();
+    std::size_t nFailedAt = 0;
+    EXPECT_FALSE(T856Field::qtSetSubfieldText(rxNote, L"ok \x2603", rxMarc8, nFailedAt));
+    EXPECT_EQ(nFailedAt, 3u);
+    EXPECT_TRUE(
+        T856Field::qtSetSubfieldText(rxNote, T856Field::qxGetSubfieldText(rxNote, rxMarc8) + L"!", rxMarc8, nFailedAt));
+    EXPECT_EQ(qxRebuilt(xField), "40$zBogot\xE2"
+                                 "a!$u\xFF$zx");
 }
 
 // Bytes that no cataloguer typed come back as they were: capitals and bytes
@@ -141,11 +168,8 @@ TEST(T856FieldTest, DisplayShowsIndicatorsAndSubfieldsWithData)
 TEST(T856FieldTest, DamagedFieldsKeepTheirBytes)
 {
     const std::string kInputs[] = {
-        qxField("AB$uhttp://\xE9\xFF\x01$zx"),
-        qxField("$uhttp://no.indicators"),
-        qxField("4$zone indicator"),
-        qxField("40junk before$uhttp://a"),
-        qxField("\x80\x81$\x80\x90\x7F"),
+        qxField("AB$uhttp://\xE9\xFF\x01$zx"), qxField("$uhttp://no.indicators"), qxField("4$zone indicator"),
+        qxField("40junk before$uhttp://a"),    qxField("\x80\x81$\x80\x90\x7F"),
     };
     for (const std::string& rxInput : kInputs)
     {

@@ -114,9 +114,8 @@ TEST(BatchAdd008, AddsWhereMissingAndLeavesTheRestByteForByteOrReplacesWhenAsked
 TEST(BatchAdd008, AnUnreadableRecordInTheMiddleIsReportedAndKeptAsReadOrDropped)
 {
     const std::vector<TMarcRecord> xInput = qxInputRecords();
-    // A record of another ISO 2709 profile (three indicators), without the line end
-    // that follows it in the file.
-    const std::string xBad = qxPatched(qxSampleRecordBytes("badind.usmarc", 1).at(0), 10, "3");
+    // A record of another ISO 2709 profile (directory entries of 11 bytes).
+    const std::string xBad = qxLaidOutWithMap(xInput[2], "35");
     const std::string xIn = qxIso2709({xInput[0], xInput[1]}) + xBad + qxIso2709({xInput[2], xInput[3]});
 
     const TRun kept = qxRun(xIn, TBatchOptions());
@@ -124,7 +123,8 @@ TEST(BatchAdd008, AnUnreadableRecordInTheMiddleIsReportedAndKeptAsReadOrDropped)
     EXPECT_EQ(0u, kept.xReport.find("record 3 passed through unchanged: ")) << kept.xReport;
     EXPECT_NE(std::string::npos, kept.xReport.find("Not a MARC 21 record")) << kept.xReport;
     // In its place, between the second record (unchanged) and the third.
-    EXPECT_EQ(qxIso2709(xInput[1]).size() + qxRun(qxIso2709(xInput[0]), TBatchOptions()).xOut.size(), kept.xOut.find(xBad));
+    EXPECT_EQ(qxIso2709(xInput[1]).size() + qxRun(qxIso2709(xInput[0]), TBatchOptions()).xOut.size(),
+              kept.xOut.find(xBad));
 
     const TRun dropped = qxRun(xIn, qxOnMalformed(eDropMalformed));
     EXPECT_EQ("changed 2, skipped 2, repaired 0 (written so 0), rejected 1 (kept 0)", qxCounts(dropped));
@@ -137,7 +137,8 @@ TEST(BatchAdd008, ARepairedRecordIsWrittenAsReadUnlessChangedOrAskedFor)
 {
     const std::string xSample = qxReadSample("sample1.usmarc");
     const std::string xIn = xSample + qxSampleRecordBytes("badind.usmarc", 1).at(0) + xSample;
-    const std::string xRepairLine = "record 2 repaired: field 245: indicators \"-0\" are not valid: replaced by \" 0\"\n";
+    const std::string xRepairLine =
+        "record 2 repaired: field 245: indicators \"-0\" are not valid: replaced by \" 0\"\n";
 
     const TRun asRead = qxRun(xIn, TBatchOptions());
     EXPECT_EQ(xIn, asRead.xOut) << "badind has its 008: nothing to change";
@@ -159,7 +160,9 @@ TEST(BatchAdd008, ARepairedRecordIsWrittenAsReadUnlessChangedOrAskedFor)
         ASSERT_EQ(3u, xOut.size());
         TMarcTag x245;
         ASSERT_TRUE(xOut[1].qtFindTag(245, x245, 1));
-        EXPECT_EQ(std::string(" 0\x1F" "aAll about whales."), std::string(x245.qpacGetData()));
+        EXPECT_EQ(std::string(" 0\x1F"
+                              "aAll about whales."),
+                  std::string(x245.qpacGetData()));
         EXPECT_EQ(tReplace, qx008(xOut[1]) == kBooks008);
         if (!tReplace)
         {
@@ -203,7 +206,8 @@ TEST(BatchAdd008, StrayBytesAreRejectedAndKeptInTheirPlaceUnlessDropped)
     const TRun dropped = qxRun(xIn, qxOnMalformed(eDropMalformed));
     EXPECT_EQ(xSample + xSample, dropped.xOut);
     EXPECT_EQ("changed 0, skipped 2, repaired 0 (written so 0), rejected 2 (kept 0)", qxCounts(dropped));
-    EXPECT_NE(std::string::npos, dropped.xReport.find("bytes after record 1 that are no record left out")) << dropped.xReport;
+    EXPECT_NE(std::string::npos, dropped.xReport.find("bytes after record 1 that are no record left out"))
+        << dropped.xReport;
 
     const TRun kept = qxRun(xIn, TBatchOptions());
     EXPECT_EQ(xIn, kept.xOut) << "every byte in its place";
@@ -238,9 +242,9 @@ TEST(BatchFiles, TheInputIsRefusedAsOutputUnderAnyName)
     const std::string xPath = folder.qxFile("same.mrc");
     qvWriteFileBytes(xPath, xInput);
 
-    std::vector<std::string> xOtherNames = {folder.qxFile("./same.mrc"), folder.qxFile("../" +
-                                            std::filesystem::path(xPath).parent_path().filename().string() +
-                                            "/same.mrc")};
+    std::vector<std::string> xOtherNames = {
+        folder.qxFile("./same.mrc"),
+        folder.qxFile("../" + std::filesystem::path(xPath).parent_path().filename().string() + "/same.mrc")};
 #ifdef _WIN32
     xOtherNames.push_back(folder.qxFile("SAME.MRC"));
 #else
@@ -296,9 +300,9 @@ TEST(BatchFiles, TheDefaultRunLosesNoByteOfTheSampleFiles)
     // the filler between and after them (line ends) stays where it stood.
     const TScratchFolder folder("samples");
     const std::string xOut = folder.qxFile("out.mrc");
-    for (const auto& rxSample : {std::make_pair("camel.usmarc", 0), std::make_pair("title_proper.usmarc", 0),
-                                 std::make_pair("baddir.usmarc", 1), std::make_pair("badind.usmarc", 1),
-                                 std::make_pair("sample1.usmarc", 0)})
+    for (const auto& rxSample :
+         {std::make_pair("camel.usmarc", 0), std::make_pair("title_proper.usmarc", 0),
+          std::make_pair("baddir.usmarc", 1), std::make_pair("badind.usmarc", 1), std::make_pair("sample1.usmarc", 0)})
     {
         SCOPED_TRACE(rxSample.first);
         std::string xErr;

@@ -16,8 +16,7 @@
 namespace
 {
 class TFieldLayoutRules : public testing::TestWithParam<TLayoutCase>
-{
-};
+{};
 
 std::string qxTestName(const testing::TestParamInfo<TLayoutCase>& rxInfo)
 {
@@ -161,7 +160,6 @@ TEST(T007Categories, SixteenCategoriesHaveRowsAndUAndOtherCodesHaveNone)
     EXPECT_EQ(nullptr, qrx007Category('x').defaultData);
 }
 
-
 // Rows fill the template from row 1 without gaps, the dialog is sized for them
 // and the position lookup agrees with the control table.
 TEST(T007Categories, RowsStartAtTheTopWithoutGapsAndTheDialogFitsThem)
@@ -265,7 +263,8 @@ TEST(T008LayoutSelection, EachFormatGetsItsLayoutAndTitle)
         else if (pxLayout == nullptr)
             ADD_FAILURE() << "no layout for " << row.eMarcType << "/" << row.eMaterialType;
         else if (row.pwcLayout == kAnyBibliographic)
-            EXPECT_TRUE(bibliographic.insert(pxLayout).second) << "material " << row.eMaterialType << " shares a layout";
+            EXPECT_TRUE(bibliographic.insert(pxLayout).second)
+                << "material " << row.eMaterialType << " shares a layout";
         else
             EXPECT_STREQ(row.pwcLayout, pxLayout->name);
         EXPECT_EQ(row.titleId, qdwGet008TitleId(row.eMarcType, row.eMaterialType))

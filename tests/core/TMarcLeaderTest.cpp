@@ -2,7 +2,7 @@
 // of the Leader editor over them.
 #include "support/TTestRecords.h"
 
-#include "editors/leader/TLeaderCodeLists.h"
+#include "core/TLeaderCodeLists.h"
 #include "recordlib/TException.h"
 #include "recordlib/TMarcLeader.h"
 
@@ -25,12 +25,13 @@ std::string qxWith(uint32_t dwPosition, char cCode)
     return xLeader;
 }
 
-template <typename E>
-void qvExpectRefused(void (TMarcLeader::*pfnSet)(E), const std::vector<int>& rxValues)
+template <typename E> void qvExpectRefused(void (TMarcLeader::*pfnSet)(E), const std::vector<int>& rxValues)
 {
-    for (int iValue : rxValues) {
+    for (int iValue : rxValues)
+    {
         TMarcLeader xLeader;
-        EXPECT_EQ(eErrorFatal, qxThrown([&] { (xLeader.*pfnSet)(static_cast<E>(iValue)); }).miType) << "value " << iValue;
+        EXPECT_EQ(eErrorFatal, qxThrown([&] { (xLeader.*pfnSet)(static_cast<E>(iValue)); }).miType)
+            << "value " << iValue;
         EXPECT_STREQ(acDefault, xLeader.qpacGetData()) << "value " << iValue;
     }
 }
@@ -103,9 +104,15 @@ TEST(TMarcLeaderTest, SetDataTakesExactly24PrintableCharacters)
     xLeader.qvSetData("01234cam a2200241 a 4500");
     EXPECT_STREQ("01234cam a2200241 a 4500", xLeader.qpacGetData());
 
-    const char* apacBad[] = {"01234cam a2200241 a 450", "01234cam a2200241 a 45000", "", nullptr,
-                             "01234cam\ta2200241 a 4500", "01234cam \x1D" "2200241 a 4500"};
-    for (const char* pacBad : apacBad) {
+    const char* apacBad[] = {"01234cam a2200241 a 450",
+                             "01234cam a2200241 a 45000",
+                             "",
+                             nullptr,
+                             "01234cam\ta2200241 a 4500",
+                             "01234cam \x1D"
+                             "2200241 a 4500"};
+    for (const char* pacBad : apacBad)
+    {
         EXPECT_THROW(xLeader.qvSetData(pacBad), TException) << (pacBad ? pacBad : "(null)");
         EXPECT_STREQ("01234cam a2200241 a 4500", xLeader.qpacGetData());
     }
@@ -117,9 +124,10 @@ TEST(TMarcLeaderTest, SetDataTakesExactly24PrintableCharacters)
 // (LeaderCodeLists); these three types of record have no list.
 TEST(TMarcLeaderTest, TypesOfRecordWithoutAList)
 {
-    const std::pair<ETypeOfRecord, char> axCases[] = {{eAuthorityData, 'z'}, {eClassificationData, 'w'},
-                                                      {eCommunityInformation, 'q'}};
-    for (const auto& [eType, cCode] : axCases) {
+    const std::pair<ETypeOfRecord, char> axCases[] = {
+        {eAuthorityData, 'z'}, {eClassificationData, 'w'}, {eCommunityInformation, 'q'}};
+    for (const auto& [eType, cCode] : axCases)
+    {
         TMarcLeader xLeader;
         xLeader.qvSetTypeOfRecord(eType);
         EXPECT_EQ(qxWith(6, cCode), xLeader.qpacGetData());
@@ -179,11 +187,12 @@ TEST(TMarcLeaderTest, TypeFollowsLeader06UnlessSetExplicitly)
 {
     EXPECT_FALSE(TMarcLeader().qtHasMarcType());
     const std::pair<char, EMarcType> axCases[] = {
-        {'z', eAuthority}, {'u', eHoldings}, {'v', eHoldings}, {'x', eHoldings}, {'y', eHoldings},
-        {'q', eCommunity}, {'w', eClassification}, {'a', eBibliographic}, {'t', eBibliographic},
-        {'p', eBibliographic}, {' ', eBibliographic}, {'Z', eBibliographic},
+        {'z', eAuthority},     {'u', eHoldings},      {'v', eHoldings},       {'x', eHoldings},
+        {'y', eHoldings},      {'q', eCommunity},     {'w', eClassification}, {'a', eBibliographic},
+        {'t', eBibliographic}, {'p', eBibliographic}, {' ', eBibliographic},  {'Z', eBibliographic},
     };
-    for (const auto& rxCase : axCases) {
+    for (const auto& rxCase : axCases)
+    {
         TMarcLeader xLeader;
         xLeader.qvSetData(qxWith(6, rxCase.first).c_str());
         EXPECT_EQ(rxCase.second, xLeader.qeGetType()) << "Leader/06 '" << rxCase.first << "'";

@@ -4,12 +4,14 @@
 #include "support/TSampleData.h"
 #include "support/TTestRecords.h"
 
+#include "core/TGeneric008.h"
 #include "marcio/TMarcFile.h"
 #include "recordlib/TException.h"
 #include "recordlib/TMarcRecord.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,7 +21,8 @@ namespace
 std::vector<std::string> qxFieldList(const TMarcRecord& rxRecord)
 {
     std::vector<std::string> xList;
-    for (uint32_t dw = 0; dw < rxRecord.qdwGetFieldCount(); ++dw) {
+    for (uint32_t dw = 0; dw < rxRecord.qdwGetFieldCount(); ++dw)
+    {
         const TMarcTag& rxField = rxRecord.qrxGetField(dw);
         xList.push_back(std::to_string(rxField.qiGetTagNumber()) + ":" + rxField.qpacGetData());
     }
@@ -60,10 +63,19 @@ TEST(TMarcTagTest, IndicatorsOfDataAndControlFields)
 TEST(TMarcTagTest, SetDataChecksIndicatorsOnlyWhenAsked)
 {
     TMarcTag xField(245);
-    xField.qvSetData("10\x1F" "aTitle", true);
-    for (const char* pacBad : {"-0\x1F" "aTitle", "1A\x1F" "a", "1", ""}) {
+    xField.qvSetData("10\x1F"
+                     "aTitle",
+                     true);
+    for (const char* pacBad : {"-0\x1F"
+                               "aTitle",
+                               "1A\x1F"
+                               "a",
+                               "1", ""})
+    {
         EXPECT_THROW(xField.qvSetData(pacBad, true), TException) << pacBad;
-        EXPECT_EQ(std::string("10\x1F" "aTitle"), xField.qpacGetData());
+        EXPECT_EQ(std::string("10\x1F"
+                              "aTitle"),
+                  xField.qpacGetData());
     }
     xField.qvSetData("-0", false);
     EXPECT_EQ(std::string("-0"), xField.qpacGetData());
@@ -75,11 +87,14 @@ TEST(TMarcTagTest, SetDataChecksIndicatorsOnlyWhenAsked)
     EXPECT_THROW(xField.qtAppend(xBuffer, false), TException);
     EXPECT_EQ(std::string("-0"), xField.qpacGetData());
 
-    xBuffer.qvAssignAscii("\x1F" "aMore");
+    xBuffer.qvAssignAscii("\x1F"
+                          "aMore");
     EXPECT_THROW(xField.qtAppend(xBuffer, true), TException) << "result still has invalid indicators";
     xField.qvSetData("00", true);
     EXPECT_TRUE(xField.qtAppend(xBuffer, true));
-    EXPECT_EQ(std::string("00\x1F" "aMore"), xField.qpacGetData());
+    EXPECT_EQ(std::string("00\x1F"
+                          "aMore"),
+              xField.qpacGetData());
     EXPECT_EQ(8u, xField.qdwGetDataSize());
     EXPECT_FALSE(xField.qtAppend(TXBuffer<unsigned char>(), true));
 }
@@ -87,26 +102,48 @@ TEST(TMarcTagTest, SetDataChecksIndicatorsOnlyWhenAsked)
 TEST(TMarcRecordTest, FindAndReplaceByOccurrence)
 {
     TMarcRecord xRecord;
-    for (const TMarcTag& rxField : {qxTag(1, "id"), qxTag(650, " 0\x1F" "aA"), qxTag(245, "10\x1F" "aT"),
-                                    qxTag(650, " 0\x1F" "aB")})
+    for (const TMarcTag& rxField : {qxTag(1, "id"),
+                                    qxTag(650, " 0\x1F"
+                                               "aA"),
+                                    qxTag(245, "10\x1F"
+                                               "aT"),
+                                    qxTag(650, " 0\x1F"
+                                               "aB")})
         xRecord.qvOrderedInsert(rxField);
 
     TMarcTag xFound(999);
     EXPECT_TRUE(xRecord.qtFindTag(650, xFound, 2));
     EXPECT_EQ(650, xFound.qiGetTagNumber());
-    EXPECT_EQ(std::string(" 0\x1F" "aB"), xFound.qpacGetData());
-    for (int iOccurrence : {3, 0, -1}) {
+    EXPECT_EQ(std::string(" 0\x1F"
+                          "aB"),
+              xFound.qpacGetData());
+    for (int iOccurrence : {3, 0, -1})
+    {
         TMarcTag xUntouched = qxTag(500, "  x");
         EXPECT_FALSE(xRecord.qtFindTag(650, xUntouched, iOccurrence)) << iOccurrence;
         EXPECT_EQ(std::string("  x"), xUntouched.qpacGetData());
     }
     EXPECT_FALSE(xRecord.qtFindTag(100, xFound, 1));
 
-    EXPECT_TRUE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F" "aC"), 2));
-    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F" "aD"), 3));
-    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(100, "1 \x1F" "aE"), 1));
-    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F" "aF"), 0));
-    EXPECT_EQ((std::vector<std::string>{"1:id", "245:10\x1F" "aT", "650: 0\x1F" "aA", "650: 7\x1F" "aC"}),
+    EXPECT_TRUE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F"
+                                                "aC"),
+                                     2));
+    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F"
+                                                 "aD"),
+                                      3));
+    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(100, "1 \x1F"
+                                                 "aE"),
+                                      1));
+    EXPECT_FALSE(xRecord.qtReplaceTag(qxTag(650, " 7\x1F"
+                                                 "aF"),
+                                      0));
+    EXPECT_EQ((std::vector<std::string>{"1:id",
+                                        "245:10\x1F"
+                                        "aT",
+                                        "650: 0\x1F"
+                                        "aA",
+                                        "650: 7\x1F"
+                                        "aC"}),
               qxFieldList(xRecord));
 }
 
@@ -145,14 +182,16 @@ TEST(TMarcRecordTest, CopiesAreDeepAndClearResets)
     xRecord.qvSetLeader("00000cz  a2200000n  4500");
     xRecord.qrxGetLeader().qvSetMarcType(ePatron);
     xRecord.qvSetAuxData1(42);
-    xRecord.qvOrderedInsert(qxTag(100, "1 \x1F" "aName"));
+    xRecord.qvOrderedInsert(qxTag(100, "1 \x1F"
+                                       "aName"));
 
     TMarcRecord xCopy(xRecord);
     TMarcRecord xAssigned;
     xAssigned = xRecord;
     xRecord.qrxGetField(0).qvSetIndicator(eFirstIndicator, '3');
     xRecord.qrxGetLeader().qvSetStatus(eDeleted);
-    for (const TMarcRecord* pxOther : {&xCopy, &xAssigned}) {
+    for (const TMarcRecord* pxOther : {&xCopy, &xAssigned})
+    {
         EXPECT_EQ('1', pxOther->qrxGetField(0).qcGetIndicator(eFirstIndicator));
         EXPECT_STREQ("00000cz  a2200000n  4500", pxOther->qrxGetLeader().qpacGetData());
         EXPECT_EQ(ePatron, pxOther->qrxGetLeader().qeGetType());
@@ -175,10 +214,14 @@ TEST(TMarcRecordTest, WritesExactIso2709)
 {
     TMarcRecord xRecord;
     xRecord.qvSetLeader("99999nam a  99999 i 4590");
-    xRecord.qvOrderedInsert(qxTag(245, "10\x1F" "axyz"));
+    xRecord.qvOrderedInsert(qxTag(245, "10\x1F"
+                                       "axyz"));
     xRecord.qvOrderedInsert(qxTag(1, "abc"));
-    const std::string xExpected = std::string("00062nam a2200049 i 4500") + "001000400000" + "245000800004" +
-                                  "\x1E" + "abc\x1E" + "10\x1F" "axyz\x1E" + "\x1D";
+    const std::string xExpected = std::string("00062nam a2200049 i 4500") + "001000400000" + "245000800004" + "\x1E" +
+                                  "abc\x1E" +
+                                  "10\x1F"
+                                  "axyz\x1E" +
+                                  "\x1D";
     EXPECT_EQ(xExpected, qxIso2709(xRecord));
     EXPECT_STREQ("99999nam a  99999 i 4590", xRecord.qrxGetLeader().qpacGetData()) << "writing changes nothing";
 
@@ -226,7 +269,9 @@ TEST(TMarcRecordTest, WriterRefusesWhatItCannotWriteSoundly)
     TMarcRecord xBadField;
     xBadField.qvOrderedInsert(TMarcTag(500));
     qvExpectRefused(xBadField, "data field without indicators");
-    xBadField.qrxGetField(0).qvSetData("  a\x1E" "b", false);
+    xBadField.qrxGetField(0).qvSetData("  a\x1E"
+                                       "b",
+                                       false);
     qvExpectRefused(xBadField, "field terminator inside a field");
     xBadField.qrxGetField(0).qvSetData("  ok", false);
     xBadField.qrxGetField(0).qvSetTagNumber(-1);
@@ -258,7 +303,8 @@ TEST(TMarcRecordTest, ParserRejectsDamagedRecordsAndKeepsTheOldOne)
         {"leader 20-21 not 45", qxPatched(xGood, 20, "35")},
         {"implementation-defined entry part", qxPatched(xGood, 22, "1")},
     };
-    for (const auto& rxCase : axBad) {
+    for (const auto& rxCase : axBad)
+    {
         EXPECT_THROW(xRecord.qvSetUSMarcData(qpaxBytes(rxCase.second), static_cast<uint32_t>(rxCase.second.size())),
                      TException)
             << rxCase.first;
@@ -277,9 +323,12 @@ TEST(TMarcRecordTest, SurvivesEverySingleByteDamage)
     int iRefused = 0;
     auto qvTry = [&](const std::string& rxData) {
         TMarcRecord xRecord;
-        try {
+        try
+        {
             xRecord.qvSetUSMarcData(qpaxBytes(rxData), static_cast<uint32_t>(rxData.size()));
-        } catch (const TException&) {
+        }
+        catch (const TException&)
+        {
             ++iRefused;
             return;
         }
@@ -288,8 +337,10 @@ TEST(TMarcRecordTest, SurvivesEverySingleByteDamage)
         xAgain.qvSetUSMarcData(qpaxBytes(xWritten), static_cast<uint32_t>(xWritten.size()));
         EXPECT_EQ(xWritten, qxIso2709(xAgain));
     };
-    for (std::size_t n = 0; n < xGood.size(); ++n) {
-        for (char c : {'\0', '0', '9', 'x', ' ', '\x1E', '\x1D', '\xFF'}) {
+    for (std::size_t n = 0; n < xGood.size(); ++n)
+    {
+        for (char c : {'\0', '0', '9', 'x', ' ', '\x1E', '\x1D', '\xFF'})
+        {
             std::string xBad(xGood);
             xBad[n] = c;
             qvTry(xBad);
@@ -336,12 +387,13 @@ TEST(MarcMaker, EveryGoodSampleIsWrittenBackByteForByteAndSurvivesTheRoundTripTh
 
 TEST(MarcMaker, BlanksDelimitersAndSpecialCharactersAreWrittenAsCataloguersKnowThem)
 {
-    const TMarcRecord record = qxRecordOf(
-        "00000nam a2200000 a 4500",
-        {{1, "  12345 "},
-         {8, "830803s1846    pau           000 0 eng d"},
-         {245, "10\x1F" "aPrice $5 {net} C:\\x /\x1F" "cby \x1B(Bsomeone\x01."},
-         {500, "  \x1F" "aCaf\xC3\xA9 au lait"}});
+    const TMarcRecord record = qxRecordOf("00000nam a2200000 a 4500", {{1, "  12345 "},
+                                                                       {8, "830803s1846    pau           000 0 eng d"},
+                                                                       {245, "10\x1F"
+                                                                             "aPrice $5 {net} C:\\x /\x1F"
+                                                                             "cby \x1B(Bsomeone\x01."},
+                                                                       {500, "  \x1F"
+                                                                             "aCaf\xC3\xA9 au lait"}});
     const std::string xExpected = "=LDR  00000nam\\a2200000\\a\\4500\n"
                                   "=001  \\\\12345\\\n"
                                   "=008  830803s1846\\\\\\\\pau\\\\\\\\\\\\\\\\\\\\\\000\\0\\eng\\d\n"
@@ -377,7 +429,7 @@ TEST(MarcMaker, AMalformedRecordIsReportedWithItsTextAndReadingGoesOn)
 {
     const std::string xGood1 = "=LDR  00000nam\\a2200000\\a\\4500\n=001  1\n";
     const std::vector<std::string> xBad = {
-        "=LDR  00000nam\\a2200000\\a\\4500\n=24X  10$aNo tag\n",
+        "=LDR  00000nam\\a2200000\\a\\4500\n=2#X  10$aNo tag\n",
         "=LDR  00000nam\\a2200000\\a\\4500\n=245  1\n",
         "=LDR  00000nam\\a2200000\\a\\4500\n=245  1-$aBad indicator\n",
         "=LDR  00000nam\\a22\n",
@@ -412,7 +464,8 @@ TEST(MarcMaker, EveryFieldThatFitsInIso2709IsReadBackAndNoLongerOneIsWritten)
 {
     // The longest fields a record can hold, of the bytes with the longest mnemonics.
     const std::string xLongest(TMarcRecord::mdwMaxFieldLength_static - 1 - 2, '$');
-    TMarcRecord record = qxRecordOf("00000nam a2200000 a 4500", {{1, std::string(9998, '\x01')}, {500, "  " + xLongest}});
+    TMarcRecord record =
+        qxRecordOf("00000nam a2200000 a 4500", {{1, std::string(9998, '\x01')}, {500, "  " + xLongest}});
     ASSERT_NO_THROW(qxIso2709(record)) << "the record fits in ISO 2709";
     const std::vector<TMarcRecord> xBack = qxReadAllRecords(qxMrk(record), eMarcMaker);
     ASSERT_EQ(1u, xBack.size());
@@ -440,4 +493,87 @@ TEST(MarcFile, FormatIsToldByNameAndByContent)
     EXPECT_EQ(eIso2709, qeSniffFormat(iso));
     EXPECT_TRUE(qpxMakeRecordReader(iso, eIso2709)->qtReadNext(record));
     EXPECT_EQ(qxReadSample("sample1.usmarc").substr(0, 24), std::string(record.qrxGetLeader().qpacGetData()));
+}
+
+// Local tags of letters and digits (CAT, LKR, OWN, 00A ...) are read, kept in their
+// place and written by both forms and both readers, and sort after the numeric ones.
+TEST(TMarcTagTest, AlphanumericTagsLiveBesideNumericOnes)
+{
+    for (const char* pacTag : {"CAT", "LKR", "OWN", "00A", "9ZZ", "zzz", "245", "001"})
+    {
+        SCOPED_TRACE(pacTag);
+        const int iTag = TMarcTag::qiTagNumberOf(pacTag);
+        ASSERT_GE(iTag, 0);
+        EXPECT_EQ(std::string(pacTag), TMarcTag::qxTagText(iTag));
+        EXPECT_EQ(std::isalpha(static_cast<unsigned char>(pacTag[2])) ||
+                      std::isalpha(static_cast<unsigned char>(pacTag[0])),
+                  iTag > 999);
+        EXPECT_EQ(pacTag[0] == '0' && pacTag[1] == '0', TMarcTag(iTag).qtIsControlField());
+    }
+    EXPECT_LT(TMarcTag::qiTagNumberOf("CAT"), TMarcTag::qiTagNumberOf("LKR"));
+    EXPECT_LT(TMarcTag::qiTagNumberOf("LKR"), TMarcTag::qiTagNumberOf("OWN"));
+    EXPECT_LT(TMarcTag::qiTagNumberOf("OWN"), TMarcTag::qiTagNumberOf("cat"));
+    for (const char* pacNot : {"CA#", "ca ",
+                               "\xC3\xA1"
+                               "A",
+                               "",
+                               "2\x1E"
+                               "5"})
+        EXPECT_EQ(-1, TMarcTag::qiTagNumberOf(pacNot)) << pacNot;
+    // The numbers of all-digit text belong to the numeric tags only.
+    EXPECT_THROW(TMarcTag(TMarcTag::miFirstAlphanumericTag_static), TException);
+    EXPECT_THROW(TMarcTag(TMarcTag::miLastTagNumber_static + 1), TException);
+    EXPECT_EQ("", TMarcTag::qxTagText(TMarcTag::miFirstAlphanumericTag_static + (2 * 62 + 4) * 62 + 5)) << "245";
+
+    const int iCat = TMarcTag::qiTagNumberOf("CAT"), iOwn = TMarcTag::qiTagNumberOf("OWN");
+    const int iLkr = TMarcTag::qiTagNumberOf("LKR"), i00A = TMarcTag::qiTagNumberOf("00A");
+    TMarcRecord xRecord = qxRecordOf("00000nam a2200000 a 4500", {{245, "10\x1f"
+                                                                        "aTitle"},
+                                                                  {iOwn, "  \x1f"
+                                                                         "aMAIN"},
+                                                                  {iCat, "  \x1f"
+                                                                         "aCATALOGER\x1f"
+                                                                         "c20240101"},
+                                                                  {i00A, "local control"}});
+    TMarcTag xLkr(iLkr);
+    xLkr.qvSetData("  \x1f"
+                   "aUP",
+                   true);
+    xRecord.qvOrderedInsert(xLkr);
+    ASSERT_TRUE(qtAddGeneric008(xRecord, false));
+    const std::vector<std::string> xExpected = {
+        "8", "245", std::to_string(i00A), std::to_string(iCat), std::to_string(iLkr), std::to_string(iOwn)};
+    std::vector<std::string> xTags;
+    for (uint32_t dw = 0; dw < xRecord.qdwGetFieldCount(); ++dw)
+        xTags.push_back(std::to_string(xRecord.qrxGetField(dw).qiGetTagNumber()));
+    EXPECT_EQ(xExpected, xTags) << "in tag order, after the numeric tags, 008 before them";
+
+    const std::string xIso = qxIso2709(xRecord);
+    EXPECT_NE(std::string::npos, xIso.find("CAT0024")) << "the directory holds the tag as written";
+    // The strict read, the lenient read of a damaged copy (written in repaired form),
+    // and MARCMaker text all give back every field.
+    TMarcRecord xStrict;
+    xStrict.qvSetUSMarcData(qpaxBytes(xIso), static_cast<uint32_t>(xIso.size()));
+    EXPECT_EQ(qxFieldList(xRecord), qxFieldList(xStrict));
+    const TReadLog xLenient = qxReadLog(qxPatched(xIso, 0, "99999"), eIso2709, eReadLenient);
+    ASSERT_EQ(1u, xLenient.mxRecords.size());
+    ASSERT_EQ(1u, xLenient.mxRepairs[0].size()) << "only the record length";
+    EXPECT_EQ(xIso, qxIso2709(xLenient.mxRecords[0]));
+    const std::string xText = qxMrk(xRecord);
+    EXPECT_NE(std::string::npos, xText.find("\n=CAT  \\\\$aCATALOGER$c20240101\n"));
+    EXPECT_NE(std::string::npos, xText.find("\n=00A  local\\control\n=CAT  "));
+    const std::vector<TMarcRecord> xBack = qxReadAllRecords(xText, eMarcMaker);
+    ASSERT_EQ(1u, xBack.size());
+    EXPECT_EQ(xIso, qxIso2709(xBack[0]));
+    // A field tagged LDR would read back as a second Leader: not written.
+    TMarcRecord xLdr = xRecord;
+    xLdr.qvOrderedInsert(qxTag(TMarcTag::qiTagNumberOf("LDR"), "  \x1f"
+                                                               "aX"));
+    std::string xNone;
+    EXPECT_THROW(qvAppendMarcMaker(xLdr, xNone), TException);
+    EXPECT_EQ("", xNone);
+    // A tag that is not three letters or digits is still refused.
+    const TReadLog xBad = qxReadLog("=LDR  00000nam a2200000 a 4500\n=C#T  \\\\$aX\n\n", eMarcMaker);
+    ASSERT_EQ(1u, xBad.mxErrors.size());
+    EXPECT_NE(std::wstring::npos, xBad.mxErrors[0].find(L"the tag is not three letters or digits"));
 }

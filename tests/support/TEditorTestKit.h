@@ -3,9 +3,11 @@
 #pragma once
 
 #include "automation/TDialogDriver.h"
-#include "base/TFieldLayout.h"
+#include "core/TCodeMatch.h"
+#include "core/TFieldLayout.h"
 #include "controls/TStaticFieldDisplay.h"
 #include "manager/TFieldEditorManager.h"
+#include "recordlib/TCharacterSet.h"
 #include "recordlib/TMarcRecord.h"
 
 #include <gtest/gtest.h>
@@ -64,10 +66,11 @@ inline TStaticFieldDisplay* qpxDisplay(HWND hDlg, int iDisplayId)
     return dynamic_cast<TStaticFieldDisplay*>(CWnd::FromHandlePermanent(qhItem(hDlg, iDisplayId)));
 }
 
-// The field line's bytes, and which of its positions show inactive ('x').
+// The field line's characters in UTF-8 (its ASCII as it is), and which of
+// its positions show inactive ('x').
 inline std::string qxDisplayed(HWND hDlg, int iDisplayId)
 {
-    return qpxDisplay(hDlg, iDisplayId)->qrxGetFieldData().ToBytes();
+    return TCharacterSet::qrxOf(eCharsetUtf8).qxEncode(qpxDisplay(hDlg, iDisplayId)->qrxGetFieldData().str());
 }
 
 inline std::string qxInactive(HWND hDlg, int iDisplayId)
@@ -100,25 +103,24 @@ inline std::vector<int> qxMisplaced(HWND hDlg, const TFieldLayout& rxLayout)
     return xMisplaced;
 }
 
-// The lists that do not show the row a field preselects: the last row whose
-// code the field holds at the list's position (labels show blanks as "#"), or
-// none.
+// The lists that do not show the row a field preselects (qiFindCodeRow: the
+// last row whose code the field holds at the list's position, or none), by
+// its label (blanks show as "#").
 inline std::vector<int> qxWrongSelections(HWND hDlg, const TFieldLayout& rxLayout, const std::string& rxField)
 {
     std::vector<int> xWrong;
     for (const TLayoutList* l = rxLayout.lists; l->listId != 0; ++l)
     {
-        int iExpected = -1;
-        for (int i = 0; l->codeList[i].labelId != 0; ++i)
-            if (rxField.compare(static_cast<std::size_t>(l->position), std::strlen(l->codeList[i].code),
-                                l->codeList[i].code) == 0)
-                iExpected = i;
+        const int iExpected = l->position < static_cast<int>(rxField.size())
+                                  ? qiFindCodeRow(l->codeList, rxField.c_str() + l->position)
+                                  : -1;
         std::wstring xCode;
         for (const char* p = iExpected < 0 ? "" : l->codeList[iExpected].code; *p != '\0'; ++p)
             xCode += *p == ' ' ? L'#' : static_cast<wchar_t>(static_cast<unsigned char>(*p));
         const HWND hList = qhItem(hDlg, l->listId);
         const int iSelected = TDialogDriver::qiGetCurSel(hList);
-        if (iSelected != iExpected || TDialogDriver::qxGetComboText(hList, iSelected).compare(0, xCode.size(), xCode) != 0)
+        if (iSelected != iExpected ||
+            TDialogDriver::qxGetComboText(hList, iSelected).compare(0, xCode.size(), xCode) != 0)
             xWrong.push_back(l->listId);
     }
     return xWrong;
@@ -230,8 +232,7 @@ inline void qvEnter(HWND hDlg, int iId, const std::wstring& rxValue)
 
 // Opens a dialog with fnOpen and takes it through the steps; every step must
 // have run, or checks inside them would pass unseen.
-template <class TOpen>
-auto qxDrive(const std::vector<TStep>& rxSteps, TOpen fnOpen)
+template <class TOpen> auto qxDrive(const std::vector<TStep>& rxSteps, TOpen fnOpen)
 {
     TDialogDriver driver;
     for (const TStep& fnStep : rxSteps)
@@ -242,8 +243,7 @@ auto qxDrive(const std::vector<TStep>& rxSteps, TOpen fnOpen)
 }
 
 // A dialog's DoModal with the steps.
-template <class TDialogT>
-INT_PTR qiRun(TDialogT& rxDialog, const std::vector<TStep>& rxSteps)
+template <class TDialogT> INT_PTR qiRun(TDialogT& rxDialog, const std::vector<TStep>& rxSteps)
 {
     return qxDrive(rxSteps, [&] { return rxDialog.DoModal(); });
 }
@@ -253,4 +253,12 @@ inline EDisplayReturn qeRun(EFieldEditor eEditor, const TMarcRecord& rxRecord, i
                             const std::vector<TStep>& rxSteps)
 {
     return qxDrive(rxSteps, [&] { return TFieldEditorManager::qeDisplay(eEditor, rxRecord, iOccurrence, nullptr); });
+}
+
+// Leaves rxRecord stored as the facade's result: the Leader editor, closed with OK.
+inline void qvStoreAnEditedRecord(const TMarcRecord& rxRecord)
+{
+    const int kLeaderOkId = 3002;
+    ASSERT_EQ(eDisplaySaved, qeRun(eLeaderEditor, rxRecord, 0, {qfnClick(kLeaderOkId)}));
+    ASSERT_TRUE(TFieldEditorManager::mtRecordValid_static);
 }

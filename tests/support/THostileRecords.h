@@ -49,7 +49,7 @@ inline std::string qxHostileDataField(const char* pacIndicators, std::size_t dwL
 
 // A record of Leader 06 and 07 as given, its other Leader positions capitals
 // and punctuation, and hostile 001, 006, 007 (but its category), 008 (of
-// dw008Length), 245 and 856.
+// dw008Length), 245 and 856, and local fields of letters (00A, CAT, LKR).
 inline TMarcRecord qxHostileRecord(char cTypeOfRecord, char cBibLevel, std::size_t dw008Length, int iShift)
 {
     std::string xLeader = "QZ#J!XW?ABCDEFGHIJKLMNOP";
@@ -64,6 +64,9 @@ inline TMarcRecord qxHostileRecord(char cTypeOfRecord, char cBibLevel, std::size
     record.qvOrderedInsert(qxTag(8, qxHostileBytes(dw008Length, iShift)));
     record.qvOrderedInsert(qxTag(245, qxHostileDataField("10", 20, iShift)));
     record.qvOrderedInsert(qxTag(856, qxHostileDataField("4 ", 30, iShift)));
+    record.qvOrderedInsert(qxTag(TMarcTag::qiTagNumberOf("LKR"), qxHostileDataField("  ", 10, iShift)));
+    record.qvOrderedInsert(qxTag(TMarcTag::qiTagNumberOf("00A"), qxHostileBytes(9, iShift)));
+    record.qvOrderedInsert(qxTag(TMarcTag::qiTagNumberOf("CAT"), qxHostileDataField("  ", 10, iShift + 3)));
     return record;
 }
 

@@ -4,10 +4,10 @@
 // grid cells and the code lists agree with one another.
 #pragma once
 
-#include "base/TCodeMatch.h"
-#include "editors/006/T006Layout.h"
-#include "editors/007/T007Categories.h"
-#include "editors/008/T008Layout.h"
+#include "core/TCodeMatch.h"
+#include "core/T006Layout.h"
+#include "core/T007Categories.h"
+#include "core/T008Layout.h"
 #include "resources/006EditorIds.h"
 #include "resources/007EditorIds.h"
 #include "resources/008EditorIds.h"
@@ -36,12 +36,12 @@ struct TLayoutCase
     const TFieldLayout* layout;
     int templateId;
     int fieldLength;
-    int okId, cancelId, firstId; // the control table's first three entries
-    int firstWidth;              // the positions from 00 the third one edits
+    int okId, cancelId, firstId;          // the control table's first three entries
+    int firstWidth;                       // the positions from 00 the third one edits
     const std::map<int, TGridCell>* grid; // anchor -> cell
-    int buttonRowGap;            // the buttons stand at least this many rows below the last one used
-    std::set<int> unaccounted;   // positions exempt from "edited once or undefined, never both"
-    bool tFillLast;              // every list offers the fill character last
+    int buttonRowGap;                     // the buttons stand at least this many rows below the last one used
+    std::set<int> unaccounted;            // positions exempt from "edited once or undefined, never both"
+    bool tFillLast;                       // every list offers the fill character last
 };
 
 // gtest names a failing case by this.
@@ -74,9 +74,10 @@ inline std::map<int, TGridCell> qxGrid(const std::vector<int>& rxAnchors, int iC
 // Row 0 is the form-of-material row, above the grid.
 inline const std::map<int, TGridCell>& qrx006Grid()
 {
-    static const std::map<int, TGridCell> xGrid = qxGrid({4004, 4005, 4006, 4007, 4009, 4010, 4011, 4012, 4013, 4014, 4015,
-                                                          4016, 4017, 4018, 4019, 4020, 4021, 4022, 4023, 4024, 4025, 4026},
-                                                         1, 1);
+    static const std::map<int, TGridCell> xGrid =
+        qxGrid({4004, 4005, 4006, 4007, 4009, 4010, 4011, 4012, 4013, 4014, 4015,
+                4016, 4017, 4018, 4019, 4020, 4021, 4022, 4023, 4024, 4025, 4026},
+               1, 1);
     return xGrid;
 }
 
@@ -96,17 +97,17 @@ inline const std::map<int, TGridCell>& qrx007Grid()
 inline const std::map<int, TGridCell>& qrx008Grid()
 {
     static const std::map<int, TGridCell> xGrid =
-        qxGrid({6005, 6006, 6026, 6027, 6007, 6008, 6028, 6029, 6009, 6010, 6030, 6031, 6011, 6076, 6032, 6033,
-                6014, 6015, 6034, 6035, 6016, 6017, 6036, 6037, 6018, 6019, 6038, 6039, 6020, 6021, 6040, 6041,
-                6022, 6023, 6042, 6043, 6024, 6025, 6044, 6045},
+        qxGrid({6005, 6006, 6026, 6027, 6007, 6008, 6028, 6029, 6009, 6010, 6030, 6031, 6011, 6076,
+                6032, 6033, 6014, 6015, 6034, 6035, 6016, 6017, 6036, 6037, 6018, 6019, 6038, 6039,
+                6020, 6021, 6040, 6041, 6022, 6023, 6042, 6043, 6024, 6025, 6044, 6045},
                2, 0);
     return xGrid;
 }
 
 inline const EMaterialType* qpe006Groups()
 {
-    static const EMaterialType kGroups[] = {eBooks, eComputerFiles, eContinuingResources, eMusic,
-                                            eMaps,  eVisualMaterials, eMixedMaterials, eUnknownMaterial};
+    static const EMaterialType kGroups[] = {eBooks, eComputerFiles,   eContinuingResources, eMusic,
+                                            eMaps,  eVisualMaterials, eMixedMaterials,      eUnknownMaterial};
     return kGroups;
 }
 
@@ -122,14 +123,20 @@ inline std::vector<TLayoutCase> qxAllLayoutCases()
         const std::set<int> xUnaccounted = *pe == eComputerFiles         ? std::set<int>{10}
                                            : *pe == eContinuingResources ? std::set<int>{3}
                                                                          : std::set<int>{};
-        xCases.push_back({"006 " + qxNarrowName(pxLayout->name), pxLayout, IDD_006_EDITOR, k006FieldLength,
-                          IDC_006_OK, IDC_006_CANCEL, IDC_006_FORM_OF_MATERIAL, 1, &qrx006Grid(), 1, xUnaccounted, true});
+        xCases.push_back({"006 " + qxNarrowName(pxLayout->name), pxLayout, IDD_006_EDITOR, k006FieldLength, IDC_006_OK,
+                          IDC_006_CANCEL, IDC_006_FORM_OF_MATERIAL, 1, &qrx006Grid(), 1, xUnaccounted, true});
     }
-    const std::pair<EMarcType, EMaterialType> k008[] = {
-        {eBibliographic, eBooks},  {eBibliographic, eComputerFiles},   {eBibliographic, eContinuingResources},
-        {eBibliographic, eMusic},  {eBibliographic, eMaps},            {eBibliographic, eVisualMaterials},
-        {eBibliographic, eMixedMaterials}, {eAuthority, eUnknownMaterial}, {eHoldings, eUnknownMaterial},
-        {eCommunity, eUnknownMaterial},    {eClassification, eUnknownMaterial}};
+    const std::pair<EMarcType, EMaterialType> k008[] = {{eBibliographic, eBooks},
+                                                        {eBibliographic, eComputerFiles},
+                                                        {eBibliographic, eContinuingResources},
+                                                        {eBibliographic, eMusic},
+                                                        {eBibliographic, eMaps},
+                                                        {eBibliographic, eVisualMaterials},
+                                                        {eBibliographic, eMixedMaterials},
+                                                        {eAuthority, eUnknownMaterial},
+                                                        {eHoldings, eUnknownMaterial},
+                                                        {eCommunity, eUnknownMaterial},
+                                                        {eClassification, eUnknownMaterial}};
     // Authority 18 and continuing resources 20 are neither edited nor
     // undefined; music 21 and 33 and computer files 23 are both.
     const std::map<std::wstring, std::set<int>> k008Unaccounted = {
@@ -149,9 +156,18 @@ inline std::vector<TLayoutCase> qxAllLayoutCases()
     {
         const T007Category& rxCategory = qrx007Category(*p);
         if (qt007HasLayout(rxCategory))
-            xCases.push_back({"007 " + qxNarrowName(rxCategory.layout->name), rxCategory.layout, IDD_007_EDITOR,
-                              rxCategory.fieldLength, IDC_007_OK, IDC_007_CANCEL, IDC_007_CATEGORY, 1,
-                              &qrx007Grid(), 2, {2}, false});
+            xCases.push_back({"007 " + qxNarrowName(rxCategory.layout->name),
+                              rxCategory.layout,
+                              IDD_007_EDITOR,
+                              rxCategory.fieldLength,
+                              IDC_007_OK,
+                              IDC_007_CANCEL,
+                              IDC_007_CATEGORY,
+                              1,
+                              &qrx007Grid(),
+                              2,
+                              {2},
+                              false});
     }
     return xCases;
 }
@@ -214,7 +230,8 @@ inline void qvExpectCodeListRules(const TCodeListEntry* pxList, int iListId, boo
         EXPECT_TRUE(xLabels.insert(rxRow.labelId).second) << "list " << iListId << " label " << rxRow.labelId;
         if (tFillLast && pxList[n + 1].labelId == 0)
         {
-            EXPECT_EQ(std::string(dwWidth, '|'), rxRow.code) << "list " << iListId << " ends without the fill character";
+            EXPECT_EQ(std::string(dwWidth, '|'), rxRow.code)
+                << "list " << iListId << " ends without the fill character";
         }
     }
 }
@@ -242,7 +259,8 @@ inline void qvExpectShownAsItStands(const std::string& rxField, const TFieldLayo
     {
         ASSERT_LE(static_cast<std::size_t>(e->position + e->length), rxField.size());
         for (int i = e->position; i < e->position + e->length; ++i)
-            EXPECT_TRUE(!e->allowedChars || std::strchr(e->allowedChars, rxField[i]) || (tBlankIsUnset && rxField[i] == ' '))
+            EXPECT_TRUE(!e->allowedChars || std::strchr(e->allowedChars, rxField[i]) ||
+                        (tBlankIsUnset && rxField[i] == ' '))
                 << "position " << i << xWhere;
     }
     for (const TPositionRange* r = rxLayout.undefined; r->first != 0; ++r)
@@ -347,10 +365,12 @@ inline void qvExpectLayoutRules(const TLayoutCase& rxCase)
         iLastRow = std::max(iLastRow, cell.row);
     }
     for (const auto& [row, column, tLabel] : xTaken)
-        EXPECT_EQ(1u, xTaken.count({row, column, !tLabel})) << "nothing beside the one in row " << row << ", column " << column;
+        EXPECT_EQ(1u, xTaken.count({row, column, !tLabel}))
+            << "nothing beside the one in row " << row << ", column " << column;
     if (const auto first = rxCase.grid->find(rxCase.firstId); first != rxCase.grid->end())
     {
-        EXPECT_EQ(0u, xTaken.count({first->second.row, first->second.column, false})) << "a control on the first one's cell";
+        EXPECT_EQ(0u, xTaken.count({first->second.row, first->second.column, false}))
+            << "a control on the first one's cell";
     }
     std::set<int> xMoved;
     bool tControlMoved = false;

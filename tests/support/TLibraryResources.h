@@ -3,7 +3,7 @@
 // every code-list label follows.
 #pragma once
 
-#include "base/TCodeListEntry.h"
+#include "core/TCodeListEntry.h"
 
 #include <windows.h>
 
@@ -66,8 +66,7 @@ class TLibraryTemplate
 public:
     explicit TLibraryTemplate(int iTemplateId)
         : mhDialog(::CreateDialogParamW(qhLibrary(), MAKEINTRESOURCEW(iTemplateId), nullptr, qiQuietDialogProc, 0))
-    {
-    }
+    {}
     ~TLibraryTemplate()
     {
         if (mhDialog)

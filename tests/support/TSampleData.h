@@ -38,8 +38,8 @@ inline std::vector<std::string> qxSampleRecordBytes(const std::string& rxName, s
 {
     const std::string xData = qxReadSample(rxName);
     std::vector<std::string> xRecords;
-    for (std::size_t nStart = 0, nEnd; xRecords.size() < nCount && (nEnd = xData.find('\x1D', nStart)) != std::string::npos;
-         nStart = nEnd + 1)
+    for (std::size_t nStart = 0, nEnd;
+         xRecords.size() < nCount && (nEnd = xData.find('\x1D', nStart)) != std::string::npos; nStart = nEnd + 1)
         xRecords.push_back(xData.substr(nStart, nEnd + 1 - nStart));
     return xRecords;
 }

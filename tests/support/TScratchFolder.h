@@ -23,8 +23,8 @@ public:
     std::string qxFile(const std::string& rxName) const { return mxPath + "/" + rxName; }
     std::size_t qnFileCount() const
     {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(mxPath),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(mxPath), std::filesystem::directory_iterator()));
     }
 
 private:

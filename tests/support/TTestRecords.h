@@ -6,6 +6,7 @@
 #include "recordlib/TMarcRecord.h"
 #include "recordlib/TMarcTag.h"
 
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -36,7 +37,8 @@ inline TMarcRecord qxRecordOfType(char cTypeOfRecord, char cBibLevel, const char
     char acLeader[] = "00000nam a2200000 a 4500";
     acLeader[6] = cTypeOfRecord;
     acLeader[7] = cBibLevel;
-    TMarcRecord record = qxRecordOf(acLeader, {{245, "10\x1f" "aA title"}});
+    TMarcRecord record = qxRecordOf(acLeader, {{245, "10\x1f"
+                                                     "aA title"}});
     if (pac008 != nullptr)
         record.qvOrderedInsert(qxTag(8, pac008));
     return record;
@@ -72,6 +74,30 @@ inline std::string qxIso2709(const std::vector<TMarcRecord>& rxRecords)
     return xAll;
 }
 
+// The record in ISO 2709 with the directory entry map given for leader 20-22: the
+// widths of the field length, the starting position and the implementation-defined part.
+inline std::string qxLaidOutWithMap(const TMarcRecord& rxRecord, const std::string& rxMap)
+{
+    const int iLength = rxMap[0] - '0', iStart = rxMap[1] - '0', iPart = rxMap.size() > 2 ? rxMap[2] - '0' : 0;
+    std::string xDirectory, xData;
+    for (uint32_t dw = 0; dw < rxRecord.qdwGetFieldCount(); ++dw)
+    {
+        const TMarcTag& rxField = rxRecord.qrxGetField(dw);
+        char acEntry[40];
+        std::snprintf(acEntry, sizeof acEntry, "%s%0*u%0*u%0*d", rxField.qxGetTagText().c_str(), iLength,
+                      rxField.qdwGetDataSize() + 1, iStart, static_cast<unsigned>(xData.size()), iPart, 0);
+        xDirectory += std::string(acEntry, 3 + iLength + iStart + iPart);
+        xData += qxFieldBytes(rxField) + "\x1E";
+    }
+    std::string xLeader(rxRecord.qrxGetLeader().qpacGetData(), 24);
+    char acNumber[8];
+    std::snprintf(acNumber, sizeof acNumber, "%05u", static_cast<unsigned>(24 + xDirectory.size() + 1));
+    xLeader.replace(12, 5, acNumber);
+    std::snprintf(acNumber, sizeof acNumber, "%05u", static_cast<unsigned>(24 + xDirectory.size() + 2 + xData.size()));
+    xLeader.replace(0, 5, acNumber);
+    xLeader.replace(20, rxMap.size(), rxMap);
+    return xLeader + xDirectory + "\x1E" + xData + "\x1D";
+}
 // What fn throws: the TException's type and message; type -1 when it throws none.
 struct TThrown
 {
@@ -79,8 +105,7 @@ struct TThrown
     std::wstring mxMessage;
 };
 
-template <typename F>
-TThrown qxThrown(F fn)
+template <typename F> TThrown qxThrown(F fn)
 {
     try
     {

@@ -1,5 +1,6 @@
 // The facade's refusals and its stored result, across the DLL boundary.
 #include "manager/TFieldEditorManager.h"
+#include "support/TEditorTestKit.h"
 #include "support/TTestRecords.h"
 #include "recordlib/TException.h"
 
@@ -46,12 +47,10 @@ TEST(Facade, UnknownEditorValueThrowsWithExactMessage)
 // format: UntouchedRecords.)
 TEST(Facade, RefusesFieldsOfMaterialOnRecordsThatAreNotBibliographicAndDiscardsTheStoredResult)
 {
-    TFieldEditorManager::mxMarcRecord_static = qxRecordOfType('a', 'm');
-    TFieldEditorManager::mtRecordValid_static = true;
+    qvStoreAnEditedRecord(qxRecordOfType('a', 'm'));
     // A patron record exists only by the host's word.
     TMarcRecord patron = qxRecordOfType('a', 'm');
     patron.qrxGetLeader().qvSetMarcType(ePatron);
     EXPECT_EQ(eDisplayNotBibliographic, TFieldEditorManager::qeDisplay(e006Editor, patron, 0, nullptr));
     qvExpectNoStoredResult();
-    EXPECT_EQ(0u, TFieldEditorManager::mxMarcRecord_static.qdwGetFieldCount());
 }

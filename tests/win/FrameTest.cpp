@@ -70,9 +70,9 @@ TEST(Frame, LibraryResourcesAreCurrentOnlyWhileTheDialogRuns)
 
     TFrameTestDialog dlg;
     qiRun(dlg, {[](HWND) {
-        EXPECT_EQ(qhLibrary(), AfxGetResourceHandle());
-        EXPECT_EQ(CString(L"library"), qxLoad(IDS_FRAME_WHERE));
-    }});
+              EXPECT_EQ(qhLibrary(), AfxGetResourceHandle());
+              EXPECT_EQ(CString(L"library"), qxLoad(IDS_FRAME_WHERE));
+          }});
     EXPECT_EQ(qhLibrary(), dlg.mhResourceInInit);
     EXPECT_EQ(CString(L"library"), dlg.mxWhereInInit);
     EXPECT_EQ(hHost, AfxGetResourceHandle());
@@ -112,9 +112,9 @@ TEST(Frame, TheParentIsDisabledWhileTheDialogRunsAndFreedEvenByAnExceptionFromOn
     ASSERT_NE(nullptr, parent.xWnd.m_hWnd);
     TFrameTestDialog dlg(&parent.xWnd);
     qiRun(dlg, {[&](HWND hDlg) {
-        EXPECT_FALSE(parent.xWnd.IsWindowEnabled());
-        EXPECT_EQ(parent.xWnd.m_hWnd, ::GetWindow(hDlg, GW_OWNER));
-    }});
+              EXPECT_FALSE(parent.xWnd.IsWindowEnabled());
+              EXPECT_EQ(parent.xWnd.m_hWnd, ::GetWindow(hDlg, GW_OWNER));
+          }});
     EXPECT_TRUE(parent.xWnd.IsWindowEnabled());
 
     HINSTANCE hHost = AfxGetResourceHandle();
@@ -155,23 +155,24 @@ TEST(Frame, ChoosingAComboRowSendsTheNotificationsOfARealComboBox)
                 [](HWND hDlg) { EXPECT_EQ(2, TDialogDriver::qiGetCurSel(qhItem(hDlg, IDC_TEST_COMBO))); }});
     ASSERT_FALSE(dlg.mxComboNotifications.empty());
     EXPECT_EQ(static_cast<UINT>(CBN_SELENDOK), dlg.mxComboNotifications.back());
-    EXPECT_NE(dlg.mxComboNotifications.end(),
-              std::find(dlg.mxComboNotifications.begin(), dlg.mxComboNotifications.end(), static_cast<UINT>(CBN_SELCHANGE)));
+    EXPECT_NE(
+        dlg.mxComboNotifications.end(),
+        std::find(dlg.mxComboNotifications.begin(), dlg.mxComboNotifications.end(), static_cast<UINT>(CBN_SELCHANGE)));
 }
 
 TEST(Frame, TooltipTakesTextByStringIdAndASecondCallReplacesIt)
 {
     TFrameTestDialog dlg;
     qiRun(dlg, {[&](HWND) {
-        CString tip;
-        dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tip);
-        // The trailing blank of the string table entry is kept.
-        EXPECT_EQ(CString(L"Tip from the library's string table "), tip);
-        dlg.qrxGetToolTip().qtAddWindowTip(&dlg.mxCombo, CString(L"b - Second"));
-        dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tip);
-        EXPECT_EQ(CString(L"b - Second"), tip);
-        EXPECT_EQ(1u, dlg.qrxGetToolTip().qdwGetToolCount());
-    }});
+              CString tip;
+              dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tip);
+              // The trailing blank of the string table entry is kept.
+              EXPECT_EQ(CString(L"Tip from the library's string table "), tip);
+              dlg.qrxGetToolTip().qtAddWindowTip(&dlg.mxCombo, CString(L"b - Second"));
+              dlg.qrxGetToolTip().qvGetWindowTip(&dlg.mxCombo, tip);
+              EXPECT_EQ(CString(L"b - Second"), tip);
+              EXPECT_EQ(1u, dlg.qrxGetToolTip().qdwGetToolCount());
+          }});
 }
 
 TEST(Frame, TabAndShiftTabBecomeTheAcceleratorCommands)

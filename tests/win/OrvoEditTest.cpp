@@ -3,12 +3,14 @@
 #include "support/TSampleData.h"
 #include "support/TScratchFolder.h"
 
+#include "marcio/TMarcFile.h"
 #include "recordlib/TMarcRecord.h"
 #include "resources/008EditorIds.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -130,7 +132,8 @@ private:
         ::GetWindowThreadProcessId(hWnd, &dwProcess);
         wchar_t awcClass[16] = {};
         ::GetClassNameW(hWnd, awcClass, 16);
-        if (dwProcess != pxRun->mxProcess.dwProcessId || !::IsWindowVisible(hWnd) || std::wstring(awcClass) != L"#32770")
+        if (dwProcess != pxRun->mxProcess.dwProcessId || !::IsWindowVisible(hWnd) ||
+            std::wstring(awcClass) != L"#32770")
             return TRUE;
         pxRun->mhDialog = hWnd;
         return FALSE;
@@ -196,6 +199,37 @@ TEST(OrvoEdit, OkWritesOnlyTheEditedRecordAndCancelLeavesTheFileAlone)
     EXPECT_EQ(1u, file.xFolder.qnFileCount());
 }
 
+TEST(OrvoEdit, MarcMakerTextIsEditedInPlaceInItsOwnLineEnds)
+{
+    // A byte order mark, comments, CR LF: found by content under any name, and only
+    // record 2 written anew, in the file's line ends.
+    std::vector<TMarcRecord> xRecords;
+    for (const std::string& rxBytes : qxSampleRecordBytes("camel.usmarc", 3))
+    {
+        xRecords.emplace_back();
+        xRecords.back().qvSetUSMarcData(qpaxBytes(rxBytes), static_cast<uint32_t>(rxBytes.size()));
+    }
+    ASSERT_EQ(3u, xRecords.size());
+    std::string xFirst = "\xEF\xBB\xBF# by hand\r\n", xSecond, xLast = "\r\n# after\r\n";
+    qvAppendMarcMaker(xRecords[0], xFirst, eLineEndCrLf);
+    xFirst += "# between\r\n";
+    qvAppendMarcMaker(xRecords[1], xSecond, eLineEndCrLf, false);
+    qvAppendMarcMaker(xRecords[2], xLast, eLineEndCrLf, false);
+    TScratchFile file("edit-mrk", xFirst + xSecond + xLast);
+
+    TEditRun run(L"008 --record 2 " + file.qxQuoted());
+    HWND hDialog = run.qhWaitForDialog();
+    ASSERT_NE(nullptr, hDialog);
+    qvTypeDate2AndPressOk(hDialog);
+    EXPECT_EQ(0, run.qiWaitForExit()) << run.qxErrors();
+    const std::string xEdited = qxWithDate2(xRecords[1]);
+    TMarcRecord expected;
+    expected.qvSetUSMarcData(qpaxBytes(xEdited), static_cast<uint32_t>(xEdited.size()));
+    std::string xExpected = xFirst;
+    qvAppendMarcMaker(expected, xExpected, eLineEndCrLf, false);
+    EXPECT_EQ(xExpected + xLast, file.qxBytes());
+}
+
 TEST(OrvoEdit, ADamagedRecordIsEditedInItsRepairedFormAndTheOthersStayByteForByte)
 {
     const std::vector<std::string> xRecords = qxSampleRecordBytes("camel.usmarc", 3);
@@ -235,10 +269,26 @@ TEST(OrvoEdit, RefusalsLeaveTheFileAloneWithTheReasonAndStatus2)
     TScratchFile file("edit-3", xOriginal);
     for (const std::wstring& rxArguments :
          {L"008 --record 11 " + file.qxQuoted(), L"009 " + file.qxQuoted(), L"008 --record 0 " + file.qxQuoted(),
-          L"008 \"" + qxWide(file.xPath) + L".absent\"", std::wstring(L"008")})
+          L"008 \"" + qxWide(file.xPath) + L".absent\"", std::wstring(L"008"),
+          L"008 \"" + qxWide(file.xFolder.qxFile("")) + L"\""})
     {
         TEditRun run(rxArguments);
         EXPECT_EQ(2, run.qiWaitForExit()) << std::string(rxArguments.begin(), rxArguments.end());
     }
+    // An occurrence past the record's last: refused before any dialog, never an empty form.
+    for (const wchar_t* pwcArguments : {L"856 --occurrence 1 ", L"006 --record 2 --occurrence 2 "})
+    {
+        TEditRun run(pwcArguments + file.qxQuoted());
+        EXPECT_EQ(2, run.qiWaitForExit());
+        EXPECT_NE(std::string::npos, run.qxErrors().find("so there is no occurrence")) << run.qxErrors();
+    }
+    EXPECT_EQ(xOriginal, file.qxBytes());
+
+    // A read-only file: refused before the editor opens unless --force.
+    std::filesystem::permissions(file.xPath, std::filesystem::perms::owner_read);
+    TEditRun readOnly(L"008 " + file.qxQuoted());
+    EXPECT_EQ(2, readOnly.qiWaitForExit());
+    EXPECT_NE(std::string::npos, readOnly.qxErrors().find("read-only (--force replaces it)"));
+    std::filesystem::permissions(file.xPath, std::filesystem::perms::owner_all);
     EXPECT_EQ(xOriginal, file.qxBytes());
 }

@@ -38,7 +38,7 @@ TEST(T006Editor, EachFormShowsItsLayoutPreselectedFromTheField)
     {
         const char* pac006;
         const wchar_t* pwcTitle;
-        std::map<int, std::wstring> typed;    // edit box -> text
+        std::map<int, std::wstring> typed; // edit box -> text
     } cases[] = {
         {"aabc jr0|01 011 1d", L"006 Editor - Language Material", {{4044, L"abc"}, {4046, L"0|01"}}},
         {"m    eo  d f      ", L"006 Editor - Computer File/Electronic Resource", {}},
@@ -55,14 +55,15 @@ TEST(T006Editor, EachFormShowsItsLayoutPreselectedFromTheField)
         ASSERT_NE(nullptr, pxLayout);
         T006Editor editor(qxBook({c.pac006}), 1, nullptr);
         qiRun(editor, {[&](HWND hDlg) {
-            EXPECT_EQ(c.pwcTitle, TDialogDriver::qxGetText(hDlg));
-            qiExpectLayoutShown(hDlg, *pxLayout, c.pac006, kAlwaysShown, 4002, 4027, 4003, 4004, 4006);
-            for (const auto& [id, text] : c.typed)
-                EXPECT_EQ(text, TDialogDriver::qxGetText(qhItem(hDlg, id))) << id;
-            // Form of item stands at 12 on maps and visual materials, at 06 elsewhere.
-            const bool tAt12 = c.pac006[0] == 'f' || c.pac006[0] == 'g';
-            EXPECT_EQ(tAt12 ? L"Form of item: (12)" : L"Form of item: (06)", TDialogDriver::qxGetText(qhItem(hDlg, 4034)));
-        }});
+                  EXPECT_EQ(c.pwcTitle, TDialogDriver::qxGetText(hDlg));
+                  qiExpectLayoutShown(hDlg, *pxLayout, c.pac006, kAlwaysShown, 4002, 4027, 4003, 4004, 4006);
+                  for (const auto& [id, text] : c.typed)
+                      EXPECT_EQ(text, TDialogDriver::qxGetText(qhItem(hDlg, id))) << id;
+                  // Form of item stands at 12 on maps and visual materials, at 06 elsewhere.
+                  const bool tAt12 = c.pac006[0] == 'f' || c.pac006[0] == 'g';
+                  EXPECT_EQ(tAt12 ? L"Form of item: (12)" : L"Form of item: (06)",
+                            TDialogDriver::qxGetText(qhItem(hDlg, 4034)));
+              }});
     }
 }
 
@@ -71,49 +72,50 @@ TEST(T006Editor, ANewFieldTakesAFormThenKeepsEditsWithinTheGroupAndResetsAcrossG
     RECT xUnknown = {}, xBooks = {}, xManuscript = {};
     int iPitch = 0;
     std::set<int> xBooksShown;
-    const TMarcRecord result = qxAfterOk(qxBook({"c           |||| "}), 0, {
-        // Away from the screen's edges, where the dialog may grow both ways.
-        [](HWND hDlg) { ::SetWindowPos(hDlg, nullptr, 100, 350, 0, 0, SWP_NOSIZE | SWP_NOZORDER); },
-        [&](HWND hDlg) {
-            EXPECT_EQ(L"006 Editor - Unknown", TDialogDriver::qxGetText(hDlg));
-            EXPECT_EQ(kAlwaysShown, qxVisibleChildren(hDlg));
-            EXPECT_EQ(L"u - Unknown", qxSelectedText(qhItem(hDlg, 4030)));
-            EXPECT_FALSE(qtEnabled(hDlg, 4027));
-            EXPECT_EQ("u                 ", qxDisplayed(hDlg, 4002));
-            xUnknown = qxRect(hDlg);
-            qvChooseCode(hDlg, 4030, L"a");
-        },
-        [&](HWND hDlg) {
-            EXPECT_EQ(L"006 Editor - Language Material", TDialogDriver::qxGetText(hDlg));
-            EXPECT_EQ(L"a - Language material", qxSelectedText(qhItem(hDlg, 4030)));
-            EXPECT_TRUE(qtEnabled(hDlg, 4027));
-            EXPECT_EQ("a           000 0 ", qxDisplayed(hDlg, 4002));
-            xBooksShown = qxVisibleChildren(hDlg);
-            EXPECT_EQ(1u, xBooksShown.count(4051)); // Biography: the Books layout
-            xBooks = qxRect(hDlg);
-            iPitch = qxItemRect(hDlg, 4006).top - qxItemRect(hDlg, 4004).top;
-            TDialogDriver::qvType(qhItem(hDlg, 4044), L"ab");
-            qvChooseCode(hDlg, 4031, L"j");
-        },
-        [](HWND hDlg) { qvChooseCode(hDlg, 4030, L"t"); },
-        [&](HWND hDlg) {
-            // t is still Books: every edit stays, 00 and the title change.
-            EXPECT_EQ(L"006 Editor - Manuscript Language Material", TDialogDriver::qxGetText(hDlg));
-            EXPECT_EQ("tab  j      000 0 ", qxDisplayed(hDlg, 4002));
-            EXPECT_EQ(xBooksShown, qxVisibleChildren(hDlg));
-            xManuscript = qxRect(hDlg);
-            qvChooseCode(hDlg, 4030, L"m");
-        },
-        [&](HWND hDlg) {
-            // m is another group: 01-17 go back to blanks with its default, and
-            // the dialog shrinks by six rows around its middle.
-            EXPECT_EQ("m        u        ", qxDisplayed(hDlg, 4002));
-            EXPECT_EQ(0u, qxVisibleChildren(hDlg).count(4051));
-            EXPECT_EQ(1u, qxVisibleChildren(hDlg).count(4041));
-            const RECT xComputer = qxRect(hDlg);
-            EXPECT_EQ(xManuscript.top + 6 * iPitch / 2, xComputer.top);
-            EXPECT_EQ(6 * iPitch, (xManuscript.bottom - xManuscript.top) - (xComputer.bottom - xComputer.top));
-        }});
+    const TMarcRecord result = qxAfterOk(
+        qxBook({"c           |||| "}), 0,
+        {// Away from the screen's edges, where the dialog may grow both ways.
+         [](HWND hDlg) { ::SetWindowPos(hDlg, nullptr, 100, 350, 0, 0, SWP_NOSIZE | SWP_NOZORDER); },
+         [&](HWND hDlg) {
+             EXPECT_EQ(L"006 Editor - Unknown", TDialogDriver::qxGetText(hDlg));
+             EXPECT_EQ(kAlwaysShown, qxVisibleChildren(hDlg));
+             EXPECT_EQ(L"u - Unknown", qxSelectedText(qhItem(hDlg, 4030)));
+             EXPECT_FALSE(qtEnabled(hDlg, 4027));
+             EXPECT_EQ("u                 ", qxDisplayed(hDlg, 4002));
+             xUnknown = qxRect(hDlg);
+             qvChooseCode(hDlg, 4030, L"a");
+         },
+         [&](HWND hDlg) {
+             EXPECT_EQ(L"006 Editor - Language Material", TDialogDriver::qxGetText(hDlg));
+             EXPECT_EQ(L"a - Language material", qxSelectedText(qhItem(hDlg, 4030)));
+             EXPECT_TRUE(qtEnabled(hDlg, 4027));
+             EXPECT_EQ("a           000 0 ", qxDisplayed(hDlg, 4002));
+             xBooksShown = qxVisibleChildren(hDlg);
+             EXPECT_EQ(1u, xBooksShown.count(4051)); // Biography: the Books layout
+             xBooks = qxRect(hDlg);
+             iPitch = qxItemRect(hDlg, 4006).top - qxItemRect(hDlg, 4004).top;
+             TDialogDriver::qvType(qhItem(hDlg, 4044), L"ab");
+             qvChooseCode(hDlg, 4031, L"j");
+         },
+         [](HWND hDlg) { qvChooseCode(hDlg, 4030, L"t"); },
+         [&](HWND hDlg) {
+             // t is still Books: every edit stays, 00 and the title change.
+             EXPECT_EQ(L"006 Editor - Manuscript Language Material", TDialogDriver::qxGetText(hDlg));
+             EXPECT_EQ("tab  j      000 0 ", qxDisplayed(hDlg, 4002));
+             EXPECT_EQ(xBooksShown, qxVisibleChildren(hDlg));
+             xManuscript = qxRect(hDlg);
+             qvChooseCode(hDlg, 4030, L"m");
+         },
+         [&](HWND hDlg) {
+             // m is another group: 01-17 go back to blanks with its default, and
+             // the dialog shrinks by six rows around its middle.
+             EXPECT_EQ("m        u        ", qxDisplayed(hDlg, 4002));
+             EXPECT_EQ(0u, qxVisibleChildren(hDlg).count(4051));
+             EXPECT_EQ(1u, qxVisibleChildren(hDlg).count(4041));
+             const RECT xComputer = qxRect(hDlg);
+             EXPECT_EQ(xManuscript.top + 6 * iPitch / 2, xComputer.top);
+             EXPECT_EQ(6 * iPitch, (xManuscript.bottom - xManuscript.top) - (xComputer.bottom - xComputer.top));
+         }});
     // Ten rows more for Books; the top moves up by half of them, and not again for t.
     ASSERT_GT(iPitch, 0);
     EXPECT_EQ(10 * iPitch, (xBooks.bottom - xBooks.top) - (xUnknown.bottom - xUnknown.top));
@@ -159,12 +161,13 @@ TEST(T006Editor, ChoosingAndTypingWriteTheirPositionsAndHighlightThem)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.nControlId);
-        const TMarcRecord result = qxAfterOk(qxBook({c.pac006}), 1, {
-            [&](HWND hDlg) { qvEnter(hDlg, c.nControlId, c.pwcChoice); },
-            [&](HWND hDlg) {
-                EXPECT_EQ(std::make_pair(c.iPosition, static_cast<int>(std::strlen(c.pacWritten))),
-                          qxHighlight(hDlg, 4002));
-            }});
+        const TMarcRecord result =
+            qxAfterOk(qxBook({c.pac006}), 1,
+                      {[&](HWND hDlg) { qvEnter(hDlg, c.nControlId, c.pwcChoice); },
+                       [&](HWND hDlg) {
+                           EXPECT_EQ(std::make_pair(c.iPosition, static_cast<int>(std::strlen(c.pacWritten))),
+                                     qxHighlight(hDlg, 4002));
+                       }});
         std::string xExpected = c.pac006;
         xExpected.replace(static_cast<std::size_t>(c.iPosition), std::strlen(c.pacWritten), c.pacWritten);
         EXPECT_EQ(std::vector<std::string>{xExpected}, qxFieldsOf(result, 6));
@@ -179,10 +182,14 @@ TEST(T006Editor, TabFollowsTheControlTableAndCyclesInTheFormListAlone)
         int nStartId;
         bool tShift;
         int nExpectedId;
-    } cases[] = {{"aabc jr0|01 011 1d", 4051, false, 4027}, {"aabc jr0|01 011 1d", 4027, true, 4051},
-                 {"aabc jr0|01 011 1d", 4030, false, 4044}, {"e                 ", 4033, false, 4039},
-                 {"s                 ", 4012, false, 4033}, {nullptr, 4030, false, 4028},
-                 {nullptr, 4028, false, 4030},            {nullptr, 4030, true, 4028}};
+    } cases[] = {{"aabc jr0|01 011 1d", 4051, false, 4027},
+                 {"aabc jr0|01 011 1d", 4027, true, 4051},
+                 {"aabc jr0|01 011 1d", 4030, false, 4044},
+                 {"e                 ", 4033, false, 4039},
+                 {"s                 ", 4012, false, 4033},
+                 {nullptr, 4030, false, 4028},
+                 {nullptr, 4028, false, 4030},
+                 {nullptr, 4030, true, 4028}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << (c.pac006 ? c.pac006 : "new") << " from " << c.nStartId);

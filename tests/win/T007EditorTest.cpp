@@ -1,7 +1,7 @@
 // The 007 editor, driven as a cataloguer would: the rows each category shows,
 // choosing a category and codes, typing, the dialog's height, Tab, and what
 // the facade stores after OK and Cancel, whatever bytes the field holds.
-#include "editors/007/T007Categories.h"
+#include "core/T007Categories.h"
 #include "editors/007/T007Editor.h"
 #include "recordlib/TException.h"
 #include "resources/007EditorIds.h"
@@ -116,7 +116,8 @@ TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheFieldAndNoneOnlyTheCa
         {{"u"}, 1, "u", L"007 Editor - Unspecified", 0},
         {{" abc"}, 1, "u          ", L"007 Editor - Unspecified", 0},
         {{"x12"}, 1, "x12", L"007 Editor - Unspecified", 0},
-        {{"\xE9\x01"}, 1, "\xE9\x01", L"007 Editor - Unspecified", 0},
+        // A byte that is no character in the record's UTF-8 shows as U+FFFD.
+        {{"\xE9\x01"}, 1, "\xEF\xBF\xBD\x01", L"007 Editor - Unspecified", 0},
     };
     for (const auto& c : cases)
     {
@@ -137,45 +138,43 @@ TEST(T007Editor, EachCategoryShowsItsRowsPreselectedFromTheFieldAndNoneOnlyTheCa
 TEST(T007Editor, ChoosingACategoryGivesItsDefaultAndReChoosingResetsIt)
 {
     T007Editor editor(qxRecord({}), 0, nullptr);
-    qiRun(editor, {
-        [](HWND hDlg) {
-            EXPECT_EQ("u          ", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
-            EXPECT_EQ(L"u - Unknown", TDialogDriver::qxGetComboText(qhItem(hDlg, kCategoryList), 0));
-            EXPECT_FALSE(qtEnabled(hDlg, kOk));
-            qvChooseCategory(hDlg, L'm');
-        },
-        [](HWND hDlg) {
-            const TShown shown = qxShown(hDlg);
-            EXPECT_EQ("m| ||||||||||||||||||||", shown.xField);
-            EXPECT_EQ(L"007 Editor - Motion Picture", shown.xTitle);
-            EXPECT_EQ(16, shown.iRows);
-            EXPECT_TRUE(shown.tOkEnabled);
-            EXPECT_TRUE(shown.misplaced.empty());
-            EXPECT_TRUE(shown.wrongSelections.empty());
-            ::SetFocus(qhItem(hDlg, IDC_007_LIST_1));
-            TDialogDriver::qvChooseComboRow(qhItem(hDlg, IDC_007_LIST_1), 0);
-        },
-        [](HWND hDlg) {
-            EXPECT_EQ("mc ||||||||||||||||||||", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
-            qvChooseCategory(hDlg, L'm');
-        },
-        [](HWND hDlg) { EXPECT_EQ("m| ||||||||||||||||||||", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY)); }});
+    qiRun(editor, {[](HWND hDlg) {
+                       EXPECT_EQ("u          ", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
+                       EXPECT_EQ(L"u - Unknown", TDialogDriver::qxGetComboText(qhItem(hDlg, kCategoryList), 0));
+                       EXPECT_FALSE(qtEnabled(hDlg, kOk));
+                       qvChooseCategory(hDlg, L'm');
+                   },
+                   [](HWND hDlg) {
+                       const TShown shown = qxShown(hDlg);
+                       EXPECT_EQ("m| ||||||||||||||||||||", shown.xField);
+                       EXPECT_EQ(L"007 Editor - Motion Picture", shown.xTitle);
+                       EXPECT_EQ(16, shown.iRows);
+                       EXPECT_TRUE(shown.tOkEnabled);
+                       EXPECT_TRUE(shown.misplaced.empty());
+                       EXPECT_TRUE(shown.wrongSelections.empty());
+                       ::SetFocus(qhItem(hDlg, IDC_007_LIST_1));
+                       TDialogDriver::qvChooseComboRow(qhItem(hDlg, IDC_007_LIST_1), 0);
+                   },
+                   [](HWND hDlg) {
+                       EXPECT_EQ("mc ||||||||||||||||||||", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
+                       qvChooseCategory(hDlg, L'm');
+                   },
+                   [](HWND hDlg) { EXPECT_EQ("m| ||||||||||||||||||||", qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY)); }});
     EXPECT_EQ("m| ||||||||||||||||||||", qxEdited(editor));
 
     // Disabled, the only category its list offers, keeps its layout with blank positions.
     T007Editor disabled(qxRecord({"eabnun"}), 1, nullptr);
-    qiRun(disabled, {
-        [](HWND hDlg) {
-            EXPECT_EQ(1, CComboBox(qhItem(hDlg, kCategoryList)).GetCount());
-            qvChooseCategory(hDlg, L'e');
-        },
-        [](HWND hDlg) {
-            const TShown shown = qxShown(hDlg);
-            EXPECT_EQ("e          ", shown.xField);
-            EXPECT_EQ(10, shown.iRows);
-            EXPECT_EQ(L"007 Editor - Disabled", shown.xTitle);
-            EXPECT_TRUE(shown.tOkEnabled);
-        }});
+    qiRun(disabled, {[](HWND hDlg) {
+                         EXPECT_EQ(1, CComboBox(qhItem(hDlg, kCategoryList)).GetCount());
+                         qvChooseCategory(hDlg, L'e');
+                     },
+                     [](HWND hDlg) {
+                         const TShown shown = qxShown(hDlg);
+                         EXPECT_EQ("e          ", shown.xField);
+                         EXPECT_EQ(10, shown.iRows);
+                         EXPECT_EQ(L"007 Editor - Disabled", shown.xTitle);
+                         EXPECT_TRUE(shown.tOkEnabled);
+                     }});
 }
 
 TEST(T007Editor, ChoicesAndTypingWriteOnlyTheirPositions)
@@ -203,27 +202,27 @@ TEST(T007Editor, ChoicesAndTypingWriteOnlyTheirPositions)
     {
         SCOPED_TRACE(c.pacAfter);
         T007Editor editor(qxRecord({c.pacField}), 1, nullptr);
-        EXPECT_EQ(IDOK, qiRun(editor, {
-            [&](HWND hDlg) {
-                const int iRow = qiRowOf(c.pwcLabel, hDlg);
-                ASSERT_NE(0, iRow);
-                HWND hList = qhItem(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1));
-                if (c.iRow >= 0)
-                {
-                    ::SetFocus(hList);
-                    TDialogDriver::qvChooseComboRow(hList, c.iRow);
-                    return;
-                }
-                for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
-                    if (qxItemRect(hDlg, nEdit).top == qxItemRect(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1)).top)
-                        qvRetype(hDlg, nEdit, c.pwcText);
-            },
-            [&](HWND hDlg) {
-                EXPECT_EQ(c.pacAfter, qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
-                EXPECT_EQ(std::make_pair(c.iHighlightStart, c.iHighlightCount),
-                          qxHighlight(hDlg, IDC_007_FIELD_DISPLAY));
-                qvClick(hDlg, kOk);
-            }}));
+        EXPECT_EQ(IDOK, qiRun(editor, {[&](HWND hDlg) {
+                                           const int iRow = qiRowOf(c.pwcLabel, hDlg);
+                                           ASSERT_NE(0, iRow);
+                                           HWND hList = qhItem(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1));
+                                           if (c.iRow >= 0)
+                                           {
+                                               ::SetFocus(hList);
+                                               TDialogDriver::qvChooseComboRow(hList, c.iRow);
+                                               return;
+                                           }
+                                           for (int nEdit : {IDC_007_EDIT_1, IDC_007_EDIT_2})
+                                               if (qxItemRect(hDlg, nEdit).top ==
+                                                   qxItemRect(hDlg, IDC_007_LIST_1 + 2 * (iRow - 1)).top)
+                                                   qvRetype(hDlg, nEdit, c.pwcText);
+                                       },
+                                       [&](HWND hDlg) {
+                                           EXPECT_EQ(c.pacAfter, qxDisplayed(hDlg, IDC_007_FIELD_DISPLAY));
+                                           EXPECT_EQ(std::make_pair(c.iHighlightStart, c.iHighlightCount),
+                                                     qxHighlight(hDlg, IDC_007_FIELD_DISPLAY));
+                                           qvClick(hDlg, kOk);
+                                       }}));
         EXPECT_EQ(c.pacAfter, qxEdited(editor));
     }
 }
@@ -233,25 +232,24 @@ TEST(T007Editor, SwitchingCategoriesResizesAroundTheMiddleAndKeepsThePointerOnTh
     T007Editor editor(qxRecord({"m| ||||||||||||||||||||"}), 1, nullptr);
     RECT xMotion = {}, xKit = {};
     int iPitch = 0;
-    qiRun(editor, {
-        [&](HWND hDlg) {
-            xMotion = qxRect(hDlg);
-            iPitch = qxItemRect(hDlg, IDC_007_LABEL_2).top - qxItemRect(hDlg, IDC_007_LABEL_1).top;
-            qvChooseCategory(hDlg, L'o');
-        },
-        [&](HWND hDlg) {
-            xKit = qxRect(hDlg);
-            POINT xPointer = {};
-            ::GetCursorPos(&xPointer);
-            EXPECT_EQ(qxItemRect(hDlg, kCategoryList).bottom - 8, xPointer.y);
-            qvChooseCategory(hDlg, L'q');
-        },
-        [&](HWND hDlg) {
-            // Kit and music have one row each: nothing moves.
-            const RECT xMusic = qxRect(hDlg);
-            EXPECT_EQ(xKit.top, xMusic.top);
-            EXPECT_EQ(xKit.bottom, xMusic.bottom);
-        }});
+    qiRun(editor, {[&](HWND hDlg) {
+                       xMotion = qxRect(hDlg);
+                       iPitch = qxItemRect(hDlg, IDC_007_LABEL_2).top - qxItemRect(hDlg, IDC_007_LABEL_1).top;
+                       qvChooseCategory(hDlg, L'o');
+                   },
+                   [&](HWND hDlg) {
+                       xKit = qxRect(hDlg);
+                       POINT xPointer = {};
+                       ::GetCursorPos(&xPointer);
+                       EXPECT_EQ(qxItemRect(hDlg, kCategoryList).bottom - 8, xPointer.y);
+                       qvChooseCategory(hDlg, L'q');
+                   },
+                   [&](HWND hDlg) {
+                       // Kit and music have one row each: nothing moves.
+                       const RECT xMusic = qxRect(hDlg);
+                       EXPECT_EQ(xKit.top, xMusic.top);
+                       EXPECT_EQ(xKit.bottom, xMusic.bottom);
+                   }});
     ASSERT_GT(iPitch, 0);
     EXPECT_EQ(15 * iPitch, (xMotion.bottom - xMotion.top) - (xKit.bottom - xKit.top));
     EXPECT_EQ(15 * iPitch / 2, xKit.top - xMotion.top);
@@ -271,8 +269,8 @@ TEST(T007Editor, TabFollowsTheControlTableAndHighlightsEachPosition)
             xForward.push_back(qiFocusId());
             xHighlights.push_back(qxHighlight(hDlg, IDC_007_FIELD_DISPLAY).first);
         };
-        qiRun(editor, {[](HWND hDlg) { ::SetFocus(qhItem(hDlg, kCancel)); }, fnTab, fnSee, fnTab, fnSee, fnTab,
-                       fnSee, fnTab, fnSee, [](HWND) { TDialogDriver::qvPressKey(VK_TAB, true); },
+        qiRun(editor, {[](HWND hDlg) { ::SetFocus(qhItem(hDlg, kCancel)); }, fnTab, fnSee, fnTab, fnSee, fnTab, fnSee,
+                       fnTab, fnSee, [](HWND) { TDialogDriver::qvPressKey(VK_TAB, true); },
                        [](HWND) { EXPECT_EQ(IDC_007_LIST_2, qiFocusId()); }});
         EXPECT_EQ((std::vector<int>{kCategoryList, IDC_007_LIST_1, IDC_007_LIST_2, IDC_007_LIST_3}), xForward);
         const int iSecond = pacField[0] == 'e' ? 2 : 3;

@@ -67,20 +67,20 @@ TEST(T008Editor, EachLayoutShowsItsControlsOnTheGrid)
         xGeneric.resize(40, ' ');
         T008Editor editor(record, nullptr);
         qiRun(editor, {[&](HWND hDlg) {
-            EXPECT_EQ(xGeneric, qxDisplayed(hDlg, kDisplay));
-            EXPECT_EQ(expected.pwcTitle, TDialogDriver::qxGetText(hDlg));
-            iPitch = qiExpectLayoutShown(hDlg, *pxLayout, xGeneric, {6001, 6002, 6003, 6004, 6005}, kDisplay, 6002,
-                                         6005, 6007, 6009);
-            // One label serves position 29 as conference publication or form of item.
-            const bool tFormOfItem29 = expected.cTypeOfRecord == 'e' || expected.cTypeOfRecord == 'g';
-            if (::IsWindowVisible(qhItem(hDlg, 6118)))
-            {
-                EXPECT_EQ(tFormOfItem29 ? L"Form of item: (29)" : L"Conference publication: (29)",
-                          TDialogDriver::qxGetText(qhItem(hDlg, 6118)));
-            }
-            const RECT xWindow = qxRect(hDlg);
-            heights[expected.pacName] = {xWindow.bottom - xWindow.top, pxLayout->rowCount};
-        }});
+                  EXPECT_EQ(xGeneric, qxDisplayed(hDlg, kDisplay));
+                  EXPECT_EQ(expected.pwcTitle, TDialogDriver::qxGetText(hDlg));
+                  iPitch = qiExpectLayoutShown(hDlg, *pxLayout, xGeneric, {6001, 6002, 6003, 6004, 6005}, kDisplay,
+                                               6002, 6005, 6007, 6009);
+                  // One label serves position 29 as conference publication or form of item.
+                  const bool tFormOfItem29 = expected.cTypeOfRecord == 'e' || expected.cTypeOfRecord == 'g';
+                  if (::IsWindowVisible(qhItem(hDlg, 6118)))
+                  {
+                      EXPECT_EQ(tFormOfItem29 ? L"Form of item: (29)" : L"Conference publication: (29)",
+                                TDialogDriver::qxGetText(qhItem(hDlg, 6118)));
+                  }
+                  const RECT xWindow = qxRect(hDlg);
+                  heights[expected.pacName] = {xWindow.bottom - xWindow.top, pxLayout->rowCount};
+              }});
         EXPECT_EQ(xGeneric, qxEdited008(editor));
     }
     // The dialog grows by one row pitch a row.
@@ -105,17 +105,17 @@ TEST(T008Editor, RecordsWithoutALayoutShowOnlyTheFieldAndTheDateEntered)
     {
         T008Editor editor(*c.pxRecord, nullptr);
         qiRun(editor, {[&](HWND hDlg) {
-            EXPECT_EQ(c.pwcTitle, TDialogDriver::qxGetText(hDlg));
-            EXPECT_EQ((std::set<int>{6003, 6004, 6006}), qxVisibleChildren(hDlg));
-            EXPECT_EQ(std::string(40, '.'), qxInactive(hDlg, kDisplay));
-            const RECT r = qxRect(hDlg);
-            if (iTemplateHeight < 0)
-                iTemplateHeight = r.bottom - r.top;
-            EXPECT_EQ(iTemplateHeight, r.bottom - r.top);
-            ::SetFocus(qhItem(hDlg, 6006));
-            ::SendMessageW(qhItem(hDlg, 6006), EM_SETSEL, 0, 0);
-            TDialogDriver::qvType(qhItem(hDlg, 6006), L"99");
-        }});
+                  EXPECT_EQ(c.pwcTitle, TDialogDriver::qxGetText(hDlg));
+                  EXPECT_EQ((std::set<int>{6003, 6004, 6006}), qxVisibleChildren(hDlg));
+                  EXPECT_EQ(std::string(40, '.'), qxInactive(hDlg, kDisplay));
+                  const RECT r = qxRect(hDlg);
+                  if (iTemplateHeight < 0)
+                      iTemplateHeight = r.bottom - r.top;
+                  EXPECT_EQ(iTemplateHeight, r.bottom - r.top);
+                  ::SetFocus(qhItem(hDlg, 6006));
+                  ::SendMessageW(qhItem(hDlg, 6006), EM_SETSEL, 0, 0);
+                  TDialogDriver::qvType(qhItem(hDlg, 6006), L"99");
+              }});
         // The date entered still edits its positions.
         EXPECT_EQ("990101s1999", qxEdited008(editor).substr(0, 11));
     }
@@ -134,9 +134,9 @@ TEST(T008Editor, ChoosingAndTypingWriteTheirPositionsAndHighlightThem)
     } cases[] = {
         {'c', 6155, L"an", 18, "an"}, // form of composition: two positions
         {'e', 6147, L"aa", 22, "aa"}, // and the map projection
-        {'z', 6019, L"k", 11, "k"},   {'y', 6097, L"y", 15, "y"}, {'w', 6065, L"d", 8, "d"}, {'q', 6057, L"n", 11, "n"},
-        {'a', 6137, L"f", 15, "f  ", k008}, // a box padded with blanks
-        {'a', 6134, L"", 7, "    ", k008},  // and emptied
+        {'z', 6019, L"k", 11, "k"},        {'y', 6097, L"y", 15, "y"},         {'w', 6065, L"d", 8, "d"},
+        {'q', 6057, L"n", 11, "n"},        {'a', 6137, L"f", 15, "f  ", k008}, // a box padded with blanks
+        {'a', 6134, L"", 7, "    ", k008},                                     // and emptied
     };
     for (const auto& c : cases)
     {
@@ -166,9 +166,9 @@ TEST(T008Editor, TabAndAFullBoxFollowTheControlTable)
         bool tShift;
         int nExpectedId;
         const wchar_t* pwcTyped = nullptr; // typed to the end of the box instead of Tab
-    } cases[] = {{'e', 6133, false, 6002}, {'e', 6002, true, 6133},  {'e', 6001, false, 6006},
-                 {'e', 6006, false, 6106}, {'e', 6149, true, 6137},  {'y', 6013, false, 6002},
-                 {'y', 6002, true, 6013},  {'y', 6006, false, 6078}, {'a', 6134, false, 6135},
+    } cases[] = {{'e', 6133, false, 6002}, {'e', 6002, true, 6133},          {'e', 6001, false, 6006},
+                 {'e', 6006, false, 6106}, {'e', 6149, true, 6137},          {'y', 6013, false, 6002},
+                 {'y', 6002, true, 6013},  {'y', 6006, false, 6078},         {'a', 6134, false, 6135},
                  {'z', 6045, false, 6002}, {'a', 6134, false, 6135, L"2024"}};
     for (const auto& c : cases)
     {
@@ -205,14 +205,14 @@ TEST(T008Editor, AuthorityListsArePreselectedAndOneMayBeDisabled)
         record.qvSetAuxData1(dwAuxData);
         T008Editor editor(record, nullptr);
         qiRun(editor, {[&](HWND hDlg) {
-            const T008Layout* pxLayout = qpxGetOtherFormat008Layout(eAuthority);
-            EXPECT_EQ(std::vector<int>{}, qxWrongSelections(hDlg, *pxLayout, pac008));
-            std::set<int> disabled;
-            for (const T008List* p = pxLayout->lists; p->listId != 0; ++p)
-                if (!qtEnabled(hDlg, p->listId))
-                    disabled.insert(p->listId);
-            EXPECT_EQ(dwAuxData == 0 ? std::set<int>{} : std::set<int>{6019}, disabled);
-        }});
+                  const T008Layout* pxLayout = qpxGetOtherFormat008Layout(eAuthority);
+                  EXPECT_EQ(std::vector<int>{}, qxWrongSelections(hDlg, *pxLayout, pac008));
+                  std::set<int> disabled;
+                  for (const T008List* p = pxLayout->lists; p->listId != 0; ++p)
+                      if (!qtEnabled(hDlg, p->listId))
+                          disabled.insert(p->listId);
+                  EXPECT_EQ(dwAuxData == 0 ? std::set<int>{} : std::set<int>{6019}, disabled);
+              }});
         EXPECT_EQ(pac008, qxEdited008(editor));
     }
 }
@@ -248,4 +248,23 @@ TEST(T008Editor, ARecordWithNeither008NorDefaultIsRefused)
         EXPECT_EQ(1, static_cast<int>(e.qeGetErrorType()));
     }
     EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
+}
+
+// The template's controls that the record's layout does not show are not
+// created: asking for one finds nothing, creating one is a call of its own.
+TEST(T008Editor, AControlOfAnotherLayoutExistsOnlyOnceCreatedOnPurpose)
+{
+    const int kHoldingsLanguage = 6099;
+    const int kBooksLanguage = 6141;
+    T008Editor editor(qxRecordOfType('a', 'm', k008), nullptr);
+    qiRun(editor, {[&](HWND hDlg) {
+              EXPECT_NE(nullptr, editor.GetDlgItem(kBooksLanguage));
+              EXPECT_EQ(nullptr, editor.GetDlgItem(kHoldingsLanguage));
+              EXPECT_EQ(nullptr, ::GetDlgItem(hDlg, kHoldingsLanguage));
+              const HWND hCreated = editor.GetOrCreateDlgItem(kHoldingsLanguage);
+              ASSERT_NE(nullptr, hCreated);
+              EXPECT_EQ(hCreated, ::GetDlgItem(hDlg, kHoldingsLanguage));
+              EXPECT_FALSE(::IsWindowVisible(hCreated));
+              EXPECT_EQ(hCreated, editor.GetOrCreateDlgItem(kHoldingsLanguage));
+          }});
 }

@@ -51,8 +51,8 @@ protected:
     {
         mhParent = ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
                                      nullptr, nullptr, nullptr);
-        mhButton = ::CreateWindowExW(0, L"BUTTON", L"<NEXT>", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_ICON, 10,
-                                     10, 40, 30, mhParent, nullptr, nullptr, nullptr);
+        mhButton = ::CreateWindowExW(0, L"BUTTON", L"<NEXT>", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_ICON, 10, 10,
+                                     40, 30, mhParent, nullptr, nullptr, nullptr);
         ASSERT_NE(nullptr, mhButton);
     }
     void TearDown() override { ::DestroyWindow(mhParent); }

@@ -42,8 +42,8 @@ protected:
         wc.hInstance = ::GetModuleHandleW(nullptr);
         wc.lpszClassName = kParentClass;
         ::RegisterClassW(&wc);
-        mhParent = ::CreateWindowExW(0, kParentClass, L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100,
-                                     nullptr, nullptr, wc.hInstance, nullptr);
+        mhParent = ::CreateWindowExW(0, kParentClass, L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100, nullptr,
+                                     nullptr, wc.hInstance, nullptr);
         ASSERT_NE(nullptr, mhParent);
         g_xLog = TParentLog();
     }
@@ -54,8 +54,8 @@ protected:
     // limit 4 and the given text, the caret at iCaret and the focus on it.
     void qvAttach(TEditorEditControl& rxBox, const wchar_t* pwcText, int iCaret)
     {
-        HWND hEdit = ::CreateWindowExW(0, L"EDIT", pwcText, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                                       10, 10, 150, 24, mhParent, reinterpret_cast<HMENU>(100), nullptr, nullptr);
+        HWND hEdit = ::CreateWindowExW(0, L"EDIT", pwcText, WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, 10,
+                                       150, 24, mhParent, reinterpret_cast<HMENU>(100), nullptr, nullptr);
         ASSERT_TRUE(rxBox.SubclassWindow(hEdit));
         rxBox.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
         rxBox.LimitText(4);
@@ -113,7 +113,12 @@ TEST_F(EditorEditControl, TypedCharactersAreFilteredAndAFullBoxOverwritesOrSigna
         {10, nullptr, L"", 0, L"1a2", L"12", 2, 0}, // the kind gives the first set
         // Above the byte range nothing gets in, though U+0431 and U+0131 end
         // in the byte of '1'; within it a character is compared by its code.
-        {0, "0123456789\xE9", L"", 0, L"\x0431\x0131\x03B1\xE9" L"1", L"\xE9" L"1", 2, 0},
+        {0, "0123456789\xE9", L"", 0,
+         L"\x0431\x0131\x03B1\xE9"
+         L"1",
+         L"\xE9"
+         L"1",
+         2, 0},
     };
     for (const auto& c : cases)
     {

@@ -18,7 +18,10 @@ const TCodeListEntry axLetters[] = {
     {IDS_BASE_C, "c"}, {IDS_BASE_A, "a"}, {IDS_BASE_B, "b"}, {IDS_BASE_BLANK, " "}, {0, ""},
 };
 const TCodeListEntry axTwiceA[] = {
-    {IDS_BASE_A, "a"}, {IDS_BASE_B, "b"}, {IDS_BASE_A_AGAIN, "a"}, {0, ""},
+    {IDS_BASE_A, "a"},
+    {IDS_BASE_B, "b"},
+    {IDS_BASE_A_AGAIN, "a"},
+    {0, ""},
 };
 const TCodeListEntry axEmpty[] = {{0, ""}};
 
@@ -76,7 +79,7 @@ TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheLastRowOfTheField
 {
     // One list filled again and again: each fill starts afresh, selects the
     // last row whose code the field holds at the position (none when no row
-    // does), sets that row's label as the tip, and then tells the dialog once.
+    // does), sets that row's label as the tip, and then calls qvOnCodeListFilled once.
     const struct
     {
         const TCodeListEntry* pxTable;
@@ -98,91 +101,90 @@ TEST(FieldEditorBase, AListIsFilledInTableOrderAndPreselectsTheLastRowOfTheField
     };
     TBaseTestDialog dlg;
     qiRun(dlg, {[&](HWND hDlg) {
-        HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
-        int iNotified = 0;
-        for (const auto& c : cases)
-        {
-            SCOPED_TRACE(testing::Message() << (c.pacField ? c.pacField : "(null)") << " at " << c.iPosition);
-            const uint32_t dwToolsBefore = dlg.qrxGetToolTip().qdwGetToolCount();
-            dlg.qvFillCodeList(IDC_BASE_LIST, c.pxTable, c.pacField, c.iPosition);
-            ASSERT_EQ(c.iRows, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-            for (int i = 0; i < c.iRows; ++i)
-            {
-                EXPECT_EQ(std::wstring(qxLoad(c.pxTable[i].labelId)), TDialogDriver::qxGetComboText(hList, i));
-                EXPECT_EQ(reinterpret_cast<LRESULT>(c.pxTable[i].code), ::SendMessageW(hList, CB_GETITEMDATA, i, 0));
-            }
-            EXPECT_EQ(c.iSelected, TDialogDriver::qiGetCurSel(hList));
-            EXPECT_EQ(c.iPosition, qiUserData(hList));
-            if (c.pwcTip != nullptr)
-            {
-                EXPECT_EQ(CString(c.pwcTip), qxTipOf(dlg, hList));
-            }
-            if (c.iSelected < 0)
-            {
-                EXPECT_EQ(dwToolsBefore, dlg.qrxGetToolTip().qdwGetToolCount());
-            }
-            ASSERT_EQ(static_cast<size_t>(++iNotified), dlg.mxNotifications.size());
-            EXPECT_EQ(static_cast<UINT>(IDC_BASE_LIST), dlg.mxNotifications.back().nId);
-            EXPECT_EQ(static_cast<UINT>(CBN_SELCHANGE), dlg.mxNotifications.back().nCode);
-            EXPECT_EQ(hList, dlg.mxNotifications.back().hControl);
-        }
+              HWND hList = ::GetDlgItem(hDlg, IDC_BASE_LIST);
+              int iNotified = 0;
+              for (const auto& c : cases)
+              {
+                  SCOPED_TRACE(testing::Message() << (c.pacField ? c.pacField : "(null)") << " at " << c.iPosition);
+                  const uint32_t dwToolsBefore = dlg.qrxGetToolTip().qdwGetToolCount();
+                  dlg.qvFillCodeList(IDC_BASE_LIST, c.pxTable, c.pacField, c.iPosition);
+                  ASSERT_EQ(c.iRows, ::SendMessageW(hList, CB_GETCOUNT, 0, 0));
+                  for (int i = 0; i < c.iRows; ++i)
+                  {
+                      EXPECT_EQ(std::wstring(qxLoad(c.pxTable[i].labelId)), TDialogDriver::qxGetComboText(hList, i));
+                      EXPECT_EQ(reinterpret_cast<LRESULT>(c.pxTable[i].code),
+                                ::SendMessageW(hList, CB_GETITEMDATA, i, 0));
+                  }
+                  EXPECT_EQ(c.iSelected, TDialogDriver::qiGetCurSel(hList));
+                  EXPECT_EQ(c.iPosition, qiUserData(hList));
+                  if (c.pwcTip != nullptr)
+                  {
+                      EXPECT_EQ(CString(c.pwcTip), qxTipOf(dlg, hList));
+                  }
+                  if (c.iSelected < 0)
+                  {
+                      EXPECT_EQ(dwToolsBefore, dlg.qrxGetToolTip().qdwGetToolCount());
+                  }
+                  ASSERT_EQ(static_cast<size_t>(++iNotified), dlg.mxListsFilled.size());
+                  EXPECT_EQ(static_cast<UINT>(IDC_BASE_LIST), dlg.mxListsFilled.back());
+              }
 
-        // Controls the dialog lacks are passed over, and nobody is told.
-        dlg.qvFillCodeList(4242, axLetters, "a", 0);
-        dlg.qvSetupFieldEdit(4242, "a", 0, 1);
-        dlg.qvMoveControl(4242, IDC_BASE_ANCHOR);
-        dlg.qvMoveControl(IDC_BASE_MOVED, 4242);
-        dlg.qvAdjustDropDownWidth(4242);
-        EXPECT_EQ(static_cast<size_t>(iNotified), dlg.mxNotifications.size());
-    }});
+              // Controls the dialog lacks are passed over, and nobody is told.
+              dlg.qvFillCodeList(4242, axLetters, "a", 0);
+              dlg.qvSetupFieldEdit(4242, "a", 0, 1);
+              dlg.qvMoveControl(4242, IDC_BASE_ANCHOR);
+              dlg.qvMoveControl(IDC_BASE_MOVED, 4242);
+              dlg.qvAdjustDropDownWidth(4242);
+              EXPECT_EQ(static_cast<size_t>(iNotified), dlg.mxListsFilled.size());
+          }});
 }
 
 TEST(FieldEditorBase, AnEditBoxShowsItsPositionWithoutTrailingBlanks)
 {
     TBaseTestDialog dlg;
     qiRun(dlg, {[&](HWND hDlg) {
-        HWND hEdit = ::GetDlgItem(hDlg, IDC_BASE_EDIT);
-        dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "xxab yy", 2, 3);
-        EXPECT_EQ(std::wstring(L"ab"), TDialogDriver::qxGetText(hEdit));
-        EXPECT_EQ(3, ::SendMessageW(hEdit, EM_GETLIMITTEXT, 0, 0));
-        EXPECT_EQ(2, qiUserData(hEdit));
+              HWND hEdit = ::GetDlgItem(hDlg, IDC_BASE_EDIT);
+              dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "xxab yy", 2, 3);
+              EXPECT_EQ(std::wstring(L"ab"), TDialogDriver::qxGetText(hEdit));
+              EXPECT_EQ(3, ::SendMessageW(hEdit, EM_GETLIMITTEXT, 0, 0));
+              EXPECT_EQ(2, qiUserData(hEdit));
 
-        dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "x   y", 1, 3);
-        EXPECT_EQ(std::wstring(), TDialogDriver::qxGetText(hEdit));
+              dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "x   y", 1, 3);
+              EXPECT_EQ(std::wstring(), TDialogDriver::qxGetText(hEdit));
 
-        dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "x a b", 1, 4);
-        EXPECT_EQ(std::wstring(L" a b"), TDialogDriver::qxGetText(hEdit));
-        EXPECT_EQ(4, ::SendMessageW(hEdit, EM_GETLIMITTEXT, 0, 0));
+              dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "x a b", 1, 4);
+              EXPECT_EQ(std::wstring(L" a b"), TDialogDriver::qxGetText(hEdit));
+              EXPECT_EQ(4, ::SendMessageW(hEdit, EM_GETLIMITTEXT, 0, 0));
 
-        // A position past the field shows nothing.
-        dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "ab", 7, 3);
-        EXPECT_EQ(std::wstring(), TDialogDriver::qxGetText(hEdit));
+              // A position past the field shows nothing.
+              dlg.qvSetupFieldEdit(IDC_BASE_EDIT, "ab", 7, 3);
+              EXPECT_EQ(std::wstring(), TDialogDriver::qxGetText(hEdit));
 
-        // The text is read at the whole position; the user data keeps its low 16 bits.
-        std::string xLong(70004, ' ');
-        xLong.replace(70000, 3, "eng");
-        dlg.qvSetupFieldEdit(IDC_BASE_EDIT, xLong.c_str(), 70000, 3);
-        EXPECT_EQ(std::wstring(L"eng"), TDialogDriver::qxGetText(hEdit));
-        EXPECT_EQ(4464, qiUserData(hEdit));
-    }});
+              // The text is read at the whole position; the user data keeps its low 16 bits.
+              std::string xLong(70004, ' ');
+              xLong.replace(70000, 3, "eng");
+              dlg.qvSetupFieldEdit(IDC_BASE_EDIT, xLong.c_str(), 70000, 3);
+              EXPECT_EQ(std::wstring(L"eng"), TDialogDriver::qxGetText(hEdit));
+              EXPECT_EQ(4464, qiUserData(hEdit));
+          }});
 }
 
 TEST(FieldEditorBase, AMovedControlTakesItsAnchorsTopLeftAndKeepsItsSize)
 {
     TBaseTestDialog dlg;
     qiRun(dlg, {[&](HWND hDlg) {
-        RECT xBefore = {}, xAfter = {}, xAnchor = {};
-        ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_MOVED), &xBefore);
-        ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_ANCHOR), &xAnchor);
-        dlg.qvMoveControl(IDC_BASE_MOVED, IDC_BASE_ANCHOR);
-        ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_MOVED), &xAfter);
-        ASSERT_NE(xBefore.left, xAnchor.left);
-        ASSERT_NE(xBefore.top, xAnchor.top);
-        EXPECT_EQ(xAnchor.left, xAfter.left);
-        EXPECT_EQ(xAnchor.top, xAfter.top);
-        EXPECT_EQ(xBefore.right - xBefore.left, xAfter.right - xAfter.left);
-        EXPECT_EQ(xBefore.bottom - xBefore.top, xAfter.bottom - xAfter.top);
-    }});
+              RECT xBefore = {}, xAfter = {}, xAnchor = {};
+              ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_MOVED), &xBefore);
+              ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_ANCHOR), &xAnchor);
+              dlg.qvMoveControl(IDC_BASE_MOVED, IDC_BASE_ANCHOR);
+              ::GetWindowRect(::GetDlgItem(hDlg, IDC_BASE_MOVED), &xAfter);
+              ASSERT_NE(xBefore.left, xAnchor.left);
+              ASSERT_NE(xBefore.top, xAnchor.top);
+              EXPECT_EQ(xAnchor.left, xAfter.left);
+              EXPECT_EQ(xAnchor.top, xAfter.top);
+              EXPECT_EQ(xBefore.right - xBefore.left, xAfter.right - xAfter.left);
+              EXPECT_EQ(xBefore.bottom - xBefore.top, xAfter.bottom - xAfter.top);
+          }});
 }
 
 // A list opened is widened for its widest label, and for a scroll bar when
@@ -201,20 +203,20 @@ TEST(FieldEditorBase, OpeningAListWidensItForItsWidestLabelAndAScrollBar)
         const bool tScrolls = pxRows == &xLong;
         TBaseTestDialog dlg;
         qiRun(dlg, {[&](HWND hDlg) {
-            HWND hList = ::GetDlgItem(hDlg, IDC_BASE_WIDE_LIST);
-            dlg.qvFillCodeList(IDC_BASE_WIDE_LIST, pxRows->data(), "a", 0);
-            ASSERT_EQ(tScrolls, qiRowsShown(hList) < static_cast<int>(pxRows->size()) - 1);
-            std::vector<UINT> xLabels;
-            for (const TCodeListEntry& rxRow : *pxRows)
-                xLabels.push_back(rxRow.labelId);
-            const int iWidest = qiWidestLabel(hList, xLabels);
-            RECT xList = {};
-            ::GetWindowRect(hList, &xList);
-            ASSERT_GT(iWidest, xList.right - xList.left);
-            const int iEdge = ::GetSystemMetrics(SM_CXEDGE);
-            const int iScrollBar = tScrolls ? ::GetSystemMetrics(SM_CXVSCROLL) + iEdge : 0;
-            EXPECT_EQ(iWidest + iScrollBar + 2 * iEdge, qiWidthAfterOpening(hList));
-        }});
+                  HWND hList = ::GetDlgItem(hDlg, IDC_BASE_WIDE_LIST);
+                  dlg.qvFillCodeList(IDC_BASE_WIDE_LIST, pxRows->data(), "a", 0);
+                  ASSERT_EQ(tScrolls, qiRowsShown(hList) < static_cast<int>(pxRows->size()) - 1);
+                  std::vector<UINT> xLabels;
+                  for (const TCodeListEntry& rxRow : *pxRows)
+                      xLabels.push_back(rxRow.labelId);
+                  const int iWidest = qiWidestLabel(hList, xLabels);
+                  RECT xList = {};
+                  ::GetWindowRect(hList, &xList);
+                  ASSERT_GT(iWidest, xList.right - xList.left);
+                  const int iEdge = ::GetSystemMetrics(SM_CXEDGE);
+                  const int iScrollBar = tScrolls ? ::GetSystemMetrics(SM_CXVSCROLL) + iEdge : 0;
+                  EXPECT_EQ(iWidest + iScrollBar + 2 * iEdge, qiWidthAfterOpening(hList));
+              }});
         // The dialog's own handlers still see the list open.
         EXPECT_EQ(std::vector<UINT>{IDC_BASE_WIDE_LIST}, dlg.mxDropDownsHandled);
     }

@@ -1,6 +1,7 @@
 // The cataloguing host driven through its menu commands: WM_COMMAND of the
 // menu IDs to its main window, with a scripted person answering its questions.
 #include "automation/TDialogDriver.h"
+#include "support/TEditorTestKit.h"
 #include "support/TReadAllRecords.h"
 #include "support/TSampleData.h"
 #include "support/TScratchFolder.h"
@@ -8,10 +9,15 @@
 #include "host/THostMainWindow.h"
 #include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcFile.h"
+#include "marcio/TMarcMakerFormat.h"
+#include "mfc/AfxMessageLoop.h"
 #include "recordlib/TException.h"
+#include "resources/008EditorIds.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ctime>
 #include <deque>
 #include <filesystem>
 #include <string>
@@ -193,6 +199,62 @@ TEST_F(HostSession, OpensAddsTheDefault008SavesAndAsksBeforeLosingChanges)
     EXPECT_TRUE(prompt.mxMessages.empty());
 }
 
+TEST_F(HostSession, TextIsToldByContentAndWhatWasNotChangedIsSavedByteForByte)
+{
+    // MARCMaker text under an ISO 2709 name, with a byte order mark, comments, CR LF,
+    // a mnemonic written another way, and no line end at the end.
+    const std::string xFirst = "\xEF\xBB\xBF# by hand\r\n=LDR  00000nam\\a2200000\\a\\4500\r\n=245  10$aCaf{copy}\r\n"
+                               "\r\n# between\r\n";
+    const std::string xSecond = "=LDR  00000nam\\a2200000\\a\\4500\r\n=245  10$aSecond";
+    const std::string xPath = qxOpen("text.mrc", xFirst + xSecond);
+    ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
+    EXPECT_TRUE(prompt.mxMessages.empty());
+    qvCommand(window, eCmdSave);
+    EXPECT_EQ(xFirst + xSecond, qxReadFileBytes(xPath));
+
+    // A changed record is written in the file's line ends; the rest stays as it was.
+    qvChooseRow(window, eRecordList, 1);
+    qvCommand(window, eCmdAddDefault008);
+    qvCommand(window, eCmdSave);
+    const std::string xSaved = qxReadFileBytes(xPath);
+    EXPECT_EQ(xFirst, xSaved.substr(0, xFirst.size()));
+    const std::string xChanged = xSaved.substr(xFirst.size());
+    EXPECT_EQ(0u, xChanged.find("=LDR  00000nam\\a2200000\\a\\4500\r\n=008  001031s")) << xChanged;
+    EXPECT_NE(std::string::npos, xChanged.find("=245  10$aSecond\r\n")) << xChanged;
+    for (std::size_t n = xChanged.find('\n'); n != std::string::npos; n = xChanged.find('\n', n + 1))
+        EXPECT_EQ('\r', xChanged[n - 1]) << xChanged;
+
+    // A read-only file is not saved over.
+    std::filesystem::permissions(xPath, std::filesystem::perms::owner_read);
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdAddDefault008);
+    qvCommand(window, eCmdSave);
+    ASSERT_FALSE(prompt.mxMessages.empty());
+    EXPECT_EQ(L"Cannot save text.mrc: text.mrc is read-only. The file was not changed; the records are still open.",
+              prompt.mxMessages.back());
+    EXPECT_EQ(xSaved, qxReadFileBytes(xPath));
+    std::filesystem::permissions(xPath, std::filesystem::perms::owner_all);
+}
+
+// Each record's text is shown in the character set its Leader/09 names: a
+// MARC-8 letter and its mark as the composed letter, Greek by its escape, a
+// byte that is no UTF-8 character as "\xFF".
+TEST_F(HostSession, FieldsShowInTheirRecordsCharacterSet)
+{
+    const TMarcRecord xMarc8 = qxRecordOf("00000nam  2200000 a 4500", {{245, "10\x1F"
+                                                                             "aNum\xE2"
+                                                                             "eris\xE2"
+                                                                             "ee \x1B(Sab\x1B(B"}});
+    const TMarcRecord xUtf8 = qxRecordOf("00000nam a2200000 a 4500", {{245, "10\x1F"
+                                                                            "aNum\xC3\xA9ris\xC3\xA9"
+                                                                            "e \xFF"}});
+    qxOpen("sets.mrc", qxIso2709(std::vector<TMarcRecord>{xMarc8, xUtf8}));
+    EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \u03B1\u03B2", qxRows(window, eFieldList).at(1));
+    EXPECT_EQ(L"1\t\tNum\u00E9ris\u00E9e \u03B1\u03B2", qxRows(window, eRecordList).at(0));
+    qvChooseRow(window, eRecordList, 1);
+    EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \\xFF", qxRows(window, eFieldList).at(1));
+}
+
 TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
 {
     qvCommand(window, eCmdEdit008);
@@ -243,10 +305,9 @@ TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
 
 TEST_F(HostSession, UnreadableRecordsAndStrayBytesAreKeptAndWrittenBackAsTheyWere)
 {
-    // A record of another ISO 2709 profile (three indicators) cannot be read;
-    // filler and stray bytes stand between the records and after the last.
-    std::string xBad = qxDamagedRecord();
-    xBad[10] = '3';
+    // A record of another ISO 2709 profile (directory entries of 11 bytes) cannot
+    // be read; filler and stray bytes stand between the records and after the last.
+    const std::string xBad = qxLaidOutWithMap(qxReadAllRecords(qxReadSample("sample1.usmarc"), eIso2709).at(0), "35");
     const std::vector<std::string> xCamel = qxSampleRecordBytes("camel.usmarc", 2);
     const std::string &xFirst = xCamel.at(0), &xSecond = xCamel.at(1);
     const std::string xFiller("\r\n\0", 3), xStray = "stray bytes", xEnd = "\x1a";
@@ -322,9 +383,12 @@ TEST_F(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnly
     ASSERT_EQ(2u, xSaved.size());
     TMarcTag x245;
     ASSERT_TRUE(xSaved[1].qtFindTag(245, x245, 1));
-    EXPECT_EQ(std::string(" 0\x1F" "aAll about whales."), std::string(x245.qpacGetData()));
+    EXPECT_EQ(std::string(" 0\x1F"
+                          "aAll about whales."),
+              std::string(x245.qpacGetData()));
     EXPECT_EQ(kBooks008, qx008(xSaved[1]));
-    EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"(repaired)")) << "the file holds it repaired";
+    EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"(repaired)"))
+        << "the file holds it repaired";
 }
 
 TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
@@ -335,11 +399,19 @@ TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     for (int i = 0; i < 10; ++i)
     {
         TMarcTag note(500);
-        note.qvSetData(("  \x1F" "a" + std::string(9000, 'x')).c_str(), true);
+        note.qvSetData(("  \x1F"
+                        "a" +
+                        std::string(9000, 'x'))
+                           .c_str(),
+                       true);
         xLong.qvOrderedInsert(note);
     }
     TMarcTag last(500);
-    last.qvSetData(("  \x1F" "a" + std::string(99999 - 30 - qxIso2709(xLong).size() - 13 - 4, 'y')).c_str(), true);
+    last.qvSetData(("  \x1F"
+                    "a" +
+                    std::string(99999 - 30 - qxIso2709(xLong).size() - 13 - 4, 'y'))
+                       .c_str(),
+                   true);
     xLong.qvOrderedInsert(last);
     ASSERT_EQ(99999u - 30u, qxIso2709(xLong).size());
 
@@ -354,8 +426,9 @@ TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     qvChooseRow(window, eRecordList, 2);
     prompt.mxAnswers = {eAnswerYes};
     qvCommand(window, eCmdAddDefault008);
-    HANDLE hReader = ::CreateFileW(qxWide(xPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE hReader =
+        ::CreateFileW(qxWide(xPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, hReader);
     qvCommand(window, eCmdSave);
     std::string xSeen(xOriginal.size() + 1, '\0');
@@ -365,7 +438,7 @@ TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     xSeen.resize(dwRead);
     EXPECT_TRUE(xSeen == xOriginal) << dwRead << " bytes read of " << xOriginal.size();
     ASSERT_EQ(1u, prompt.mxMessages.size());
-    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Cannot save " + qxWide(xPath) + L": "));
+    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Cannot save halfway.mrc: "));
     EXPECT_TRUE(qxReadFileBytes(xPath) == xOriginal);
     EXPECT_EQ(1u, folder.qnFileCount());
     EXPECT_TRUE(window.qrxGetSession().qtIsModified());
@@ -388,8 +461,8 @@ TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     EXPECT_EQ(kBooks008, qx008(window.qrxGetSession().qrxGetEntry(1).mxRecord));
     qvCommand(window, eCmdSave);
     ASSERT_EQ(1u, prompt.mxMessages.size());
-    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Record 2 cannot be saved: "));
-    EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L"halfway.mrc was left as it was"));
+    EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Record 2 cannot be saved in halfway.mrc: "));
+    EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L"The file was not changed"));
     EXPECT_TRUE(qxReadFileBytes(xPath) == xSaved);
     EXPECT_EQ(1u, folder.qnFileCount());
     EXPECT_TRUE(window.qrxGetSession().qtIsModified());
@@ -436,4 +509,327 @@ TEST(HostLoop, AnExceptionFromAHostHandlerReachesTheHostsLoopAndTheNextEditorOpe
     driver.qrxThen([](HWND hDlg) { ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(eDisplayCancelled, TFieldEditorManager::qeDisplay(e008Editor, qxRecordOfType('a', 'm'), 0, &window));
     EXPECT_TRUE(driver.qtFinished());
+}
+
+namespace
+{
+// Runs the thread's messages as the host's loop does (its keys included) until
+// none has come for a while.
+void qvPump()
+{
+    MSG msg;
+    for (int iQuiet = 0; iQuiet < 5;)
+    {
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            ++iQuiet;
+            ::Sleep(10);
+            continue;
+        }
+        iQuiet = 0;
+        if (!AfxPreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
+// A key pressed on the host's window (Shift or Ctrl held as asked), then its messages run.
+void qvKey(UINT nKey, bool tShift = false, bool tCtrl = false)
+{
+    TDialogDriver::qvPressKey(nKey, tShift, tCtrl);
+    qvPump();
+}
+
+const int kLineId = 1001; // the field line dialog's box
+
+// The host shown and active, as a cataloguer sees it, with the keyboard.
+class HostKeyboard : public HostSession
+{
+protected:
+    void SetUp() override
+    {
+        HostSession::SetUp();
+        window.ShowWindow(SW_SHOW);
+        ::SetForegroundWindow(window.m_hWnd);
+        ::SetActiveWindow(window.m_hWnd);
+        qvPump();
+    }
+    HWND qhList(EHostControl eList) const { return ::GetDlgItem(window.m_hWnd, eList); }
+    std::string qxRecordText(std::size_t nIndex)
+    {
+        std::string xText;
+        qvAppendMarcMaker(window.qrxGetSession().qrxGetEntry(nIndex).mxRecord, xText);
+        return xText;
+    }
+};
+
+// A book's 008 as its MARCMaker line, blanks written "\\".
+std::string qx008Line()
+{
+    std::string x008 = "=008  850101s1999    xx            000 0 eng d\n";
+    std::replace(x008.begin() + 6, x008.end(), ' ', '\\');
+    return x008;
+}
+
+const std::string kTwoRecords =
+    "=LDR  00000nam\\a2200000\\a\\4500\n=001  first\n" + qx008Line() +
+    "=245  10$aOld title /$cby me.\n=500  \\\\$aA note.\n\n"
+    "# left as it was\n=LDR  00000nam\\a2200000\\a\\4500\n=001  second\n=245  00$aOther.\n\n";
+}
+
+TEST_F(HostKeyboard, FieldsAreEditedInsertedDeletedUndoneAndRedoneWithTheKeys)
+{
+    // The focus starts in the record list; Tab and Shift+Tab go between the lists.
+    EXPECT_EQ(qhList(eRecordList), ::GetFocus());
+    const std::string xPath = qxOpen("keys.mrk", kTwoRecords);
+    ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
+    const std::string xOriginal = qxRecordText(0);
+    qvKey(VK_TAB);
+    EXPECT_EQ(qhList(eFieldList), ::GetFocus());
+    qvKey(VK_TAB, true);
+    EXPECT_EQ(qhList(eRecordList), ::GetFocus());
+    qvKey(VK_TAB);
+
+    // Enter on the 245 opens its line in the record's set; a new $a, OK.
+    qvChooseRow(window, eFieldList, 3);
+    {
+        TDialogDriver driver;
+        driver
+            .qrxThen([](HWND hDlg) {
+                EXPECT_EQ(L"=245  10$aOld title /$cby me.", TDialogDriver::qxGetText(qhItem(hDlg, kLineId)));
+                EXPECT_EQ(L"Field of record 1 (UTF-8)", TDialogDriver::qxGetText(hDlg));
+                qvRetype(hDlg, kLineId, L"=245  10$aNew title /$cby me.");
+            })
+            .qrxThen(qfnClick(IDOK));
+        qvKey(VK_RETURN);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    EXPECT_EQ(qhList(eFieldList), ::GetFocus());
+    EXPECT_EQ(L"245 10 $aNew title /$cby me.", qxRows(window, eFieldList)[3]);
+
+    // An invalid line is refused with what and where; the text stays for correction.
+    {
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { qvRetype(hDlg, kLineId, L"=245  1A$aNew title"); })
+            .qrxThen(qfnClick(IDOK))
+            .qrxThen([](HWND hDlg) {
+                EXPECT_EQ(L"=245  1A$aNew title", TDialogDriver::qxGetText(qhItem(hDlg, kLineId)));
+                qvClick(hDlg, IDCANCEL);
+            });
+        qvKey(VK_F2);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_EQ(L"The second indicator of field 245 (character 8) is \"A\": an indicator is a digit, a lowercase "
+              L"letter or \"\\\" for a blank.",
+              prompt.mxMessages[0]);
+    prompt.mxMessages.clear();
+
+    // Insert: a 650 goes in tag order; Delete: the 500 goes, after asking.
+    {
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { TDialogDriver::qvType(qhItem(hDlg, kLineId), L"650  \\0$aCats."); })
+            .qrxThen(qfnClick(IDOK));
+        qvKey(VK_INSERT);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    EXPECT_EQ(L"650 \\0 $aCats.", qxRows(window, eFieldList).at(5));
+    EXPECT_EQ(
+        L"650 \\0 $aCats.",
+        qxRows(window, eFieldList)[static_cast<std::size_t>(::SendMessageW(qhList(eFieldList), LB_GETCURSEL, 0, 0))]);
+    qvChooseRow(window, eFieldList, 4);
+    prompt.mxAnswers = {eAnswerYes};
+    qvKey(VK_DELETE);
+    EXPECT_EQ(L"Delete field 500 from record 1?", prompt.mxQuestions.back());
+    const std::string xEdited = qxRecordText(0);
+    EXPECT_EQ(std::string::npos, xEdited.find("=500"));
+
+    // Three undos give the record back as it was read; three redos make the changes again.
+    for (int i = 0; i < 3; ++i)
+        qvKey('Z', false, true);
+    EXPECT_EQ(xOriginal, qxRecordText(0));
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    for (int i = 0; i < 3; ++i)
+        qvKey('Y', false, true);
+    EXPECT_EQ(xEdited, qxRecordText(0));
+    EXPECT_EQ(L"1\tfirst\tNew title /by me.\t(changed)", qxRows(window, eRecordList).at(0));
+    EXPECT_EQ(L"MARCMaker text    UTF-8    2 records    1 changed",
+              TDialogDriver::qxGetText(::GetDlgItem(window.m_hWnd, eStatusBar)));
+
+    // Saved and read again: the first record changed, the second byte for byte.
+    qvKey('S', false, true);
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    const std::string xExpected =
+        "=LDR  00000nam\\a2200000\\a\\4500\n=001  first\n" + qx008Line() +
+        "=245  10$aNew title /$cby me.\n=650  \\0$aCats.\n\n"
+        "# left as it was\n=LDR  00000nam\\a2200000\\a\\4500\n=001  second\n=245  00$aOther.\n\n";
+    EXPECT_EQ(xExpected, qxReadFileBytes(xPath));
+    prompt.mxFiles.push_back(qxWide(xPath));
+    qvCommand(window, eCmdOpen);
+    EXPECT_EQ(xEdited, qxRecordText(0));
+    EXPECT_TRUE(prompt.mxMessages.empty());
+}
+
+TEST_F(HostKeyboard, TheFocusComesBackWhereItWasAfterEveryEditor)
+{
+    qxOpen("focus.mrk", kTwoRecords);
+    // Ctrl+L from the record list: the Leader editor, then the record list again.
+    {
+        TDialogDriver driver;
+        driver.qrxThen([](HWND) {});
+        qvKey('L', false, true);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    EXPECT_EQ(qhList(eRecordList), ::GetFocus());
+    // Enter on the 008 line opens the 008 editor; the field list has the focus after it.
+    qvKey(VK_TAB);
+    qvChooseRow(window, eFieldList, 2);
+    {
+        TDialogDriver driver;
+        driver.qrxThen([](HWND hDlg) { EXPECT_NE(std::wstring::npos, TDialogDriver::qxGetText(hDlg).find(L"008")); });
+        qvKey(VK_RETURN);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    EXPECT_EQ(qhList(eFieldList), ::GetFocus());
+    // A record added (Ctrl+N: Leader editor, default 008 dated today), then deleted.
+    {
+        TDialogDriver driver;
+        driver.qrxThen(qfnClick(3002)); // the Leader editor's OK
+        qvKey('N', false, true);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    ASSERT_EQ(3u, window.qrxGetSession().qnGetRecordCount());
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    char acToday[8] = {};
+    const std::time_t xNow = std::time(nullptr);
+    std::strftime(acToday, sizeof(acToday), "%y%m%d", std::localtime(&xNow));
+    EXPECT_EQ(acToday, qx008(window.qrxGetSession().qrxGetEntry(1).mxRecord).substr(0, 6));
+    prompt.mxAnswers = {eAnswerYes};
+    qvKey(VK_DELETE, false, true);
+    EXPECT_EQ(L"Delete record 2 from the file?", prompt.mxQuestions.back());
+    ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
+    EXPECT_EQ(L"2\tsecond\tOther.", qxRows(window, eRecordList)[1]);
+}
+
+TEST_F(HostKeyboard, AFileChangedOnDiskIsNotSavedOverWithoutAskingAndF5ReadsItAgain)
+{
+    const std::string xPath = qxOpen("disk.mrk", kTwoRecords);
+    prompt.mxAnswers = {eAnswerYes};
+    qvCommand(window, eCmdAddDefault008); // replaces the 008: a change
+    ASSERT_TRUE(window.qrxGetSession().qtIsModified());
+    // Another program writes the file, same size and perhaps the same time.
+    std::string xOther = kTwoRecords;
+    xOther.replace(xOther.find("Other."), 6, "Their.");
+    qvWriteFileBytes(xPath, xOther);
+    prompt.mxAnswers = {eAnswerNo};
+    qvKey('S', false, true);
+    EXPECT_EQ(L"disk.mrk was changed by another program since it was read. Save over it anyway? What that "
+              L"program wrote would be lost.",
+              prompt.mxQuestions.back());
+    EXPECT_EQ(xOther, qxReadFileBytes(xPath));
+    EXPECT_TRUE(window.qrxGetSession().qtIsModified());
+    // F5 asks before giving up the changes, then shows what is on the disk.
+    prompt.mxAnswers = {eAnswerYes};
+    qvKey(VK_F5);
+    EXPECT_EQ(L"Give up the changes to disk.mrk and read it again from the disk?", prompt.mxQuestions.back());
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    EXPECT_EQ(L"2\tsecond\tTheir.", qxRows(window, eRecordList).at(1));
+    EXPECT_TRUE(prompt.mxAnswers.empty());
+}
+
+TEST_F(HostKeyboard, FindLooksThroughEveryFieldOfEveryRecordAndGoToTakesANumberOrAn001)
+{
+    std::string xText;
+    for (int i = 1; i <= 8; ++i)
+        xText += "=LDR  00000nam\\a2200000\\a\\4500\n=001  rec" + std::to_string(i) + "\n=245  10$aBook " +
+                 std::to_string(i) + "\n" + (i == 7 ? "=520  \\\\$aA tale of a Marmot and its burrow.\n" : "") +
+                 "=650  \\0$aAnimals.\n\n";
+    qxOpen("find.mrk", xText);
+    auto fnTypeAndOk = [](const std::wstring& rxText) {
+        return std::vector<TStep>{[rxText](HWND hDlg) { qvRetype(hDlg, kLineId, rxText); }, qfnClick(IDOK)};
+    };
+    {
+        TDialogDriver driver;
+        for (const TStep& fnStep : fnTypeAndOk(L"marmot"))
+            driver.qrxThen(fnStep);
+        qvKey('F', false, true);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    EXPECT_EQ(6, window.qrxGetSession().qiGetSelectedRecord());
+    EXPECT_EQ(2, window.qrxGetSession().qiGetSelectedField());
+    EXPECT_EQ(qhList(eFieldList), ::GetFocus());
+    EXPECT_EQ(3, ::SendMessageW(qhList(eFieldList), LB_GETCURSEL, 0, 0));
+    // F3: the next "animals" after it, then round to the first record.
+    qvChooseRow(window, eRecordList, 7);
+    {
+        TDialogDriver driver;
+        for (const TStep& fnStep : fnTypeAndOk(L"ANIMALS"))
+            driver.qrxThen(fnStep);
+        qvKey('F', false, true);
+    }
+    EXPECT_EQ(7, window.qrxGetSession().qiGetSelectedRecord());
+    qvKey(VK_F3);
+    EXPECT_EQ(0, window.qrxGetSession().qiGetSelectedRecord());
+    EXPECT_EQ(2, window.qrxGetSession().qiGetSelectedField());
+    // Go to: by number, by 001, and a record there is not.
+    for (const auto& [xAsked, iRecord] : std::vector<std::pair<std::wstring, int>>{{L"5", 4}, {L" rec3 ", 2}})
+    {
+        TDialogDriver driver;
+        for (const TStep& fnStep : fnTypeAndOk(xAsked))
+            driver.qrxThen(fnStep);
+        qvKey('G', false, true);
+        EXPECT_EQ(iRecord, window.qrxGetSession().qiGetSelectedRecord());
+        EXPECT_EQ(qhList(eRecordList), ::GetFocus());
+    }
+    {
+        TDialogDriver driver;
+        for (const TStep& fnStep : fnTypeAndOk(L"99"))
+            driver.qrxThen(fnStep);
+        driver.qrxThen(qfnClick(IDCANCEL));
+        qvKey('G', false, true);
+    }
+    ASSERT_FALSE(prompt.mxMessages.empty());
+    EXPECT_EQ(L"There is no record 99: give a number from 1 to 8 or a record's 001.", prompt.mxMessages.back());
+}
+
+// Check file lists every finding under a summary; a double-click selects the
+// record and opens the editor of the field with the focus on the control of
+// the finding's position; afterwards the check runs again.
+TEST_F(HostSession, CheckListsTheFindingsAndOneOpensItsEditorAtItsPosition)
+{
+    const char* pacLeader = "00000nam a2200000 a 4500";
+    const std::string x008 = "860506s1985    nyua          001 0 eng d";
+    std::string xBad008 = x008;
+    xBad008[22] = '~';
+    qxOpen("check.mrc", qxIso2709(qxRecordOf(pacLeader, {{1, "one"}, {8, x008}})) +
+                            qxIso2709(qxRecordOf(pacLeader, {{1, "two"}, {8, xBad008}})));
+    qvCommand(window, eCmdCheckFile);
+    std::vector<std::wstring> xRows = qxRows(window, eFindingList);
+    ASSERT_EQ(2u, xRows.size());
+    EXPECT_TRUE(qtStartsWith(xRows[0], L"2 records checked: 1 error(s), 0 warning(s)."));
+    EXPECT_TRUE(qtStartsWith(xRows[1], L"2 (001 two)\t008/22\terror: \"~\" is no code of "))
+        << std::string(xRows[1].begin(), xRows[1].end());
+
+    int iFocus = 0;
+    TDialogDriver driver;
+    driver.qrxThen([&](HWND) { iFocus = ::GetDlgCtrlID(::GetFocus()); }).qrxThen([](HWND hDlg) {
+        TDialogDriver::qvClick(::GetDlgItem(hDlg, IDC_008_CANCEL));
+    });
+    HWND hFindings = ::GetDlgItem(window.m_hWnd, eFindingList);
+    ::SendMessageW(hFindings, LB_SETCURSEL, 1, 0);
+    ::SendMessageW(window.m_hWnd, WM_COMMAND, MAKEWPARAM(eFindingList, LBN_DBLCLK),
+                   reinterpret_cast<LPARAM>(hFindings));
+    EXPECT_TRUE(driver.qtFinished());
+    EXPECT_EQ(IDC_008_BIB_TARGET_AUDIENCE, iFocus);
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    EXPECT_EQ(2u, qxRows(window, eFindingList).size()) << "the check ran again: the 008 was not changed";
+
+    // Check record on the first record: nothing found.
+    qvChooseRow(window, eRecordList, 0);
+    qvCommand(window, eCmdCheckRecord);
+    xRows = qxRows(window, eFindingList);
+    ASSERT_EQ(1u, xRows.size());
+    EXPECT_TRUE(qtStartsWith(xRows[0], L"1 record checked: 0 error(s), 0 warning(s)."));
 }

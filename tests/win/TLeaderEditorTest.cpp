@@ -18,10 +18,14 @@ constexpr int kRows = 8;
 const int aiListIds[kRows] = {3019, 3021, 3023, 3025, 3027, 3028, 3029, 3030};
 const int aiLabelIds[kRows] = {3006, 3008, 3010, 3012, 3014, 3015, 3016, 3017};
 const int aiPositions[kRows] = {5, 6, 7, 8, 9, 17, 18, 19};
-const wchar_t* const apwcTemplateLabels[kRows] = {
-    L"Record status: (05)", L"Type of record: (06)", L"Bibliographic level: (07)", L"Type of control: (08)",
-    L"Character coding scheme: (09)", L"Encoding level: (17)", L"Descriptive cataloging form: (18)",
-    L"Multipart resource record level: (19)"};
+const wchar_t* const apwcTemplateLabels[kRows] = {L"Record status: (05)",
+                                                  L"Type of record: (06)",
+                                                  L"Bibliographic level: (07)",
+                                                  L"Type of control: (08)",
+                                                  L"Character coding scheme: (09)",
+                                                  L"Encoding level: (17)",
+                                                  L"Descriptive cataloging form: (18)",
+                                                  L"Multipart resource record level: (19)"};
 constexpr int kOk = 3002;
 constexpr int kCancel = 3003;
 constexpr int kDisplay = 3031;
@@ -86,34 +90,58 @@ struct TFormatCase
 };
 
 const TFormatCase axFormats[] = {
-    {"bibliographic", "00000nam a2200000 a 4500", false, L"Leader Editor - Bibliographic",
+    {"bibliographic",
+     "00000nam a2200000 a 4500",
+     false,
+     L"Leader Editor - Bibliographic",
      {L"acdnp", L"acdefgijkmoprt", L"abcdims", L"#a", L"#a", L"#1234578uz", L"#acinu", L"#abc"},
      {L"n - New", L"a - Language material", L"m - Monograph/item", L"# - No specific type ", L"a - UCS/Unicode",
       L"# - Full level", L"a - AACR 2", L"# - Not specified or not applicable"},
-     -1, nullptr},
-    {"authority", "00000nz  a2200000n  4500", false, L"Leader Editor - Authority",
+     -1,
+     nullptr},
+    {"authority",
+     "00000nz  a2200000n  4500",
+     false,
+     L"Leader Editor - Authority",
      {L"acdnosx", nullptr, nullptr, nullptr, L"#a", L"no", L"#ciu", nullptr},
      {L"n - New", nullptr, nullptr, nullptr, L"a - UCS/Unicode", L"n - Complete authority record",
       L"# - No information provided", nullptr},
-     6, L"Punctuation policy: (18)"},
-    {"holdings", "00000cy   22000003i 4500", false, L"Leader Editor - Holdings",
+     6,
+     L"Punctuation policy: (18)"},
+    {"holdings",
+     "00000cy   22000003i 4500",
+     false,
+     L"Leader Editor - Holdings",
      {L"cdn", L"uvxy", nullptr, nullptr, L"#a", L"12345muz", L"in", nullptr},
      {L"c - Corrected or revised", L"y - Serial item holdings", nullptr, nullptr, L"# - MARC-8",
       L"3 - Holdings level 3", L"i - Item information", nullptr},
-     6, L"Item information in record: (18)"},
-    {"community", "00000nqo a2200000   4500", false, L"Leader Editor - Community",
+     6,
+     L"Item information in record: (18)"},
+    {"community",
+     "00000nqo a2200000   4500",
+     false,
+     L"Leader Editor - Community",
      {L"cdn", nullptr, L"nopqz", nullptr, L"#a", nullptr, nullptr, nullptr},
      {L"n - New", nullptr, L"o - Organization", nullptr, L"a - UCS/Unicode", nullptr, nullptr, nullptr},
-     2, L"Kind Of Data: (07)"},
-    {"classification", "00000nw  a2200000n  4500", false, L"Leader Editor - Classification",
+     2,
+     L"Kind Of Data: (07)"},
+    {"classification",
+     "00000nw  a2200000n  4500",
+     false,
+     L"Leader Editor - Classification",
      {L"acdn", nullptr, nullptr, nullptr, L"#a", L"no", nullptr, nullptr},
      {L"n - New", nullptr, nullptr, nullptr, L"a - UCS/Unicode", L"n - Complete classification record", nullptr,
       nullptr},
-     -1, nullptr},
-    {"patron", "00000nam a2200000 a 4500", true, L"Leader Editor",
+     -1,
+     nullptr},
+    {"patron",
+     "00000nam a2200000 a 4500",
+     true,
+     L"Leader Editor",
      {L"", nullptr, nullptr, nullptr, L"#a", nullptr, nullptr, nullptr},
      {L"", nullptr, nullptr, nullptr, L"a - UCS/Unicode", nullptr, nullptr, nullptr},
-     -1, nullptr},
+     -1,
+     nullptr},
 };
 }
 
@@ -130,57 +158,57 @@ TEST(LeaderEditor, EachFormatShowsItsListsPreselectedAndWithoutGaps)
         const TMarcRecord record = qxRecord(rxCase.pacLeader, rxCase.tPatron);
         TLeaderEditor editor(record, nullptr);
         qiRun(editor, {[&](HWND hDlg) {
-            const bool tFull = xListSlots.empty();
-            EXPECT_EQ(rxCase.pwcCaption, TDialogDriver::qxGetText(hDlg));
-            EXPECT_EQ(L"Close this dialog saving any changes", qxTipOf(hDlg, kOk));
-            EXPECT_EQ(L"Close this Dialog canceling any changes", qxTipOf(hDlg, kCancel));
-            // The line shows the leader as the record is exchanged, lengths included.
-            EXPECT_EQ(qxIso2709(record).substr(0, 24), qxDisplayed(hDlg, kDisplay));
+                  const bool tFull = xListSlots.empty();
+                  EXPECT_EQ(rxCase.pwcCaption, TDialogDriver::qxGetText(hDlg));
+                  EXPECT_EQ(L"Close this dialog saving any changes", qxTipOf(hDlg, kOk));
+                  EXPECT_EQ(L"Close this Dialog canceling any changes", qxTipOf(hDlg, kCancel));
+                  // The line shows the leader as the record is exchanged, lengths included.
+                  EXPECT_EQ(qxIso2709(record).substr(0, 24), qxDisplayed(hDlg, kDisplay));
 
-            std::size_t nSlot = 0;
-            std::string expectedInactive(24, 'x');
-            for (int i = 0; i < kRows; ++i)
-            {
-                SCOPED_TRACE("row " + std::to_string(i));
-                const bool tShown = rxCase.apwcCodes[i] != nullptr;
-                EXPECT_EQ(tShown, qtHasVisibleStyle(hDlg, aiListIds[i]));
-                EXPECT_EQ(tShown, qtHasVisibleStyle(hDlg, aiLabelIds[i]));
-                if (!tShown)
-                    continue;
-                const HWND hList = qhItem(hDlg, aiListIds[i]);
-                EXPECT_EQ(i == rxCase.iRenamedRow ? rxCase.pwcRenamedLabel : apwcTemplateLabels[i],
-                          TDialogDriver::qxGetText(qhItem(hDlg, aiLabelIds[i])));
-                EXPECT_EQ(rxCase.apwcCodes[i], qxCodes(hList));
-                EXPECT_EQ(rxCase.apwcSelected[i], qxSelectedText(hList));
-                EXPECT_EQ(rxCase.apwcSelected[i], qxTipOf(hDlg, aiListIds[i]));
-                if (tFull)
-                {
-                    xListSlots.push_back(qxClientRect(hDlg, aiListIds[i]));
-                    xLabelSlots.push_back(qxClientRect(hDlg, aiLabelIds[i]));
-                }
-                ASSERT_LT(nSlot, xListSlots.size());
-                EXPECT_EQ(xListSlots[nSlot].TopLeft(), qxClientRect(hDlg, aiListIds[i]).TopLeft());
-                EXPECT_EQ(xLabelSlots[nSlot].TopLeft(), qxClientRect(hDlg, aiLabelIds[i]).TopLeft());
-                ++nSlot;
-                if (*rxCase.apwcCodes[i] != L'\0' && !rxCase.tPatron)
-                    expectedInactive[aiPositions[i]] = '.';
-            }
-            EXPECT_EQ(expectedInactive, qxInactive(hDlg, kDisplay));
+                  std::size_t nSlot = 0;
+                  std::string expectedInactive(24, 'x');
+                  for (int i = 0; i < kRows; ++i)
+                  {
+                      SCOPED_TRACE("row " + std::to_string(i));
+                      const bool tShown = rxCase.apwcCodes[i] != nullptr;
+                      EXPECT_EQ(tShown, qtHasVisibleStyle(hDlg, aiListIds[i]));
+                      EXPECT_EQ(tShown, qtHasVisibleStyle(hDlg, aiLabelIds[i]));
+                      if (!tShown)
+                          continue;
+                      const HWND hList = qhItem(hDlg, aiListIds[i]);
+                      EXPECT_EQ(i == rxCase.iRenamedRow ? rxCase.pwcRenamedLabel : apwcTemplateLabels[i],
+                                TDialogDriver::qxGetText(qhItem(hDlg, aiLabelIds[i])));
+                      EXPECT_EQ(rxCase.apwcCodes[i], qxCodes(hList));
+                      EXPECT_EQ(rxCase.apwcSelected[i], qxSelectedText(hList));
+                      EXPECT_EQ(rxCase.apwcSelected[i], qxTipOf(hDlg, aiListIds[i]));
+                      if (tFull)
+                      {
+                          xListSlots.push_back(qxClientRect(hDlg, aiListIds[i]));
+                          xLabelSlots.push_back(qxClientRect(hDlg, aiLabelIds[i]));
+                      }
+                      ASSERT_LT(nSlot, xListSlots.size());
+                      EXPECT_EQ(xListSlots[nSlot].TopLeft(), qxClientRect(hDlg, aiListIds[i]).TopLeft());
+                      EXPECT_EQ(xLabelSlots[nSlot].TopLeft(), qxClientRect(hDlg, aiLabelIds[i]).TopLeft());
+                      ++nSlot;
+                      if (*rxCase.apwcCodes[i] != L'\0' && !rxCase.tPatron)
+                          expectedInactive[aiPositions[i]] = '.';
+                  }
+                  EXPECT_EQ(expectedInactive, qxInactive(hDlg, kDisplay));
 
-            CRect xWindow;
-            ::GetWindowRect(hDlg, &xWindow);
-            if (tFull)
-            {
-                xFullOk = qxClientRect(hDlg, kOk);
-                xFullCancel = qxClientRect(hDlg, kCancel);
-                xFullWindow = xWindow;
-            }
-            const int iShrink = (kRows - static_cast<int>(nSlot)) * (xListSlots[0].Height() + 1);
-            EXPECT_EQ(CPoint(xFullOk.left, xFullOk.top - iShrink), qxClientRect(hDlg, kOk).TopLeft());
-            EXPECT_EQ(CPoint(xFullCancel.left, xFullCancel.top - iShrink), qxClientRect(hDlg, kCancel).TopLeft());
-            EXPECT_EQ(xFullWindow.Height() - iShrink, xWindow.Height());
-            EXPECT_EQ(xFullWindow.Width(), xWindow.Width());
-        }});
+                  CRect xWindow;
+                  ::GetWindowRect(hDlg, &xWindow);
+                  if (tFull)
+                  {
+                      xFullOk = qxClientRect(hDlg, kOk);
+                      xFullCancel = qxClientRect(hDlg, kCancel);
+                      xFullWindow = xWindow;
+                  }
+                  const int iShrink = (kRows - static_cast<int>(nSlot)) * (xListSlots[0].Height() + 1);
+                  EXPECT_EQ(CPoint(xFullOk.left, xFullOk.top - iShrink), qxClientRect(hDlg, kOk).TopLeft());
+                  EXPECT_EQ(CPoint(xFullCancel.left, xFullCancel.top - iShrink), qxClientRect(hDlg, kCancel).TopLeft());
+                  EXPECT_EQ(xFullWindow.Height() - iShrink, xWindow.Height());
+                  EXPECT_EQ(xFullWindow.Width(), xWindow.Width());
+              }});
     }
 }
 TEST(LeaderEditor, CodesWithoutAnEntryOpenUnselectedOrOnTheDefaultAndAreKeptUntilChosen)
@@ -188,13 +216,13 @@ TEST(LeaderEditor, CodesWithoutAnEntryOpenUnselectedOrOnTheDefaultAndAreKeptUnti
     // Status o is an authority code only; 08 x and 17 y are not MARC 21 codes.
     const TMarcRecord record = qxRecord("00000oamxa2200000ya 4500");
     ASSERT_EQ(eDisplaySaved, qeRun(eLeaderEditor, record, 0, {[](HWND hDlg) {
-        EXPECT_EQ(L"", qxSelectedText(qhItem(hDlg, aiListIds[0])));
-        EXPECT_EQ(L"", qxTipOf(hDlg, aiListIds[0]));
-        EXPECT_EQ(L"# - No specific type ", qxSelectedText(qhItem(hDlg, aiListIds[3])));
-        EXPECT_EQ(L"# - No specific type ", qxTipOf(hDlg, aiListIds[3]));
-        EXPECT_EQ(L"# - Full level", qxSelectedText(qhItem(hDlg, aiListIds[5])));
-        qvClick(hDlg, kOk);
-    }}));
+                                       EXPECT_EQ(L"", qxSelectedText(qhItem(hDlg, aiListIds[0])));
+                                       EXPECT_EQ(L"", qxTipOf(hDlg, aiListIds[0]));
+                                       EXPECT_EQ(L"# - No specific type ", qxSelectedText(qhItem(hDlg, aiListIds[3])));
+                                       EXPECT_EQ(L"# - No specific type ", qxTipOf(hDlg, aiListIds[3]));
+                                       EXPECT_EQ(L"# - Full level", qxSelectedText(qhItem(hDlg, aiListIds[5])));
+                                       qvClick(hDlg, kOk);
+                                   }}));
     EXPECT_EQ(qxIso2709(record), qxIso2709(qxStoredRecord()));
 }
 
@@ -228,22 +256,23 @@ TEST(LeaderEditor, AChoiceIsWrittenHighlightedAndStoredAfterOk)
         const int iPosition = aiPositions[rxCase.iRow];
         std::string expected = rxCase.pacLeader;
         expected[static_cast<size_t>(iPosition)] = rxCase.cCode;
-        ASSERT_EQ(eDisplaySaved, qeRun(eLeaderEditor, record, 0, {
-            [&](HWND hDlg) { TDialogDriver::qvChooseComboRow(qhItem(hDlg, iListId), rxCase.iChoice); },
-            [&](HWND hDlg) {
-                EXPECT_EQ(iPosition, qxHighlight(hDlg, kDisplay).first);
-                EXPECT_EQ(rxCase.cCode, qxDisplayed(hDlg, kDisplay).at(static_cast<size_t>(iPosition)));
-                EXPECT_EQ(rxCase.xChosenLabel, qxTipOf(hDlg, iListId));
-                ::SetFocus(qhItem(hDlg, kCancel));
-            },
-            [&](HWND hDlg) {
-                EXPECT_EQ(-1, qxHighlight(hDlg, kDisplay).first);
-                ::SetFocus(qhItem(hDlg, aiListIds[0]));
-            },
-            [&](HWND hDlg) {
-                EXPECT_EQ(5, qxHighlight(hDlg, kDisplay).first);
-                qvClick(hDlg, kOk);
-            }}));
+        ASSERT_EQ(eDisplaySaved,
+                  qeRun(eLeaderEditor, record, 0,
+                        {[&](HWND hDlg) { TDialogDriver::qvChooseComboRow(qhItem(hDlg, iListId), rxCase.iChoice); },
+                         [&](HWND hDlg) {
+                             EXPECT_EQ(iPosition, qxHighlight(hDlg, kDisplay).first);
+                             EXPECT_EQ(rxCase.cCode, qxDisplayed(hDlg, kDisplay).at(static_cast<size_t>(iPosition)));
+                             EXPECT_EQ(rxCase.xChosenLabel, qxTipOf(hDlg, iListId));
+                             ::SetFocus(qhItem(hDlg, kCancel));
+                         },
+                         [&](HWND hDlg) {
+                             EXPECT_EQ(-1, qxHighlight(hDlg, kDisplay).first);
+                             ::SetFocus(qhItem(hDlg, aiListIds[0]));
+                         },
+                         [&](HWND hDlg) {
+                             EXPECT_EQ(5, qxHighlight(hDlg, kDisplay).first);
+                             qvClick(hDlg, kOk);
+                         }}));
         const TMarcRecord result = qxStoredRecord();
         EXPECT_EQ(expected, result.qrxGetLeader().qpacGetData());
         EXPECT_EQ(record.qrxGetLeader().qeGetType(), result.qrxGetLeader().qeGetType());
@@ -255,18 +284,18 @@ TEST(LeaderEditor, OpeningAListWidensItToTheLongestLabel)
 {
     TLeaderEditor editor(qxRecord("00000nam a2200000 a 4500"), nullptr);
     qiRun(editor, {[&](HWND hDlg) {
-        HWND hList = qhItem(hDlg, 3021);
-        const RECT xList = qxRect(hList);
-        ::SendMessageW(hList, CB_SHOWDROPDOWN, TRUE, 0);
-        const int iDroppedWidth = static_cast<int>(::SendMessageW(hList, CB_GETDROPPEDWIDTH, 0, 0));
-        ::SendMessageW(hList, CB_SHOWDROPDOWN, FALSE, 0);
-        CClientDC dc(CWnd::FromHandle(hList));
-        dc.SelectObject(reinterpret_cast<HGDIOBJ>(::SendMessageW(hList, WM_GETFONT, 0, 0)));
-        const std::wstring longest = TDialogDriver::qxGetComboText(hList, 12);
-        const int iLongestLabel = dc.GetTextExtent(longest.c_str(), static_cast<int>(longest.size())).cx;
-        ASSERT_GT(iLongestLabel, xList.right - xList.left) << "the label of r must not fit the closed list";
-        EXPECT_GE(iDroppedWidth, iLongestLabel);
-    }});
+              HWND hList = qhItem(hDlg, 3021);
+              const RECT xList = qxRect(hList);
+              ::SendMessageW(hList, CB_SHOWDROPDOWN, TRUE, 0);
+              const int iDroppedWidth = static_cast<int>(::SendMessageW(hList, CB_GETDROPPEDWIDTH, 0, 0));
+              ::SendMessageW(hList, CB_SHOWDROPDOWN, FALSE, 0);
+              CClientDC dc(CWnd::FromHandle(hList));
+              dc.SelectObject(reinterpret_cast<HGDIOBJ>(::SendMessageW(hList, WM_GETFONT, 0, 0)));
+              const std::wstring longest = TDialogDriver::qxGetComboText(hList, 12);
+              const int iLongestLabel = dc.GetTextExtent(longest.c_str(), static_cast<int>(longest.size())).cx;
+              ASSERT_GT(iLongestLabel, xList.right - xList.left) << "the label of r must not fit the closed list";
+              EXPECT_GE(iDroppedWidth, iLongestLabel);
+          }});
 }
 
 TEST(LeaderEditor, CancelAndClosingStoreNothingAndDiscardAnEarlierResult)
@@ -278,10 +307,9 @@ TEST(LeaderEditor, CancelAndClosingStoreNothingAndDiscardAnEarlierResult)
     EXPECT_EQ(qxIso2709(record), qxIso2709(qxStoredRecord()));
 
     // Closing the window after a choice is Cancel (the Cancel button: UntouchedRecords).
-    EXPECT_EQ(eDisplayCancelled,
-              qeRun(eLeaderEditor, record, 0,
-                    {[](HWND hDlg) { TDialogDriver::qvChooseComboRow(qhItem(hDlg, 3023), 6); },
-                     [](HWND hDlg) { ::PostMessageW(hDlg, WM_CLOSE, 0, 0); }}));
+    EXPECT_EQ(eDisplayCancelled, qeRun(eLeaderEditor, record, 0,
+                                       {[](HWND hDlg) { TDialogDriver::qvChooseComboRow(qhItem(hDlg, 3023), 6); },
+                                        [](HWND hDlg) { ::PostMessageW(hDlg, WM_CLOSE, 0, 0); }}));
     TMarcRecord out;
     EXPECT_THROW(TFieldEditorManager::qvGetMARCRecord(out), TException);
 }
@@ -291,8 +319,7 @@ TEST(LeaderEditor, CancelAndClosingStoreNothingAndDiscardAnEarlierResult)
 TEST(LeaderEditor, AnExceptionInsideTheEditorReachesTheHostAndLeavesNoResult)
 {
     const TMarcRecord record = qxRecord("00000nam a2200000 a 4500");
-    TFieldEditorManager::mxMarcRecord_static = record;
-    TFieldEditorManager::mtRecordValid_static = true;
+    qvStoreAnEditedRecord(record);
     TDialogDriver driver;
     driver.qrxThen([&](HWND hDlg) {
         HWND hList = qhItem(hDlg, 3023);
@@ -302,7 +329,6 @@ TEST(LeaderEditor, AnExceptionInsideTheEditorReachesTheHostAndLeavesNoResult)
     EXPECT_THROW(TFieldEditorManager::qeDisplay(eLeaderEditor, record, 0, nullptr), TException);
     EXPECT_TRUE(driver.qtFinished());
     EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
-    EXPECT_EQ(0u, TFieldEditorManager::mxMarcRecord_static.qdwGetFieldCount());
     TMarcRecord out;
     EXPECT_THROW(TFieldEditorManager::qvGetMARCRecord(out), TException);
 }

@@ -205,10 +205,10 @@ TEST_F(StaticFieldDisplay, ANarrowControlStopsWhereTheNextCharacterWouldNotFit)
 
 TEST_F(StaticFieldDisplay, AHighlightRepaintsTheControlAndAnIgnoredOneDoesNot)
 {
-    HWND hParent = ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 100, nullptr, nullptr,
-                                     nullptr, nullptr);
-    HWND hStatic = ::CreateWindowExW(0, L"STATIC", L"<TTTT>", WS_CHILD | WS_VISIBLE, 0, 0, 300, 20, hParent,
+    HWND hParent = ::CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 100, nullptr,
                                      nullptr, nullptr, nullptr);
+    HWND hStatic = ::CreateWindowExW(0, L"STATIC", L"<TTTT>", WS_CHILD | WS_VISIBLE, 0, 0, 300, 20, hParent, nullptr,
+                                     nullptr, nullptr);
     ASSERT_TRUE(mxDisplay.SubclassWindow(hStatic));
     qvShow(24, k24);
     RECT update;

@@ -1,7 +1,7 @@
 // The resources of the editors as OrvoFieldEditors.dll holds them: every
 // code-list label the tables name, the row labels, titles and tips, the
 // controls of the layouts in the dialog templates.
-#include "editors/856/T856CodeLists.h"
+#include "core/T856CodeLists.h"
 #include "resources/856EditorIds.h"
 #include "support/TLayoutRules.h"
 #include "support/TLibraryResources.h"
@@ -109,8 +109,10 @@ TEST(StringTables, Every006FormHasItsTitleEvery007CategoryItsNameAndEveryEditorI
     }
     for (const char* p = qpac007CategoryCodes(); *p != '\0'; ++p)
         EXPECT_EQ(0u, qxString(qrx007Category(*p).nameId).find(std::wstring(1, static_cast<wchar_t>(*p)) + L" - "));
-    for (const auto& [iOk, iCancel] : {std::pair{IDS_006_TIP_OK, IDS_006_TIP_CANCEL}, {IDS_007_TIP_OK, IDS_007_TIP_CANCEL},
-                                       {IDS_008_TIP_OK, IDS_008_TIP_CANCEL}, {IDS_856_TIP_OK, IDS_856_TIP_CANCEL}})
+    for (const auto& [iOk, iCancel] : {std::pair{IDS_006_TIP_OK, IDS_006_TIP_CANCEL},
+                                       {IDS_007_TIP_OK, IDS_007_TIP_CANCEL},
+                                       {IDS_008_TIP_OK, IDS_008_TIP_CANCEL},
+                                       {IDS_856_TIP_OK, IDS_856_TIP_CANCEL}})
     {
         EXPECT_EQ(L"Close this dialog saving any changes", qxString(iOk)) << iOk;
         EXPECT_EQ(L"Close this dialog canceling any changes", qxString(iCancel)) << iCancel;

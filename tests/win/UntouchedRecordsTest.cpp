@@ -4,7 +4,7 @@
 // it leaves no window or memory behind.
 // A new editor joins both with one line in kEditors_static.
 #include "support/TEditorTestKit.h"
-#include "editors/007/T007Categories.h"
+#include "core/T007Categories.h"
 #include "resources/006EditorIds.h"
 #include "resources/007EditorIds.h"
 #include "resources/008EditorIds.h"
@@ -38,8 +38,7 @@ struct TEditorUnderTest
     std::size_t (*pfnPaddedLength)(const std::string& rxField);
 };
 
-template <std::size_t N>
-std::size_t qdwPadsTo(const std::string&)
+template <std::size_t N> std::size_t qdwPadsTo(const std::string&)
 {
     return N;
 }
@@ -65,8 +64,7 @@ std::string qxData(const TMarcTag& rxField)
 
 // Where rxAfter differs from rxBefore beyond the blanks the editor may pad its
 // field with; empty when it does not.
-std::string qxFirstDifference(const TMarcRecord& rxBefore, const TMarcRecord& rxAfter,
-                              const TEditorUnderTest& rxEditor)
+std::string qxFirstDifference(const TMarcRecord& rxBefore, const TMarcRecord& rxAfter, const TEditorUnderTest& rxEditor)
 {
     if (std::string(rxBefore.qrxGetLeader().qpacGetData()) != rxAfter.qrxGetLeader().qpacGetData())
         return std::string("Leader: ") + rxAfter.qrxGetLeader().qpacGetData();
@@ -97,8 +95,7 @@ bool qtRefuses(const TEditorUnderTest& rxEditor, const TMarcRecord& rxRecord)
 }
 
 class UntouchedRecords : public testing::TestWithParam<TEditorUnderTest>
-{
-};
+{};
 }
 
 TEST_P(UntouchedRecords, OkAtOnceGivesBackEveryByteAndCancelKeepsNothing)
@@ -114,11 +111,11 @@ TEST_P(UntouchedRecords, OkAtOnceGivesBackEveryByteAndCancelKeepsNothing)
             EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
             continue;
         }
-        ASSERT_EQ(eDisplaySaved, qeRun(rxEditor.eEditor, rxHostile.mxRecord, rxEditor.iOccurrence,
-                                       {qfnClick(rxEditor.nOkId)}));
+        ASSERT_EQ(eDisplaySaved,
+                  qeRun(rxEditor.eEditor, rxHostile.mxRecord, rxEditor.iOccurrence, {qfnClick(rxEditor.nOkId)}));
         EXPECT_EQ("", qxFirstDifference(rxHostile.mxRecord, qxStoredRecord(), rxEditor));
-        EXPECT_EQ(eDisplayCancelled, qeRun(rxEditor.eEditor, rxHostile.mxRecord, rxEditor.iOccurrence,
-                                           {qfnClick(rxEditor.nCancelId)}));
+        EXPECT_EQ(eDisplayCancelled,
+                  qeRun(rxEditor.eEditor, rxHostile.mxRecord, rxEditor.iOccurrence, {qfnClick(rxEditor.nCancelId)}));
         EXPECT_FALSE(TFieldEditorManager::mtRecordValid_static);
     }
 }
@@ -135,8 +132,8 @@ TEST_P(UntouchedRecords, OkAtOnceGivesBackEverySampleRecord)
             (rxEditor.iTag >= 0 && !rxSample.mxRecord.qtFindTag(rxEditor.iTag, xField, 1)))
             continue;
         SCOPED_TRACE(rxSample.mxName);
-        ASSERT_EQ(eDisplaySaved, qeRun(rxEditor.eEditor, rxSample.mxRecord, rxEditor.iOccurrence,
-                                       {qfnClick(rxEditor.nOkId)}));
+        ASSERT_EQ(eDisplaySaved,
+                  qeRun(rxEditor.eEditor, rxSample.mxRecord, rxEditor.iOccurrence, {qfnClick(rxEditor.nOkId)}));
         EXPECT_EQ("", qxFirstDifference(rxSample.mxRecord, qxStoredRecord(), rxEditor));
         ++iOpened;
     }
@@ -163,9 +160,16 @@ TEST(OddFields, OkAtOnceGivesEachBackAsItWas)
     } kOddFields[] = {
         {6, "a", true},
         {6, "a" + std::string(998, 'x') + "z", true},
-        {6, "s\x1F" "abc\x1F" "d          ", true},
+        {6,
+         "s\x1F"
+         "abc\x1F"
+         "d          ",
+         true},
         {6, "\xE9\x80             ", true},
-        {7, "c\x01\x7F\x1E\x1D\x80\xA0" "abcdefg", true},
+        {7,
+         "c\x01\x7F\x1E\x1D\x80\xA0"
+         "abcdefg",
+         true},
         {7, "v" + std::string(999, '\xB5'), true},
         {7, "X", false},
         {7, "\xC3\xA9tude", false},
@@ -204,11 +208,18 @@ struct TResourceCount
     std::size_t dwPrivateBytes = 0;
 };
 
+// (Named functions, not lambdas: on 32-bit Windows a callback is __stdcall,
+// which a lambda cannot convert to.)
+BOOL CALLBACK qtCountChildWindow(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
 BOOL CALLBACK qtCountWindow(HWND hWnd, LPARAM lParam)
 {
-    int* piCount = reinterpret_cast<int*>(lParam);
-    ++*piCount;
-    ::EnumChildWindows(hWnd, [](HWND, LPARAM l) -> BOOL { return ++*reinterpret_cast<int*>(l), TRUE; }, lParam);
+    qtCountChildWindow(hWnd, lParam);
+    ::EnumChildWindows(hWnd, qtCountChildWindow, lParam);
     return TRUE;
 }
 

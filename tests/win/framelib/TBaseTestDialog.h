@@ -17,31 +17,22 @@
 class AFX_EXT_CLASS TBaseTestDialog : public TFieldEditorBase
 {
 public:
-    struct TNotification
-    {
-        UINT nId;
-        UINT nCode;
-        HWND hControl;
-    };
-
     explicit TBaseTestDialog(CWnd* pParent = nullptr);
 
-    INT_PTR DoModal() override;
-
-    using TFieldEditorBase::qvAddCodeListItem;
     using TFieldEditorBase::qvAdjustDropDownWidth;
     using TFieldEditorBase::qvFillCodeList;
     using TFieldEditorBase::qvMoveControl;
     using TFieldEditorBase::qvSetupFieldEdit;
 
     TToolTipCtrl& qrxGetToolTip() { return mxToolTipCtrl; }
-    // CBN_SELCHANGE and CBN_DROPDOWN of the lists, as the dialog received them.
-    std::vector<TNotification> mxNotifications;
+    // The lists qvFillCodeList filled, in order.
+    std::vector<UINT> mxListsFilled;
     // The lists whose CBN_DROPDOWN reached this dialog's message map.
     std::vector<UINT> mxDropDownsHandled;
 
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    const TMarcTag* qpxGetEditedField() const override { return nullptr; }
+    void qvOnCodeListFilled(int nComboId) override;
     void OnListDropDown(UINT nID);
 
     DECLARE_MESSAGE_MAP()

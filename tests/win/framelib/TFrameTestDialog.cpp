@@ -38,9 +38,7 @@ BEGIN_MESSAGE_MAP(TFrameTestDialog, TDialog)
     ON_CBN_SELENDOK(IDC_TEST_COMBO, OnComboSelEndOk)
 END_MESSAGE_MAP()
 
-TFrameTestDialog::TFrameTestDialog(CWnd* pParent) : TDialog(IDD_FRAME_TEST, pParent)
-{
-}
+TFrameTestDialog::TFrameTestDialog(CWnd* pParent) : TDialog(IDD_FRAME_TEST, pParent) {}
 
 INT_PTR TFrameTestDialog::DoModal()
 {
