@@ -26,11 +26,13 @@ make_prefix() {
     wineserver -p 2>/dev/null || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating Wine prefix $WINEPREFIX" >&2
-        wineboot -i >/dev/null 2>&1 || true
+        # Bounded: a wineboot that waits on something never stops the tests;
+        # the check below finds a prefix it left unfinished.
+        timeout 600 wineboot -i >/dev/null 2>&1 || true
     elif [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
         # Made before wine32 was installed: Wine adds the 32-bit side now.
         echo "Updating Wine prefix $WINEPREFIX for 32-bit programs" >&2
-        wineboot -u >/dev/null 2>&1 || true
+        timeout 600 wineboot -u >/dev/null 2>&1 || true
     fi
 }
 
