@@ -12,7 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # Wine's own command interpreter, 64-bit and 32-bit: silent when the prefix works.
 prefix_fault() {
     for interpreter in 'C:\windows\system32\cmd.exe' 'C:\windows\syswow64\cmd.exe'; do
-        if ! output=$(wine "$interpreter" /c exit 2>&1) || [ -n "$output" ]; then
+        if ! output=$(timeout 300 wine "$interpreter" /c exit 2>&1) || [ -n "$output" ]; then
             printf '%s: %s\n' "$interpreter" "$output"
             return
         fi
@@ -23,7 +23,7 @@ make_prefix() {
     mkdir -p "$WINEPREFIX"
     # A persistent server: this and every later wine process attach to it.
     # (It exits with a non-zero status when one is running already.)
-    wineserver -p 2>/dev/null || true
+    wineserver -p >/dev/null 2>&1 || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating Wine prefix $WINEPREFIX" >&2
         # Bounded: a wineboot that waits on something never stops the tests;
@@ -52,14 +52,14 @@ if [ -n "$fault" ]; then
     fi
 fi
 
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$ORVO_WINE_GRAPHICS" /f >/dev/null 2>&1
+timeout 300 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$ORVO_WINE_GRAPHICS" /f >/dev/null 2>&1
 if [ "$ORVO_WINE_GRAPHICS" = x11 ]; then
     # A Wine virtual desktop: Wine draws the windows' frames and captions
     # itself, so pictures look right also where no window manager runs. The
     # desktop process reads this when it starts: start the server afresh.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    timeout 300 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    timeout 300 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
-    wineserver -p 2>/dev/null || true
+    wineserver -p >/dev/null 2>&1 || true
 fi

@@ -13,6 +13,9 @@ sh "$root/scripts/install-deps.sh"
 sh "$root/scripts/build.sh"
 built=$(date +%s)
 sh "$root/scripts/setup-wine.sh"
+# The prefix's server and services end with the test command, passed or
+# failed: nothing of Wine outlives the run.
+trap '(. "$root/scripts/wine-env.sh"; wineserver -k; timeout 60 wineserver -w) >/dev/null 2>&1' EXIT
 failed=""
 echo "== Native tests"
 (cd "$root/build/native" && ctest --output-on-failure --timeout 900) || failed="$failed native"
