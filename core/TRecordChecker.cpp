@@ -105,12 +105,14 @@ uint64_t qqwMask(int iPosition, int iCount)
 
 void qvCheckList(const TFixedField& rxField, const TLayoutList& rxList, std::vector<TCheckFinding>& rxFindings)
 {
+    // A row matches only inside the copy (its terminator matches no code), so a
+    // defined code is known before the list's width is looked for.
+    const char* pacFrom = rxField.acData + rxList.position;
+    if (rxList.position < kFixedCopy && qiFindCodeRow(rxList.codeList, pacFrom) >= 0)
+        return;
     const int iWidth = qiCodeWidth(rxList.codeList);
     // A position past the end of a short field: the length finding says it.
     if (rxList.position + iWidth > std::min(rxField.iLength, kFixedCopy))
-        return;
-    const char* pacFrom = rxField.acData + rxList.position;
-    if (qiFindCodeRow(rxList.codeList, pacFrom) >= 0)
         return;
     const bool tFill = qtAllFill(pacFrom, iWidth);
     TCheckFinding& rxFinding =
@@ -135,6 +137,16 @@ void qvCheckEdit(const TFixedField& rxField, const TLayoutEdit& rxEdit, std::vec
             return;
         }
     }
+}
+
+// Whether the field holds only blanks and fill characters in the range.
+bool qtBlankOrFill(const TFixedField& rxField, const TPositionRange& rxRange)
+{
+    const int iEnd = std::min({rxRange.last + 1, rxField.iLength, kFixedCopy});
+    for (int i = rxRange.first; i < iEnd; ++i)
+        if (rxField.acData[i] != ' ' && rxField.acData[i] != kFill)
+            return false;
+    return true;
 }
 
 void qvCheckUndefined(const TFixedField& rxField, const TPositionRange& rxRange, uint64_t qwCovered,
@@ -169,22 +181,39 @@ void qvCheckLength(const TFixedField& rxField, int iShortest, int iLongest, std:
     rxFinding.miExpectedLength = iExpected;
 }
 
-// Every list, edit box and undefined range of the layout over the field.
-void qvCheckLayout(const TFixedField& rxField, const TFieldLayout& rxLayout, std::vector<TCheckFinding>& rxFindings)
+// The positions the layout's lists and edit boxes cover, as a mask.
+uint64_t qqwCovered(const TFieldLayout& rxLayout)
 {
     uint64_t qwCovered = 0;
     for (const TLayoutList* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
-    {
-        qvCheckList(rxField, *pxList, rxFindings);
         qwCovered |= qqwMask(pxList->position, qiCodeWidth(pxList->codeList));
-    }
     for (const TLayoutEdit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
-    {
-        qvCheckEdit(rxField, *pxEdit, rxFindings);
         qwCovered |= qqwMask(pxEdit->position, pxEdit->length);
-    }
+    return qwCovered;
+}
+
+// Every list, edit box and undefined range of the layout over the field. What
+// the lists and boxes cover is worked out only for an undefined range that
+// holds something other than blanks and fill (this runs for every fixed field).
+void qvCheckLayout(const TFixedField& rxField, const TFieldLayout& rxLayout, std::vector<TCheckFinding>& rxFindings)
+{
+    for (const TLayoutList* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
+        qvCheckList(rxField, *pxList, rxFindings);
+    for (const TLayoutEdit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
+        qvCheckEdit(rxField, *pxEdit, rxFindings);
+    uint64_t qwCovered = 0;
+    bool tCoveredKnown = false;
     for (const TPositionRange* pxRange = rxLayout.undefined; pxRange->first != 0 || pxRange->last != 0; ++pxRange)
+    {
+        if (qtBlankOrFill(rxField, *pxRange))
+            continue;
+        if (!tCoveredKnown)
+        {
+            qwCovered = qqwCovered(rxLayout);
+            tCoveredKnown = true;
+        }
         qvCheckUndefined(rxField, *pxRange, qwCovered, rxFindings);
+    }
 }
 
 // A first position (006 form, 007 category) that selects no layout.
