@@ -259,7 +259,7 @@ void qvPlaceLeniently(const unsigned char* paxData, uint32_t dwSize, char* pacLe
         dwDirectoryEnd = dwBase - 1;
         if (paxData[dwDirectoryEnd] != cFieldTerminator)
             rxRepairs.push_back(qxMakeRepair(eRepairDirectoryEnd, -1, dwDirectoryEnd,
-                                            {qxShowBytes(paxData + dwDirectoryEnd, 1, 1), qxNumber(dwDirectoryEnd)}));
+                                             {qxShowBytes(paxData + dwDirectoryEnd, 1, 1), qxNumber(dwDirectoryEnd)}));
     }
     else
     {
@@ -273,7 +273,7 @@ void qvPlaceLeniently(const unsigned char* paxData, uint32_t dwSize, char* pacLe
         const uint32_t dwTail = (dwDirectoryEnd - dwLeaderLength) % dwDirectoryEntryLength;
         if (dwTail != 0)
             rxRepairs.push_back(qxMakeRepair(eRepairDirectoryTail, -1, dwDirectoryEnd - dwTail,
-                                            {qxNumber(dwTail), qxNumber(dwDirectoryEnd - dwTail)}));
+                                             {qxNumber(dwTail), qxNumber(dwDirectoryEnd - dwTail)}));
     }
 
     // The data area, cut at its field terminators, and also where an entry's length
