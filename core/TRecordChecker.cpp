@@ -349,16 +349,21 @@ void qvCopyFixed(const TMarcTag& rxField, int iOccurrence, TFixedField& rxFixed)
     rxFixed.iOccurrence = iOccurrence;
 }
 
-std::string qxTwoDigits(int i)
+// i in decimal, with leading zeros to at least iWidth digits (i >= 0).
+void qvAppendNumber(int i, int iWidth, std::string& rxOut)
 {
-    std::string x = std::to_string(i);
-    return x.size() < 2 ? "0" + x : x;
-}
-
-std::string qxTag(int iTag)
-{
-    std::string x = std::to_string(iTag);
-    return std::string(x.size() < 3 ? 3 - x.size() : 0, '0') + x;
+    char acDigits[12];
+    int n = 0;
+    unsigned int u = static_cast<unsigned int>(i);
+    do
+    {
+        acDigits[n++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    for (; n < iWidth; ++n)
+        acDigits[n] = '0';
+    while (n > 0)
+        rxOut += acDigits[--n];
 }
 
 const char* const kKindNames[eCheckKindCount] = {
@@ -478,69 +483,141 @@ bool TRecordChecker::qtHasErrors() const
     return false;
 }
 
+void qvAppendPlace(const TCheckFinding& rxFinding, std::string& rxOut)
+{
+    if (rxFinding.miTag == kCheckRecordTag)
+    {
+        rxOut += "record";
+        return;
+    }
+    if (rxFinding.miTag == kCheckLeaderTag)
+        rxOut += "Leader";
+    else
+        qvAppendNumber(rxFinding.miTag, 3, rxOut);
+    if (rxFinding.miOccurrence > 1)
+    {
+        rxOut += " (";
+        qvAppendNumber(rxFinding.miOccurrence, 1, rxOut);
+        rxOut += ')';
+    }
+    if (rxFinding.miPosition < 0)
+        return;
+    if (rxFinding.meKind == eCheckIndicator || rxFinding.meKind == eCheckSubfield2)
+    {
+        rxOut += rxFinding.miPosition == 1 ? " first indicator" : " second indicator";
+        return;
+    }
+    rxOut += '/';
+    qvAppendNumber(rxFinding.miPosition, 2, rxOut);
+    if (rxFinding.miCount > 1)
+    {
+        rxOut += '-';
+        qvAppendNumber(rxFinding.miPosition + rxFinding.miCount - 1, 2, rxOut);
+    }
+}
+
 std::string qxDescribePlace(const TCheckFinding& rxFinding)
 {
     std::string xPlace;
-    if (rxFinding.miTag == kCheckRecordTag)
-        return "record";
-    xPlace = rxFinding.miTag == kCheckLeaderTag ? std::string("Leader") : qxTag(rxFinding.miTag);
-    if (rxFinding.miOccurrence > 1)
-        xPlace += " (" + std::to_string(rxFinding.miOccurrence) + ")";
-    if (rxFinding.miPosition < 0)
-        return xPlace;
-    if (rxFinding.meKind == eCheckIndicator || rxFinding.meKind == eCheckSubfield2)
-        return xPlace + (rxFinding.miPosition == 1 ? " first indicator" : " second indicator");
-    xPlace += "/" + qxTwoDigits(rxFinding.miPosition);
-    if (rxFinding.miCount > 1)
-        xPlace += "-" + qxTwoDigits(rxFinding.miPosition + rxFinding.miCount - 1);
+    qvAppendPlace(rxFinding, xPlace);
     return xPlace;
 }
 
-std::string qxDescribeProblem(const TCheckFinding& rxFinding)
+void qvAppendProblem(const TCheckFinding& rxFinding, std::string& rxOut)
 {
-    const std::string xFound = std::string("\"") + rxFinding.macFound + "\"";
-    const std::string xExpected = rxFinding.mpacExpected;
+    const char* pacFound = rxFinding.macFound;
+    const char* pacExpected = rxFinding.mpacExpected;
+    auto qvFound = [&] {
+        rxOut += '"';
+        rxOut += pacFound;
+        rxOut += '"';
+    };
     switch (rxFinding.meKind)
     {
     case eCheckUndefinedCode:
     case eCheckIndicator:
-        return xFound + " is no code of " + xExpected;
+        qvFound();
+        rxOut += " is no code of ";
+        rxOut += pacExpected;
+        return;
     case eCheckFillCharacter:
-        return "fill character " + xFound + " where " + xExpected + " expects a code";
+        rxOut += "fill character ";
+        qvFound();
+        rxOut += " where ";
+        rxOut += pacExpected;
+        rxOut += " expects a code";
+        return;
     case eCheckDisallowedChars:
-        return xFound + " has characters other than \"" + xExpected + "\"";
+        qvFound();
+        rxOut += " has characters other than \"";
+        rxOut += pacExpected;
+        rxOut += '"';
+        return;
     case eCheckUndefinedPosition:
-        return xFound + " where the field defines nothing (obsolete?): " + xExpected + " expected";
+        qvFound();
+        rxOut += " where the field defines nothing (obsolete?): ";
+        rxOut += pacExpected;
+        rxOut += " expected";
+        return;
     case eCheckFieldLength:
-        return std::string(rxFinding.macFound) + " characters, " +
-               (rxFinding.meSeverity == eCheckError ? "at least " : "at most ") +
-               std::to_string(rxFinding.miExpectedLength) + " expected";
+        rxOut += pacFound;
+        rxOut += rxFinding.meSeverity == eCheckError ? " characters, at least " : " characters, at most ";
+        qvAppendNumber(rxFinding.miExpectedLength, 1, rxOut);
+        rxOut += " expected";
+        return;
     case eCheckNoLayout:
-        return xFound + " is no code of " + xExpected + " that has a layout; the rest is not checked";
+        qvFound();
+        rxOut += " is no code of ";
+        rxOut += pacExpected;
+        rxOut += " that has a layout; the rest is not checked";
+        return;
     case eCheckLeaderStructure:
-        return xFound + " where \"" + xExpected + "\" is expected";
+        qvFound();
+        rxOut += " where \"";
+        rxOut += pacExpected;
+        rxOut += "\" is expected";
+        return;
     case eCheckMissing008:
-        return "a bibliographic record without 008";
+        rxOut += "a bibliographic record without 008";
+        return;
     case eCheckRepeated008:
-        return "another 008: a record has " + xExpected;
+        rxOut += "another 008: a record has ";
+        rxOut += pacExpected;
+        return;
     case eCheckSubfield2:
-        return rxFinding.macFound[0] == '7' ? "first indicator 7 without $2 (the access method's name)"
-                                            : "$2 with first indicator " + xFound + " (only 7 takes one)";
+        if (pacFound[0] == '7')
+            rxOut += "first indicator 7 without $2 (the access method's name)";
+        else
+        {
+            rxOut += "$2 with first indicator ";
+            qvFound();
+            rxOut += " (only 7 takes one)";
+        }
+        return;
     case eCheckRepaired:
     case eCheckUnreadable:
     case eCheckKindCount:
         break;
     }
-    return rxFinding.mxText;
+    rxOut += rxFinding.mxText;
+}
+
+std::string qxDescribeProblem(const TCheckFinding& rxFinding)
+{
+    std::string xProblem;
+    qvAppendProblem(rxFinding, xProblem);
+    return xProblem;
 }
 
 const char kFindingRowHeader[] = "severity\tkind\tplace\ttag\toccurrence\tposition\tcount\tfound\texpected\tproblem";
 
 void qvAppendFindingRow(const TCheckFinding& rxFinding, std::string& rxOut)
 {
-    const std::string xTag = rxFinding.miTag >= 0                 ? qxTag(rxFinding.miTag)
-                             : rxFinding.miTag == kCheckLeaderTag ? std::string("LDR")
-                                                                  : std::string();
+    std::string xTag;
+    if (rxFinding.miTag >= 0)
+        qvAppendNumber(rxFinding.miTag, 3, xTag);
+    else if (rxFinding.miTag == kCheckLeaderTag)
+        xTag = "LDR";
     const std::string axColumns[] = {
         qpacCheckSeverityName(rxFinding.meSeverity),
         qpacCheckKindName(rxFinding.meKind),
