@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -452,8 +453,13 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         {
             if (!rxPlacement.mtPlaced)
                 continue;
-            if (nFields == mxFields.size())
+            if (nFields == mxFields.size() && mxSpare.mxFields.empty())
                 mxFields.emplace_back();
+            else if (nFields == mxFields.size())
+            {
+                mxFields.push_back(std::move(mxSpare.mxFields.back()));
+                mxSpare.mxFields.pop_back();
+            }
             TMarcTag& rxField = mxFields[nFields++];
             rxField.qvSetTagNumber(rxPlacement.miTag);
             const unsigned char* paxField = paxData + rxPlacement.mdwFrom;
@@ -473,7 +479,8 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
                                   static_cast<uint32_t>(xBytes.size()), false);
             }
         }
-        mxFields.resize(nFields);
+        for (; mxFields.size() > nFields; mxFields.pop_back())
+            mxSpare.mxFields.push_back(std::move(mxFields.back()));
     }
     catch (...)
     {
