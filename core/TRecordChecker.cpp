@@ -105,14 +105,17 @@ uint64_t qqwMask(int iPosition, int iCount)
 
 void qvCheckList(const TFixedField& rxField, const TLayoutList& rxList, std::vector<TCheckFinding>& rxFindings)
 {
+    // A position past the end of a short field: the length finding says it.
+    const int iCopied = std::min(rxField.iLength, kFixedCopy);
+    if (rxList.position >= iCopied)
+        return;
     // A row matches only inside the copy (its terminator matches no code), so a
     // defined code is known before the list's width is looked for.
     const char* pacFrom = rxField.acData + rxList.position;
-    if (rxList.position < kFixedCopy && qiFindCodeRow(rxList.codeList, pacFrom) >= 0)
+    if (qiFindCodeRow(rxList.codeList, pacFrom) >= 0)
         return;
     const int iWidth = qiCodeWidth(rxList.codeList);
-    // A position past the end of a short field: the length finding says it.
-    if (rxList.position + iWidth > std::min(rxField.iLength, kFixedCopy))
+    if (rxList.position + iWidth > iCopied)
         return;
     const bool tFill = qtAllFill(pacFrom, iWidth);
     TCheckFinding& rxFinding =
