@@ -6,6 +6,8 @@
 #include "recordlib/TMarcRecord.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -30,11 +32,12 @@ const char kUsage[] = "usage: orvo-batch check [--format text|tsv|json] IN\n"
                       "  --format json   one object: {\"findings\": [...], \"summary\": {...}}\n"
                       "  Exit status: 0 no record has an error, 1 some do, 2 the check could not run.\n";
 
-void qvAppendJsonString(const std::string& rxText, std::string& rxOut)
+void qvAppendJsonString(const char* pacText, std::size_t nSize, std::string& rxOut)
 {
     rxOut += '"';
-    for (const char c : rxText)
+    for (std::size_t n = 0; n < nSize; ++n)
     {
+        const char c = pacText[n];
         const unsigned char b = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\')
         {
@@ -55,6 +58,18 @@ void qvAppendJsonString(const std::string& rxText, std::string& rxOut)
     rxOut += '"';
 }
 
+void qvAppendJsonString(const std::string& rxText, std::string& rxOut)
+{
+    qvAppendJsonString(rxText.data(), rxText.size(), rxOut);
+}
+
+template <typename TNumber> void qvAppendDecimal(TNumber n, std::string& rxOut)
+{
+    char acDigits[24];
+    const std::to_chars_result xEnd = std::to_chars(acDigits, acDigits + sizeof(acDigits), n);
+    rxOut.append(acDigits, xEnd.ptr);
+}
+
 // A field for a tab-separated row: tabs and line ends become blanks.
 void qvAppendTsvField(const std::string& rxText, std::string& rxOut)
 {
@@ -69,28 +84,42 @@ TBatchCheck::TBatchCheck(ECheckFormat eFormat, std::ostream& rxOut, std::ostream
 
 void TBatchCheck::qvWriteFinding(uint32_t dwNumber, const TCheckFinding& rxFinding)
 {
-    const std::string xPlace = qxDescribePlace(rxFinding);
-    const std::string xProblem = qxDescribeProblem(rxFinding);
-    const char* pacSeverity = qpacCheckSeverityName(rxFinding.meSeverity);
     ++mxCounts.maqwByKind[rxFinding.meKind];
-    std::string xKey = xPlace + " " + pacSeverity + ": " + xProblem;
-    auto it = mxFrequency.find(xKey);
+    // The finding without its record ("008/22 error: ..."): what the most
+    // frequent ones are counted by, and the end of a text line.
+    const char* pacSeverity = qpacCheckSeverityName(rxFinding.meSeverity);
+    mxKey.clear();
+    qvAppendPlace(rxFinding, mxKey);
+    const std::size_t nPlaceEnd = mxKey.size();
+    mxKey += ' ';
+    mxKey += pacSeverity;
+    mxKey += ": ";
+    const std::size_t nProblemStart = mxKey.size();
+    qvAppendProblem(rxFinding, mxKey);
+    auto it = mxFrequency.find(mxKey);
     if (it != mxFrequency.end())
         ++it->second;
     else if (mxFrequency.size() < kMaxDistinct)
-        mxFrequency.emplace(xKey, 1);
+        mxFrequency.emplace(mxKey, 1);
 
-    const std::string xNumber = std::to_string(dwNumber);
     switch (meFormat)
     {
     case eCheckText:
-        mxPending += "record " + xNumber;
+        mxPending += "record ";
+        qvAppendDecimal(dwNumber, mxPending);
         if (!mxControlNumber.empty())
-            mxPending += " (001 " + mxControlNumber + ")";
-        mxPending += ": " + xKey + '\n';
+        {
+            mxPending += " (001 ";
+            mxPending += mxControlNumber;
+            mxPending += ')';
+        }
+        mxPending += ": ";
+        mxPending += mxKey;
+        mxPending += '\n';
         break;
     case eCheckTsv:
-        mxPending += xNumber + '\t';
+        qvAppendDecimal(dwNumber, mxPending);
+        mxPending += '\t';
         qvAppendTsvField(mxControlNumber, mxPending);
         mxPending += '\t';
         qvAppendFindingRow(rxFinding, mxPending);
@@ -99,20 +128,30 @@ void TBatchCheck::qvWriteFinding(uint32_t dwNumber, const TCheckFinding& rxFindi
     case eCheckJson:
         mxPending += mtFirstJson ? "\n" : ",\n";
         mtFirstJson = false;
-        mxPending += "{\"record\": " + xNumber + ", \"001\": ";
+        mxPending += "{\"record\": ";
+        qvAppendDecimal(dwNumber, mxPending);
+        mxPending += ", \"001\": ";
         qvAppendJsonString(mxControlNumber, mxPending);
-        mxPending += std::string(", \"severity\": \"") + pacSeverity + "\", \"kind\": \"" +
-                     qpacCheckKindName(rxFinding.meKind) + "\", \"place\": ";
-        qvAppendJsonString(xPlace, mxPending);
-        mxPending += ", \"tag\": " + std::to_string(rxFinding.miTag) +
-                     ", \"occurrence\": " + std::to_string(rxFinding.miOccurrence) +
-                     ", \"position\": " + std::to_string(rxFinding.miPosition) +
-                     ", \"count\": " + std::to_string(rxFinding.miCount) + ", \"found\": ";
-        qvAppendJsonString(rxFinding.macFound, mxPending);
+        mxPending += ", \"severity\": \"";
+        mxPending += pacSeverity;
+        mxPending += "\", \"kind\": \"";
+        mxPending += qpacCheckKindName(rxFinding.meKind);
+        mxPending += "\", \"place\": ";
+        qvAppendJsonString(mxKey.data(), nPlaceEnd, mxPending);
+        mxPending += ", \"tag\": ";
+        qvAppendDecimal(rxFinding.miTag, mxPending);
+        mxPending += ", \"occurrence\": ";
+        qvAppendDecimal(rxFinding.miOccurrence, mxPending);
+        mxPending += ", \"position\": ";
+        qvAppendDecimal(rxFinding.miPosition, mxPending);
+        mxPending += ", \"count\": ";
+        qvAppendDecimal(rxFinding.miCount, mxPending);
+        mxPending += ", \"found\": ";
+        qvAppendJsonString(rxFinding.macFound, std::strlen(rxFinding.macFound), mxPending);
         mxPending += ", \"expected\": ";
-        qvAppendJsonString(rxFinding.mpacExpected, mxPending);
+        qvAppendJsonString(rxFinding.mpacExpected, std::strlen(rxFinding.mpacExpected), mxPending);
         mxPending += ", \"message\": ";
-        qvAppendJsonString(xProblem, mxPending);
+        qvAppendJsonString(mxKey.data() + nProblemStart, mxKey.size() - nProblemStart, mxPending);
         mxPending += '}';
         break;
     }
@@ -127,10 +166,18 @@ void TBatchCheck::qvRecord(uint32_t dwNumber, const TMarcRecord* pxRecord)
     }
     if (mxFindings.empty())
         return;
+    // The first 001, read in place (a copy of the field would allocate).
     mxControlNumber.clear();
-    TMarcTag xField;
-    if (pxRecord != nullptr && pxRecord->qtFindTag(kControlNumberTag, xField, 1))
-        mxControlNumber.assign(xField.qpacGetData(), xField.qdwGetDataSize());
+    const uint32_t dwFields = pxRecord != nullptr ? pxRecord->qdwGetFieldCount() : 0;
+    for (uint32_t n = 0; n < dwFields; ++n)
+    {
+        const TMarcTag& rxField = pxRecord->qrxGetField(n);
+        if (rxField.qiGetTagNumber() == kControlNumberTag)
+        {
+            mxControlNumber.assign(rxField.qpacGetData(), rxField.qdwGetDataSize());
+            break;
+        }
+    }
     bool tError = false;
     for (const TCheckFinding& rxFinding : mxFindings)
     {

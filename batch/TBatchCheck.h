@@ -49,6 +49,7 @@ private:
     std::vector<TCheckFinding> mxFindings;
     std::string mxControlNumber; // 001 of the record being reported
     std::string mxPending;       // output not yet written
+    std::string mxKey;           // the finding being written, without its record
     bool mtFirstJson;
     // How often each finding (its place and problem, without the record) was
     // met; at most kMaxDistinct different ones are counted.

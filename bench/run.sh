@@ -8,15 +8,18 @@
 #   - orvo-batch add-008 --replace   giving every record the default 008
 #     (each record parsed, changed and written again);
 #   - yaz-marcdump -n -i marc        reading every record, nothing written;
-#   - orvo-batch check               checking every coded value of every record;
+#   - orvo-batch check               checking every coded value of every record
+#     (beside yaz-marcdump -n, the plain read), on that file and on one of the
+#     records with no finding (camel.usmarc repeated);
 # then, on as many MARC-8 records (the same samples and the MARC-8 records of
 # tests/data/charset, with diacritics, Greek, Cyrillic and EACC):
 #   - yaz-marcdump -f MARC-8 -t UTF-8 -l 9=97 -o marc;
 #   - orvo-batch convert --to utf-8.
-# Prints records per second for each pair, their ratio, and our peak memory.
+# Prints records per second for each pair (by the wall clock and by CPU time,
+# which a busy machine disturbs less), their ratio, and our peak memory.
 # With --instructions it also counts, under valgrind's callgrind, the
-# instructions each runs on the first 8 000 records: a figure a busy machine
-# does not change.
+# instructions each runs on the first 8 000 records (add-008 and the check,
+# each beside yaz-marcdump): a figure a busy machine does not change.
 #
 #   sh bench/run.sh [RECORDS] [--instructions]
 set -e
@@ -85,18 +88,26 @@ echo "orvo-batch peak memory:         $(( peak_kb / 1024 )) MB ($peak_kb kB)"
 
 # The record check beside the plain read: yaz-marcdump -n only parses every
 # record; orvo-batch check reads every record and checks every coded value
-# (a quarter of the sample records have findings, all printed).
-/usr/bin/time -v -o "$work/yazn-time.txt" yaz-marcdump -n -i marc "$work/big.mrc" >/dev/null 2>&1
-/usr/bin/time -v -o "$work/check-time.txt" "$build/batch/orvo-batch" check "$work/big.mrc" >"$work/check.txt" 2>&1 ||
-    [ $? -eq 1 ] || { cat "$work/check.txt" >&2; exit 1; }
-yazn_rate=$(rate "$total" "$(seconds "$work/yazn-time.txt")")
-check_rate=$(rate "$total" "$(seconds "$work/check-time.txt")")
-echo "yaz-marcdump -n (read only):    $(seconds "$work/yazn-time.txt") s, $yazn_rate records/s"
-echo "orvo-batch check:               $(seconds "$work/check-time.txt") s, $check_rate records/s ($(grep -c '^record ' "$work/check.txt") findings)"
-echo "$(cpu_seconds "$work/yazn-time.txt") $(cpu_seconds "$work/check-time.txt")" |
-    awk '{ printf "CPU seconds (user + system):    yaz -n %.3f, check %.3f\n", $1, $2 }'
-check_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/check-time.txt")
-echo "orvo-batch check peak memory:   $(( check_kb / 1024 )) MB ($check_kb kB)"
+# (a quarter of the sample records have findings, all printed), then the same
+# on a file whose records have none.
+check_pair() { # FILE LABEL
+    /usr/bin/time -v -o "$work/yazn-time.txt" yaz-marcdump -n -i marc "$1" >/dev/null 2>&1
+    /usr/bin/time -v -o "$work/check-time.txt" "$build/batch/orvo-batch" check "$1" >"$work/check.txt" 2>&1 ||
+        [ $? -eq 1 ] || { cat "$work/check.txt" >&2; exit 1; }
+    yazn_s=$(seconds "$work/yazn-time.txt"); yazn_cpu=$(cpu_seconds "$work/yazn-time.txt")
+    check_s=$(seconds "$work/check-time.txt"); check_cpu=$(cpu_seconds "$work/check-time.txt")
+    echo "$2: $total records, $(grep -c '^record ' "$work/check.txt" || true) findings"
+    echo "yaz-marcdump -n (read only):    $yazn_s s, $(rate "$total" "$yazn_s") records/s; CPU $yazn_cpu s, $(rate "$total" "$yazn_cpu") records/s"
+    echo "orvo-batch check:               $check_s s, $(rate "$total" "$check_s") records/s; CPU $check_cpu s, $(rate "$total" "$check_cpu") records/s"
+    echo "$yazn_cpu $check_cpu" | awk '{ printf "CPU ratio (check / yaz -n):     %.2f\n", $2 / $1 }'
+    check_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/check-time.txt")
+    echo "orvo-batch check peak memory:   $(( check_kb / 1024 )) MB ($check_kb kB)"
+}
+check_pair "$work/big.mrc" "Check, the bench's file"
+big_total=$total
+repeat "$samples/camel.usmarc" 10 "$work/clean.mrc"
+check_pair "$work/clean.mrc" "Check, camel.usmarc repeated"
+total=$big_total
 
 # Character sets: MARC-8 to UTF-8, both tools on the same MARC-8 records.
 cat "$work/unit.mrc" "$root/tests/data/charset/marc8.mrc" >"$work/unit8.mrc"
@@ -124,4 +135,7 @@ if [ "$instructions" = yes ]; then
     yaz_ir=$(count yaz-marcdump -i marc -o marc "$work/small.mrc")
     ours_ir=$(count "$build/batch/orvo-batch" add-008 --replace "$work/small.mrc" "$work/small-ours.mrc")
     echo "$yaz_ir $ours_ir" | awk '{ printf "instructions, 8 000 records:    yaz %.0f M, ours %.0f M, ratio %.2f\n", $1 / 1e6, $2 / 1e6, $1 / $2 }'
+    yazn_ir=$(count yaz-marcdump -n -i marc "$work/small.mrc")
+    check_ir=$(count "$build/batch/orvo-batch" check "$work/small.mrc")
+    echo "$yazn_ir $check_ir" | awk '{ printf "instructions a record:          yaz -n %.0f, check %.0f, ratio %.2f\n", $1 / 8000, $2 / 8000, $2 / $1 }'
 fi

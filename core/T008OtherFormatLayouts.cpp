@@ -189,11 +189,13 @@ const TCodeListEntry kGeneralRetentionPolicy[] = {
     {0, ""},
 };
 const TCodeListEntry kPolicyType[] = {
+    {23603, " "}, // # - No specific retention policy
     {23561, "l"}, // l - Latest
     {23562, "p"}, // p - Previous
     {0, ""},
 };
 const TCodeListEntry kUnitType[] = {
+    {23604, " "}, // # - Unit type not specified or not applicable
     {23563, "m"}, // m - Month(s)
     {23564, "w"}, // w - Week(s)
     {23565, "y"}, // y - Year(s)
@@ -472,11 +474,14 @@ const T008List kHoldingsLists[] = {
     {IDC_008_HLD_COPY_REPORT, kCopyReport, 25},
     {0, nullptr, 0},
 };
-// Intent to cancel, copies reported and the date of report are digits-only boxes.
+// The expected end of acquisition (intent to cancel) is a year and month, four
+// blanks (no intent to cancel, or not applicable) or "uuuu" (intent to cancel,
+// time unknown); copies reported and the date of report are digits-only boxes.
+const char kExpectedEndChars[] = " 0123456789u";
 const T008Edit kHoldingsEdits[] = {
-    {IDC_008_HLD_CANCEL_DATE, 8, 4, nullptr},      {IDC_008_HLD_UNIT_COUNT, 14, 1, " 123456789"},
-    {IDC_008_HLD_COPIES_REPORTED, 17, 3, nullptr}, {IDC_008_HLD_LANGUAGE, 22, 3, kLowercaseLetters},
-    {IDC_008_HLD_REPORT_DATE, 26, 6, nullptr},     {0, 0, 0, nullptr},
+    {IDC_008_HLD_CANCEL_DATE, 8, 4, kExpectedEndChars}, {IDC_008_HLD_UNIT_COUNT, 14, 1, " 123456789"},
+    {IDC_008_HLD_COPIES_REPORTED, 17, 3, nullptr},      {IDC_008_HLD_LANGUAGE, 22, 3, kLowercaseLetters},
+    {IDC_008_HLD_REPORT_DATE, 26, 6, nullptr},          {0, 0, 0, nullptr},
 };
 const T008Range kHoldingsUndefined[] = {
     {32, 39},

@@ -105,12 +105,17 @@ uint64_t qqwMask(int iPosition, int iCount)
 
 void qvCheckList(const TFixedField& rxField, const TLayoutList& rxList, std::vector<TCheckFinding>& rxFindings)
 {
-    const int iWidth = qiCodeWidth(rxList.codeList);
     // A position past the end of a short field: the length finding says it.
-    if (rxList.position + iWidth > std::min(rxField.iLength, kFixedCopy))
+    const int iCopied = std::min(rxField.iLength, kFixedCopy);
+    if (rxList.position >= iCopied)
         return;
+    // A row matches only inside the copy (its terminator matches no code), so a
+    // defined code is known before the list's width is looked for.
     const char* pacFrom = rxField.acData + rxList.position;
     if (qiFindCodeRow(rxList.codeList, pacFrom) >= 0)
+        return;
+    const int iWidth = qiCodeWidth(rxList.codeList);
+    if (rxList.position + iWidth > iCopied)
         return;
     const bool tFill = qtAllFill(pacFrom, iWidth);
     TCheckFinding& rxFinding =
@@ -135,6 +140,16 @@ void qvCheckEdit(const TFixedField& rxField, const TLayoutEdit& rxEdit, std::vec
             return;
         }
     }
+}
+
+// Whether the field holds only blanks and fill characters in the range.
+bool qtBlankOrFill(const TFixedField& rxField, const TPositionRange& rxRange)
+{
+    const int iEnd = std::min({rxRange.last + 1, rxField.iLength, kFixedCopy});
+    for (int i = rxRange.first; i < iEnd; ++i)
+        if (rxField.acData[i] != ' ' && rxField.acData[i] != kFill)
+            return false;
+    return true;
 }
 
 void qvCheckUndefined(const TFixedField& rxField, const TPositionRange& rxRange, uint64_t qwCovered,
@@ -169,22 +184,39 @@ void qvCheckLength(const TFixedField& rxField, int iShortest, int iLongest, std:
     rxFinding.miExpectedLength = iExpected;
 }
 
-// Every list, edit box and undefined range of the layout over the field.
-void qvCheckLayout(const TFixedField& rxField, const TFieldLayout& rxLayout, std::vector<TCheckFinding>& rxFindings)
+// The positions the layout's lists and edit boxes cover, as a mask.
+uint64_t qqwCovered(const TFieldLayout& rxLayout)
 {
     uint64_t qwCovered = 0;
     for (const TLayoutList* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
-    {
-        qvCheckList(rxField, *pxList, rxFindings);
         qwCovered |= qqwMask(pxList->position, qiCodeWidth(pxList->codeList));
-    }
     for (const TLayoutEdit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
-    {
-        qvCheckEdit(rxField, *pxEdit, rxFindings);
         qwCovered |= qqwMask(pxEdit->position, pxEdit->length);
-    }
+    return qwCovered;
+}
+
+// Every list, edit box and undefined range of the layout over the field. What
+// the lists and boxes cover is worked out only for an undefined range that
+// holds something other than blanks and fill (this runs for every fixed field).
+void qvCheckLayout(const TFixedField& rxField, const TFieldLayout& rxLayout, std::vector<TCheckFinding>& rxFindings)
+{
+    for (const TLayoutList* pxList = rxLayout.lists; pxList->listId != 0; ++pxList)
+        qvCheckList(rxField, *pxList, rxFindings);
+    for (const TLayoutEdit* pxEdit = rxLayout.edits; pxEdit->editId != 0; ++pxEdit)
+        qvCheckEdit(rxField, *pxEdit, rxFindings);
+    uint64_t qwCovered = 0;
+    bool tCoveredKnown = false;
     for (const TPositionRange* pxRange = rxLayout.undefined; pxRange->first != 0 || pxRange->last != 0; ++pxRange)
+    {
+        if (qtBlankOrFill(rxField, *pxRange))
+            continue;
+        if (!tCoveredKnown)
+        {
+            qwCovered = qqwCovered(rxLayout);
+            tCoveredKnown = true;
+        }
         qvCheckUndefined(rxField, *pxRange, qwCovered, rxFindings);
+    }
 }
 
 // A first position (006 form, 007 category) that selects no layout.
@@ -320,16 +352,21 @@ void qvCopyFixed(const TMarcTag& rxField, int iOccurrence, TFixedField& rxFixed)
     rxFixed.iOccurrence = iOccurrence;
 }
 
-std::string qxTwoDigits(int i)
+// i in decimal, with leading zeros to at least iWidth digits (i >= 0).
+void qvAppendNumber(int i, int iWidth, std::string& rxOut)
 {
-    std::string x = std::to_string(i);
-    return x.size() < 2 ? "0" + x : x;
-}
-
-std::string qxTag(int iTag)
-{
-    std::string x = std::to_string(iTag);
-    return std::string(x.size() < 3 ? 3 - x.size() : 0, '0') + x;
+    char acDigits[12];
+    int n = 0;
+    unsigned int u = static_cast<unsigned int>(i);
+    do
+    {
+        acDigits[n++] = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u != 0);
+    for (; n < iWidth; ++n)
+        acDigits[n] = '0';
+    while (n > 0)
+        rxOut += acDigits[--n];
 }
 
 const char* const kKindNames[eCheckKindCount] = {
@@ -449,69 +486,141 @@ bool TRecordChecker::qtHasErrors() const
     return false;
 }
 
+void qvAppendPlace(const TCheckFinding& rxFinding, std::string& rxOut)
+{
+    if (rxFinding.miTag == kCheckRecordTag)
+    {
+        rxOut += "record";
+        return;
+    }
+    if (rxFinding.miTag == kCheckLeaderTag)
+        rxOut += "Leader";
+    else
+        qvAppendNumber(rxFinding.miTag, 3, rxOut);
+    if (rxFinding.miOccurrence > 1)
+    {
+        rxOut += " (";
+        qvAppendNumber(rxFinding.miOccurrence, 1, rxOut);
+        rxOut += ')';
+    }
+    if (rxFinding.miPosition < 0)
+        return;
+    if (rxFinding.meKind == eCheckIndicator || rxFinding.meKind == eCheckSubfield2)
+    {
+        rxOut += rxFinding.miPosition == 1 ? " first indicator" : " second indicator";
+        return;
+    }
+    rxOut += '/';
+    qvAppendNumber(rxFinding.miPosition, 2, rxOut);
+    if (rxFinding.miCount > 1)
+    {
+        rxOut += '-';
+        qvAppendNumber(rxFinding.miPosition + rxFinding.miCount - 1, 2, rxOut);
+    }
+}
+
 std::string qxDescribePlace(const TCheckFinding& rxFinding)
 {
     std::string xPlace;
-    if (rxFinding.miTag == kCheckRecordTag)
-        return "record";
-    xPlace = rxFinding.miTag == kCheckLeaderTag ? std::string("Leader") : qxTag(rxFinding.miTag);
-    if (rxFinding.miOccurrence > 1)
-        xPlace += " (" + std::to_string(rxFinding.miOccurrence) + ")";
-    if (rxFinding.miPosition < 0)
-        return xPlace;
-    if (rxFinding.meKind == eCheckIndicator || rxFinding.meKind == eCheckSubfield2)
-        return xPlace + (rxFinding.miPosition == 1 ? " first indicator" : " second indicator");
-    xPlace += "/" + qxTwoDigits(rxFinding.miPosition);
-    if (rxFinding.miCount > 1)
-        xPlace += "-" + qxTwoDigits(rxFinding.miPosition + rxFinding.miCount - 1);
+    qvAppendPlace(rxFinding, xPlace);
     return xPlace;
 }
 
-std::string qxDescribeProblem(const TCheckFinding& rxFinding)
+void qvAppendProblem(const TCheckFinding& rxFinding, std::string& rxOut)
 {
-    const std::string xFound = std::string("\"") + rxFinding.macFound + "\"";
-    const std::string xExpected = rxFinding.mpacExpected;
+    const char* pacFound = rxFinding.macFound;
+    const char* pacExpected = rxFinding.mpacExpected;
+    auto qvFound = [&] {
+        rxOut += '"';
+        rxOut += pacFound;
+        rxOut += '"';
+    };
     switch (rxFinding.meKind)
     {
     case eCheckUndefinedCode:
     case eCheckIndicator:
-        return xFound + " is no code of " + xExpected;
+        qvFound();
+        rxOut += " is no code of ";
+        rxOut += pacExpected;
+        return;
     case eCheckFillCharacter:
-        return "fill character " + xFound + " where " + xExpected + " expects a code";
+        rxOut += "fill character ";
+        qvFound();
+        rxOut += " where ";
+        rxOut += pacExpected;
+        rxOut += " expects a code";
+        return;
     case eCheckDisallowedChars:
-        return xFound + " has characters other than \"" + xExpected + "\"";
+        qvFound();
+        rxOut += " has characters other than \"";
+        rxOut += pacExpected;
+        rxOut += '"';
+        return;
     case eCheckUndefinedPosition:
-        return xFound + " where the field defines nothing (obsolete?): " + xExpected + " expected";
+        qvFound();
+        rxOut += " where the field defines nothing (obsolete?): ";
+        rxOut += pacExpected;
+        rxOut += " expected";
+        return;
     case eCheckFieldLength:
-        return std::string(rxFinding.macFound) + " characters, " +
-               (rxFinding.meSeverity == eCheckError ? "at least " : "at most ") +
-               std::to_string(rxFinding.miExpectedLength) + " expected";
+        rxOut += pacFound;
+        rxOut += rxFinding.meSeverity == eCheckError ? " characters, at least " : " characters, at most ";
+        qvAppendNumber(rxFinding.miExpectedLength, 1, rxOut);
+        rxOut += " expected";
+        return;
     case eCheckNoLayout:
-        return xFound + " is no code of " + xExpected + " that has a layout; the rest is not checked";
+        qvFound();
+        rxOut += " is no code of ";
+        rxOut += pacExpected;
+        rxOut += " that has a layout; the rest is not checked";
+        return;
     case eCheckLeaderStructure:
-        return xFound + " where \"" + xExpected + "\" is expected";
+        qvFound();
+        rxOut += " where \"";
+        rxOut += pacExpected;
+        rxOut += "\" is expected";
+        return;
     case eCheckMissing008:
-        return "a bibliographic record without 008";
+        rxOut += "a bibliographic record without 008";
+        return;
     case eCheckRepeated008:
-        return "another 008: a record has " + xExpected;
+        rxOut += "another 008: a record has ";
+        rxOut += pacExpected;
+        return;
     case eCheckSubfield2:
-        return rxFinding.macFound[0] == '7' ? "first indicator 7 without $2 (the access method's name)"
-                                            : "$2 with first indicator " + xFound + " (only 7 takes one)";
+        if (pacFound[0] == '7')
+            rxOut += "first indicator 7 without $2 (the access method's name)";
+        else
+        {
+            rxOut += "$2 with first indicator ";
+            qvFound();
+            rxOut += " (only 7 takes one)";
+        }
+        return;
     case eCheckRepaired:
     case eCheckUnreadable:
     case eCheckKindCount:
         break;
     }
-    return rxFinding.mxText;
+    rxOut += rxFinding.mxText;
+}
+
+std::string qxDescribeProblem(const TCheckFinding& rxFinding)
+{
+    std::string xProblem;
+    qvAppendProblem(rxFinding, xProblem);
+    return xProblem;
 }
 
 const char kFindingRowHeader[] = "severity\tkind\tplace\ttag\toccurrence\tposition\tcount\tfound\texpected\tproblem";
 
 void qvAppendFindingRow(const TCheckFinding& rxFinding, std::string& rxOut)
 {
-    const std::string xTag = rxFinding.miTag >= 0                 ? qxTag(rxFinding.miTag)
-                             : rxFinding.miTag == kCheckLeaderTag ? std::string("LDR")
-                                                                  : std::string();
+    std::string xTag;
+    if (rxFinding.miTag >= 0)
+        qvAppendNumber(rxFinding.miTag, 3, xTag);
+    else if (rxFinding.miTag == kCheckLeaderTag)
+        xTag = "LDR";
     const std::string axColumns[] = {
         qpacCheckSeverityName(rxFinding.meSeverity),
         qpacCheckKindName(rxFinding.meKind),

@@ -117,6 +117,9 @@ ORVO_EDITORCORE_API void qvCheckRecord(const TMarcRecord& rxRecord, std::vector<
 ORVO_EDITORCORE_API std::string qxDescribePlace(const TCheckFinding& rxFinding);
 // What is wrong, without the place: "\"x\" is no code of Target audience".
 ORVO_EDITORCORE_API std::string qxDescribeProblem(const TCheckFinding& rxFinding);
+// The same two texts appended to rxOut, for a report of many findings.
+ORVO_EDITORCORE_API void qvAppendPlace(const TCheckFinding& rxFinding, std::string& rxOut);
+ORVO_EDITORCORE_API void qvAppendProblem(const TCheckFinding& rxFinding, std::string& rxOut);
 // The finding as one tab-separated row, appended to rxOut without a line end:
 // severity, kind, place, tag ("LDR" for the Leader, empty for the record),
 // occurrence, position (empty for none), count, found, expected, problem.

@@ -66,8 +66,8 @@ std::wstring qxDefect(const TException& rxError)
 } // namespace
 
 TIso2709Reader::TIso2709Reader(std::istream& rxStream, EReadMode eMode)
-    : mpxStream(&rxStream), meMode(eMode), mnWindowPos(0), mtStreamDone(false), mqwOffset(0), mdwRecordNumber(0),
-      mqwSearchedFrom(0), mqwSearchedTo(0), mtEndMarkFound(false)
+    : mpxStream(&rxStream), meMode(eMode), mnWindowPos(0), mnWindowEnd(0), mtStreamDone(false), mqwOffset(0),
+      mdwRecordNumber(0), mqwSearchedFrom(0), mqwSearchedTo(0), mtEndMarkFound(false)
 {}
 
 uint32_t TIso2709Reader::qdwGetRecordNumber() const
@@ -105,7 +105,7 @@ void TIso2709Reader::qvParse(TMarcRecord& rxRecord, uint64_t qwRecordOffset)
 
 uint32_t TIso2709Reader::qdwAvailable() const
 {
-    return static_cast<uint32_t>(mxWindow.size() - mnWindowPos);
+    return static_cast<uint32_t>(mnWindowEnd - mnWindowPos);
 }
 
 const unsigned char* TIso2709Reader::qpaxCurrent() const
@@ -118,14 +118,19 @@ bool TIso2709Reader::qtFill(uint32_t dwWanted)
 {
     while (qdwAvailable() < dwWanted && !mtStreamDone)
     {
-        mxWindow.erase(mxWindow.begin(), mxWindow.begin() + static_cast<std::ptrdiff_t>(mnWindowPos));
+        // What is left moves to the front and the stream fills the rest: the
+        // window is neither cleared nor shrunk between reads.
+        const std::size_t nKept = mnWindowEnd - mnWindowPos;
+        std::copy(mxWindow.begin() + static_cast<std::ptrdiff_t>(mnWindowPos),
+                  mxWindow.begin() + static_cast<std::ptrdiff_t>(mnWindowEnd), mxWindow.begin());
         mnWindowPos = 0;
-        const std::size_t nOld = mxWindow.size();
+        mnWindowEnd = nKept;
         const uint32_t dwChunk = std::max(dwWanted - qdwAvailable(), dwReadChunk);
-        mxWindow.resize(nOld + dwChunk);
-        mpxStream->read(reinterpret_cast<char*>(mxWindow.data() + nOld), dwChunk);
+        if (mxWindow.size() < nKept + dwChunk)
+            mxWindow.resize(nKept + dwChunk);
+        mpxStream->read(reinterpret_cast<char*>(mxWindow.data() + nKept), dwChunk);
         const std::streamsize nGot = mpxStream->gcount();
-        mxWindow.resize(nOld + static_cast<std::size_t>(nGot > 0 ? nGot : 0));
+        mnWindowEnd = nKept + static_cast<std::size_t>(nGot > 0 ? nGot : 0);
         if (nGot < static_cast<std::streamsize>(dwChunk))
             mtStreamDone = true;
     }

@@ -68,8 +68,11 @@ private:
     std::istream* mpxStream;
     EReadMode meMode;
     std::vector<TRepair> mxRepairs;
+    // The bytes read and not yet consumed are [mnWindowPos, mnWindowEnd) of
+    // mxWindow, which only grows (a record longer than it makes it longer).
     std::vector<unsigned char> mxWindow;
     std::size_t mnWindowPos;
+    std::size_t mnWindowEnd;
     bool mtStreamDone;
     uint64_t mqwOffset;
     uint32_t mdwRecordNumber;

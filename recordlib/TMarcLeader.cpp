@@ -202,20 +202,21 @@ const char* TMarcLeader::qpacGetData() const
 
 void TMarcLeader::qvCheckData(const char* pacData, const wchar_t* pwcCaller)
 {
-    const std::wstring xWhere(pwcCaller);
+    // The caller's name becomes a string only for a message: this runs for every
+    // record read.
     if (pacData == nullptr)
-        throw TException(xWhere + L" : Null leader", eErrorFatal, -1);
+        throw TException(std::wstring(pwcCaller) + L" : Null leader", eErrorFatal, -1);
     // Look at no more than one character past the 24 the leader needs.
     uint32_t dwLength = 0;
     while (dwLength <= mdwLength_static && pacData[dwLength] != '\0')
         ++dwLength;
     if (dwLength != mdwLength_static)
-        throw TException(xWhere + L" : Leader must have 24 characters", eErrorRecoverable, -1);
+        throw TException(std::wstring(pwcCaller) + L" : Leader must have 24 characters", eErrorRecoverable, -1);
     for (uint32_t dw = 0; dw < mdwLength_static; ++dw)
     {
         const unsigned char c = static_cast<unsigned char>(pacData[dw]);
         if (c < 0x20 || c > 0x7E)
-            throw TException(xWhere + L" : Leader position " + std::to_wstring(dw) +
+            throw TException(std::wstring(pwcCaller) + L" : Leader position " + std::to_wstring(dw) +
                                  L" holds a character that is not printable ASCII",
                              eErrorRecoverable, -1);
     }

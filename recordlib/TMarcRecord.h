@@ -109,7 +109,22 @@ public:
     void qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSize, std::vector<TRepair>& rxRepairs);
 
 private:
+    // Fields a record read over this one had beyond its own, kept only for their
+    // buffers: qvRepairUSMarcData takes them back for a record with more fields. A
+    // copy of the record starts without them.
+    class TSpareFields
+    {
+    public:
+        TSpareFields() = default;
+        TSpareFields(const TSpareFields&) {}
+        TSpareFields& operator=(const TSpareFields&) { return *this; }
+        TSpareFields(TSpareFields&&) = default;
+        TSpareFields& operator=(TSpareFields&&) = default;
+        std::vector<TMarcTag> mxFields;
+    };
+
     TMarcLeader mxLeader;
     std::vector<TMarcTag> mxFields;
+    TSpareFields mxSpare;
     uint32_t mdwAuxData1;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -170,16 +171,56 @@ void qvRepairContent(const TPlacement& rxPlacement, bool tControl, std::string& 
     rxRepairs.push_back(qxMakeRepair(eRepairIndicators, iTag, rxPlacement.mdwFrom, {xWas, xNow}));
 }
 
-} // namespace
-
-void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSize, std::vector<TRepair>& rxRepairs)
+// The fields of a record whose structure needs no repair, straight from its
+// directory: the record ends on a record terminator where its length says; the
+// leader is printable ASCII with MARC 21's "22" at 10-11, "45" at 20-21 and no
+// implementation-defined part at 22; the directory is whole entries up to a field
+// terminator at the base address; and the fields, in directory order, follow one
+// another through the whole data area, each ending on its field terminator and
+// holding no other. qvPlaceLeniently places the fields of such a record just so and
+// repairs nothing in its structure; this finds that in one pass over the directory
+// (most records of a file are such records). False for any other record.
+bool qtPlacePlainFields(const unsigned char* paxData, uint32_t dwSize, std::vector<TPlacement>& rxPlacements)
 {
-    if (paxData == nullptr)
-        throw TException(L"TMarcRecord::qvRepairUSMarcData() : Null data", eErrorFatal, -1);
     const uint32_t dwLeaderLength = TMarcLeader::mdwLength_static;
-    if (dwSize < dwLeaderLength + 2)
-        qvThrowUnreadable(L"Record of " + qxNumber(dwSize) + L" bytes is too short to hold a leader and a directory");
-    std::vector<TRepair> xRepairs;
+    uint32_t dwLength = 0, dwBase = 0;
+    if (!qtReadNumber(paxData, 5, dwLength) || dwLength != dwSize || paxData[dwSize - 1] != cRecordTerminator ||
+        std::memcmp(paxData + 10, "22", 2) != 0 || std::memcmp(paxData + 20, "45", 2) != 0 ||
+        (paxData[22] >= '1' && paxData[22] <= '9') || !qtReadNumber(paxData + 12, 5, dwBase))
+        return false;
+    for (uint32_t dw = 0; dw < dwLeaderLength; ++dw)
+        if (paxData[dw] < 0x20 || paxData[dw] > 0x7E)
+            return false;
+    const uint32_t dwDataEnd = dwSize - 1;
+    if (dwBase <= dwLeaderLength || dwBase > dwDataEnd || (dwBase - 1 - dwLeaderLength) % dwDirectoryEntryLength != 0 ||
+        std::memchr(paxData + dwLeaderLength, cFieldTerminator, dwBase - dwLeaderLength) != paxData + dwBase - 1)
+        return false;
+    const uint32_t dwEntryCount = (dwBase - 1 - dwLeaderLength) / dwDirectoryEntryLength;
+    rxPlacements.resize(dwEntryCount);
+    uint32_t dwFrom = dwBase;
+    for (uint32_t dw = 0; dw < dwEntryCount; ++dw)
+    {
+        const unsigned char* paxEntry = paxData + dwLeaderLength + dw * dwDirectoryEntryLength;
+        const int iTag = qiReadTag(paxEntry);
+        uint32_t dwFieldLength = 0, dwStart = 0;
+        if (iTag < 0 || !qtReadNumber(paxEntry + 3, 4, dwFieldLength) || !qtReadNumber(paxEntry + 7, 5, dwStart) ||
+            dwFieldLength == 0 || dwBase + dwStart != dwFrom || dwFieldLength > dwDataEnd - dwFrom ||
+            std::memchr(paxData + dwFrom, cFieldTerminator, dwFieldLength) != paxData + dwFrom + dwFieldLength - 1)
+            return false;
+        rxPlacements[dw] = {iTag, dwFrom, dwFrom + dwFieldLength - 1, true};
+        dwFrom += dwFieldLength;
+    }
+    return dwFrom == dwDataEnd;
+}
+
+// Where each directory entry's field is, in any record: the leader repaired in
+// pacLeader, the data area cut into runs (rxSegments, each marked when a field took
+// it), and what was repaired to place them.
+void qvPlaceLeniently(const unsigned char* paxData, uint32_t dwSize, char* pacLeader,
+                      std::vector<TPlacement>& rxPlacements, std::vector<TSegment>& rxSegments,
+                      std::vector<TRepair>& rxRepairs)
+{
+    const uint32_t dwLeaderLength = TMarcLeader::mdwLength_static;
 
     // The record's end.
     uint32_t dwLength = 0;
@@ -187,23 +228,20 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     auto qxLength = [&] { return tLengthDigits ? qxNumber(dwLength) : qxShowBytes(paxData, 5, 5); };
     const bool tTerminated = paxData[dwSize - 1] == cRecordTerminator;
     if (!tTerminated)
-        xRepairs.push_back(qxMakeRepair(eRepairRecordUnterminated, -1, 0, {qxLength(), qxNumber(dwSize)}));
+        rxRepairs.push_back(qxMakeRepair(eRepairRecordUnterminated, -1, 0, {qxLength(), qxNumber(dwSize)}));
     else if (!tLengthDigits || dwLength != dwSize)
-        xRepairs.push_back(qxMakeRepair(eRepairRecordEnd, -1, 0, {qxLength(), qxNumber(dwSize - 1)}));
+        rxRepairs.push_back(qxMakeRepair(eRepairRecordEnd, -1, 0, {qxLength(), qxNumber(dwSize - 1)}));
     const uint32_t dwDataEnd = tTerminated ? dwSize - 1 : dwSize;
 
     // The Leader.
-    char acLeader[TMarcLeader::mdwLength_static + 1];
-    std::memcpy(acLeader, paxData, dwLeaderLength);
-    acLeader[dwLeaderLength] = '\0';
-    qvRepairProfile(paxData, dwSize, acLeader, xRepairs);
+    qvRepairProfile(paxData, dwSize, pacLeader, rxRepairs);
     for (uint32_t dw = 0; dw < dwLeaderLength; ++dw)
     {
-        const unsigned char c = static_cast<unsigned char>(acLeader[dw]);
+        const unsigned char c = static_cast<unsigned char>(pacLeader[dw]);
         if (c >= 0x20 && c <= 0x7E)
             continue;
-        xRepairs.push_back(qxMakeRepair(eRepairLeaderByte, -1, dw, {qxNumber(dw), qxShowBytes(&c, 1, 1)}));
-        acLeader[dw] = ' ';
+        rxRepairs.push_back(qxMakeRepair(eRepairLeaderByte, -1, dw, {qxNumber(dw), qxShowBytes(&c, 1, 1)}));
+        pacLeader[dw] = ' ';
     }
 
     // The directory: up to the base address when that ends whole entries with no field
@@ -221,8 +259,8 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     {
         dwDirectoryEnd = dwBase - 1;
         if (paxData[dwDirectoryEnd] != cFieldTerminator)
-            xRepairs.push_back(qxMakeRepair(eRepairDirectoryEnd, -1, dwDirectoryEnd,
-                                            {qxShowBytes(paxData + dwDirectoryEnd, 1, 1), qxNumber(dwDirectoryEnd)}));
+            rxRepairs.push_back(qxMakeRepair(eRepairDirectoryEnd, -1, dwDirectoryEnd,
+                                             {qxShowBytes(paxData + dwDirectoryEnd, 1, 1), qxNumber(dwDirectoryEnd)}));
     }
     else
     {
@@ -230,13 +268,13 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
             qvThrowUnreadable(L"No field terminator after the leader: the directory cannot be found");
         dwDirectoryEnd = dwFirstTerminator;
         if (!tBaseDigits || dwBase != dwDirectoryEnd + 1)
-            xRepairs.push_back(qxMakeRepair(
+            rxRepairs.push_back(qxMakeRepair(
                 eRepairBaseAddress, -1, 12,
                 {tBaseDigits ? qxNumber(dwBase) : qxShowBytes(paxData + 12, 5, 5), qxNumber(dwDirectoryEnd)}));
         const uint32_t dwTail = (dwDirectoryEnd - dwLeaderLength) % dwDirectoryEntryLength;
         if (dwTail != 0)
-            xRepairs.push_back(qxMakeRepair(eRepairDirectoryTail, -1, dwDirectoryEnd - dwTail,
-                                            {qxNumber(dwTail), qxNumber(dwDirectoryEnd - dwTail)}));
+            rxRepairs.push_back(qxMakeRepair(eRepairDirectoryTail, -1, dwDirectoryEnd - dwTail,
+                                             {qxNumber(dwTail), qxNumber(dwDirectoryEnd - dwTail)}));
     }
 
     // The data area, cut at its field terminators, and also where an entry's length
@@ -270,8 +308,7 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         std::sort(xEntryStarts.begin(), xEntryStarts.end());
     }
     std::sort(xLostTerminators.begin(), xLostTerminators.end());
-    std::vector<TSegment> xSegments;
-    xSegments.reserve(dwEntryCount + 1);
+    rxSegments.reserve(dwEntryCount + 1);
     auto itLost = xLostTerminators.begin();
     for (uint32_t dwFrom = dwDataStart; dwFrom < dwDataEnd;)
     {
@@ -283,22 +320,22 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         const bool tLost = itLost != xLostTerminators.end() && *itLost < dwTo;
         if (tLost)
             dwTo = *itLost;
-        xSegments.push_back({dwFrom, dwTo, pvEnd != nullptr || tLost, false, tLost});
+        rxSegments.push_back({dwFrom, dwTo, pvEnd != nullptr || tLost, false, tLost});
         dwFrom = dwTo + 1;
     }
 
     // First the entries that describe their field, or its start; each other entry's
     // report waits for the second pass.
-    std::vector<TPlacement> xPlacements(dwEntryCount);
-    std::vector<std::size_t> xSegmentOf(dwEntryCount, xSegments.size());
+    rxPlacements.assign(dwEntryCount, TPlacement());
+    std::vector<std::size_t> xSegmentOf(dwEntryCount, rxSegments.size());
     std::vector<std::wstring> xDefects(dwEntryCount);
     std::vector<TRepair> xEntryRepairs;
     auto qvPlace = [&](uint32_t dwEntry, std::size_t nSegment, uint32_t dwFrom) {
-        TSegment& rxSegment = xSegments[nSegment];
+        TSegment& rxSegment = rxSegments[nSegment];
         rxSegment.mtUsed = true;
-        xPlacements[dwEntry].mdwFrom = dwFrom;
-        xPlacements[dwEntry].mdwTo = rxSegment.mdwEnd;
-        xPlacements[dwEntry].mtPlaced = true;
+        rxPlacements[dwEntry].mdwFrom = dwFrom;
+        rxPlacements[dwEntry].mdwTo = rxSegment.mdwEnd;
+        rxPlacements[dwEntry].mtPlaced = true;
         xSegmentOf[dwEntry] = nSegment;
     };
     std::size_t nNextSegment = 0;
@@ -309,7 +346,7 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         uint32_t dwFieldLength = 0, dwStart = 0;
         const bool tDigits =
             iTag >= 0 && qtReadNumber(paxEntry + 3, 4, dwFieldLength) && qtReadNumber(paxEntry + 7, 5, dwStart);
-        xPlacements[dw].miTag = iTag;
+        rxPlacements[dw].miTag = iTag;
         if (!tDigits)
         {
             xDefects[dw] = L"is not a tag of three letters or digits, then 9 digits";
@@ -321,9 +358,9 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
             continue;
         }
         const uint32_t dwFrom = dwDataStart + dwStart;
-        const std::size_t nSegment = qnSegmentAt(xSegments, dwFrom, nNextSegment);
+        const std::size_t nSegment = qnSegmentAt(rxSegments, dwFrom, nNextSegment);
         nNextSegment = nSegment + 1;
-        const TSegment& rxSegment = xSegments[nSegment];
+        const TSegment& rxSegment = rxSegments[nSegment];
         if (dwFieldLength > 0 && dwFrom + dwFieldLength - 1 == rxSegment.mdwEnd && rxSegment.mtTerminated)
         {
             qvPlace(dw, nSegment, dwFrom);
@@ -352,36 +389,55 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
     // Then each other entry with a tag takes the first unclaimed run after the fields
     // of the entries before it and before the field of the next described entry. The
     // runs are looked at in order, once.
-    std::vector<std::size_t> xNextPlaced(dwEntryCount + 1, xSegments.size());
+    std::vector<std::size_t> xNextPlaced(dwEntryCount + 1, rxSegments.size());
     for (uint32_t dw = dwEntryCount; dw > 0; --dw)
-        xNextPlaced[dw - 1] = xPlacements[dw - 1].mtPlaced ? xSegmentOf[dw - 1] : xNextPlaced[dw];
+        xNextPlaced[dw - 1] = rxPlacements[dw - 1].mtPlaced ? xSegmentOf[dw - 1] : xNextPlaced[dw];
     std::size_t nCursor = 0;
     for (uint32_t dw = 0; dw < dwEntryCount; ++dw)
     {
-        if (xPlacements[dw].mtPlaced)
+        if (rxPlacements[dw].mtPlaced)
         {
             nCursor = std::max(nCursor, xSegmentOf[dw] + 1);
             continue;
         }
         const uint32_t dwPosition = dwLeaderLength + dw * dwDirectoryEntryLength;
-        while (nCursor < xNextPlaced[dw + 1] && xSegments[nCursor].mtUsed)
+        while (nCursor < xNextPlaced[dw + 1] && rxSegments[nCursor].mtUsed)
             ++nCursor;
-        if (xPlacements[dw].miTag < 0 || nCursor >= xNextPlaced[dw + 1])
+        if (rxPlacements[dw].miTag < 0 || nCursor >= xNextPlaced[dw + 1])
         {
             xEntryRepairs.push_back(
                 qxMakeRepair(eRepairEntryDropped, -1, dwPosition, {qxNumber(dw + 1), xDefects[dw]}));
             continue;
         }
-        const TSegment& rxSegment = xSegments[nCursor];
+        const TSegment& rxSegment = rxSegments[nCursor];
         qvPlace(dw, nCursor, rxSegment.mdwStart);
-        xEntryRepairs.push_back(qxMakeRepair(eRepairEntryRecovered, xPlacements[dw].miTag, dwPosition,
+        xEntryRepairs.push_back(qxMakeRepair(eRepairEntryRecovered, rxPlacements[dw].miTag, dwPosition,
                                              {qxNumber(dw + 1), xDefects[dw], qxNumber(rxSegment.mdwStart)}));
         if (!rxSegment.mtTerminated)
-            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldCutShort, xPlacements[dw].miTag, rxSegment.mdwStart,
+            xEntryRepairs.push_back(qxMakeRepair(eRepairFieldCutShort, rxPlacements[dw].miTag, rxSegment.mdwStart,
                                                  {qxNumber(dw + 1), qxNumber(rxSegment.mdwEnd - rxSegment.mdwStart)}));
         ++nCursor;
     }
-    xRepairs.insert(xRepairs.end(), xEntryRepairs.begin(), xEntryRepairs.end());
+    rxRepairs.insert(rxRepairs.end(), xEntryRepairs.begin(), xEntryRepairs.end());
+}
+
+} // namespace
+
+void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSize, std::vector<TRepair>& rxRepairs)
+{
+    if (paxData == nullptr)
+        throw TException(L"TMarcRecord::qvRepairUSMarcData() : Null data", eErrorFatal, -1);
+    const uint32_t dwLeaderLength = TMarcLeader::mdwLength_static;
+    if (dwSize < dwLeaderLength + 2)
+        qvThrowUnreadable(L"Record of " + qxNumber(dwSize) + L" bytes is too short to hold a leader and a directory");
+    std::vector<TRepair> xRepairs;
+    char acLeader[TMarcLeader::mdwLength_static + 1];
+    std::memcpy(acLeader, paxData, dwLeaderLength);
+    acLeader[dwLeaderLength] = '\0';
+    std::vector<TPlacement> xPlacements;
+    std::vector<TSegment> xSegments;
+    if (!qtPlacePlainFields(paxData, dwSize, xPlacements))
+        qvPlaceLeniently(paxData, dwSize, acLeader, xPlacements, xSegments, xRepairs);
 
     // The fields, in directory order, written over the record's own so that their
     // buffers are used again (a file read record by record then hardly allocates);
@@ -397,8 +453,13 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
         {
             if (!rxPlacement.mtPlaced)
                 continue;
-            if (nFields == mxFields.size())
+            if (nFields == mxFields.size() && mxSpare.mxFields.empty())
                 mxFields.emplace_back();
+            else if (nFields == mxFields.size())
+            {
+                mxFields.push_back(std::move(mxSpare.mxFields.back()));
+                mxSpare.mxFields.pop_back();
+            }
             TMarcTag& rxField = mxFields[nFields++];
             rxField.qvSetTagNumber(rxPlacement.miTag);
             const unsigned char* paxField = paxData + rxPlacement.mdwFrom;
@@ -418,7 +479,8 @@ void TMarcRecord::qvRepairUSMarcData(const unsigned char* paxData, uint32_t dwSi
                                   static_cast<uint32_t>(xBytes.size()), false);
             }
         }
-        mxFields.resize(nFields);
+        for (; mxFields.size() > nFields; mxFields.pop_back())
+            mxSpare.mxFields.push_back(std::move(mxFields.back()));
     }
     catch (...)
     {

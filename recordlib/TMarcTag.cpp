@@ -13,10 +13,17 @@ const char acTagCharacters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijkl
 constexpr int iTagBase = 62;
 static_assert(sizeof acTagCharacters == iTagBase + 1, "one digit for each tag character");
 
+// The digit of a tag character, its place in acTagCharacters (-1 for none): the
+// three ranges of ASCII it holds, counted (this runs for every field read).
 int qiTagDigit(char c)
 {
-    const char* pacAt = c == '\0' ? nullptr : std::strchr(acTagCharacters, c);
-    return pacAt == nullptr ? -1 : static_cast<int>(pacAt - acTagCharacters);
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'Z')
+        return 10 + (c - 'A');
+    if (c >= 'a' && c <= 'z')
+        return 36 + (c - 'a');
+    return -1;
 }
 
 void qvCheckTagNumber(int iTagNumber, const wchar_t* pwcMethod)

@@ -15,7 +15,7 @@ constexpr int kDigitsOnly = 1;
 
 const T008Editor::TEditBox T008Editor::kEditBoxes_static[kEditBoxCount] = {
     {IDC_008_DATE_ENTERED, kDigitsOnly},
-    {IDC_008_HLD_CANCEL_DATE, kDigitsOnly},
+    {IDC_008_HLD_CANCEL_DATE, kAnyChars},
     {IDC_008_HLD_UNIT_COUNT, kAnyChars},
     {IDC_008_HLD_COPIES_REPORTED, kDigitsOnly},
     {IDC_008_HLD_LANGUAGE, kAnyChars},

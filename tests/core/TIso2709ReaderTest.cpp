@@ -414,6 +414,41 @@ TEST(TMarcRecordRepairTest, EachDamageHasItsRepair)
     }
 }
 
+// A record whose directory points, in order, at fields that follow one another,
+// each on its own terminator, is taken as it stands; anything else, even with a
+// sound leader, length and terminators, goes through the repairs.
+TEST(TMarcRecordRepairTest, OnlyASoundStructureIsTakenAsItStands)
+{
+    const std::string xFirst = qxReadSample("camel.usmarc").substr(0, 755);
+    auto qxEntry = [](uint32_t dwEntry) { return 24 + 12 * (dwEntry - 1); };
+    const uint32_t dw245 = 241 + 237;
+    auto qxRead = [](const std::string& rxBytes) {
+        TReadLog xRead = qxReadLog(rxBytes, eIso2709, eReadLenient);
+        EXPECT_EQ(1u, xRead.mxRecords.size());
+        return xRead;
+    };
+
+    // The directory out of the data's order is sound: entries 11 and 12 swapped.
+    std::string xSwapped = xFirst;
+    xSwapped.replace(qxEntry(11), 24, xFirst.substr(qxEntry(12), 12) + xFirst.substr(qxEntry(11), 12));
+    TReadLog xRead = qxRead(xSwapped);
+    EXPECT_EQ(std::vector<ERepairKind>{}, qxKinds(xRead.mxRepairs[0]));
+    TMarcRecord xStrict;
+    xStrict.qvSetUSMarcData(qpaxBytes(xSwapped), static_cast<uint32_t>(xSwapped.size()));
+    EXPECT_EQ(qxIso2709(xStrict), qxIso2709(xRead.mxRecords[0]));
+
+    // 245's entry starting one byte into its field, and a field terminator inside
+    // 245: each is repaired, although every length still ends on a terminator.
+    for (const std::string& rxDamaged :
+         {qxPatched(xFirst, qxEntry(12) + 11, "8"), qxPatched(xFirst, dw245 + 20, "\x1E")})
+    {
+        xRead = qxRead(rxDamaged);
+        EXPECT_FALSE(xRead.mxRepairs[0].empty());
+        EXPECT_THROW(xStrict.qvSetUSMarcData(qpaxBytes(rxDamaged), static_cast<uint32_t>(rxDamaged.size())),
+                     TException);
+    }
+}
+
 TEST(TMarcRecordRepairTest, CutShortRecordsKeepWhatIsThereAndOtherProfilesAreRefused)
 {
     const std::string xCamel = qxReadSample("camel.usmarc");

@@ -137,6 +137,7 @@ TEST(T008Editor, ChoosingAndTypingWriteTheirPositionsAndHighlightThem)
         {'z', 6019, L"k", 11, "k"},        {'y', 6097, L"y", 15, "y"},         {'w', 6065, L"d", 8, "d"},
         {'q', 6057, L"n", 11, "n"},        {'a', 6137, L"f", 15, "f  ", k008}, // a box padded with blanks
         {'a', 6134, L"", 7, "    ", k008},                                     // and emptied
+        {'y', 6082, L"u", 8, "u   "}, // holdings 08-11 takes u ("uuuu": intent to cancel, time unknown)
     };
     for (const auto& c : cases)
     {
