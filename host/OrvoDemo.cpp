@@ -82,9 +82,11 @@ class TDemoPrompt : public THostPrompt
 {
 public:
     explicit TDemoPrompt(EHostAnswer eAnswer) : meAnswer(eAnswer) {}
-    void qvShowMessage(const std::wstring& rxText, bool) override
+    void qvShowMessage(const std::wstring& rxText, bool, const std::wstring& rxDetail) override
     {
         std::printf("  the host says: %ls\n", rxText.c_str());
+        if (!rxDetail.empty())
+            std::printf("  (details: %ls)\n", rxDetail.c_str());
     }
     EHostAnswer qeAsk(const std::wstring&, bool) override { return meAnswer; }
     bool qtChooseFileToOpen(std::wstring&) override { return false; }

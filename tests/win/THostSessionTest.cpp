@@ -31,11 +31,17 @@ class TScriptedPrompt : public THostPrompt
 {
 public:
     std::vector<std::wstring> mxMessages;
+    // The technical detail given with each message (empty: none).
+    std::vector<std::wstring> mxDetails;
     std::vector<std::wstring> mxQuestions;
     std::deque<EHostAnswer> mxAnswers;
     std::deque<std::wstring> mxFiles;
 
-    void qvShowMessage(const std::wstring& rxText, bool) override { mxMessages.push_back(rxText); }
+    void qvShowMessage(const std::wstring& rxText, bool, const std::wstring& rxDetail) override
+    {
+        mxMessages.push_back(rxText);
+        mxDetails.push_back(rxDetail);
+    }
     EHostAnswer qeAsk(const std::wstring& rxQuestion, bool) override
     {
         mxQuestions.push_back(rxQuestion);
@@ -88,14 +94,32 @@ void qvCommand(const THostMainWindow& rxWindow, UINT nCommand)
 void qvChooseRow(const THostMainWindow& rxWindow, EHostControl eList, int iRow)
 {
     HWND hList = ::GetDlgItem(rxWindow.m_hWnd, eList);
+    if (eList == eRecordList)
+    {
+        CListCtrl(hList).SetItemState(iRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        return;
+    }
     ::SendMessageW(hList, LB_SETCURSEL, static_cast<WPARAM>(iRow), 0);
     ::SendMessageW(rxWindow.m_hWnd, WM_COMMAND, MAKEWPARAM(eList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
 }
 
+// The rows of a list; a row of the record list is its columns with a tab between.
 std::vector<std::wstring> qxRows(const THostMainWindow& rxWindow, EHostControl eList)
 {
     HWND hList = ::GetDlgItem(rxWindow.m_hWnd, eList);
     std::vector<std::wstring> xRows;
+    if (eList == eRecordList)
+    {
+        const CListCtrl xList(hList);
+        for (int i = 0; i < xList.GetItemCount(); ++i)
+        {
+            std::wstring xRow;
+            for (int iColumn = 0; iColumn < xList.GetColumnCount(); ++iColumn)
+                xRow += (iColumn == 0 ? L"" : L"\t") + std::wstring(xList.GetItemText(i, iColumn).GetString());
+            xRows.push_back(xRow);
+        }
+        return xRows;
+    }
     const int iCount = static_cast<int>(::SendMessageW(hList, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < iCount; ++i)
     {
@@ -224,16 +248,39 @@ TEST_F(HostSession, TextIsToldByContentAndWhatWasNotChangedIsSavedByteForByte)
     for (std::size_t n = xChanged.find('\n'); n != std::string::npos; n = xChanged.find('\n', n + 1))
         EXPECT_EQ('\r', xChanged[n - 1]) << xChanged;
 
-    // A read-only file is not saved over.
+    // A read-only file is not saved over: No keeps the changes open; Yes saves
+    // them under another name, and the read-only file stays as it was.
     std::filesystem::permissions(xPath, std::filesystem::perms::owner_read);
-    prompt.mxAnswers = {eAnswerYes};
+    prompt.mxAnswers = {eAnswerYes, eAnswerNo};
     qvCommand(window, eCmdAddDefault008);
     qvCommand(window, eCmdSave);
-    ASSERT_FALSE(prompt.mxMessages.empty());
-    EXPECT_EQ(L"Cannot save text.mrc: text.mrc is read-only. The file was not changed; the records are still open.",
-              prompt.mxMessages.back());
+    const std::wstring xRefusal = L"Cannot save text.mrc: it is read-only. The file was not changed; the records are "
+                                  L"still open. Save them under another name?";
+    EXPECT_EQ(xRefusal, prompt.mxQuestions.back());
+    EXPECT_TRUE(window.qrxGetSession().qtIsModified());
+    const std::string xOther = folder.qxFile("other.mrc");
+    prompt.mxAnswers = {eAnswerYes};
+    prompt.mxFiles.push_back(qxWide(xOther));
+    qvCommand(window, eCmdSave);
+    EXPECT_EQ(xRefusal, prompt.mxQuestions.back());
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    EXPECT_EQ(L"other.mrc - Orvo Cataloguing Host", TDialogDriver::qxGetText(window.m_hWnd));
+    EXPECT_EQ(2u, qxReadAllRecords(qxReadFileBytes(xOther), eIso2709).size());
     EXPECT_EQ(xSaved, qxReadFileBytes(xPath));
+    EXPECT_EQ(std::filesystem::perms::none,
+              std::filesystem::status(xPath).permissions() & std::filesystem::perms::owner_write);
     std::filesystem::permissions(xPath, std::filesystem::perms::owner_all);
+
+    // A folder that does not exist is named as such; the library's message is the detail.
+    const std::string xNowhere = folder.qxFile("missing") + "/out.mrc";
+    prompt.mxFiles.push_back(qxWide(xNowhere));
+    qvCommand(window, eCmdSaveAs);
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_EQ(L"Cannot save out.mrc: the folder " + qxWide(folder.qxFile("missing")) +
+                  L" does not exist. The file was not changed; the records are still open.",
+              prompt.mxMessages[0]);
+    EXPECT_TRUE(qtStartsWith(prompt.mxDetails[0], L"TOutputFile::TOutputFile() : the folder "));
+    EXPECT_EQ(L"other.mrc - Orvo Cataloguing Host", TDialogDriver::qxGetText(window.m_hWnd));
 }
 
 // Each record's text is shown in the character set its Leader/09 names: a
@@ -250,7 +297,7 @@ TEST_F(HostSession, FieldsShowInTheirRecordsCharacterSet)
                                                                             "e \xFF"}});
     qxOpen("sets.mrc", qxIso2709(std::vector<TMarcRecord>{xMarc8, xUtf8}));
     EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \u03B1\u03B2", qxRows(window, eFieldList).at(1));
-    EXPECT_EQ(L"1\t\tNum\u00E9ris\u00E9e \u03B1\u03B2", qxRows(window, eRecordList).at(0));
+    EXPECT_EQ(L"1\t\tNum\u00E9ris\u00E9e \u03B1\u03B2\t", qxRows(window, eRecordList).at(0));
     qvChooseRow(window, eRecordList, 1);
     EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \\xFF", qxRows(window, eFieldList).at(1));
 }
@@ -265,8 +312,8 @@ TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
     qxOpen("two.mrk", "=LDR  00000nz\\\\a2200000n\\\\4500\n=001  auth1\n=100  1\\$aSomeone\n\n"
                       "=LDR  00000nam\\a2200000\\a\\4500\n=001  book1\n=245  10$aA book\n\n");
     ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
-    EXPECT_EQ(L"1\tauth1\t", qxRows(window, eRecordList)[0]);
-    EXPECT_EQ(L"2\tbook1\tA book", qxRows(window, eRecordList)[1]);
+    EXPECT_EQ(L"1\tauth1\t\t", qxRows(window, eRecordList)[0]);
+    EXPECT_EQ(L"2\tbook1\tA book\t", qxRows(window, eRecordList)[1]);
 
     // 006 on the authority record: the library refuses (101).
     prompt.mxMessages.clear();
@@ -294,8 +341,11 @@ TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
         else
         {
             ASSERT_EQ(1u, prompt.mxMessages.size());
-            EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"TFieldEditorManager::qeDisplay() : "))
-                << std::string(prompt.mxMessages[0].begin(), prompt.mxMessages[0].end());
+            EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"The "));
+            EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L" editor could not work on record 2. The "
+                                                                    L"record was not changed."));
+            EXPECT_TRUE(qtStartsWith(prompt.mxDetails[0], L"TFieldEditorManager::qeDisplay() : "))
+                << std::string(prompt.mxDetails[0].begin(), prompt.mxDetails[0].end());
         }
         EXPECT_FALSE(window.qrxGetSession().qtIsModified());
         EXPECT_EQ(before.qdwGetFieldCount(), window.qrxGetSession().qrxGetEntry(1).mxRecord.qdwGetFieldCount());
@@ -315,7 +365,31 @@ TEST_F(HostSession, UnreadableRecordsAndStrayBytesAreKeptAndWrittenBackAsTheyWer
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 3 records could not be read."));
     EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L"Bytes that belong to no record were found"));
-    EXPECT_EQ(L"2\t(unreadable)", qxRows(window, eRecordList).at(1));
+    EXPECT_EQ(L"2\t\t\tunreadable", qxRows(window, eRecordList).at(1));
+
+    // Each number, 001 and status fits its column, and the title takes the rest
+    // of the list's width, also after the window is made wider.
+    const CListCtrl xList(::GetDlgItem(window.m_hWnd, eRecordList));
+    auto fnTitleWidthFits = [&] {
+        for (int i = 0; i < xList.GetItemCount(); ++i)
+            for (int iColumn : {eColumnNumber, eColumnId, eColumnStatus})
+                EXPECT_LT(xList.GetStringWidth(xList.GetItemText(i, iColumn).GetString()),
+                          xList.GetColumnWidth(iColumn))
+                    << "row " << i << ", column " << iColumn;
+        CRect xClient;
+        xList.GetClientRect(&xClient);
+        int iSum = 0;
+        for (int iColumn = 0; iColumn < eRecordColumnCount; ++iColumn)
+            iSum += xList.GetColumnWidth(iColumn);
+        EXPECT_EQ(xClient.Width(), iSum);
+        return xList.GetColumnWidth(eColumnTitle);
+    };
+    EXPECT_EQ(4, xList.GetColumnCount());
+    const int iTitleWidth = fnTitleWidthFits();
+    CRect xWindow;
+    window.GetWindowRect(&xWindow);
+    window.SetWindowPos(nullptr, 0, 0, xWindow.Width() + 300, xWindow.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_LT(iTitleWidth, fnTitleWidthFits());
 
     qvChooseRow(window, eRecordList, 1);
     EXPECT_TRUE(qtStartsWith(qxRows(window, eFieldList).at(0), L"Unreadable: "));
@@ -356,8 +430,8 @@ TEST_F(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnly
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 2 records were damaged and have been repaired."));
     const std::vector<std::wstring> xRecords = qxRows(window, eRecordList);
-    EXPECT_EQ(std::wstring::npos, xRecords.at(0).find(L"(repaired)"));
-    EXPECT_EQ(L"2\t\tAll about whales.\t(repaired)", xRecords.at(1));
+    EXPECT_EQ(std::wstring::npos, xRecords.at(0).find(L"repaired"));
+    EXPECT_EQ(L"2\t\tAll about whales.\trepaired", xRecords.at(1));
 
     qvChooseRow(window, eRecordList, 1);
     const std::vector<std::wstring> xFields = qxRows(window, eFieldList);
@@ -387,8 +461,7 @@ TEST_F(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnly
                           "aAll about whales."),
               std::string(x245.qpacGetData()));
     EXPECT_EQ(kBooks008, qx008(xSaved[1]));
-    EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"(repaired)"))
-        << "the file holds it repaired";
+    EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"repaired")) << "the file holds it repaired";
 }
 
 TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
@@ -439,6 +512,7 @@ TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     EXPECT_TRUE(xSeen == xOriginal) << dwRead << " bytes read of " << xOriginal.size();
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Cannot save halfway.mrc: "));
+    EXPECT_TRUE(qtStartsWith(prompt.mxDetails[0], L"TOutputFile::qvCommit() : "));
     EXPECT_TRUE(qxReadFileBytes(xPath) == xOriginal);
     EXPECT_EQ(1u, folder.qnFileCount());
     EXPECT_TRUE(window.qrxGetSession().qtIsModified());
@@ -502,7 +576,8 @@ TEST(HostLoop, AnExceptionFromAHostHandlerReachesTheHostsLoopAndTheNextEditorOpe
     ::PostQuitMessage(5);
     EXPECT_EQ(5, window.qiRunMessageLoop());
     ASSERT_EQ(1u, prompt.mxMessages.size());
-    EXPECT_EQ(L"TFailingMainWindow::OnFail() : thrown on purpose", prompt.mxMessages[0]);
+    EXPECT_EQ(L"The last command could not be finished. The open records are kept.", prompt.mxMessages[0]);
+    EXPECT_EQ(L"TFailingMainWindow::OnFail() : thrown on purpose", prompt.mxDetails[0]);
 
     // Nothing of it is left to surface in the next editor.
     TDialogDriver driver;
@@ -654,7 +729,7 @@ TEST_F(HostKeyboard, FieldsAreEditedInsertedDeletedUndoneAndRedoneWithTheKeys)
     for (int i = 0; i < 3; ++i)
         qvKey('Y', false, true);
     EXPECT_EQ(xEdited, qxRecordText(0));
-    EXPECT_EQ(L"1\tfirst\tNew title /by me.\t(changed)", qxRows(window, eRecordList).at(0));
+    EXPECT_EQ(L"1\tfirst\tNew title /by me.\tchanged", qxRows(window, eRecordList).at(0));
     EXPECT_EQ(L"MARCMaker text    UTF-8    2 records    1 changed",
               TDialogDriver::qxGetText(::GetDlgItem(window.m_hWnd, eStatusBar)));
 
@@ -675,6 +750,12 @@ TEST_F(HostKeyboard, FieldsAreEditedInsertedDeletedUndoneAndRedoneWithTheKeys)
 TEST_F(HostKeyboard, TheFocusComesBackWhereItWasAfterEveryEditor)
 {
     qxOpen("focus.mrk", kTwoRecords);
+    // Down and Up in the record list choose the records.
+    qvKey(VK_DOWN);
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    EXPECT_EQ(L"001    second", qxRows(window, eFieldList).at(1));
+    qvKey(VK_UP);
+    EXPECT_EQ(0, window.qrxGetSession().qiGetSelectedRecord());
     // Ctrl+L from the record list: the Leader editor, then the record list again.
     {
         TDialogDriver driver;
@@ -710,7 +791,7 @@ TEST_F(HostKeyboard, TheFocusComesBackWhereItWasAfterEveryEditor)
     qvKey(VK_DELETE, false, true);
     EXPECT_EQ(L"Delete record 2 from the file?", prompt.mxQuestions.back());
     ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
-    EXPECT_EQ(L"2\tsecond\tOther.", qxRows(window, eRecordList)[1]);
+    EXPECT_EQ(L"2\tsecond\tOther.\t", qxRows(window, eRecordList)[1]);
 }
 
 TEST_F(HostKeyboard, AFileChangedOnDiskIsNotSavedOverWithoutAskingAndF5ReadsItAgain)
@@ -735,7 +816,7 @@ TEST_F(HostKeyboard, AFileChangedOnDiskIsNotSavedOverWithoutAskingAndF5ReadsItAg
     qvKey(VK_F5);
     EXPECT_EQ(L"Give up the changes to disk.mrk and read it again from the disk?", prompt.mxQuestions.back());
     EXPECT_FALSE(window.qrxGetSession().qtIsModified());
-    EXPECT_EQ(L"2\tsecond\tTheir.", qxRows(window, eRecordList).at(1));
+    EXPECT_EQ(L"2\tsecond\tTheir.\t", qxRows(window, eRecordList).at(1));
     EXPECT_TRUE(prompt.mxAnswers.empty());
 }
 
