@@ -44,7 +44,9 @@ std::wstring qxOutputPath(const std::wstring& rxName)
 // The dialog as it stands on the screen, saved as <name>.png.
 void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
 {
-    ::UpdateWindow(hDlg);
+    // Every child painted as it stands now (the host's status bar and lists
+    // change just before their picture).
+    ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     CRect rect;
     ::GetWindowRect(hDlg, &rect);
     CClientDC screen(nullptr);
