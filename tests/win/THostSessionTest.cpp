@@ -285,7 +285,8 @@ TEST_F(HostSession, TextIsToldByContentAndWhatWasNotChangedIsSavedByteForByte)
 
 // Each record's text is shown in the character set its Leader/09 names: a
 // MARC-8 letter and its mark as the composed letter, Greek by its escape, a
-// byte that is no UTF-8 character as "\xFF".
+// byte that is no UTF-8 character as "\xFF"; the Leader as it will be written;
+// each record from the left.
 TEST_F(HostSession, FieldsShowInTheirRecordsCharacterSet)
 {
     const TMarcRecord xMarc8 = qxRecordOf("00000nam  2200000 a 4500", {{245, "10\x1F"
@@ -298,7 +299,22 @@ TEST_F(HostSession, FieldsShowInTheirRecordsCharacterSet)
     qxOpen("sets.mrc", qxIso2709(std::vector<TMarcRecord>{xMarc8, xUtf8}));
     EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \u03B1\u03B2", qxRows(window, eFieldList).at(1));
     EXPECT_EQ(L"1\t\tNum\u00E9ris\u00E9e \u03B1\u03B2\t", qxRows(window, eRecordList).at(0));
+
+    // A default 008 makes the record longer: the Leader line shows the length
+    // it will be written with, not the length it was read with.
+    const std::wstring xLengthRead = qxRows(window, eFieldList).at(0).substr(0, 12);
+    qvCommand(window, eCmdAddDefault008);
+    const std::wstring xLengthShown = qxRows(window, eFieldList).at(0).substr(0, 12);
+    EXPECT_NE(xLengthRead, xLengthShown);
+    EXPECT_EQ(L"LDR    " + qxWide(qxIso2709(window.qrxGetSession().qrxGetEntry(0).mxRecord).substr(0, 5)),
+              xLengthShown);
+
+    // The field list scrolled sideways starts at its left edge for the next record.
+    HWND hFields = ::GetDlgItem(window.m_hWnd, eFieldList);
+    ::SendMessageW(hFields, WM_HSCROLL, SB_PAGERIGHT, 0);
+    ASSERT_LT(0, ::GetScrollPos(hFields, SB_HORZ));
     qvChooseRow(window, eRecordList, 1);
+    EXPECT_EQ(0, ::GetScrollPos(hFields, SB_HORZ));
     EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \\xFF", qxRows(window, eFieldList).at(1));
 }
 
