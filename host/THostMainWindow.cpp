@@ -157,6 +157,7 @@ BEGIN_MESSAGE_MAP(THostMainWindow, CWnd)
     ON_NOTIFY(LVN_ITEMCHANGED, eRecordList, OnRecordItemChanged)
     ON_NOTIFY(LVN_GETDISPINFOW, eRecordList, OnRecordGetDispInfo)
     ON_NOTIFY(NM_SETFOCUS, eRecordList, OnRecordListSetFocus)
+    ON_NOTIFY(LVN_ODFINDITEMW, eRecordList, OnRecordFindItem)
     ON_CONTROL(LBN_SELCHANGE, eFieldList, OnFieldSelChange)
     ON_CONTROL(LBN_DBLCLK, eFieldList, OnFieldDblClk)
     ON_COMMAND(eCmdEditField, OnEditField)
@@ -499,6 +500,28 @@ void THostMainWindow::OnRecordGetDispInfo(NMHDR* pNMHDR, LRESULT*)
 void THostMainWindow::OnRecordListSetFocus(NMHDR*, LRESULT*)
 {
     mhFocusList = mxRecordList.m_hWnd;
+}
+
+void THostMainWindow::OnRecordFindItem(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // The list's own search looks in its first column, the record numbers:
+    // from its start row round to it; -1 for none (any letter).
+    const NMLVFINDITEMW* pxFind = reinterpret_cast<const NMLVFINDITEMW*>(pNMHDR);
+    *pResult = -1;
+    const std::size_t nCount = mxSession.qnGetRecordCount();
+    if ((pxFind->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || pxFind->lvfi.psz == nullptr || nCount == 0)
+        return;
+    const std::wstring xTyped = pxFind->lvfi.psz;
+    const std::size_t nStart = pxFind->iStart < 0 ? 0 : static_cast<std::size_t>(pxFind->iStart) % nCount;
+    for (std::size_t n = 0; n < nCount; ++n)
+    {
+        const std::size_t nRow = (nStart + n) % nCount;
+        if (mxSession.qxRecordNumber(nRow).compare(0, xTyped.size(), xTyped) == 0)
+        {
+            *pResult = static_cast<LRESULT>(nRow);
+            return;
+        }
+    }
 }
 
 void THostMainWindow::OnFieldSelChange()

@@ -93,6 +93,8 @@ protected:
     void OnRecordItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRecordGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnRecordListSetFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    // Typing in the record list: the next record whose number starts so.
+    void OnRecordFindItem(NMHDR* pNMHDR, LRESULT* pResult);
     void OnFieldSelChange();
     void OnFieldDblClk();
     void OnEditField();

@@ -492,7 +492,7 @@ THostRecordRow THostSession::qxRecordRow(std::size_t nIndex) const
 {
     const THostEntry& rxEntry = mxEntries.at(nIndex);
     THostRecordRow xRow;
-    xRow[eColumnNumber] = std::to_wstring(nIndex + 1);
+    xRow[eColumnNumber] = qxRecordNumber(nIndex);
     if (!rxEntry.mtReadable)
     {
         xRow[eColumnStatus] = L"unreadable";

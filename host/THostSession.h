@@ -126,6 +126,8 @@ public:
     // (from the 245) and its state: "unreadable", "repaired" when read, "changed"
     // since, or nothing.
     THostRecordRow qxRecordRow(std::size_t nIndex) const;
+    // Record nIndex's number as the list shows it, from 1.
+    static std::wstring qxRecordNumber(std::size_t nIndex) { return std::to_wstring(nIndex + 1); }
 
 private:
     bool qtLoad(const std::wstring& rxPath);

@@ -772,6 +772,13 @@ TEST_F(HostKeyboard, TheFocusComesBackWhereItWasAfterEveryEditor)
     EXPECT_EQ(L"001    second", qxRows(window, eFieldList).at(1));
     qvKey(VK_UP);
     EXPECT_EQ(0, window.qrxGetSession().qiGetSelectedRecord());
+    // Typing a number goes to that record; a letter is no record number.
+    qvKey('2');
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    qvKey('X');
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    qvKey(VK_HOME);
+    EXPECT_EQ(0, window.qrxGetSession().qiGetSelectedRecord());
     // Ctrl+L from the record list: the Leader editor, then the record list again.
     {
         TDialogDriver driver;
