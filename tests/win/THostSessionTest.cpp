@@ -7,6 +7,7 @@
 #include "support/TScratchFolder.h"
 #include "support/TTestRecords.h"
 #include "host/THostMainWindow.h"
+#include "host/TWin32HostPrompt.h"
 #include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcFile.h"
 #include "marcio/TMarcMakerFormat.h"
@@ -20,6 +21,7 @@
 #include <ctime>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -936,4 +938,94 @@ TEST_F(HostSession, CheckListsTheFindingsAndOneOpensItsEditorAtItsPosition)
     xRows = qxRows(window, eFindingList);
     ASSERT_EQ(1u, xRows.size());
     EXPECT_TRUE(qtStartsWith(xRows[0], L"1 record checked: 0 error(s), 0 warning(s)."));
+}
+
+namespace
+{
+// What the message boxes of one thread showed, each answered from a script as
+// a person would: a timer of the thread finds the box its modal loop runs.
+struct TBoxScript
+{
+    std::deque<int> mxButtons;                                 // the button each box is closed with; 0: Enter pressed
+    std::vector<std::pair<std::wstring, std::wstring>> mxSeen; // caption, text
+};
+TBoxScript* g_pxBoxScript = nullptr;
+
+BOOL CALLBACK qtCollectText(HWND hChild, LPARAM lParam)
+{
+    wchar_t awcClass[16] = {};
+    ::GetClassNameW(hChild, awcClass, 16);
+    if (std::wstring(awcClass) == L"Static" && !TDialogDriver::qxGetText(hChild).empty())
+        *reinterpret_cast<std::wstring*>(lParam) += TDialogDriver::qxGetText(hChild);
+    return TRUE;
+}
+
+void CALLBACK qvAnswerTheBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hBox = ::GetActiveWindow();
+    wchar_t awcClass[16] = {};
+    ::GetClassNameW(hBox, awcClass, 16);
+    if (g_pxBoxScript == nullptr || std::wstring(awcClass) != L"#32770" ||
+        ::GetPropW(hBox, L"orvo-answered") != nullptr)
+        return;
+    ::SetPropW(hBox, L"orvo-answered", hBox);
+    std::wstring xText;
+    ::EnumChildWindows(hBox, &qtCollectText, reinterpret_cast<LPARAM>(&xText));
+    g_pxBoxScript->mxSeen.emplace_back(TDialogDriver::qxGetText(hBox), xText);
+    // A box the script did not expect is seen and cancelled.
+    const int iButton = g_pxBoxScript->mxButtons.empty() ? IDCANCEL : g_pxBoxScript->mxButtons.front();
+    if (!g_pxBoxScript->mxButtons.empty())
+        g_pxBoxScript->mxButtons.pop_front();
+    if (iButton == 0)
+        ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    else
+        ::PostMessageW(hBox, WM_COMMAND, static_cast<WPARAM>(iButton), 0);
+}
+
+// The prompt's message boxes over a shown host window, answered from xButtons.
+std::vector<std::pair<std::wstring, std::wstring>> qxBoxesOf(const std::function<void(THostPrompt&)>& fnShow,
+                                                             std::deque<int> xButtons)
+{
+    TScriptedPrompt unused;
+    THostMainWindow window(unused, false);
+    EXPECT_TRUE(window.qtCreate());
+    window.ShowWindow(SW_SHOW);
+    TWin32HostPrompt prompt;
+    prompt.qvSetOwner(window.m_hWnd);
+    TBoxScript script{std::move(xButtons), {}};
+    g_pxBoxScript = &script;
+    const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 50, &qvAnswerTheBox);
+    fnShow(prompt);
+    ::KillTimer(nullptr, idTimer);
+    g_pxBoxScript = nullptr;
+    EXPECT_TRUE(script.mxButtons.empty()) << "a box did not come";
+    window.DestroyWindow();
+    return script.mxSeen;
+}
+}
+
+// The cataloguer reads the sentence; the library's message comes only when
+// asked for, and Enter (No, the default) closes the box.
+TEST(HostPrompt, AMessageGivesItsTechnicalDetailOnlyWhenAskedFor)
+{
+    const std::wstring xSentence = L"Cannot save out.mrc: the folder C:\\x does not exist. The file was not changed.";
+    const std::wstring xDetail = L"TOutputFile::TOutputFile() : the folder C:\\x does not exist";
+    const std::wstring xAsked = xSentence + L"\n\nShow the technical details?";
+    auto fnShow = [&](THostPrompt& rxPrompt) { rxPrompt.qvShowMessage(xSentence, true, xDetail); };
+
+    std::vector<std::pair<std::wstring, std::wstring>> xSeen = qxBoxesOf(fnShow, {0});
+    ASSERT_EQ(1u, xSeen.size());
+    EXPECT_EQ(L"Orvo Cataloguing Host", xSeen[0].first);
+    EXPECT_EQ(xAsked, xSeen[0].second);
+
+    xSeen = qxBoxesOf(fnShow, {IDYES, IDOK});
+    ASSERT_EQ(2u, xSeen.size());
+    EXPECT_EQ(xAsked, xSeen[0].second);
+    EXPECT_EQ(L"Technical details", xSeen[1].first);
+    EXPECT_EQ(xDetail, xSeen[1].second);
+
+    // Without a detail: the sentence alone, and nothing is asked.
+    xSeen = qxBoxesOf([&](THostPrompt& rxPrompt) { rxPrompt.qvShowMessage(xSentence, false); }, {IDOK});
+    ASSERT_EQ(1u, xSeen.size());
+    EXPECT_EQ(xSentence, xSeen[0].second);
 }
