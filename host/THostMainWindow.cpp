@@ -172,6 +172,7 @@ BEGIN_MESSAGE_MAP(THostMainWindow, CWnd)
     ON_COMMAND(eCmdGoTo, OnGoTo)
     ON_COMMAND(eCmdRedo, OnRedo)
     ON_CONTROL(LBN_SETFOCUS, eFieldList, OnListSetFocus)
+    ON_CONTROL(LBN_SETFOCUS, eFindingList, OnListSetFocus)
     ON_WM_SETFOCUS()
     ON_COMMAND(eCmdCheckRecord, OnCheckRecord)
     ON_COMMAND(eCmdCheckFile, OnCheckFile)
@@ -241,28 +242,32 @@ BOOL THostMainWindow::PreTranslateMessage(MSG* pMsg)
 {
     if (m_hWnd == nullptr)
         return FALSE;
-    // The lists' own keys: Tab and Shift+Tab go from one list to the other;
-    // Enter and F2 open the field line, Delete deletes it.
-    if (pMsg->message == WM_KEYDOWN && (pMsg->hwnd == mxRecordList.m_hWnd || pMsg->hwnd == mxFieldList.m_hWnd) &&
-        ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0)
+    // The lists' own keys: Tab and Shift+Tab go from one list to the next
+    // (the findings too once a Check has run); Enter and F2 open the field
+    // line or the finding, Delete deletes the field or the record.
+    const HWND ahLists[] = {mxRecordList.m_hWnd, mxFieldList.m_hWnd, mxFindingList.m_hWnd};
+    const int iLists = meCheckScope == eCheckedNothing ? 2 : 3;
+    const int iList = static_cast<int>(std::find(ahLists, ahLists + iLists, pMsg->hwnd) - ahLists);
+    if (pMsg->message == WM_KEYDOWN && iList < iLists && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0)
     {
-        const bool tFieldList = pMsg->hwnd == mxFieldList.m_hWnd;
         switch (pMsg->wParam)
         {
         case VK_TAB:
-            ::SetFocus(tFieldList ? mxRecordList.m_hWnd : mxFieldList.m_hWnd);
+            ::SetFocus(ahLists[(iList + (::GetKeyState(VK_SHIFT) < 0 ? iLists - 1 : 1)) % iLists]);
             return TRUE;
         case VK_RETURN:
         case VK_F2:
-            if (!tFieldList)
+            if (ahLists[iList] == mxRecordList.m_hWnd)
                 ::SetFocus(mxFieldList.m_hWnd);
-            else
+            else if (ahLists[iList] == mxFieldList.m_hWnd)
                 OnEditField();
+            else
+                OnFindingDblClk();
             return TRUE;
         case VK_DELETE:
-            if (tFieldList)
+            if (ahLists[iList] == mxFieldList.m_hWnd)
                 OnDeleteField();
-            else
+            else if (ahLists[iList] == mxRecordList.m_hWnd)
                 OnDeleteRecord();
             return TRUE;
         default:
@@ -430,8 +435,11 @@ void THostMainWindow::OnFileOpen()
 {
     if (mxSession.qtOpen())
     {
-        // The findings were of the file closed.
+        // The findings were of the file closed; their list goes, and the focus
+        // it had goes to the records.
         meCheckScope = eCheckedNothing;
+        if (mhFocusList == mxFindingList.m_hWnd)
+            mhFocusList = mxRecordList.m_hWnd;
         qvRunCheck();
     }
     qvRefresh();

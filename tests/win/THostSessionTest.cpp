@@ -900,6 +900,37 @@ TEST_F(HostKeyboard, FindLooksThroughEveryFieldOfEveryRecordAndGoToTakesANumberO
     EXPECT_EQ(L"There is no record 99: give a number from 1 to 8 or a record's 001.", prompt.mxMessages.back());
 }
 
+// After a Check, Tab goes on to the findings and Enter opens one; the focus
+// comes back to them after its editor, and Shift+Tab goes back to the fields.
+TEST_F(HostKeyboard, TheFindingsAreReachedAndOpenedWithTheKeys)
+{
+    std::string x008 = "860506s1985    nyua          001 0 eng d";
+    x008[22] = '~';
+    qxOpen("findings.mrc", qxIso2709(qxRecordOf("00000nam a2200000 a 4500", {{1, "one"}, {8, x008}})));
+    qvKey(VK_F7, true);
+    ASSERT_EQ(2u, qxRows(window, eFindingList).size());
+    qvKey(VK_TAB);
+    qvKey(VK_TAB);
+    EXPECT_EQ(qhList(eFindingList), ::GetFocus());
+    qvKey(VK_HOME); // the summary
+    qvKey(VK_DOWN); // the finding
+    int iFocus = 0;
+    {
+        TDialogDriver driver;
+        driver.qrxThen([&](HWND) { iFocus = ::GetDlgCtrlID(::GetFocus()); }).qrxThen(qfnClick(IDC_008_CANCEL));
+        qvKey(VK_RETURN);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    EXPECT_EQ(IDC_008_BIB_TARGET_AUDIENCE, iFocus);
+    EXPECT_EQ(qhList(eFindingList), ::GetFocus());
+    qvKey(VK_TAB, true);
+    EXPECT_EQ(qhList(eFieldList), ::GetFocus());
+    // Another file: the findings go, and Tab goes between the two lists again.
+    qxOpen("again.mrc", qxIso2709(qxRecordOf("00000nam a2200000 a 4500", {{1, "two"}})));
+    qvKey(VK_TAB);
+    EXPECT_EQ(qhList(eRecordList), ::GetFocus());
+}
+
 // Check file lists every finding under a summary; a double-click selects the
 // record and opens the editor of the field with the focus on the control of
 // the finding's position; afterwards the check runs again.
