@@ -440,6 +440,7 @@ void THostMainWindow::OnFileOpen()
         meCheckScope = eCheckedNothing;
         if (mhFocusList == mxFindingList.m_hWnd)
             mhFocusList = mxRecordList.m_hWnd;
+        mxFittedPath.clear(); // the same name may be another file now
         qvRunCheck();
     }
     qvRefresh();
@@ -674,8 +675,11 @@ void THostMainWindow::OnGoTo()
 
 void THostMainWindow::OnReload()
 {
-    if (mxSession.qtReload())
-        qvAfterChange();
+    if (!mxSession.qtReload())
+        return;
+    // The file as it is now on the disk: its columns fitted again.
+    mxFittedPath.clear();
+    qvAfterChange();
 }
 
 void THostMainWindow::OnRedo()

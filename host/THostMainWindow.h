@@ -144,7 +144,7 @@ private:
     // The row the record list asked for last, kept for its other columns.
     int miCachedRow = -1;
     THostRecordRow mxCachedRow;
-    // The file whose records the columns were fitted to.
+    // The file whose records the columns were fitted to; empty: fit them again.
     std::wstring mxFittedPath;
     CListBox mxFieldList;
     CWnd mxStatusBar;
