@@ -238,10 +238,16 @@ TEST_F(HostSession, TextIsToldByContentAndWhatWasNotChangedIsSavedByteForByte)
     qvCommand(window, eCmdSave);
     EXPECT_EQ(xFirst + xSecond, qxReadFileBytes(xPath));
 
-    // A changed record is written in the file's line ends; the rest stays as it was.
+    // A changed record is written in the file's line ends; the rest stays as it
+    // was, and so do the file's attributes.
+    const std::wstring xWidePath = qxWide(xPath);
+    ::SetFileAttributesW(xWidePath.c_str(), FILE_ATTRIBUTE_HIDDEN);
     qvChooseRow(window, eRecordList, 1);
     qvCommand(window, eCmdAddDefault008);
     qvCommand(window, eCmdSave);
+    EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN),
+              ::GetFileAttributesW(xWidePath.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+    ::SetFileAttributesW(xWidePath.c_str(), FILE_ATTRIBUTE_NORMAL);
     const std::string xSaved = qxReadFileBytes(xPath);
     EXPECT_EQ(xFirst, xSaved.substr(0, xFirst.size()));
     const std::string xChanged = xSaved.substr(xFirst.size());
