@@ -20,7 +20,7 @@ namespace
 class TSilentPrompt : public THostPrompt
 {
 public:
-    void qvShowMessage(const std::wstring&, bool) override {}
+    void qvShowMessage(const std::wstring&, bool, const std::wstring&) override {}
     EHostAnswer qeAsk(const std::wstring&, bool) override { return eAnswerNo; }
     bool qtChooseFileToOpen(std::wstring&) override { return false; }
     bool qtChooseFileToSave(std::wstring&) override { return false; }

@@ -44,7 +44,9 @@ std::wstring qxOutputPath(const std::wstring& rxName)
 // The dialog as it stands on the screen, saved as <name>.png.
 void qvTakePicture(HWND hDlg, const wchar_t* pwcName)
 {
-    ::UpdateWindow(hDlg);
+    // Every child painted as it stands now (the host's status bar and lists
+    // change just before their picture).
+    ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     CRect rect;
     ::GetWindowRect(hDlg, &rect);
     CClientDC screen(nullptr);
@@ -82,9 +84,11 @@ class TDemoPrompt : public THostPrompt
 {
 public:
     explicit TDemoPrompt(EHostAnswer eAnswer) : meAnswer(eAnswer) {}
-    void qvShowMessage(const std::wstring& rxText, bool) override
+    void qvShowMessage(const std::wstring& rxText, bool, const std::wstring& rxDetail) override
     {
         std::printf("  the host says: %ls\n", rxText.c_str());
+        if (!rxDetail.empty())
+            std::printf("  (details: %ls)\n", rxDetail.c_str());
     }
     EHostAnswer qeAsk(const std::wstring&, bool) override { return meAnswer; }
     bool qtChooseFileToOpen(std::wstring&) override { return false; }

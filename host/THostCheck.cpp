@@ -84,7 +84,7 @@ std::wstring THostCheck::qxSummaryLine(std::size_t nRecordsChecked) const
         nErrors += rxFinding.mxFinding.meSeverity == eCheckError ? 1 : 0;
     return std::to_wstring(nRecordsChecked) + (nRecordsChecked == 1 ? L" record checked: " : L" records checked: ") +
            std::to_wstring(nErrors) + L" error(s), " + std::to_wstring(mxFindings.size() - nErrors) +
-           L" warning(s). Double-click a finding to open its editor.";
+           L" warning(s). Double-click a finding, or press Enter on it, to open its editor.";
 }
 
 THostFindingTarget THostCheck::qxTargetOf(const TMarcRecord& rxRecord, const TCheckFinding& rxFinding)

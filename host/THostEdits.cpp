@@ -60,8 +60,9 @@ void THostSession::qvPutField(int iField, const TMarcTag& rxField)
     catch (const TException& e)
     {
         mrxPrompt.qvShowMessage(L"Field " + rxField.qxGetTagWideText() + L" cannot go into record " +
-                                    std::to_wstring(miSelectedRecord + 1) + L": " + e.qpwcGetMessage(),
-                                true);
+                                    std::to_wstring(miSelectedRecord + 1) + L": " + qxMessageDetail(e) +
+                                    L". The record was not changed.",
+                                true, e.qpwcGetMessage());
         return;
     }
     if (tReplace && qtSameField(record.qrxGetField(static_cast<uint32_t>(iField)),

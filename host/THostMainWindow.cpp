@@ -11,6 +11,8 @@
 namespace
 {
 const wchar_t kTitle[] = L"Orvo Cataloguing Host";
+// What an error that left a command's handler means for the cataloguer.
+const wchar_t kUnfinished[] = L"The last command could not be finished. The open records are kept.";
 
 enum EHostMenu : int
 {
@@ -94,6 +96,22 @@ const THostTagEditor kTagEditors[] = {
     {-1, eCmdEditLeader}, {6, eCmdEdit006}, {7, eCmdEdit007}, {8, eCmdEdit008}, {856, eCmdEdit856},
 };
 
+struct THostRecordColumn
+{
+    EHostRecordColumn meColumn;
+    const wchar_t* pwcHeading;
+};
+
+const THostRecordColumn kRecordColumns[] = {
+    {eColumnNumber, L"No."}, {eColumnId, L"001"}, {eColumnTitle, L"Title"}, {eColumnStatus, L"Status"}};
+
+// The widest text of the status column; the first rows whose 001s are measured;
+// room beside a column's text; the title column's least width.
+const wchar_t kWidestStatus[] = L"unreadable";
+const std::size_t kRowsMeasured = 1000;
+const int kColumnMargin = 16;
+const int kMinTitleWidth = 120;
+
 HMENU qhBuildMenu()
 {
     HMENU hBar = ::CreateMenu();
@@ -136,7 +154,10 @@ BEGIN_MESSAGE_MAP(THostMainWindow, CWnd)
     ON_COMMAND(eCmdSaveAs, OnFileSaveAs)
     ON_COMMAND(eCmdExit, OnFileExit)
     ON_COMMAND_RANGE(eCmdEditLeader, eCmdAddDefault008, OnEditorCommand)
-    ON_CONTROL(LBN_SELCHANGE, eRecordList, OnRecordSelChange)
+    ON_NOTIFY(LVN_ITEMCHANGED, eRecordList, OnRecordItemChanged)
+    ON_NOTIFY(LVN_GETDISPINFOW, eRecordList, OnRecordGetDispInfo)
+    ON_NOTIFY(NM_SETFOCUS, eRecordList, OnRecordListSetFocus)
+    ON_NOTIFY(LVN_ODFINDITEMW, eRecordList, OnRecordFindItem)
     ON_CONTROL(LBN_SELCHANGE, eFieldList, OnFieldSelChange)
     ON_CONTROL(LBN_DBLCLK, eFieldList, OnFieldDblClk)
     ON_COMMAND(eCmdEditField, OnEditField)
@@ -150,8 +171,8 @@ BEGIN_MESSAGE_MAP(THostMainWindow, CWnd)
     ON_COMMAND(eCmdFindNext, OnFindNext)
     ON_COMMAND(eCmdGoTo, OnGoTo)
     ON_COMMAND(eCmdRedo, OnRedo)
-    ON_CONTROL(LBN_SETFOCUS, eRecordList, OnListSetFocus)
     ON_CONTROL(LBN_SETFOCUS, eFieldList, OnListSetFocus)
+    ON_CONTROL(LBN_SETFOCUS, eFindingList, OnListSetFocus)
     ON_WM_SETFOCUS()
     ON_COMMAND(eCmdCheckRecord, OnCheckRecord)
     ON_COMMAND(eCmdCheckFile, OnCheckFile)
@@ -183,14 +204,20 @@ bool THostMainWindow::qtCreate()
         ::DestroyMenu(hMenu);
         return false;
     }
+    INITCOMMONCONTROLSEX xControls = {sizeof(xControls), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&xControls);
+    // The record list holds only the count of records: each row's text comes
+    // from the session as it is drawn, so that a file of any size shows at once.
+    mxRecordList.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
+                            LVS_SHOWSELALWAYS,
+                        CRect(), this, eRecordList);
+    mxRecordList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    for (const THostRecordColumn& column : kRecordColumns)
+        mxRecordList.InsertColumn(column.meColumn, column.pwcHeading);
     const DWORD dwListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY |
                               LBS_NOINTEGRALHEIGHT | LBS_USETABSTOPS;
-    mxRecordList.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"", dwListStyle, 0, 0, 0, 0, m_hWnd,
-                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(eRecordList)));
     mxFieldList.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"", dwListStyle, 0, 0, 0, 0, m_hWnd,
                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(eFieldList)));
-    INITCOMMONCONTROLSEX xControls = {sizeof(xControls), ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&xControls);
     mxStatusBar.CreateEx(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(eStatusBar)));
     mxFindingList.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"", dwListStyle, 0, 0, 0, 0, m_hWnd,
@@ -201,10 +228,9 @@ bool THostMainWindow::qtCreate()
     mxFindingList.SetHorizontalExtent(2000);
     mxRecordList.SetFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
     mxFieldList.SetFont(static_cast<HFONT>(::GetStockObject(ANSI_FIXED_FONT)));
-    int aiTabs[] = {24, 90};
-    mxRecordList.SetTabStops(2, aiTabs);
     mxFieldList.SetHorizontalExtent(4000);
     mhFocusList = mxRecordList.m_hWnd;
+    qvFitColumns();
     CRect rect;
     GetClientRect(&rect);
     qvLayout(rect.Width(), rect.Height());
@@ -216,28 +242,32 @@ BOOL THostMainWindow::PreTranslateMessage(MSG* pMsg)
 {
     if (m_hWnd == nullptr)
         return FALSE;
-    // The lists' own keys: Tab and Shift+Tab go from one list to the other;
-    // Enter and F2 open the field line, Delete deletes it.
-    if (pMsg->message == WM_KEYDOWN && (pMsg->hwnd == mxRecordList.m_hWnd || pMsg->hwnd == mxFieldList.m_hWnd) &&
-        ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0)
+    // The lists' own keys: Tab and Shift+Tab go from one list to the next
+    // (the findings too once a Check has run); Enter and F2 open the field
+    // line or the finding, Delete deletes the field or the record.
+    const HWND ahLists[] = {mxRecordList.m_hWnd, mxFieldList.m_hWnd, mxFindingList.m_hWnd};
+    const int iLists = meCheckScope == eCheckedNothing ? 2 : 3;
+    const int iList = static_cast<int>(std::find(ahLists, ahLists + iLists, pMsg->hwnd) - ahLists);
+    if (pMsg->message == WM_KEYDOWN && iList < iLists && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0)
     {
-        const bool tFieldList = pMsg->hwnd == mxFieldList.m_hWnd;
         switch (pMsg->wParam)
         {
         case VK_TAB:
-            ::SetFocus(tFieldList ? mxRecordList.m_hWnd : mxFieldList.m_hWnd);
+            ::SetFocus(ahLists[(iList + (::GetKeyState(VK_SHIFT) < 0 ? iLists - 1 : 1)) % iLists]);
             return TRUE;
         case VK_RETURN:
         case VK_F2:
-            if (!tFieldList)
+            if (ahLists[iList] == mxRecordList.m_hWnd)
                 ::SetFocus(mxFieldList.m_hWnd);
-            else
+            else if (ahLists[iList] == mxFieldList.m_hWnd)
                 OnEditField();
+            else
+                OnFindingDblClk();
             return TRUE;
         case VK_DELETE:
-            if (tFieldList)
+            if (ahLists[iList] == mxFieldList.m_hWnd)
                 OnDeleteField();
-            else
+            else if (ahLists[iList] == mxRecordList.m_hWnd)
                 OnDeleteRecord();
             return TRUE;
         default:
@@ -258,12 +288,12 @@ int THostMainWindow::qiRunMessageLoop()
         }
         catch (const TException& e)
         {
-            mrxPrompt.qvShowMessage(e.qpwcGetMessage(), true);
+            mrxPrompt.qvShowMessage(kUnfinished, true, e.qpwcGetMessage());
         }
         catch (const std::exception& e)
         {
             const std::string xWhat = e.what();
-            mrxPrompt.qvShowMessage(L"Unexpected error: " + std::wstring(xWhat.begin(), xWhat.end()), true);
+            mrxPrompt.qvShowMessage(kUnfinished, true, std::wstring(xWhat.begin(), xWhat.end()));
         }
     }
 }
@@ -288,6 +318,37 @@ void THostMainWindow::qvLayout(int iWidth, int iHeight)
     mxFieldList.SetWindowPos(nullptr, iSplit + 4, 0, iWidth - iSplit - 4, iTop, SWP_NOZORDER | SWP_NOACTIVATE);
     mxFindingList.SetWindowPos(nullptr, 0, iTop + (iFindings > 0 ? 4 : 0), iWidth, std::max(iFindings - 4, 0),
                                SWP_NOZORDER | SWP_NOACTIVATE);
+    qvFitTitleColumn();
+}
+
+void THostMainWindow::qvFitColumns()
+{
+    // The number column as wide as the largest number; the 001 column as the
+    // widest 001 of the first rows (a file's 001s are mostly of one width).
+    const std::size_t nCount = mxSession.qnGetRecordCount();
+    std::wstring xWidestNumber(std::to_wstring(std::max<std::size_t>(nCount, 1)).size(), L'0');
+    int aiWidth[eRecordColumnCount] = {};
+    for (const THostRecordColumn& column : kRecordColumns)
+        aiWidth[column.meColumn] = mxRecordList.GetStringWidth(column.pwcHeading);
+    aiWidth[eColumnNumber] = std::max(aiWidth[eColumnNumber], mxRecordList.GetStringWidth(xWidestNumber.c_str()));
+    aiWidth[eColumnStatus] = std::max(aiWidth[eColumnStatus], mxRecordList.GetStringWidth(kWidestStatus));
+    for (std::size_t n = 0; n < std::min<std::size_t>(nCount, kRowsMeasured); ++n)
+        aiWidth[eColumnId] =
+            std::max(aiWidth[eColumnId], mxRecordList.GetStringWidth(mxSession.qxRecordRow(n)[eColumnId].c_str()));
+    for (int iColumn : {eColumnNumber, eColumnId, eColumnStatus})
+        mxRecordList.SetColumnWidth(iColumn, aiWidth[iColumn] + kColumnMargin);
+    mxFittedPath = mxSession.qrxGetPath();
+    qvFitTitleColumn();
+}
+
+void THostMainWindow::qvFitTitleColumn()
+{
+    CRect rect;
+    mxRecordList.GetClientRect(&rect);
+    int iOthers = 0;
+    for (int iColumn : {eColumnNumber, eColumnId, eColumnStatus})
+        iOthers += mxRecordList.GetColumnWidth(iColumn);
+    mxRecordList.SetColumnWidth(eColumnTitle, std::max(rect.Width() - iOthers, kMinTitleWidth));
 }
 
 LRESULT THostMainWindow::OnSizeMessage(WPARAM, LPARAM lParam)
@@ -306,16 +367,25 @@ void THostMainWindow::qvRefresh()
                    (mxSession.qtIsModified() ? L"*" : L"") + L" - " + kTitle;
     SetWindowText(xCaption.c_str());
 
-    // One redraw for the whole list, its room taken at once.
-    mxRecordList.SetRedraw(FALSE);
-    mxRecordList.ResetContent();
-    mxRecordList.SendMessage(LB_INITSTORAGE, mxSession.qnGetRecordCount(), mxSession.qnGetRecordCount() * 64);
-    for (std::size_t n = 0; n < mxSession.qnGetRecordCount(); ++n)
-        mxRecordList.AddString(mxSession.qxRecordLine(n).c_str());
-    mxRecordList.SetCurSel(mxSession.qiGetSelectedRecord());
-    mxRecordList.SetRedraw(TRUE);
-    mxRecordList.Invalidate();
+    // The rows are drawn from the session: the list needs only their count.
+    miCachedRow = -1;
+    mxRecordList.SetItemCountEx(static_cast<int>(mxSession.qnGetRecordCount()));
+    if (mxFittedPath != mxSession.qrxGetPath())
+        qvFitColumns();
+    qvShowSelectedRecord();
     qvFillFields();
+}
+
+void THostMainWindow::qvShowSelectedRecord()
+{
+    const int iRecord = mxSession.qiGetSelectedRecord();
+    if (iRecord < 0)
+    {
+        mxRecordList.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        return;
+    }
+    mxRecordList.SetItemState(iRecord, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    mxRecordList.EnsureVisible(iRecord, FALSE);
 }
 
 void THostMainWindow::qvFillFields()
@@ -365,8 +435,12 @@ void THostMainWindow::OnFileOpen()
 {
     if (mxSession.qtOpen())
     {
-        // The findings were of the file closed.
+        // The findings were of the file closed; their list goes, and the focus
+        // it had goes to the records.
         meCheckScope = eCheckedNothing;
+        if (mhFocusList == mxFindingList.m_hWnd)
+            mhFocusList = mxRecordList.m_hWnd;
+        mxFittedPath.clear(); // the same name may be another file now
         qvRunCheck();
     }
     qvRefresh();
@@ -399,10 +473,64 @@ void THostMainWindow::OnEditorCommand(UINT nID)
     qvAfterChange();
 }
 
-void THostMainWindow::OnRecordSelChange()
+void THostMainWindow::OnRecordItemChanged(NMHDR* pNMHDR, LRESULT*)
 {
-    mxSession.qvSelectRecord(mxRecordList.GetCurSel());
+    // A row chosen by the cataloguer; the row of the selected record (selected
+    // again after a change) and rows left are nothing to do.
+    if ((reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->uChanged & LVIF_STATE) == 0)
+        return;
+    const int iRow = mxRecordList.GetNextItem(-1, LVNI_SELECTED);
+    if (iRow < 0 || iRow == mxSession.qiGetSelectedRecord())
+        return;
+    mxSession.qvSelectRecord(iRow);
     qvFillFields();
+}
+
+void THostMainWindow::OnRecordGetDispInfo(NMHDR* pNMHDR, LRESULT*)
+{
+    LVITEMW& rxItem = reinterpret_cast<NMLVDISPINFOW*>(pNMHDR)->item;
+    if ((rxItem.mask & LVIF_TEXT) == 0 || rxItem.pszText == nullptr || rxItem.cchTextMax <= 0)
+        return;
+    rxItem.pszText[0] = L'\0';
+    if (rxItem.iItem < 0 || static_cast<std::size_t>(rxItem.iItem) >= mxSession.qnGetRecordCount() ||
+        rxItem.iSubItem < 0 || rxItem.iSubItem >= eRecordColumnCount)
+        return;
+    if (rxItem.iItem != miCachedRow)
+    {
+        mxCachedRow = mxSession.qxRecordRow(static_cast<std::size_t>(rxItem.iItem));
+        miCachedRow = rxItem.iItem;
+    }
+    const std::wstring& rxText = mxCachedRow[static_cast<std::size_t>(rxItem.iSubItem)];
+    const std::size_t nLength = std::min(rxText.size(), static_cast<std::size_t>(rxItem.cchTextMax) - 1);
+    rxText.copy(rxItem.pszText, nLength);
+    rxItem.pszText[nLength] = L'\0';
+}
+
+void THostMainWindow::OnRecordListSetFocus(NMHDR*, LRESULT*)
+{
+    mhFocusList = mxRecordList.m_hWnd;
+}
+
+void THostMainWindow::OnRecordFindItem(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // The list's own search looks in its first column, the record numbers:
+    // from its start row round to it; -1 for none (any letter).
+    const NMLVFINDITEMW* pxFind = reinterpret_cast<const NMLVFINDITEMW*>(pNMHDR);
+    *pResult = -1;
+    const std::size_t nCount = mxSession.qnGetRecordCount();
+    if ((pxFind->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || pxFind->lvfi.psz == nullptr || nCount == 0)
+        return;
+    const std::wstring xTyped = pxFind->lvfi.psz;
+    const std::size_t nStart = pxFind->iStart < 0 ? 0 : static_cast<std::size_t>(pxFind->iStart) % nCount;
+    for (std::size_t n = 0; n < nCount; ++n)
+    {
+        const std::size_t nRow = (nStart + n) % nCount;
+        if (mxSession.qxRecordNumber(nRow).compare(0, xTyped.size(), xTyped) == 0)
+        {
+            *pResult = static_cast<LRESULT>(nRow);
+            return;
+        }
+    }
 }
 
 void THostMainWindow::OnFieldSelChange()
@@ -547,8 +675,11 @@ void THostMainWindow::OnGoTo()
 
 void THostMainWindow::OnReload()
 {
-    if (mxSession.qtReload())
-        qvAfterChange();
+    if (!mxSession.qtReload())
+        return;
+    // The file as it is now on the disk: its columns fitted again.
+    mxFittedPath.clear();
+    qvAfterChange();
 }
 
 void THostMainWindow::OnRedo()
@@ -624,7 +755,7 @@ void THostMainWindow::OnFindingDblClk()
     const THostFindingTarget xTarget =
         rxEntry.mtReadable ? THostCheck::qxTargetOf(rxEntry.mxRecord, xFinding.mxFinding) : THostFindingTarget();
     mxSession.qvSelectField(xTarget.miField);
-    mxRecordList.SetCurSel(mxSession.qiGetSelectedRecord());
+    qvShowSelectedRecord();
     qvFillFields();
     if (!xTarget.mtHasEditor)
         return;

@@ -7,7 +7,7 @@
 
 #include "host/THostCheck.h"
 #include "host/THostSession.h"
-#include "mfc/afxwin.h"
+#include "mfc/afxcmn.h"
 
 enum EHostCommand : UINT
 {
@@ -89,7 +89,12 @@ protected:
     void OnFileSaveAs();
     void OnFileExit();
     void OnEditorCommand(UINT nID);
-    void OnRecordSelChange();
+    // The record list: a list view whose rows are drawn from the session.
+    void OnRecordItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnRecordGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnRecordListSetFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    // Typing in the record list: the next record whose number starts so.
+    void OnRecordFindItem(NMHDR* pNMHDR, LRESULT* pResult);
     void OnFieldSelChange();
     void OnFieldDblClk();
     void OnEditField();
@@ -116,6 +121,12 @@ protected:
 
 private:
     void qvFillFields();
+    // The selected record selected in the record list and scrolled into view.
+    void qvShowSelectedRecord();
+    // The number, 001 and status columns as wide as their widest text; the
+    // title takes the rest of the list's width.
+    void qvFitColumns();
+    void qvFitTitleColumn();
     void qvLayout(int iWidth, int iHeight);
     // The field line dialog on field iField of the selected record (-1: a new field).
     void qvEditFieldLine(int iField);
@@ -129,7 +140,12 @@ private:
     THostPrompt& mrxPrompt;
     THostSession mxSession;
     THostAccelerators mxAccelerators;
-    CListBox mxRecordList;
+    CListCtrl mxRecordList;
+    // The row the record list asked for last, kept for its other columns.
+    int miCachedRow = -1;
+    THostRecordRow mxCachedRow;
+    // The file whose records the columns were fitted to; empty: fit them again.
+    std::wstring mxFittedPath;
     CListBox mxFieldList;
     CWnd mxStatusBar;
     // The findings of the last Check: a summary row, then one row per finding.

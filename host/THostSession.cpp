@@ -168,7 +168,7 @@ bool THostSession::qtLoad(const std::wstring& rxPath)
     {
         mrxPrompt.qvShowMessage(L"Cannot read " + qxFileName(rxPath) + L" to its end: " + qxMessageDetail(e) +
                                     L". Nothing was opened.",
-                                true);
+                                true, e.qpwcGetMessage());
         return false;
     }
     catch (const std::exception& e)
@@ -265,6 +265,13 @@ bool THostSession::qtConfirmRepairsOver(const std::wstring& rxPath)
 
 bool THostSession::qtSaveTo(const std::wstring& rxPath)
 {
+    // A read-only file is never replaced; the records may go to another.
+    if (qtIsReadOnlyFile(rxPath))
+        return mrxPrompt.qeAsk(L"Cannot save " + qxFileName(rxPath) +
+                                   L": it is read-only. The file was not changed; the records are still open. Save "
+                                   L"them under another name?",
+                               false) == eAnswerYes &&
+               qtSaveAs();
     if (!qtConfirmRepairsOver(rxPath))
         return false;
     // The open file changed by another program since it was read: not saved over
@@ -327,7 +334,7 @@ bool THostSession::qtSaveTo(const std::wstring& rxPath)
             nRecord != 0 ? L"Record " + std::to_wstring(nRecord) + L" cannot be saved in " + qxFileName(rxPath) + L": "
                          : L"Cannot save " + qxFileName(rxPath) + L": ";
         mrxPrompt.qvShowMessage(xWhat + qxMessageDetail(e) + L". The file was not changed; the records are still open.",
-                                true);
+                                true, e.qpwcGetMessage());
         return false;
     }
     if (qtIsSourceFile(rxPath))
@@ -424,7 +431,9 @@ void THostSession::qvEditField(EFieldEditor eEditor, bool tNewField, CWnd* pPare
     }
     catch (const TException& e)
     {
-        mrxPrompt.qvShowMessage(e.qpwcGetMessage(), true);
+        mrxPrompt.qvShowMessage(std::wstring(L"The ") + pxInfo->pwcName + L" editor could not work on record " +
+                                    std::to_wstring(miSelectedRecord + 1) + L". The record was not changed.",
+                                true, e.qpwcGetMessage());
     }
 }
 
@@ -453,7 +462,9 @@ void THostSession::qvAddDefault008()
     }
     catch (const TException& e)
     {
-        mrxPrompt.qvShowMessage(e.qpwcGetMessage(), true);
+        mrxPrompt.qvShowMessage(L"The default 008 could not be given to record " +
+                                    std::to_wstring(miSelectedRecord + 1) + L". The record was not changed.",
+                                true, e.qpwcGetMessage());
     }
 }
 
@@ -477,19 +488,21 @@ std::wstring THostSession::qxFieldLine(const TMarcTag& rxField, const TCharacter
     return std::wstring(xTagShown.begin(), xTagShown.end()) + (tControl ? L"    " : L" ") + xData;
 }
 
-std::wstring THostSession::qxRecordLine(std::size_t nIndex) const
+THostRecordRow THostSession::qxRecordRow(std::size_t nIndex) const
 {
     const THostEntry& rxEntry = mxEntries.at(nIndex);
-    std::wstring xLine = std::to_wstring(nIndex + 1) + L"\t";
+    THostRecordRow xRow;
+    xRow[eColumnNumber] = qxRecordNumber(nIndex);
     if (!rxEntry.mtReadable)
-        return xLine + L"(unreadable)";
-    // Its state: repaired when read, or changed since.
-    const std::wstring xMark = !rxEntry.mxRepairs.empty() ? L"\t(repaired)" : rxEntry.mtChanged ? L"\t(changed)" : L"";
+    {
+        xRow[eColumnStatus] = L"unreadable";
+        return xRow;
+    }
+    xRow[eColumnStatus] = !rxEntry.mxRepairs.empty() ? L"repaired" : rxEntry.mtChanged ? L"changed" : L"";
     const TCharacterSet& rxSet = TCharacterSet::qrxOfLeader(rxEntry.mxRecord.qrxGetLeader().qcGetAt(9));
     TMarcTag field;
     if (rxEntry.mxRecord.qtFindTag(1, field, 1))
-        xLine += qxShownText(rxSet, std::string_view(field.qpacGetData(), field.qdwGetDataSize()));
-    xLine += L"\t";
+        xRow[eColumnId] = qxShownText(rxSet, std::string_view(field.qpacGetData(), field.qdwGetDataSize()));
     if (rxEntry.mxRecord.qtFindTag(245, field, 1))
     {
         // The title without indicators and subfield codes: each subfield's text read on its own.
@@ -500,9 +513,9 @@ std::wstring THostSession::qxRecordLine(std::size_t nIndex) const
                 n += 2;
             const std::size_t nEnd = std::min(xData.find(TMarcTag::mcDelimiter, n), xData.size());
             if (n < nEnd)
-                xLine += qxShownText(rxSet, xData.substr(n, nEnd - n));
+                xRow[eColumnTitle] += qxShownText(rxSet, xData.substr(n, nEnd - n));
             n = nEnd;
         }
     }
-    return xLine + xMark;
+    return xRow;
 }

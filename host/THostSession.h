@@ -9,6 +9,7 @@
 #include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcFile.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,17 @@ struct THostEntry
 };
 
 #include "host/THostEdits.h"
+
+// The columns of the record list.
+enum EHostRecordColumn : int
+{
+    eColumnNumber,
+    eColumnId,
+    eColumnTitle,
+    eColumnStatus,
+    eRecordColumnCount
+};
+typedef std::array<std::wstring, eRecordColumnCount> THostRecordRow;
 
 class THostSession
 {
@@ -110,7 +122,12 @@ public:
     // could not be read shown as "\xE9".
     static std::wstring qxFieldLine(const TMarcTag& rxField, const TCharacterSet& rxSet);
     static std::wstring qxLeaderLine(const TMarcLeader& rxLeader);
-    std::wstring qxRecordLine(std::size_t nIndex) const;
+    // The record list's row of record nIndex: its number, its 001, its title
+    // (from the 245) and its state: "unreadable", "repaired" when read, "changed"
+    // since, or nothing.
+    THostRecordRow qxRecordRow(std::size_t nIndex) const;
+    // Record nIndex's number as the list shows it, from 1.
+    static std::wstring qxRecordNumber(std::size_t nIndex) { return std::to_wstring(nIndex + 1); }
 
 private:
     bool qtLoad(const std::wstring& rxPath);

@@ -24,10 +24,20 @@ const wchar_t kFilter[] = L"MARC records (*.mrc;*.mrk;*.usmarc)\0*.mrc;*.mrk;*.u
                           L"All files (*.*)\0*.*\0";
 }
 
-void TWin32HostPrompt::qvShowMessage(const std::wstring& rxText, bool tError)
+// A message with a detail asks whether to show it: No (the default, Enter or
+// Esc) closes it, Yes shows the detail in a second box.
+void TWin32HostPrompt::qvShowMessage(const std::wstring& rxText, bool tError, const std::wstring& rxDetail)
 {
-    CWnd(qhMessageOwner(mhOwner))
-        .MessageBox(rxText.c_str(), kCaption, MB_OK | (tError ? MB_ICONERROR : MB_ICONINFORMATION));
+    CWnd xOwner(qhMessageOwner(mhOwner));
+    const UINT nIcon = tError ? MB_ICONERROR : MB_ICONINFORMATION;
+    if (rxDetail.empty())
+    {
+        xOwner.MessageBox(rxText.c_str(), kCaption, MB_OK | nIcon);
+        return;
+    }
+    if (xOwner.MessageBox((rxText + L"\n\nShow the technical details?").c_str(), kCaption,
+                          MB_YESNO | MB_DEFBUTTON2 | nIcon) == IDYES)
+        xOwner.MessageBox(rxDetail.c_str(), L"Technical details", MB_OK | MB_ICONINFORMATION);
 }
 
 EHostAnswer TWin32HostPrompt::qeAsk(const std::wstring& rxQuestion, bool tCancel)

@@ -12,7 +12,7 @@ public:
     TWin32HostPrompt() : mhOwner(nullptr) {}
     void qvSetOwner(HWND hOwner) { mhOwner = hOwner; }
 
-    void qvShowMessage(const std::wstring& rxText, bool tError) override;
+    void qvShowMessage(const std::wstring& rxText, bool tError, const std::wstring& rxDetail) override;
     EHostAnswer qeAsk(const std::wstring& rxQuestion, bool tCancel) override;
     bool qtChooseFileToOpen(std::wstring& rxPath) override;
     bool qtChooseFileToSave(std::wstring& rxPath) override;

@@ -315,6 +315,12 @@ bool qtIsFolder(const std::wstring& rxPath)
     return qxTargetState(qxNativePath(rxPath)).tFolder;
 }
 
+bool qtIsReadOnlyFile(const std::wstring& rxPath)
+{
+    const TTargetState state = qxTargetState(qxFileLinkedTo(qxNativePath(rxPath)));
+    return state.tExists && !state.tFolder && state.tReadOnly;
+}
+
 TOutputFile::TOutputFile(const std::string& rxPath, bool tForce)
     : mxTarget(qxFileLinkedTo(qxNativePath(rxPath))), miSignalSlot(-1), mxBuffer(kStreamBuffer), mtCommitted(false)
 {

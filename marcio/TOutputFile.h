@@ -18,6 +18,11 @@ bool qtSameFile(const std::wstring& rxPathA, const std::wstring& rxPathB);
 bool qtIsFolder(const std::string& rxPath);
 bool qtIsFolder(const std::wstring& rxPath);
 
+// True when the path names a file that exists and may not be written (mode
+// without write permission, the read-only attribute on Windows), which
+// TOutputFile refuses to replace without tForce.
+bool qtIsReadOnlyFile(const std::wstring& rxPath);
+
 // The output of a run: written to a temporary file in the folder of the file it
 // will replace, and renamed into place by qvCommit only. A run that ends without
 // qvCommit (an error, an exception) leaves the old file as it was and removes the

@@ -15,8 +15,8 @@ typedef LRESULT (*AFX_PMSGHANDLER)(CWnd* pWnd, WPARAM wParam, LPARAM lParam);
 struct AFX_MSGMAP_ENTRY
 {
     UINT nMessage; // window message; WM_COMMAND for command and control entries
-    UINT nCode;    // notification code (WM_COMMAND entries only)
-    UINT nID;      // first control or command ID (WM_COMMAND entries only)
+    UINT nCode;    // notification code (WM_COMMAND and WM_NOTIFY entries only)
+    UINT nID;      // first control or command ID (WM_COMMAND and WM_NOTIFY entries only)
     UINT nLastID;  // last ID of a range
     AFX_PMSGHANDLER pfn;
 };
@@ -111,6 +111,16 @@ protected:                                                                      
 // void memberFxn(UINT nID)
 #define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn)                                                           \
     AFX_CMD_ENTRY(wNotifyCode, id, idLast, pThis->memberFxn(LOWORD(wParam)))
+
+// Notifications of common controls arrive through WM_NOTIFY, by code and control ID.
+// void memberFxn(NMHDR* pNMHDR, LRESULT* pResult)  (*pResult starts at 0)
+#define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                                          \
+    {WM_NOTIFY, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id),                          \
+     [](CWnd* pWnd, WPARAM, LPARAM lParam) -> LRESULT {                                                                \
+         LRESULT lResult = 0;                                                                                          \
+         static_cast<ThisClass*>(pWnd)->memberFxn(reinterpret_cast<NMHDR*>(lParam), &lResult);                         \
+         return lResult;                                                                                               \
+     }},
 
 // void memberFxn()
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)

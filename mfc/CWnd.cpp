@@ -310,7 +310,8 @@ const AFX_MSGMAP_ENTRY* CWnd::FindEntry(UINT message, UINT nCode, UINT nID) cons
         {
             if (p->nMessage != message)
                 continue;
-            if (message != WM_COMMAND || (p->nCode == nCode && p->nID <= nID && nID <= p->nLastID))
+            if ((message != WM_COMMAND && message != WM_NOTIFY) ||
+                (p->nCode == nCode && p->nID <= nID && nID <= p->nLastID))
                 return p;
         }
     }
@@ -324,6 +325,16 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         if (!OnCommand(wParam, lParam))
             return FALSE;
         *pResult = 0;
+        return TRUE;
+    }
+    if (message == WM_NOTIFY)
+    {
+        const NMHDR* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+        const AFX_MSGMAP_ENTRY* pNotify =
+            pHeader == nullptr ? nullptr : FindEntry(WM_NOTIFY, pHeader->code, static_cast<UINT>(pHeader->idFrom));
+        if (pNotify == nullptr)
+            return FALSE;
+        *pResult = pNotify->pfn(this, wParam, lParam);
         return TRUE;
     }
     const AFX_MSGMAP_ENTRY* pEntry = FindEntry(message, 0, 0);

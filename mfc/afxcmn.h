@@ -3,3 +3,4 @@
 
 #include "mfc/afxwin.h"
 #include "mfc/CImageList.h"
+#include "mfc/CListCtrl.h"

@@ -2,8 +2,10 @@
 # The main job, as a cataloguer would do it: installs what is missing, builds,
 # and takes the scripted tour of the editors on a sample record under Wine.
 # Without a display it runs on a virtual one (Xvfb) so that the pictures of
-# the dialogs are real. Leaves before.mrk, after.mrk, a PNG per editor and two
-# of the host's Check command in build/demo (or the folder given second).
+# the dialogs are real. Leaves before.mrk, after.mrk, a PNG per editor, two of
+# the host's Check command, one of a 245 edited as its field line and one of
+# the host with its columns and status bar in build/demo (or the folder given
+# second).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sample=$(realpath "${1:-$root/tests/data/samples/sample1.usmarc}")

@@ -7,6 +7,7 @@
 #include "support/TScratchFolder.h"
 #include "support/TTestRecords.h"
 #include "host/THostMainWindow.h"
+#include "host/TWin32HostPrompt.h"
 #include "manager/TFieldEditorManager.h"
 #include "marcio/TMarcFile.h"
 #include "marcio/TMarcMakerFormat.h"
@@ -20,6 +21,7 @@
 #include <ctime>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,11 +33,17 @@ class TScriptedPrompt : public THostPrompt
 {
 public:
     std::vector<std::wstring> mxMessages;
+    // The technical detail given with each message (empty: none).
+    std::vector<std::wstring> mxDetails;
     std::vector<std::wstring> mxQuestions;
     std::deque<EHostAnswer> mxAnswers;
     std::deque<std::wstring> mxFiles;
 
-    void qvShowMessage(const std::wstring& rxText, bool) override { mxMessages.push_back(rxText); }
+    void qvShowMessage(const std::wstring& rxText, bool, const std::wstring& rxDetail) override
+    {
+        mxMessages.push_back(rxText);
+        mxDetails.push_back(rxDetail);
+    }
     EHostAnswer qeAsk(const std::wstring& rxQuestion, bool) override
     {
         mxQuestions.push_back(rxQuestion);
@@ -88,14 +96,32 @@ void qvCommand(const THostMainWindow& rxWindow, UINT nCommand)
 void qvChooseRow(const THostMainWindow& rxWindow, EHostControl eList, int iRow)
 {
     HWND hList = ::GetDlgItem(rxWindow.m_hWnd, eList);
+    if (eList == eRecordList)
+    {
+        CListCtrl(hList).SetItemState(iRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        return;
+    }
     ::SendMessageW(hList, LB_SETCURSEL, static_cast<WPARAM>(iRow), 0);
     ::SendMessageW(rxWindow.m_hWnd, WM_COMMAND, MAKEWPARAM(eList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
 }
 
+// The rows of a list; a row of the record list is its columns with a tab between.
 std::vector<std::wstring> qxRows(const THostMainWindow& rxWindow, EHostControl eList)
 {
     HWND hList = ::GetDlgItem(rxWindow.m_hWnd, eList);
     std::vector<std::wstring> xRows;
+    if (eList == eRecordList)
+    {
+        const CListCtrl xList(hList);
+        for (int i = 0; i < xList.GetItemCount(); ++i)
+        {
+            std::wstring xRow;
+            for (int iColumn = 0; iColumn < xList.GetColumnCount(); ++iColumn)
+                xRow += (iColumn == 0 ? L"" : L"\t") + std::wstring(xList.GetItemText(i, iColumn).GetString());
+            xRows.push_back(xRow);
+        }
+        return xRows;
+    }
     const int iCount = static_cast<int>(::SendMessageW(hList, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < iCount; ++i)
     {
@@ -212,10 +238,16 @@ TEST_F(HostSession, TextIsToldByContentAndWhatWasNotChangedIsSavedByteForByte)
     qvCommand(window, eCmdSave);
     EXPECT_EQ(xFirst + xSecond, qxReadFileBytes(xPath));
 
-    // A changed record is written in the file's line ends; the rest stays as it was.
+    // A changed record is written in the file's line ends; the rest stays as it
+    // was, and so do the file's attributes.
+    const std::wstring xWidePath = qxWide(xPath);
+    ::SetFileAttributesW(xWidePath.c_str(), FILE_ATTRIBUTE_HIDDEN);
     qvChooseRow(window, eRecordList, 1);
     qvCommand(window, eCmdAddDefault008);
     qvCommand(window, eCmdSave);
+    EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN),
+              ::GetFileAttributesW(xWidePath.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+    ::SetFileAttributesW(xWidePath.c_str(), FILE_ATTRIBUTE_NORMAL);
     const std::string xSaved = qxReadFileBytes(xPath);
     EXPECT_EQ(xFirst, xSaved.substr(0, xFirst.size()));
     const std::string xChanged = xSaved.substr(xFirst.size());
@@ -224,21 +256,45 @@ TEST_F(HostSession, TextIsToldByContentAndWhatWasNotChangedIsSavedByteForByte)
     for (std::size_t n = xChanged.find('\n'); n != std::string::npos; n = xChanged.find('\n', n + 1))
         EXPECT_EQ('\r', xChanged[n - 1]) << xChanged;
 
-    // A read-only file is not saved over.
+    // A read-only file is not saved over: No keeps the changes open; Yes saves
+    // them under another name, and the read-only file stays as it was.
     std::filesystem::permissions(xPath, std::filesystem::perms::owner_read);
-    prompt.mxAnswers = {eAnswerYes};
+    prompt.mxAnswers = {eAnswerYes, eAnswerNo};
     qvCommand(window, eCmdAddDefault008);
     qvCommand(window, eCmdSave);
-    ASSERT_FALSE(prompt.mxMessages.empty());
-    EXPECT_EQ(L"Cannot save text.mrc: text.mrc is read-only. The file was not changed; the records are still open.",
-              prompt.mxMessages.back());
+    const std::wstring xRefusal = L"Cannot save text.mrc: it is read-only. The file was not changed; the records are "
+                                  L"still open. Save them under another name?";
+    EXPECT_EQ(xRefusal, prompt.mxQuestions.back());
+    EXPECT_TRUE(window.qrxGetSession().qtIsModified());
+    const std::string xOther = folder.qxFile("other.mrc");
+    prompt.mxAnswers = {eAnswerYes};
+    prompt.mxFiles.push_back(qxWide(xOther));
+    qvCommand(window, eCmdSave);
+    EXPECT_EQ(xRefusal, prompt.mxQuestions.back());
+    EXPECT_FALSE(window.qrxGetSession().qtIsModified());
+    EXPECT_EQ(L"other.mrc - Orvo Cataloguing Host", TDialogDriver::qxGetText(window.m_hWnd));
+    EXPECT_EQ(2u, qxReadAllRecords(qxReadFileBytes(xOther), eIso2709).size());
     EXPECT_EQ(xSaved, qxReadFileBytes(xPath));
+    EXPECT_EQ(std::filesystem::perms::none,
+              std::filesystem::status(xPath).permissions() & std::filesystem::perms::owner_write);
     std::filesystem::permissions(xPath, std::filesystem::perms::owner_all);
+
+    // A folder that does not exist is named as such; the library's message is the detail.
+    const std::string xNowhere = folder.qxFile("missing") + "/out.mrc";
+    prompt.mxFiles.push_back(qxWide(xNowhere));
+    qvCommand(window, eCmdSaveAs);
+    ASSERT_EQ(1u, prompt.mxMessages.size());
+    EXPECT_EQ(L"Cannot save out.mrc: the folder " + qxWide(folder.qxFile("missing")) +
+                  L" does not exist. The file was not changed; the records are still open.",
+              prompt.mxMessages[0]);
+    EXPECT_TRUE(qtStartsWith(prompt.mxDetails[0], L"TOutputFile::TOutputFile() : the folder "));
+    EXPECT_EQ(L"other.mrc - Orvo Cataloguing Host", TDialogDriver::qxGetText(window.m_hWnd));
 }
 
 // Each record's text is shown in the character set its Leader/09 names: a
 // MARC-8 letter and its mark as the composed letter, Greek by its escape, a
-// byte that is no UTF-8 character as "\xFF".
+// byte that is no UTF-8 character as "\xFF"; the Leader as it will be written;
+// each record from the left.
 TEST_F(HostSession, FieldsShowInTheirRecordsCharacterSet)
 {
     const TMarcRecord xMarc8 = qxRecordOf("00000nam  2200000 a 4500", {{245, "10\x1F"
@@ -250,8 +306,23 @@ TEST_F(HostSession, FieldsShowInTheirRecordsCharacterSet)
                                                                             "e \xFF"}});
     qxOpen("sets.mrc", qxIso2709(std::vector<TMarcRecord>{xMarc8, xUtf8}));
     EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \u03B1\u03B2", qxRows(window, eFieldList).at(1));
-    EXPECT_EQ(L"1\t\tNum\u00E9ris\u00E9e \u03B1\u03B2", qxRows(window, eRecordList).at(0));
+    EXPECT_EQ(L"1\t\tNum\u00E9ris\u00E9e \u03B1\u03B2\t", qxRows(window, eRecordList).at(0));
+
+    // A default 008 makes the record longer: the Leader line shows the length
+    // it will be written with, not the length it was read with.
+    const std::wstring xLengthRead = qxRows(window, eFieldList).at(0).substr(0, 12);
+    qvCommand(window, eCmdAddDefault008);
+    const std::wstring xLengthShown = qxRows(window, eFieldList).at(0).substr(0, 12);
+    EXPECT_NE(xLengthRead, xLengthShown);
+    EXPECT_EQ(L"LDR    " + qxWide(qxIso2709(window.qrxGetSession().qrxGetEntry(0).mxRecord).substr(0, 5)),
+              xLengthShown);
+
+    // The field list scrolled sideways starts at its left edge for the next record.
+    HWND hFields = ::GetDlgItem(window.m_hWnd, eFieldList);
+    ::SendMessageW(hFields, WM_HSCROLL, SB_PAGERIGHT, 0);
+    ASSERT_LT(0, ::GetScrollPos(hFields, SB_HORZ));
     qvChooseRow(window, eRecordList, 1);
+    EXPECT_EQ(0, ::GetScrollPos(hFields, SB_HORZ));
     EXPECT_EQ(L"245 10 $aNum\u00E9ris\u00E9e \\xFF", qxRows(window, eFieldList).at(1));
 }
 
@@ -265,8 +336,8 @@ TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
     qxOpen("two.mrk", "=LDR  00000nz\\\\a2200000n\\\\4500\n=001  auth1\n=100  1\\$aSomeone\n\n"
                       "=LDR  00000nam\\a2200000\\a\\4500\n=001  book1\n=245  10$aA book\n\n");
     ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
-    EXPECT_EQ(L"1\tauth1\t", qxRows(window, eRecordList)[0]);
-    EXPECT_EQ(L"2\tbook1\tA book", qxRows(window, eRecordList)[1]);
+    EXPECT_EQ(L"1\tauth1\t\t", qxRows(window, eRecordList)[0]);
+    EXPECT_EQ(L"2\tbook1\tA book\t", qxRows(window, eRecordList)[1]);
 
     // 006 on the authority record: the library refuses (101).
     prompt.mxMessages.clear();
@@ -294,8 +365,11 @@ TEST_F(HostSession, RefusalsAndLibraryErrorsAreShownAndLoseNothing)
         else
         {
             ASSERT_EQ(1u, prompt.mxMessages.size());
-            EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"TFieldEditorManager::qeDisplay() : "))
-                << std::string(prompt.mxMessages[0].begin(), prompt.mxMessages[0].end());
+            EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"The "));
+            EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L" editor could not work on record 2. The "
+                                                                    L"record was not changed."));
+            EXPECT_TRUE(qtStartsWith(prompt.mxDetails[0], L"TFieldEditorManager::qeDisplay() : "))
+                << std::string(prompt.mxDetails[0].begin(), prompt.mxDetails[0].end());
         }
         EXPECT_FALSE(window.qrxGetSession().qtIsModified());
         EXPECT_EQ(before.qdwGetFieldCount(), window.qrxGetSession().qrxGetEntry(1).mxRecord.qdwGetFieldCount());
@@ -315,7 +389,31 @@ TEST_F(HostSession, UnreadableRecordsAndStrayBytesAreKeptAndWrittenBackAsTheyWer
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 3 records could not be read."));
     EXPECT_NE(std::wstring::npos, prompt.mxMessages[0].find(L"Bytes that belong to no record were found"));
-    EXPECT_EQ(L"2\t(unreadable)", qxRows(window, eRecordList).at(1));
+    EXPECT_EQ(L"2\t\t\tunreadable", qxRows(window, eRecordList).at(1));
+
+    // Each number, 001 and status fits its column, and the title takes the rest
+    // of the list's width, also after the window is made wider.
+    const CListCtrl xList(::GetDlgItem(window.m_hWnd, eRecordList));
+    auto fnTitleWidthFits = [&] {
+        for (int i = 0; i < xList.GetItemCount(); ++i)
+            for (int iColumn : {eColumnNumber, eColumnId, eColumnStatus})
+                EXPECT_LT(xList.GetStringWidth(xList.GetItemText(i, iColumn).GetString()),
+                          xList.GetColumnWidth(iColumn))
+                    << "row " << i << ", column " << iColumn;
+        CRect xClient;
+        xList.GetClientRect(&xClient);
+        int iSum = 0;
+        for (int iColumn = 0; iColumn < eRecordColumnCount; ++iColumn)
+            iSum += xList.GetColumnWidth(iColumn);
+        EXPECT_EQ(xClient.Width(), iSum);
+        return xList.GetColumnWidth(eColumnTitle);
+    };
+    EXPECT_EQ(4, xList.GetColumnCount());
+    const int iTitleWidth = fnTitleWidthFits();
+    CRect xWindow;
+    window.GetWindowRect(&xWindow);
+    window.SetWindowPos(nullptr, 0, 0, xWindow.Width() + 300, xWindow.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_LT(iTitleWidth, fnTitleWidthFits());
 
     qvChooseRow(window, eRecordList, 1);
     EXPECT_TRUE(qtStartsWith(qxRows(window, eFieldList).at(0), L"Unreadable: "));
@@ -356,8 +454,8 @@ TEST_F(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnly
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"1 of the 2 records were damaged and have been repaired."));
     const std::vector<std::wstring> xRecords = qxRows(window, eRecordList);
-    EXPECT_EQ(std::wstring::npos, xRecords.at(0).find(L"(repaired)"));
-    EXPECT_EQ(L"2\t\tAll about whales.\t(repaired)", xRecords.at(1));
+    EXPECT_EQ(std::wstring::npos, xRecords.at(0).find(L"repaired"));
+    EXPECT_EQ(L"2\t\tAll about whales.\trepaired", xRecords.at(1));
 
     qvChooseRow(window, eRecordList, 1);
     const std::vector<std::wstring> xFields = qxRows(window, eFieldList);
@@ -387,8 +485,7 @@ TEST_F(HostSession, RepairedRecordsAreMarkedShownEditedAndSavedOverTheirFileOnly
                           "aAll about whales."),
               std::string(x245.qpacGetData()));
     EXPECT_EQ(kBooks008, qx008(xSaved[1]));
-    EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"(repaired)"))
-        << "the file holds it repaired";
+    EXPECT_EQ(std::wstring::npos, qxRows(window, eRecordList).at(1).find(L"repaired")) << "the file holds it repaired";
 }
 
 TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
@@ -439,6 +536,7 @@ TEST_F(HostSession, ASaveThatCannotFinishLeavesTheFileAsItWasAndTheChangesOpen)
     EXPECT_TRUE(xSeen == xOriginal) << dwRead << " bytes read of " << xOriginal.size();
     ASSERT_EQ(1u, prompt.mxMessages.size());
     EXPECT_TRUE(qtStartsWith(prompt.mxMessages[0], L"Cannot save halfway.mrc: "));
+    EXPECT_TRUE(qtStartsWith(prompt.mxDetails[0], L"TOutputFile::qvCommit() : "));
     EXPECT_TRUE(qxReadFileBytes(xPath) == xOriginal);
     EXPECT_EQ(1u, folder.qnFileCount());
     EXPECT_TRUE(window.qrxGetSession().qtIsModified());
@@ -502,7 +600,8 @@ TEST(HostLoop, AnExceptionFromAHostHandlerReachesTheHostsLoopAndTheNextEditorOpe
     ::PostQuitMessage(5);
     EXPECT_EQ(5, window.qiRunMessageLoop());
     ASSERT_EQ(1u, prompt.mxMessages.size());
-    EXPECT_EQ(L"TFailingMainWindow::OnFail() : thrown on purpose", prompt.mxMessages[0]);
+    EXPECT_EQ(L"The last command could not be finished. The open records are kept.", prompt.mxMessages[0]);
+    EXPECT_EQ(L"TFailingMainWindow::OnFail() : thrown on purpose", prompt.mxDetails[0]);
 
     // Nothing of it is left to surface in the next editor.
     TDialogDriver driver;
@@ -654,7 +753,7 @@ TEST_F(HostKeyboard, FieldsAreEditedInsertedDeletedUndoneAndRedoneWithTheKeys)
     for (int i = 0; i < 3; ++i)
         qvKey('Y', false, true);
     EXPECT_EQ(xEdited, qxRecordText(0));
-    EXPECT_EQ(L"1\tfirst\tNew title /by me.\t(changed)", qxRows(window, eRecordList).at(0));
+    EXPECT_EQ(L"1\tfirst\tNew title /by me.\tchanged", qxRows(window, eRecordList).at(0));
     EXPECT_EQ(L"MARCMaker text    UTF-8    2 records    1 changed",
               TDialogDriver::qxGetText(::GetDlgItem(window.m_hWnd, eStatusBar)));
 
@@ -675,6 +774,19 @@ TEST_F(HostKeyboard, FieldsAreEditedInsertedDeletedUndoneAndRedoneWithTheKeys)
 TEST_F(HostKeyboard, TheFocusComesBackWhereItWasAfterEveryEditor)
 {
     qxOpen("focus.mrk", kTwoRecords);
+    // Down and Up in the record list choose the records.
+    qvKey(VK_DOWN);
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    EXPECT_EQ(L"001    second", qxRows(window, eFieldList).at(1));
+    qvKey(VK_UP);
+    EXPECT_EQ(0, window.qrxGetSession().qiGetSelectedRecord());
+    // Typing a number goes to that record; a letter is no record number.
+    qvKey('2');
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    qvKey('X');
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    qvKey(VK_HOME);
+    EXPECT_EQ(0, window.qrxGetSession().qiGetSelectedRecord());
     // Ctrl+L from the record list: the Leader editor, then the record list again.
     {
         TDialogDriver driver;
@@ -710,7 +822,7 @@ TEST_F(HostKeyboard, TheFocusComesBackWhereItWasAfterEveryEditor)
     qvKey(VK_DELETE, false, true);
     EXPECT_EQ(L"Delete record 2 from the file?", prompt.mxQuestions.back());
     ASSERT_EQ(2u, window.qrxGetSession().qnGetRecordCount());
-    EXPECT_EQ(L"2\tsecond\tOther.", qxRows(window, eRecordList)[1]);
+    EXPECT_EQ(L"2\tsecond\tOther.\t", qxRows(window, eRecordList)[1]);
 }
 
 TEST_F(HostKeyboard, AFileChangedOnDiskIsNotSavedOverWithoutAskingAndF5ReadsItAgain)
@@ -735,7 +847,7 @@ TEST_F(HostKeyboard, AFileChangedOnDiskIsNotSavedOverWithoutAskingAndF5ReadsItAg
     qvKey(VK_F5);
     EXPECT_EQ(L"Give up the changes to disk.mrk and read it again from the disk?", prompt.mxQuestions.back());
     EXPECT_FALSE(window.qrxGetSession().qtIsModified());
-    EXPECT_EQ(L"2\tsecond\tTheir.", qxRows(window, eRecordList).at(1));
+    EXPECT_EQ(L"2\tsecond\tTheir.\t", qxRows(window, eRecordList).at(1));
     EXPECT_TRUE(prompt.mxAnswers.empty());
 }
 
@@ -794,6 +906,37 @@ TEST_F(HostKeyboard, FindLooksThroughEveryFieldOfEveryRecordAndGoToTakesANumberO
     EXPECT_EQ(L"There is no record 99: give a number from 1 to 8 or a record's 001.", prompt.mxMessages.back());
 }
 
+// After a Check, Tab goes on to the findings and Enter opens one; the focus
+// comes back to them after its editor, and Shift+Tab goes back to the fields.
+TEST_F(HostKeyboard, TheFindingsAreReachedAndOpenedWithTheKeys)
+{
+    std::string x008 = "860506s1985    nyua          001 0 eng d";
+    x008[22] = '~';
+    qxOpen("findings.mrc", qxIso2709(qxRecordOf("00000nam a2200000 a 4500", {{1, "one"}, {8, x008}})));
+    qvKey(VK_F7, true);
+    ASSERT_EQ(2u, qxRows(window, eFindingList).size());
+    qvKey(VK_TAB);
+    qvKey(VK_TAB);
+    EXPECT_EQ(qhList(eFindingList), ::GetFocus());
+    qvKey(VK_HOME); // the summary
+    qvKey(VK_DOWN); // the finding
+    int iFocus = 0;
+    {
+        TDialogDriver driver;
+        driver.qrxThen([&](HWND) { iFocus = ::GetDlgCtrlID(::GetFocus()); }).qrxThen(qfnClick(IDC_008_CANCEL));
+        qvKey(VK_RETURN);
+        EXPECT_TRUE(driver.qtFinished());
+    }
+    EXPECT_EQ(IDC_008_BIB_TARGET_AUDIENCE, iFocus);
+    EXPECT_EQ(qhList(eFindingList), ::GetFocus());
+    qvKey(VK_TAB, true);
+    EXPECT_EQ(qhList(eFieldList), ::GetFocus());
+    // Another file: the findings go, and Tab goes between the two lists again.
+    qxOpen("again.mrc", qxIso2709(qxRecordOf("00000nam a2200000 a 4500", {{1, "two"}})));
+    qvKey(VK_TAB);
+    EXPECT_EQ(qhList(eRecordList), ::GetFocus());
+}
+
 // Check file lists every finding under a summary; a double-click selects the
 // record and opens the editor of the field with the focus on the control of
 // the finding's position; afterwards the check runs again.
@@ -832,4 +975,94 @@ TEST_F(HostSession, CheckListsTheFindingsAndOneOpensItsEditorAtItsPosition)
     xRows = qxRows(window, eFindingList);
     ASSERT_EQ(1u, xRows.size());
     EXPECT_TRUE(qtStartsWith(xRows[0], L"1 record checked: 0 error(s), 0 warning(s)."));
+}
+
+namespace
+{
+// What the message boxes of one thread showed, each answered from a script as
+// a person would: a timer of the thread finds the box its modal loop runs.
+struct TBoxScript
+{
+    std::deque<int> mxButtons;                                 // the button each box is closed with; 0: Enter pressed
+    std::vector<std::pair<std::wstring, std::wstring>> mxSeen; // caption, text
+};
+TBoxScript* g_pxBoxScript = nullptr;
+
+BOOL CALLBACK qtCollectText(HWND hChild, LPARAM lParam)
+{
+    wchar_t awcClass[16] = {};
+    ::GetClassNameW(hChild, awcClass, 16);
+    if (std::wstring(awcClass) == L"Static" && !TDialogDriver::qxGetText(hChild).empty())
+        *reinterpret_cast<std::wstring*>(lParam) += TDialogDriver::qxGetText(hChild);
+    return TRUE;
+}
+
+void CALLBACK qvAnswerTheBox(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hBox = ::GetActiveWindow();
+    wchar_t awcClass[16] = {};
+    ::GetClassNameW(hBox, awcClass, 16);
+    if (g_pxBoxScript == nullptr || std::wstring(awcClass) != L"#32770" ||
+        ::GetPropW(hBox, L"orvo-answered") != nullptr)
+        return;
+    ::SetPropW(hBox, L"orvo-answered", hBox);
+    std::wstring xText;
+    ::EnumChildWindows(hBox, &qtCollectText, reinterpret_cast<LPARAM>(&xText));
+    g_pxBoxScript->mxSeen.emplace_back(TDialogDriver::qxGetText(hBox), xText);
+    // A box the script did not expect is seen and cancelled.
+    const int iButton = g_pxBoxScript->mxButtons.empty() ? IDCANCEL : g_pxBoxScript->mxButtons.front();
+    if (!g_pxBoxScript->mxButtons.empty())
+        g_pxBoxScript->mxButtons.pop_front();
+    if (iButton == 0)
+        ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    else
+        ::PostMessageW(hBox, WM_COMMAND, static_cast<WPARAM>(iButton), 0);
+}
+
+// The prompt's message boxes over a shown host window, answered from xButtons.
+std::vector<std::pair<std::wstring, std::wstring>> qxBoxesOf(const std::function<void(THostPrompt&)>& fnShow,
+                                                             std::deque<int> xButtons)
+{
+    TScriptedPrompt unused;
+    THostMainWindow window(unused, false);
+    EXPECT_TRUE(window.qtCreate());
+    window.ShowWindow(SW_SHOW);
+    TWin32HostPrompt prompt;
+    prompt.qvSetOwner(window.m_hWnd);
+    TBoxScript script{std::move(xButtons), {}};
+    g_pxBoxScript = &script;
+    const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 50, &qvAnswerTheBox);
+    fnShow(prompt);
+    ::KillTimer(nullptr, idTimer);
+    g_pxBoxScript = nullptr;
+    EXPECT_TRUE(script.mxButtons.empty()) << "a box did not come";
+    window.DestroyWindow();
+    return script.mxSeen;
+}
+}
+
+// The cataloguer reads the sentence; the library's message comes only when
+// asked for, and Enter (No, the default) closes the box.
+TEST(HostPrompt, AMessageGivesItsTechnicalDetailOnlyWhenAskedFor)
+{
+    const std::wstring xSentence = L"Cannot save out.mrc: the folder C:\\x does not exist. The file was not changed.";
+    const std::wstring xDetail = L"TOutputFile::TOutputFile() : the folder C:\\x does not exist";
+    const std::wstring xAsked = xSentence + L"\n\nShow the technical details?";
+    auto fnShow = [&](THostPrompt& rxPrompt) { rxPrompt.qvShowMessage(xSentence, true, xDetail); };
+
+    std::vector<std::pair<std::wstring, std::wstring>> xSeen = qxBoxesOf(fnShow, {0});
+    ASSERT_EQ(1u, xSeen.size());
+    EXPECT_EQ(L"Orvo Cataloguing Host", xSeen[0].first);
+    EXPECT_EQ(xAsked, xSeen[0].second);
+
+    xSeen = qxBoxesOf(fnShow, {IDYES, IDOK});
+    ASSERT_EQ(2u, xSeen.size());
+    EXPECT_EQ(xAsked, xSeen[0].second);
+    EXPECT_EQ(L"Technical details", xSeen[1].first);
+    EXPECT_EQ(xDetail, xSeen[1].second);
+
+    // Without a detail: the sentence alone, and nothing is asked.
+    xSeen = qxBoxesOf([&](THostPrompt& rxPrompt) { rxPrompt.qvShowMessage(xSentence, false); }, {IDOK});
+    ASSERT_EQ(1u, xSeen.size());
+    EXPECT_EQ(xSentence, xSeen[0].second);
 }
