@@ -33,4 +33,11 @@ fi
 
 cp "$record" "$work/records/records.mrc"
 # WINEPATH stays unset (wine-env.sh): the programs find only what the folder holds.
-wine "$driver" "$(to_wine_path "$folder")" "$(to_wine_path "$work/records/records.mrc")"
+# Its output goes to files, passed on when it ends: Wine's services and desktop,
+# when this program starts them, live on after it and would hold a pipe open.
+rc=0
+wine "$driver" "$(to_wine_path "$folder")" "$(to_wine_path "$work/records/records.mrc")" \
+    >"$work/out" 2>"$work/err" || rc=$?
+cat "$work/out"
+cat "$work/err" >&2
+exit $rc

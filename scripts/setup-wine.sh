@@ -10,13 +10,17 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
 
 # Wine's own command interpreter, 64-bit and 32-bit: silent when the prefix works.
+# Its output goes to a file, not a pipe: the services Wine starts with it live
+# on with the persistent server and would hold a pipe open for ever.
 prefix_fault() {
+    log=$(mktemp)
     for interpreter in 'C:\windows\system32\cmd.exe' 'C:\windows\syswow64\cmd.exe'; do
-        if ! output=$(timeout 300 wine "$interpreter" /c exit 2>&1) || [ -n "$output" ]; then
-            printf '%s: %s\n' "$interpreter" "$output"
-            return
+        if ! timeout 300 wine "$interpreter" /c exit >"$log" 2>&1 || [ -s "$log" ]; then
+            printf '%s: %s\n' "$interpreter" "$(cat "$log")"
+            break
         fi
     done
+    rm -f "$log"
 }
 
 make_prefix() {
