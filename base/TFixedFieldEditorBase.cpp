@@ -107,13 +107,13 @@ void TFixedFieldEditorBase::qvBuildLayout(const TFieldLayout& rxLayout, const st
     for (const TControlPosition* pxControl = rxLayout.controls; pxControl->controlId != 0; ++pxControl)
     {
         const bool tExisted = GetDlgItem(pxControl->controlId) != nullptr;
-        const HWND hControl = qvCreate(pxControl->controlId, true, hPrevious);
-        if (hControl == nullptr)
+        CWnd xControl(qvCreate(pxControl->controlId, true, hPrevious));
+        if (xControl.m_hWnd == nullptr)
             continue;
         // The control table is the Z order, and so the Tab order.
-        if (tExisted && hPrevious != nullptr && ::GetWindow(hControl, GW_HWNDPREV) != hPrevious)
-            ::SetWindowPos(hControl, hPrevious, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        hPrevious = hControl;
+        if (tExisted && hPrevious != nullptr && xControl.GetWindow(GW_HWNDPREV) != hPrevious)
+            xControl.SetWindowPos(CWnd::FromHandle(hPrevious), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        hPrevious = xControl.m_hWnd;
     }
 
     for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)

@@ -97,6 +97,9 @@ public:
 
     // Placement and state.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    // The window before this one in the Z order (GW_HWNDPREV) or after it
+    // (GW_HWNDNEXT), and so on, as ::GetWindow; null when there is none.
+    HWND GetWindow(UINT nCmd) const { return ::GetWindow(m_hWnd, nCmd); }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
