@@ -18,8 +18,10 @@ set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 top=${1:-8}
 [ -f "$root/build/win/bin/orvo-bench-open.exe" ] || sh "$root/scripts/build.sh" >/dev/null
-sh "$root/scripts/setup-wine.sh"
 . "$root/scripts/wine-env.sh"
+# (Only when there is no prefix yet: the script's check would start Wine's
+# services from here, and they would keep this script's output open.)
+[ -f "$WINEPREFIX/system.reg" ] || sh "$root/scripts/setup-wine.sh"
 log=${ORVO_REQUEST_LOG:-$(mktemp)}
 [ -n "$ORVO_REQUEST_LOG" ] || trap 'rm -f "$log"' EXIT
 
@@ -32,8 +34,6 @@ sleep 1
 "$root/scripts/wine-run" "$root/build/win/bin/orvo-bench-open.exe" --requests
 wineserver -k 2>/dev/null || true
 wait "$server" 2>/dev/null || true
-# The persistent server as the tests expect it again.
-wineserver -p 2>/dev/null || true
 
 awk -v top="$top" '
 function flush(   n, i, j, k, t, kinds, order, tmp) {
