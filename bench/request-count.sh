@@ -29,14 +29,14 @@ wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
 wineserver -f -d1 2>"$log" &
 server=$!
-# The server is ready when its socket answers: a wine command that needs it.
+# A second for the server to open its socket before the program looks for it.
 sleep 1
 "$root/scripts/wine-run" "$root/build/win/bin/orvo-bench-open.exe" --requests
 wineserver -k 2>/dev/null || true
 wait "$server" 2>/dev/null || true
 
 awk -v top="$top" '
-function flush(   n, i, j, k, t, kinds, order, tmp) {
+function flush(   n, i, j, k, kinds, order, tmp) {
     if (step == "") return
     n = 0
     for (k in count) { n++; order[n] = k }
