@@ -7,12 +7,14 @@ void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId)
 {
     CWnd* pControl = pDialog->GetDlgItem(nControlId);
     CRect xRect;
-    if (pControl == nullptr || !pDialog->GetDlgItemRect(nAnchorId, &xRect))
+    CRect xNow;
+    if (pControl == nullptr || !pDialog->GetDlgItemRect(nAnchorId, &xRect) ||
+        (pDialog->GetDlgItemRect(nControlId, &xNow) && xNow.TopLeft() == xRect.TopLeft()))
         return;
     pControl->SetWindowPos(nullptr, xRect.left, xRect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-void qvShiftControlsAndResize(CWnd* pDialog, const int* panControlIds, std::size_t dwCount, int iDeltaY)
+void qvShiftControls(CWnd* pDialog, const int* panControlIds, std::size_t dwCount, int iDeltaY)
 {
     if (iDeltaY == 0)
         return;
@@ -26,6 +28,13 @@ void qvShiftControlsAndResize(CWnd* pDialog, const int* panControlIds, std::size
         pDialog->ScreenToClient(&xRect);
         pControl->SetWindowPos(nullptr, xRect.left, xRect.top + iDeltaY, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
+}
+
+void qvShiftControlsAndResize(CWnd* pDialog, const int* panControlIds, std::size_t dwCount, int iDeltaY)
+{
+    if (iDeltaY == 0)
+        return;
+    qvShiftControls(pDialog, panControlIds, dwCount, iDeltaY);
     CRect xWindow;
     pDialog->GetWindowRect(&xWindow);
     pDialog->SetWindowPos(nullptr, 0, 0, xWindow.Width(), xWindow.Height() + iDeltaY, SWP_NOMOVE | SWP_NOZORDER);

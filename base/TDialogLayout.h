@@ -8,8 +8,16 @@
 #include <initializer_list>
 
 // Puts control nControlId of pDialog on the top-left corner of control
-// nAnchorId; its size and Z order stay. Missing controls are ignored.
+// nAnchorId; its size and Z order stay. Missing controls are ignored, and
+// one that stands there already is not moved again.
 AFX_EXT_CLASS void qvMoveControlOntoAnchor(CWnd* pDialog, int nControlId, int nAnchorId);
+// Moves controls anControlIds of pDialog iDeltaY pixels down, or up when
+// iDeltaY is negative. Missing controls are ignored.
+AFX_EXT_CLASS void qvShiftControls(CWnd* pDialog, const int* panControlIds, std::size_t dwCount, int iDeltaY);
+inline void qvShiftControls(CWnd* pDialog, std::initializer_list<int> anControlIds, int iDeltaY)
+{
+    qvShiftControls(pDialog, anControlIds.begin(), anControlIds.size(), iDeltaY);
+}
 // Moves controls panControlIds[0 .. dwCount) of pDialog iDeltaY pixels down,
 // or up when iDeltaY is negative, and makes the dialog iDeltaY taller: how an
 // editor closes up the rows its layout leaves out, with OK and Cancel

@@ -82,11 +82,16 @@ void TFieldEditorBase::qvFillCodeList(int nComboId, const TCodeListEntry* pxTabl
     const auto itFilled = mxListTables.find(nComboId);
     const bool tKeepRows =
         itFilled != mxListTables.end() && itFilled->second == pxTable && xCombo.GetCount() == qiCountRows(pxTable);
-    if (!tKeepRows)
-        xCombo.ResetContent();
     xCombo.SetWindowLongPtr(GWLP_USERDATA, iPosition);
-    for (int i = 0; !tKeepRows && pxTable != nullptr && pxTable[i].labelId != 0; ++i)
-        qvAddCodeListItem(xCombo, pxTable[i].labelId, pxTable[i].code, i);
+    if (!tKeepRows)
+    {
+        // Filled with its redraw off: the rows are drawn once, when shown.
+        xCombo.SetRedraw(FALSE);
+        xCombo.ResetContent();
+        for (int i = 0; pxTable != nullptr && pxTable[i].labelId != 0; ++i)
+            qvAddCodeListItem(xCombo, pxTable[i].labelId, pxTable[i].code, i);
+        xCombo.SetRedraw(TRUE);
+    }
     mxListTables[nComboId] = pxTable;
     // The row the field holds, by the rule the record checker calls a code
     // undefined by.

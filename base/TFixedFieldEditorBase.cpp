@@ -74,14 +74,47 @@ void TFixedFieldEditorBase::qvMarkEditablePositions(const TPositionRange* pxUnde
 
 void TFixedFieldEditorBase::qvBuildLayout(const TFieldLayout& rxLayout, const std::string& rxField)
 {
-    // The layout's labels, controls and moved controls are created here when
-    // the template deferred them; everything below finds them.
+    // A control the template deferred is created here where the layout puts
+    // it (on its anchor), visible when the layout shows it, and a control of
+    // the control table right after the one before it in the table: what
+    // follows then finds it in place, and moves, shows and orders again only
+    // a control an earlier layout left elsewhere. Labels and the controls
+    // only moved first, so that no later creation comes between two
+    // controls of the table.
+    const auto qtPlace = [&](int nId, POINT* pxAt) {
+        for (const TControlMove* pxMove = rxLayout.moves; pxMove->controlId != 0; ++pxMove)
+        {
+            CRect xAnchor;
+            if (pxMove->controlId == nId && GetDlgItemRect(pxMove->anchorId, &xAnchor))
+            {
+                *pxAt = xAnchor.TopLeft();
+                return true;
+            }
+        }
+        return false;
+    };
+    const auto qvCreate = [&](int nId, bool tShow, HWND hAfter) {
+        POINT xAt;
+        const bool tPlaced = qtPlace(nId, &xAt);
+        return GetOrCreateDlgItem(nId, tPlaced ? &xAt : nullptr, tShow, hAfter);
+    };
     for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)
-        GetOrCreateDlgItem(pxLabel->labelId);
-    for (const TControlPosition* pxControl = rxLayout.controls; pxControl->controlId != 0; ++pxControl)
-        GetOrCreateDlgItem(pxControl->controlId);
+        qvCreate(pxLabel->labelId, true, nullptr);
     for (const TControlMove* pxMove = rxLayout.moves; pxMove->controlId != 0; ++pxMove)
-        GetOrCreateDlgItem(pxMove->controlId);
+        if (!qtLayoutShows(&rxLayout, pxMove->controlId))
+            qvCreate(pxMove->controlId, false, nullptr);
+    HWND hPrevious = nullptr;
+    for (const TControlPosition* pxControl = rxLayout.controls; pxControl->controlId != 0; ++pxControl)
+    {
+        const bool tExisted = GetDlgItem(pxControl->controlId) != nullptr;
+        CWnd xControl(qvCreate(pxControl->controlId, true, hPrevious));
+        if (xControl.m_hWnd == nullptr)
+            continue;
+        // The control table is the Z order, and so the Tab order.
+        if (tExisted && hPrevious != nullptr && xControl.GetWindow(GW_HWNDPREV) != hPrevious)
+            xControl.SetWindowPos(CWnd::FromHandle(hPrevious), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        hPrevious = xControl.m_hWnd;
+    }
 
     for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)
     {
@@ -92,21 +125,9 @@ void TFixedFieldEditorBase::qvBuildLayout(const TFieldLayout& rxLayout, const st
         SetDlgItemText(pxLabel->labelId, xText);
     }
     for (const TLayoutLabel* pxLabel = rxLayout.labels; pxLabel->labelId != 0; ++pxLabel)
-        if (CWnd* pLabel = GetDlgItem(pxLabel->labelId))
-            pLabel->ShowWindow(SW_SHOW);
-
-    // The control table is the Z order, and so the Tab order.
-    HWND hPrevious = nullptr;
+        qvShowControl(pxLabel->labelId);
     for (const TControlPosition* pxControl = rxLayout.controls; pxControl->controlId != 0; ++pxControl)
-    {
-        CWnd* pControl = GetDlgItem(pxControl->controlId);
-        if (pControl == nullptr)
-            continue;
-        pControl->ShowWindow(SW_SHOW);
-        if (hPrevious != nullptr)
-            pControl->SetWindowPos(CWnd::FromHandle(hPrevious), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        hPrevious = pControl->m_hWnd;
-    }
+        qvShowControl(pxControl->controlId);
 
     for (const TControlMove* pxMove = rxLayout.moves; pxMove->controlId != 0; ++pxMove)
         qvMoveControl(pxMove->controlId, pxMove->anchorId);
@@ -212,16 +233,28 @@ void TFixedFieldEditorBase::qvFocusControl(int nControlId)
 void TFixedFieldEditorBase::qvPlaceButtonsAndResize(int iButtonTop, int nCancelId, bool tAroundMiddle,
                                                     int nPointerListId)
 {
-    GetOrCreateDlgItem(mnOkId);
-    GetOrCreateDlgItem(nCancelId);
+    // OK and Cancel not created yet are created in their new place; the
+    // dialog takes its new size (and place) in one move.
     const int iDeltaY = iButtonTop - qiGetControlTop(this, mnOkId);
-    qvShiftControlsAndResize(this, {mnOkId, nCancelId}, iDeltaY);
-    if (tAroundMiddle && iDeltaY != 0)
+    for (int nButtonId : {mnOkId, nCancelId})
+    {
+        CRect xButton;
+        if (GetDlgItem(nButtonId) != nullptr || !GetDlgItemRect(nButtonId, &xButton))
+            qvShiftControls(this, {nButtonId}, iDeltaY);
+        else
+        {
+            const POINT xAt = {xButton.left, xButton.top + iDeltaY};
+            GetOrCreateDlgItem(nButtonId, &xAt);
+        }
+    }
+    if (iDeltaY != 0)
     {
         CRect xWindow;
         GetWindowRect(&xWindow);
-        SetWindowPos(nullptr, xWindow.left, qiTopOnScreen(m_hWnd, xWindow.top - iDeltaY / 2, xWindow.Height()), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER);
+        const int iHeight = xWindow.Height() + iDeltaY;
+        const int iTop = tAroundMiddle ? qiTopOnScreen(m_hWnd, xWindow.top - iDeltaY / 2, iHeight) : xWindow.top;
+        SetWindowPos(nullptr, xWindow.left, iTop, xWindow.Width(), iHeight,
+                     SWP_NOZORDER | (tAroundMiddle ? 0 : SWP_NOMOVE));
     }
     constexpr int kPointerAboveListBottom = 8;
     CRect xList;
@@ -252,6 +285,33 @@ int TFixedFieldEditorBase::qiControlAtPosition(int iPosition) const
             iFoundPosition = pxControl->position;
         }
     return nFound;
+}
+
+bool TFixedFieldEditorBase::qtLayoutShows(const TFieldLayout* pxLayout, int nControlId)
+{
+    if (pxLayout == nullptr)
+        return false;
+    for (const TLayoutLabel* pxLabel = pxLayout->labels; pxLabel->labelId != 0; ++pxLabel)
+        if (pxLabel->labelId == nControlId)
+            return true;
+    for (const TControlPosition* pxControl = pxLayout->controls; pxControl->controlId != 0; ++pxControl)
+        if (pxControl->controlId == nControlId)
+            return true;
+    return false;
+}
+
+void TFixedFieldEditorBase::qvHideUnlessShownBy(int nControlId, const TFieldLayout* pxLayout)
+{
+    CWnd* pControl = qtLayoutShows(pxLayout, nControlId) ? nullptr : GetDlgItem(nControlId);
+    if (pControl != nullptr && (pControl->GetStyle() & WS_VISIBLE) != 0)
+        pControl->ShowWindow(SW_HIDE);
+}
+
+void TFixedFieldEditorBase::qvShowControl(int nControlId)
+{
+    CWnd* pControl = GetDlgItem(nControlId);
+    if (pControl != nullptr && (pControl->GetStyle() & WS_VISIBLE) == 0)
+        pControl->ShowWindow(SW_SHOW);
 }
 
 const TControlPosition* TFixedFieldEditorBase::qpxFindControl(int nControlId) const

@@ -47,6 +47,13 @@ protected:
     // table, moves them onto their grid cells, fills the lists and sets up the
     // edit boxes from rxField. Writes nothing into the field.
     void qvBuildLayout(const TFieldLayout& rxLayout, const std::string& rxField);
+    // Layout pxLayout (none when null) shows control nControlId, as a label
+    // or a control of its table.
+    static bool qtLayoutShows(const TFieldLayout* pxLayout, int nControlId);
+    // Hides control nControlId unless pxLayout shows it: a layout switch
+    // leaves up what the new layout shows, so that no control is hidden and
+    // shown again.
+    void qvHideUnlessShownBy(int nControlId, const TFieldLayout* pxLayout);
     // Highlights in the field line what control nControlId edits (nothing for
     // a button), after showing the field as it stands.
     void qvShowFieldPosition(int nControlId);
@@ -86,6 +93,8 @@ protected:
 
 private:
     const TControlPosition* qpxFindControl(int nControlId) const;
+    // Shows control nControlId unless it is visible already.
+    void qvShowControl(int nControlId);
 
     int mnDisplayId;
     int mnOkId;

@@ -8,6 +8,12 @@
 // dialog repainted.
 //
 //   sh bench/open-latency.sh [RUNS, default 50]
+//
+// With --requests it opens each editor and makes each switch once after a
+// warm-up, each between two marks the wineserver's log shows (a global atom
+// named "orvo-mark begin NAME" and "orvo-mark end NAME"), and after a switch
+// names in a third mark how many windows it showed or hidden; the log is
+// counted by bench/request-count.sh.
 #include "automation/TDialogDriver.h"
 #include "manager/TFieldEditorManager.h"
 #include "mfc/afxwin.h"
@@ -20,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,6 +38,17 @@ double qdMilliseconds(TClock::time_point xFrom, TClock::time_point xTo)
 {
     return std::chrono::duration<double, std::milli>(xTo - xFrom).count();
 }
+
+// Marks the wineserver's log (wineserver -d1): adding a global atom is one
+// request that names its text.
+void qvMarkLog(const std::string& rxText)
+{
+    const std::wstring xText(rxText.begin(), rxText.end());
+    ::GlobalDeleteAtom(::GlobalAddAtomW(xText.c_str()));
+}
+
+// The name of the step between the marks, empty when no log is marked.
+std::string g_xMarkedStep;
 
 // The editors' owner: it sees the modal loop go idle, then runs the step the
 // run asked for and closes the dialog.
@@ -48,6 +66,11 @@ protected:
             return 0;
         mxReady = TClock::now();
         mtWaitingForReady = false;
+        if (!g_xMarkedStep.empty())
+        {
+            qvMarkLog("orvo-mark end " + g_xMarkedStep);
+            g_xMarkedStep.clear();
+        }
         if (mfnOnReady)
             mfnOnReady(hDlg);
         ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -112,6 +135,25 @@ std::vector<TOpenCase> qxOpenCases()
 
 int g_iWindowsCreated = 0;
 
+// Marks the start and the end of the switch it lives around, when a step is
+// named. (An open's end is its dialog's first idle: TBenchOwner marks it.)
+class TMarkedStep
+{
+public:
+    TMarkedStep()
+    {
+        if (!g_xMarkedStep.empty())
+            qvMarkLog("orvo-mark begin " + g_xMarkedStep);
+    }
+    ~TMarkedStep()
+    {
+        if (!g_xMarkedStep.empty())
+            qvMarkLog("orvo-mark end " + g_xMarkedStep);
+    }
+    TMarkedStep(const TMarkedStep&) = delete;
+    TMarkedStep& operator=(const TMarkedStep&) = delete;
+};
+
 LRESULT CALLBACK qhCountCreations(int iCode, WPARAM wParam, LPARAM lParam)
 {
     if (iCode == HCBT_CREATEWND)
@@ -135,6 +177,8 @@ std::vector<double> qxTimeOpens(TBenchOwner& rxOwner, const TOpenCase& rxCase, i
     {
         rxOwner.mtWaitingForReady = true;
         const TClock::time_point xStart = TClock::now();
+        if (!g_xMarkedStep.empty())
+            qvMarkLog("orvo-mark begin " + g_xMarkedStep);
         TFieldEditorManager::qeDisplay(rxCase.eEditor, rxCase.xRecord, rxCase.iOccurrence, &rxOwner);
         xTimes.push_back(qdMilliseconds(xStart, rxOwner.mxReady));
     }
@@ -157,6 +201,7 @@ double qdChoose(HWND hDlg, int nListId, const wchar_t* pwcCode, UINT nNotificati
     CComboBox xList(::GetDlgItem(hDlg, nListId));
     xList.SetCurSel(TDialogDriver::qiFindComboRow(xList.m_hWnd, pwcCode));
     const TClock::time_point xStart = TClock::now();
+    TMarkedStep xMarked;
     ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(nListId, nNotification), reinterpret_cast<LPARAM>(xList.m_hWnd));
     ::RedrawWindow(hDlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return qdMilliseconds(xStart, TClock::now());
@@ -164,8 +209,10 @@ double qdChoose(HWND hDlg, int nListId, const wchar_t* pwcCode, UINT nNotificati
 
 double qdClick(HWND hDlg, int nButtonId)
 {
+    const HWND hButton = ::GetDlgItem(hDlg, nButtonId);
     const TClock::time_point xStart = TClock::now();
-    ::SendMessageW(::GetDlgItem(hDlg, nButtonId), BM_CLICK, 0, 0);
+    TMarkedStep xMarked;
+    ::SendMessageW(hButton, BM_CLICK, 0, 0);
     ::RedrawWindow(hDlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return qdMilliseconds(xStart, TClock::now());
 }
@@ -183,6 +230,35 @@ BOOL CALLBACK qtCountWindowAndChildren(HWND hWnd, LPARAM lParam)
     qtCountChildWindow(hWnd, lParam);
     ::EnumChildWindows(hWnd, qtCountChildWindow, lParam);
     return TRUE;
+}
+
+// Each child window of a dialog and whether it is visible.
+BOOL CALLBACK qtNoteChildVisibility(HWND hWnd, LPARAM lParam)
+{
+    auto& rxVisible = *reinterpret_cast<std::map<HWND, bool>*>(lParam);
+    rxVisible[hWnd] = (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    return TRUE;
+}
+
+std::map<HWND, bool> qxChildVisibility(HWND hDlg)
+{
+    std::map<HWND, bool> xVisible;
+    ::EnumChildWindows(hDlg, qtNoteChildVisibility, reinterpret_cast<LPARAM>(&xVisible));
+    return xVisible;
+}
+
+// The windows shown or hidden between two notes of qxChildVisibility (a new
+// window counts when visible).
+int qiCountVisibilityChanges(const std::map<HWND, bool>& rxBefore, const std::map<HWND, bool>& rxAfter)
+{
+    int iChanged = 0;
+    for (const auto& rxWindow : rxAfter)
+    {
+        const auto itBefore = rxBefore.find(rxWindow.first);
+        if (itBefore == rxBefore.end() ? rxWindow.second : itBefore->second != rxWindow.second)
+            ++iChanged;
+    }
+    return iChanged;
 }
 
 int qiCountThreadWindows()
@@ -215,11 +291,44 @@ std::vector<TSwitchCase> qxSwitchCases()
          [](HWND hDlg) { return qdClick(hDlg, IDC_856_PREVIOUS); }},
     };
 }
+
+// One open of each editor and one of each switch, each way, between marks
+// in the wineserver's log; after each switch a third mark names the windows
+// it showed or hid ("orvo-mark windows NAME COUNT"). Every step is made once
+// unmarked before, so that none counts loading or first filling.
+void qvMarkRequests(TBenchOwner& rxOwner, const std::vector<TOpenCase>& rxOpenCases)
+{
+    for (const TOpenCase& rxCase : rxOpenCases)
+    {
+        g_xMarkedStep = std::string("open ") + rxCase.pacName;
+        qxTimeOpens(rxOwner, rxCase, 1);
+    }
+    for (const TSwitchCase& rxSwitch : qxSwitchCases())
+    {
+        rxOwner.mfnOnReady = [&](HWND hDlg) {
+            rxSwitch.fnForward(hDlg);
+            rxSwitch.fnBack(hDlg);
+            for (const auto& rxStep : {std::make_pair(rxSwitch.pacForward, rxSwitch.fnForward),
+                                       std::make_pair(rxSwitch.pacBack, rxSwitch.fnBack)})
+            {
+                const std::map<HWND, bool> xBefore = qxChildVisibility(hDlg);
+                g_xMarkedStep = std::string("switch ") + rxStep.first;
+                rxStep.second(hDlg);
+                g_xMarkedStep.clear();
+                qvMarkLog(std::string("orvo-mark windows switch ") + rxStep.first + " " +
+                          std::to_string(qiCountVisibilityChanges(xBefore, qxChildVisibility(hDlg))));
+            }
+        };
+        qxTimeOpens(rxOwner, rxOpenCases[rxSwitch.dwOpenCase], 1);
+    }
+    rxOwner.mfnOnReady = nullptr;
+}
 }
 
 int main(int argc, char** argv)
 {
-    const int iRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+    const bool tMarkRequests = argc > 1 && std::string(argv[1]) == "--requests";
+    const int iRuns = argc > 1 && !tMarkRequests ? std::max(1, std::atoi(argv[1])) : 50;
     TBenchOwner xOwner;
     if (!xOwner.CreateEx(0, AfxRegisterWndClass(0), L"orvo-bench-open", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
                          nullptr))
@@ -228,6 +337,12 @@ int main(int argc, char** argv)
     // One open of each first, so that no figure includes loading the DLLs.
     for (const TOpenCase& rxCase : xOpenCases)
         qxTimeOpens(xOwner, rxCase, 1);
+    if (tMarkRequests)
+    {
+        qvMarkRequests(xOwner, xOpenCases);
+        xOwner.DestroyWindow();
+        return 0;
+    }
 
     std::printf("Open, from qeDisplay to the dialog ready for input (%d runs each)\n", iRuns);
     for (const TOpenCase& rxCase : xOpenCases)

@@ -7,7 +7,8 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
     if (rControl.m_hWnd != nullptr)
         return;
-    HWND hWndControl = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, nIDC);
+    HWND hWndControl = nullptr;
+    pDX->m_pDlgWnd->GetDlgItem(nIDC, &hWndControl);
     if (hWndControl != nullptr)
         rControl.SubclassWindow(hWndControl);
     else if (auto* pDlg = dynamic_cast<CDialog*>(pDX->m_pDlgWnd))
@@ -100,6 +101,7 @@ INT_PTR CDialog::DoModal()
     if (m_bDeferHiddenControls)
         m_xTemplate.DeferHiddenItems();
     m_xDeferredBindings.clear();
+    m_xKnownItems.clear();
 
     HWND hWndParent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
     m_nModalResult = -1;
@@ -121,6 +123,7 @@ INT_PTR CDialog::DoModal()
         }
     }
     m_xDeferredBindings.clear();
+    m_xKnownItems.clear();
     xScope.ThrowIfAny();
     return m_nModalResult;
 }
@@ -132,11 +135,32 @@ BOOL CDialog::InitModalIndirect(const void* lpDialogTemplate, size_t nSize, CWnd
     return m_bIndirect;
 }
 
-HWND CDialog::CreateDeferredDlgItem(int nID)
+HWND CDialog::FindDlgItem(int nID) const
 {
-    HWND hWnd = m_hWnd != nullptr ? m_xTemplate.CreateDeferredItem(this, nID) : nullptr;
+    if (m_hWnd == nullptr)
+        return nullptr;
+    const auto itKnown = m_xKnownItems.find(nID);
+    // A handle is checked without a request: Wine and Windows answer these
+    // for the process's own windows from its own memory.
+    if (itKnown != m_xKnownItems.end() && ::IsWindow(itKnown->second) && ::GetParent(itKnown->second) == m_hWnd &&
+        ::GetDlgCtrlID(itKnown->second) == nID)
+        return itKnown->second;
+    if (m_xTemplate.IsDeferredAndNotCreated(nID))
+        return nullptr;
+    HWND hWnd = ::GetDlgItem(m_hWnd, nID);
+    if (hWnd != nullptr)
+        m_xKnownItems[nID] = hWnd;
+    else
+        m_xKnownItems.erase(nID);
+    return hWnd;
+}
+
+HWND CDialog::CreateDeferredDlgItem(int nID, const POINT* ptAt, bool bShow, HWND hWndAfter)
+{
+    HWND hWnd = m_hWnd != nullptr ? m_xTemplate.CreateDeferredItem(this, nID, ptAt, bShow, hWndAfter) : nullptr;
     if (hWnd != nullptr)
     {
+        m_xKnownItems[nID] = hWnd;
         auto it = m_xDeferredBindings.find(nID);
         if (it != m_xDeferredBindings.end())
         {

@@ -49,7 +49,12 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     UINT GetTemplateID() const { return m_nIDHelp; }
-    HWND CreateDeferredDlgItem(int nID) override;
+    HWND CreateDeferredDlgItem(int nID, const POINT* ptAt = nullptr, bool bShow = false,
+                               HWND hWndAfter = nullptr) override;
+    // The control's handle as this dialog last found or created it (still its
+    // child by that ID); a control the template defers and nobody created
+    // yet is known to be missing; anything else is asked of the system.
+    HWND FindDlgItem(int nID) const override;
     BOOL GetDeferredDlgItemRect(int nID, LPRECT lpRect) const override;
     // DDX_Control of a control not created yet: rControl is bound to it when
     // it is.
@@ -73,6 +78,9 @@ protected:
     CDialogTemplate m_xTemplate;
     // Controls of DDX_Control not created yet, bound when they are.
     std::map<int, CWnd*> m_xDeferredBindings;
+    // The controls found or created so far, by ID (see FindDlgItem): under
+    // Wine every ::GetDlgItem is a request to the window server.
+    mutable std::map<int, HWND> m_xKnownItems;
 
     DECLARE_MESSAGE_MAP()
 

@@ -207,7 +207,15 @@ BOOL CDialogTemplate::GetDeferredItemRect(const CWnd* pDialog, int nID, LPRECT l
     return FALSE;
 }
 
-HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID)
+bool CDialogTemplate::IsDeferredAndNotCreated(int nID) const
+{
+    for (const Item& rxItem : m_xItems)
+        if (rxItem.id == nID && rxItem.deferred && !rxItem.created)
+            return true;
+    return false;
+}
+
+HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID, const POINT* ptAt, bool bShow, HWND hWndAfter)
 {
     for (size_t i = 0; i < m_xItems.size(); ++i)
     {
@@ -229,8 +237,11 @@ HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID)
 
         RECT rect = {rxItem.x, rxItem.y, rxItem.x + rxItem.cx, rxItem.y + rxItem.cy};
         ::MapDialogRect(pDialog->m_hWnd, &rect);
+        if (ptAt != nullptr)
+            ::OffsetRect(&rect, ptAt->x - rect.left, ptAt->y - rect.top);
+        const DWORD dwStyle = rxItem.style | WS_CHILD | (bShow ? WS_VISIBLE : 0);
         HWND hWnd =
-            ::CreateWindowExW(rxItem.exStyle | WS_EX_NOPARENTNOTIFY, pwcClass, pwcText, rxItem.style | WS_CHILD,
+            ::CreateWindowExW(rxItem.exStyle | WS_EX_NOPARENTNOTIFY, pwcClass, pwcText, dwStyle,
                               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, pDialog->m_hWnd,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(nID)), m_hInstance, pCreateData);
         if (hWnd == nullptr)
@@ -239,15 +250,25 @@ HWND CDialogTemplate::CreateDeferredItem(CWnd* pDialog, int nID)
         ::SendMessageW(hWnd, WM_SETFONT, static_cast<WPARAM>(pDialog->SendMessage(WM_GETFONT)), FALSE);
         // Its place in the Z order, and so the Tab order: after the control
         // the template has before it, as if it had been created with the dialog.
-        HWND hWndAfter = HWND_TOP;
-        for (size_t j = i; j-- > 0;)
-            if (!m_xItems[j].deferred || m_xItems[j].created)
-            {
-                if (HWND hPrevious = ::GetDlgItem(pDialog->m_hWnd, m_xItems[j].id))
-                    hWndAfter = hPrevious;
-                break;
-            }
-        ::SetWindowPos(hWnd, hWndAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // (hWndAfter given: right after that window instead.)
+        if (hWndAfter == nullptr)
+        {
+            hWndAfter = HWND_TOP;
+            for (size_t j = i; j-- > 0;)
+                if (!m_xItems[j].deferred || m_xItems[j].created)
+                {
+                    HWND hPrevious = nullptr;
+                    pDialog->GetDlgItem(m_xItems[j].id, &hPrevious);
+                    if (hPrevious != nullptr)
+                        hWndAfter = hPrevious;
+                    break;
+                }
+        }
+        // A new child comes last: often where it belongs already, and asking
+        // costs less than moving.
+        const HWND hWndBefore = ::GetWindow(hWnd, GW_HWNDPREV);
+        if (hWndAfter == HWND_TOP ? hWndBefore != nullptr : hWndBefore != hWndAfter)
+            ::SetWindowPos(hWnd, hWndAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return hWnd;
     }
     return nullptr;

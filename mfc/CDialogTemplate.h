@@ -36,8 +36,15 @@ public:
     BOOL IsAutoCenter() const { return m_bAutoCenter; }
 
     // Creates deferred control nID in pDialog, made from this template, once;
-    // null when nID is not deferred or was created already.
-    HWND CreateDeferredItem(CWnd* pDialog, int nID);
+    // null when nID is not deferred or was created already. With ptAt it
+    // stands there (client coordinates) instead of the template's place, its
+    // size as the template's; with bShow it is created visible; with
+    // hWndAfter it follows that window in the Z (and Tab) order instead of
+    // the control the template has before it.
+    HWND CreateDeferredItem(CWnd* pDialog, int nID, const POINT* ptAt = nullptr, bool bShow = false,
+                            HWND hWndAfter = nullptr);
+    // Control nID is deferred and not created yet: the dialog has no such child.
+    bool IsDeferredAndNotCreated(int nID) const;
     // Where deferred control nID goes in pDialog's client area; false when
     // nID is not deferred.
     BOOL GetDeferredItemRect(const CWnd* pDialog, int nID, LPRECT lpRect) const;

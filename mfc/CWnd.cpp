@@ -365,20 +365,20 @@ CWnd* CWnd::GetDlgItem(int nID) const
 
 void CWnd::GetDlgItem(int nID, HWND* phWnd) const
 {
-    *phWnd = ::GetDlgItem(m_hWnd, nID);
+    *phWnd = FindDlgItem(nID);
 }
 
-HWND CWnd::GetOrCreateDlgItem(int nID)
+HWND CWnd::GetOrCreateDlgItem(int nID, const POINT* ptAt, bool bShow, HWND hWndAfter)
 {
-    HWND hWnd = ::GetDlgItem(m_hWnd, nID);
+    HWND hWnd = FindDlgItem(nID);
     if (hWnd == nullptr && m_hWnd != nullptr)
-        hWnd = CreateDeferredDlgItem(nID);
+        hWnd = CreateDeferredDlgItem(nID, ptAt, bShow, hWndAfter);
     return hWnd;
 }
 
 void CWnd::GetDlgItemText(int nID, CString& rString) const
 {
-    const CWnd xControl(::GetDlgItem(m_hWnd, nID));
+    const CWnd xControl(FindDlgItem(nID));
     if (xControl.m_hWnd != nullptr)
         xControl.GetWindowText(rString);
     else
@@ -387,7 +387,7 @@ void CWnd::GetDlgItemText(int nID, CString& rString) const
 
 BOOL CWnd::GetDlgItemRect(int nID, LPRECT lpRect) const
 {
-    if (HWND hWnd = ::GetDlgItem(m_hWnd, nID))
+    if (HWND hWnd = FindDlgItem(nID))
     {
         ::GetWindowRect(hWnd, lpRect);
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);

@@ -67,8 +67,13 @@ public:
     CWnd* GetDlgItem(int nID) const;
     void GetDlgItem(int nID, HWND* phWnd) const;
     // Control nID, created first when the template deferred it; null when
-    // there is no such control.
-    HWND GetOrCreateDlgItem(int nID);
+    // there is no such control. A control created here stands at ptAt
+    // (client coordinates; null: where the template puts it) and is visible
+    // when bShow is true: a layout that knows its place moves and shows it
+    // no more; with hWndAfter it follows that window in the Z (and Tab)
+    // order, instead of the control the template has before it. A control
+    // that exists already is left as it is.
+    HWND GetOrCreateDlgItem(int nID, const POINT* ptAt = nullptr, bool bShow = false, HWND hWndAfter = nullptr);
     // The text of control nID; empty when there is no such control.
     void GetDlgItemText(int nID, CString& rString) const;
     // Where control nID stands, in this window's client coordinates; for a
@@ -92,6 +97,9 @@ public:
 
     // Placement and state.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    // The window before this one in the Z order (GW_HWNDPREV) or after it
+    // (GW_HWNDNEXT), and so on, as ::GetWindow; null when there is none.
+    HWND GetWindow(UINT nCmd) const { return ::GetWindow(m_hWnd, nCmd); }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
@@ -147,10 +155,15 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Called after the window is gone and the object has let go of it.
     virtual void PostNcDestroy() {}
-    // Creates control nID that this window's template deferred; null when it
-    // defers none by that ID.
-    virtual HWND CreateDeferredDlgItem(int) { return nullptr; }
+    // Creates control nID that this window's template deferred (at ptAt, and
+    // visible with bShow: see GetOrCreateDlgItem); null when it defers none
+    // by that ID.
+    virtual HWND CreateDeferredDlgItem(int, const POINT* = nullptr, bool = false, HWND = nullptr) { return nullptr; }
     virtual BOOL GetDeferredDlgItemRect(int, LPRECT) const { return FALSE; }
+    // Control nID of this window, null when there is none: what every
+    // GetDlgItem* above asks. A dialog answers from the handles it knows,
+    // without asking the window system each time (see CDialog).
+    virtual HWND FindDlgItem(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();

@@ -118,9 +118,9 @@ void T006Editor::qvShowLayout()
 {
     {
         TLayoutRedrawFreeze xFreeze(this);
+        const TFieldLayout* pxLayout = qpxGet006Layout(meMaterialType);
         for (const int* pnId = k006HiddenControls; *pnId != 0; ++pnId)
-            if (CWnd* pControl = GetDlgItem(*pnId))
-                pControl->ShowWindow(SW_HIDE);
+            qvHideUnlessShownBy(*pnId, pxLayout);
         CWnd* pOk = GetDlgItem(IDC_006_OK);
         if (pOk != nullptr)
             pOk->EnableWindow(TRUE);
@@ -128,7 +128,6 @@ void T006Editor::qvShowLayout()
         mxLayoutField = qxGetField();
         qvFillCodeList(IDC_006_FORM_OF_MATERIAL, qpxGet006FormList(mxLayoutField[0] == 'u'), mxLayoutField.c_str(), 0);
         mpxControls = qpxGet006ControlTable(meMaterialType);
-        const TFieldLayout* pxLayout = qpxGet006Layout(meMaterialType);
         if (pxLayout != nullptr)
             qvBuildLayout(*pxLayout, mxLayoutField);
         else if (pOk != nullptr)

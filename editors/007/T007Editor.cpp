@@ -92,7 +92,7 @@ void T007Editor::qvShowLayout(int iCategory)
     const TFieldLayout& rxLayout = *qrx007Category(iCategory).layout;
     {
         TLayoutRedrawFreeze xFreeze(this);
-        qvHideAllControls();
+        qvHideControlsOutside(rxLayout);
         qvMarkEditablePositions(rxLayout.undefined);
         const std::string xField = qxGetField();
         qvFillCodeList(IDC_007_CATEGORY, qpx007CategoryList(iCategory), xField.c_str(), 0);
@@ -105,15 +105,13 @@ void T007Editor::qvShowLayout(int iCategory)
     miCategory = iCategory;
 }
 
-void T007Editor::qvHideAllControls()
+void T007Editor::qvHideControlsOutside(const TFieldLayout& rxLayout)
 {
     for (int nRow = 0; nRow < IDC_007_ROW_COUNT; ++nRow)
         for (int nControlId : {IDC_007_LABEL_1 + 2 * nRow, IDC_007_LIST_1 + 2 * nRow})
-            if (CWnd* pControl = GetDlgItem(nControlId))
-                pControl->ShowWindow(SW_HIDE);
+            qvHideUnlessShownBy(nControlId, &rxLayout);
     for (int nEditId : {IDC_007_EDIT_1, IDC_007_EDIT_2})
-        if (CWnd* pEdit = GetDlgItem(nEditId))
-            pEdit->ShowWindow(SW_HIDE);
+        qvHideUnlessShownBy(nEditId, &rxLayout);
 }
 
 void T007Editor::qvResizeToRows(int iCategory)

@@ -34,7 +34,8 @@ private:
     // category shown.
     int qiPrepareField(int iRequested);
     void qvShowLayout(int iCategory);
-    void qvHideAllControls();
+    // Hides every row's label, list and edit box that rxLayout does not show.
+    void qvHideControlsOutside(const TFieldLayout& rxLayout);
     void qvResizeToRows(int iCategory);
     void qvSetTitle();
     // A category chosen in its list: the field starts from that category's

@@ -107,8 +107,11 @@ void TLeaderEditor::qvFillLeaderList(int iRow)
         xCombo.ShowWindow(SW_HIDE);
         return;
     }
+    // Filled with its redraw off: the rows are drawn once, when shown.
+    xCombo.SetRedraw(FALSE);
     for (int i = 0; pxList->entries[i].labelId != 0; ++i)
         qvAddLeaderListItem(xCombo, pxList->entries[i].labelId, pxList->entries[i].value, i);
+    xCombo.SetRedraw(TRUE);
     int iSelected =
         TLeaderCodeLists::qiFindValue(pxList->entries, TLeaderCodeLists::qiGetValue(mxLeader, pxList->accessor));
     if (iSelected == -1 && pxList->defaultFirst && pxList->entries[0].labelId != 0)
@@ -126,27 +129,41 @@ void TLeaderEditor::qvAddLeaderListItem(CComboBox& rxList, UINT nLabelId, int iE
 }
 
 // Rows whose list is hidden are taken out and the rows below move up into
-// their place, so the dialog shows no gaps and gets shorter.
+// their place, so the dialog shows no gaps and gets shorter. Each row moves
+// once, straight onto the place of the row as many rows up as are taken out
+// above it (a row taken out moves too, hidden, as the rows around it).
 void TLeaderEditor::qvCompactRows()
 {
+    CRect axListPlaces[TLeaderCodeLists::kRowCount];
+    CRect axLabelPlaces[TLeaderCodeLists::kRowCount];
+    for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
+    {
+        GetDlgItemRect(TLeaderCodeLists::qpxGetRow(iRow)->listId, &axListPlaces[iRow]);
+        GetDlgItemRect(TLeaderCodeLists::qpxGetRow(iRow)->labelId, &axLabelPlaces[iRow]);
+    }
     int iShrink = 0;
+    int iTakenOut = 0;
     for (int iRow = 0; iRow < TLeaderCodeLists::kRowCount; ++iRow)
     {
         const TLeaderRow* pxRow = TLeaderCodeLists::qpxGetRow(iRow);
         CWnd* pxList = GetDlgItem(pxRow->listId);
-        if (pxList == nullptr || (pxList->GetStyle() & WS_VISIBLE) != 0)
+        if (pxList == nullptr)
             continue;
-        if (CWnd* pxLabel = GetDlgItem(pxRow->labelId))
-            pxLabel->ShowWindow(SW_HIDE);
-        // Bottom up, so each anchor is read before it moves.
-        for (int j = TLeaderCodeLists::kRowCount - 1; j > iRow; --j)
+        CWnd* pxLabel = GetDlgItem(pxRow->labelId);
+        if (iTakenOut > 0)
         {
-            qvMoveControl(TLeaderCodeLists::qpxGetRow(j)->listId, TLeaderCodeLists::qpxGetRow(j - 1)->listId);
-            qvMoveControl(TLeaderCodeLists::qpxGetRow(j)->labelId, TLeaderCodeLists::qpxGetRow(j - 1)->labelId);
+            const CRect& rxListPlace = axListPlaces[iRow - iTakenOut];
+            const CRect& rxLabelPlace = axLabelPlaces[iRow - iTakenOut];
+            pxList->SetWindowPos(nullptr, rxListPlace.left, rxListPlace.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            if (pxLabel != nullptr)
+                pxLabel->SetWindowPos(nullptr, rxLabelPlace.left, rxLabelPlace.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         }
-        CRect xListRect;
-        pxList->GetWindowRect(&xListRect);
-        iShrink += xListRect.Height() + 1;
+        if ((pxList->GetStyle() & WS_VISIBLE) != 0)
+            continue;
+        if (pxLabel != nullptr)
+            pxLabel->ShowWindow(SW_HIDE);
+        iShrink += axListPlaces[iRow].Height() + 1;
+        ++iTakenOut;
     }
     qvShiftControlsAndResize(this, {IDC_LEADER_OK, IDC_LEADER_CANCEL}, -iShrink);
 }

@@ -269,3 +269,38 @@ TEST(T008Editor, AControlOfAnotherLayoutExistsOnlyOnceCreatedOnPurpose)
               EXPECT_EQ(hCreated, editor.GetOrCreateDlgItem(kHoldingsLanguage));
           }});
 }
+
+// A layout creates a control straight where and as it shows it; the dialog
+// remembers the controls it found, yet finds a control as it stands now.
+TEST(T008Editor, AControlIsCreatedInPlaceAndFoundAsItStandsNow)
+{
+    const int kHoldingsLanguage = 6099;
+    const int kBooksLanguage = 6141;
+    T008Editor editor(qxRecordOfType('a', 'm', k008), nullptr);
+    qiRun(editor, {[&](HWND hDlg) {
+        CRect xTemplate;
+        ASSERT_TRUE(editor.GetDlgItemRect(kHoldingsLanguage, &xTemplate));
+        const POINT xAt = {xTemplate.left + 17, xTemplate.top + 5};
+        const HWND hCreated = editor.GetOrCreateDlgItem(kHoldingsLanguage, &xAt, true);
+        ASSERT_NE(nullptr, hCreated);
+        EXPECT_TRUE(::IsWindowVisible(hCreated));
+        CRect xPlaced;
+        ASSERT_TRUE(editor.GetDlgItemRect(kHoldingsLanguage, &xPlaced));
+        EXPECT_EQ(CRect(xAt.x, xAt.y, xAt.x + xTemplate.Width(), xAt.y + xTemplate.Height()), xPlaced);
+
+        // Found once, then gone: found no more; another window under its ID
+        // is the one found.
+        const HWND hBooks = editor.GetDlgItem(kBooksLanguage)->m_hWnd;
+        ::DestroyWindow(hBooks);
+        EXPECT_EQ(nullptr, editor.GetDlgItem(kBooksLanguage));
+        const HWND hAgain = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 20, 10, hDlg,
+                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBooksLanguage)),
+                                              nullptr, nullptr);
+        ASSERT_NE(nullptr, hAgain);
+        ASSERT_NE(nullptr, editor.GetDlgItem(kBooksLanguage));
+        EXPECT_EQ(hAgain, editor.GetDlgItem(kBooksLanguage)->m_hWnd);
+        // A window of another ID that takes the remembered one's place is not it.
+        ::SetWindowLongPtrW(hAgain, GWLP_ID, kBooksLanguage + 1000);
+        EXPECT_EQ(nullptr, editor.GetDlgItem(kBooksLanguage));
+    }});
+}

@@ -1,0 +1,89 @@
+#!/bin/sh
+# Counts the wineserver requests of each editor's open and of each layout
+# switch, from the server's own log: the figure that does not move with the
+# machine's load, to compare before and after a change.
+#
+#   sh bench/request-count.sh [TOP, default 8]
+#
+# It starts the project's prefix's server in the foreground with its request
+# log (wineserver -f -d1: one line a request, one a reply; only requests are
+# counted) and runs orvo-bench-open.exe --requests, which opens each editor
+# and makes each switch once unmarked and once between two marks in the log
+# (see TOpenLatencyBench.cpp). For each step it prints the requests of the
+# program's thread between the marks, the windows the step created (opens:
+# create_window) or showed and hid (switches), the requests per such window,
+# the requests of other processes (Wine's desktop) in the same span, and the
+# TOP request kinds. ORVO_REQUEST_LOG=FILE keeps the log.
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+top=${1:-8}
+[ -f "$root/build/win/bin/orvo-bench-open.exe" ] || sh "$root/scripts/build.sh" >/dev/null
+. "$root/scripts/wine-env.sh"
+# (Only when there is no prefix yet: the script's check would start Wine's
+# services from here, and they would keep this script's output open.)
+[ -f "$WINEPREFIX/system.reg" ] || sh "$root/scripts/setup-wine.sh"
+log=${ORVO_REQUEST_LOG:-$(mktemp)}
+[ -n "$ORVO_REQUEST_LOG" ] || trap 'rm -f "$log"' EXIT
+
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+wineserver -f -d1 2>"$log" &
+server=$!
+# A second for the server to open its socket before the program looks for it.
+sleep 1
+"$root/scripts/wine-run" "$root/build/win/bin/orvo-bench-open.exe" --requests
+wineserver -k 2>/dev/null || true
+wait "$server" 2>/dev/null || true
+
+awk -v top="$top" '
+function flush(   n, i, j, k, kinds, order, tmp) {
+    if (step == "") return
+    n = 0
+    for (k in count) { n++; order[n] = k }
+    # Kinds by count, most first (a simple sort: a few hundred kinds at most).
+    for (i = 2; i <= n; i++) {
+        tmp = order[i]
+        for (j = i - 1; j >= 1 && count[order[j]] < count[tmp]; j--) order[j + 1] = order[j]
+        order[j + 1] = tmp
+    }
+    kinds = ""
+    for (i = 1; i <= n && i <= top; i++) kinds = kinds sprintf("%s%s %d", (i > 1 ? ", " : ""), order[i], count[order[i]])
+    steps[++nsteps] = step
+    total[step] = requests
+    created[step] = count["create_window"] + 0
+    others[step] = other
+    detail[step] = kinds
+    delete count
+    step = ""
+}
+# A request: "TTTT: name( args )"; a reply: "TTTT: name() = STATUS { ... }".
+/^[0-9a-f]+: [a-z_0-9]+\(/ {
+    if ($0 ~ /^[0-9a-f]+: [a-z_0-9]+\(\) = /) next
+    thread = $1
+    kind = $2; sub(/\(.*/, "", kind)
+    if (kind == "add_atom" && index($0, "name=L\"orvo-mark ")) {
+        mark = $0; sub(/.*name=L"orvo-mark /, "", mark); sub(/".*/, "", mark)
+        if (mark ~ /^begin /) { flush(); step = substr(mark, 7); marked = thread; requests = 0; other = 0; next }
+        if (mark ~ /^end / && step != "") { flush(); next }
+        if (mark ~ /^windows /) {
+            name = substr(mark, 9); w = name; sub(/.* /, "", w); sub(/ [0-9]+$/, "", name)
+            changed[name] = w
+        }
+        next
+    }
+    if (step == "") next
+    if (thread == marked) { requests++; count[kind]++ } else other++
+}
+END {
+    flush()
+    printf "%-34s %9s %8s %12s %7s\n", "Step", "Requests", "Windows", "Per window", "Others"
+    for (i = 1; i <= nsteps; i++) {
+        s = steps[i]
+        w = (s ~ /^switch /) ? changed[s] + 0 : created[s]
+        printf "%-34s %9d %8d %12s %7d\n", s, total[s], w, (w > 0 ? sprintf("%.1f", total[s] / w) : "-"), others[s]
+    }
+    print ""
+    print "Windows: created by an open, shown or hidden by a switch. Others: requests of"
+    print "other processes (Wine'"'"'s desktop) in the same span. The most frequent kinds:"
+    for (i = 1; i <= nsteps; i++) printf "%s: %s\n", steps[i], detail[steps[i]]
+}' "$log"
