@@ -454,12 +454,14 @@ void qvAppendMarcMaker(const TMarcRecord& rxRecord, std::string& rxOut, ELineEnd
 std::wstring qxMarcMakerFieldText(const TMarcTag& rxField, const TCharacterSet& rxSet)
 {
     const bool tControl = rxField.qtIsControlField();
-    const uint32_t dwMarks = tControl ? rxField.qdwGetDataSize() : std::min<uint32_t>(2, rxField.qdwGetDataSize());
+    // The indicators byte by byte; the text (all of a control field) read in rxSet.
+    const uint32_t dwIndicators = tControl ? 0 : std::min<uint32_t>(2, rxField.qdwGetDataSize());
     std::string xStart = '=' + rxField.qxGetTagText() + "  ";
-    qvAppendEncoded(rxField.qpacGetData(), dwMarks, dwMarks, false, xStart);
+    qvAppendEncoded(rxField.qpacGetData(), dwIndicators, dwIndicators, false, xStart);
     std::wstring xText(xStart.begin(), xStart.end());
     std::wstring xData;
-    rxSet.qvDecode(std::string_view(rxField.qpacGetData() + dwMarks, rxField.qdwGetDataSize() - dwMarks), xData);
+    rxSet.qvDecode(std::string_view(rxField.qpacGetData() + dwIndicators, rxField.qdwGetDataSize() - dwIndicators),
+                   xData);
     for (const wchar_t wc : xData)
     {
         if (wc >= 0x80)

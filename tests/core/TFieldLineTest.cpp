@@ -58,6 +58,14 @@ TEST(FieldLine, AFieldGoesToItsLineInTheRecordsSetAndBackByteForByte)
                       "aCaf\xE2"
                       "e."),
          L"=245  00$aCafe\u0301."},
+        // A control field's text is read in the record's set too (a local 00A, a
+        // 001 with a letter beyond ASCII); a byte that is no character comes back.
+        {rxUtf8, qxField(1, "Caf\xC3\xA9 1 \xFF"), L"=001  Caf\u00E9\\1\\\xDCFF"},
+        {rxMarc8,
+         qxField(TMarcTag::qiTagNumberOf("00A"), "Caf\xE2"
+                                                 "e 1"),
+         L"=00A  Cafe\u0301\\1"},
+        {TCharacterSet::qrxOfLeader('z'), qxField(1, "Caf\xE9"), L"=001  Caf\u00E9"},
     };
     for (const auto& c : cases)
     {
