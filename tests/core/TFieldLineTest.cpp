@@ -79,6 +79,37 @@ TEST(FieldLine, AFieldGoesToItsLineInTheRecordsSetAndBackByteForByte)
     }
 }
 
+// In MARC-8 the bytes of other scripts and of their escape sequences are often
+// "$", "\\", "{" or "}": a line nobody changed still gives back every byte, and
+// what is typed in those scripts is written through their escapes.
+TEST(FieldLine, OtherScriptsInMarc8ComeBackByteForByte)
+{
+    const TCharacterSet& rxMarc8 = TCharacterSet::qrxOfLeader(' ');
+    for (const std::string& rxData : {std::string("00\x1F"
+                                                  "6245-01\x1F"
+                                                  "a\x1B$1!0!\x1B(B"),
+                                      std::string("10\x1F"
+                                                  "a\x1B(S\\{}$\x1B(B \x1B(Nwoj\x1F"
+                                                  "bna\x1B(B"),
+                                      std::string("\x1B(S\\ \x1B(B{x}")})
+    {
+        const TMarcTag xField = qxField(rxData.size() > 20 ? 880 : 9, rxData);
+        const std::wstring xLine = qxMarcMakerFieldText(xField, rxMarc8);
+        const TMarcTag xRead = qxReadMarcMakerFieldText(xLine, rxMarc8);
+        EXPECT_EQ(rxData, std::string(xRead.qpacGetData(), xRead.qdwGetDataSize())) << qxRefusal(xLine, rxMarc8);
+    }
+    const TMarcTag xTyped = qxReadMarcMakerFieldText(L"=245  10$a\u03A8 {dollar}$b\u0412", rxMarc8);
+    EXPECT_EQ("10\x1F"
+              "a\x1B(S\\\x1B(B $\x1F"
+              "b\x1B(Nw\x1B(B",
+              std::string(xTyped.qpacGetData(), xTyped.qdwGetDataSize()));
+    // An escape typed as its mnemonic is the byte, as in MARCMaker text.
+    const TMarcTag xEscaped = qxReadMarcMakerFieldText(L"=245  10$a{esc}(Nw{esc}(B", rxMarc8);
+    EXPECT_EQ("10\x1F"
+              "a\x1B(Nw\x1B(B",
+              std::string(xEscaped.qpacGetData(), xEscaped.qdwGetDataSize()));
+}
+
 TEST(FieldLine, AnInvalidLineIsRefusedSayingWhatAndWhere)
 {
     const TCharacterSet& rxMarc8 = TCharacterSet::qrxOfLeader(' ');
