@@ -18,6 +18,7 @@ constexpr std::size_t kStreamBuffer = 1u << 20;
 
 const char kUsage[] = "usage: orvo-batch add-008 [--replace] [--repair] [--drop-malformed] [--force] IN OUT\n"
                       "       orvo-batch convert --to utf-8|marc-8 [--repair] [--drop-malformed] [--force] IN OUT\n"
+                      "       orvo-batch check [--format text|tsv|json] IN   (checks every coded value)\n"
                       "  Gives every record of IN the default 008 for its type of record and writes OUT.\n"
                       "  Damaged records are repaired as they are read; each repair is reported.\n"
                       "  --replace          also replace an 008 a record has (default: leave it)\n"

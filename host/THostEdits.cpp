@@ -289,7 +289,9 @@ bool THostSession::qtGoTo(const std::wstring& rxText)
         TMarcTag x001;
         if (!mxEntries[n].mtReadable || !mxEntries[n].mxRecord.qtFindTag(1, x001, 1))
             continue;
-        std::wstring xId = qxMarcMakerFieldText(x001, TCharacterSet::qrxOfLeader(' ')).substr(6);
+        std::wstring xId =
+            qxMarcMakerFieldText(x001, TCharacterSet::qrxOfLeader(mxEntries[n].mxRecord.qrxGetLeader().qcGetAt(9)))
+                .substr(6);
         std::replace(xId.begin(), xId.end(), L'\\', L' ');
         const std::size_t nIdFirst = xId.find_first_not_of(L' ');
         if (nIdFirst != std::wstring::npos && xId.substr(nIdFirst, xId.find_last_not_of(L' ') - nIdFirst + 1) == xText)

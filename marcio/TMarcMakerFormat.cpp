@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace
 {
@@ -55,14 +57,21 @@ int qiHexValue(char c)
     return -1;
 }
 
-// The byte a mnemonic at rxText[nAt] ("{...}") stands for, and its length; 0 when
+// The byte a mnemonic at xText[nAt] ("{...}") stands for, and its length; 0 when
 // the brace starts no mnemonic we know (it is then taken literally).
-std::size_t qnReadMnemonic(const std::string& rxText, std::size_t nAt, unsigned char& rcByte)
+template <class TChar>
+std::size_t qnReadMnemonic(std::basic_string_view<TChar> xText, std::size_t nAt, unsigned char& rcByte)
 {
-    const std::size_t nClose = rxText.find('}', nAt + 1);
+    const std::size_t nClose = xText.find(static_cast<TChar>('}'), nAt + 1);
     if (nClose == std::string::npos || nClose - nAt - 1 > kLongestMnemonic)
         return 0;
-    const std::string xName = rxText.substr(nAt + 1, nClose - nAt - 1);
+    std::string xName;
+    for (std::size_t n = nAt + 1; n < nClose; ++n)
+    {
+        if (static_cast<uint32_t>(xText[n]) >= 0x80)
+            return 0;
+        xName += static_cast<char>(xText[n]);
+    }
     for (const TMnemonic& mnemonic : kMnemonics)
     {
         if (xName == mnemonic.pacName)
@@ -79,30 +88,42 @@ std::size_t qnReadMnemonic(const std::string& rxText, std::size_t nAt, unsigned 
     return 0;
 }
 
-// Content as stored: "\" is a blank in the first nBlankMarks characters, "$" a
-// delimiter after them when tDelimiters; mnemonics everywhere.
-std::string qxDecode(const std::string& rxText, std::size_t nBlankMarks, bool tDelimiters)
+// Content as stored: "\\" is a blank in the first nBlankMarks characters, "$" a
+// delimiter after them when tDelimiters; a mnemonic everywhere the unit fnByte
+// gives for its byte. pxAt, when given: for each unit of the result, the index in
+// xText of what it was read from.
+template <class TChar, class TFnByte>
+std::basic_string<TChar> qxDecodeMarks(std::basic_string_view<TChar> xText, std::size_t nBlankMarks, bool tDelimiters,
+                                       TFnByte fnByte, std::vector<std::size_t>* pxAt = nullptr)
 {
-    std::string xOut;
-    xOut.reserve(rxText.size());
-    for (std::size_t n = 0; n < rxText.size(); ++n)
+    std::basic_string<TChar> xOut;
+    xOut.reserve(xText.size());
+    for (std::size_t n = 0; n < xText.size(); ++n)
     {
-        const char c = rxText[n];
+        const TChar c = xText[n];
+        if (pxAt != nullptr)
+            pxAt->push_back(n);
         unsigned char cByte = 0;
         std::size_t nLength = 0;
-        if (c == kBlankMark && xOut.size() < nBlankMarks)
-            xOut += ' ';
-        else if (c == kDelimiterMark && tDelimiters && xOut.size() >= nBlankMarks)
-            xOut += TMarcTag::mcDelimiter;
-        else if (c == '{' && (nLength = qnReadMnemonic(rxText, n, cByte)) != 0)
+        if (c == static_cast<TChar>(kBlankMark) && xOut.size() < nBlankMarks)
+            xOut += static_cast<TChar>(' ');
+        else if (c == static_cast<TChar>(kDelimiterMark) && tDelimiters && xOut.size() >= nBlankMarks)
+            xOut += static_cast<TChar>(TMarcTag::mcDelimiter);
+        else if (c == static_cast<TChar>('{') && (nLength = qnReadMnemonic(xText, n, cByte)) != 0)
         {
-            xOut += static_cast<char>(cByte);
+            xOut += fnByte(cByte);
             n += nLength - 1;
         }
         else
             xOut += c;
     }
     return xOut;
+}
+
+std::string qxDecode(const std::string& rxText, std::size_t nBlankMarks, bool tDelimiters)
+{
+    return qxDecodeMarks(std::string_view(rxText), nBlankMarks, tDelimiters,
+                         [](unsigned char cByte) { return static_cast<char>(cByte); });
 }
 
 void qvAppendEscaped(unsigned char c, std::string& rxOut)
@@ -146,15 +167,11 @@ void qvAppendEncoded(const char* pacData, uint32_t dwSize, uint32_t dwBlankMarks
 
 // The field of one line ("=TAG  data") in rxField; the message of what is
 // wrong otherwise (rxField then unchanged).
-std::wstring qxReadFieldLine(const std::string& rxLine, TMarcTag& rxField)
+std::wstring qxReadFieldData(int iTag, const std::string& xData, TMarcTag& rxField)
 {
-    const int iTag = TMarcTag::qiTagNumberOf(rxLine.c_str() + 1);
-    if (iTag < 0)
-        return L"the tag is not three letters or digits";
     TMarcTag field(iTag);
     const std::wstring xField = L"field " + field.qxGetTagWideText();
     const bool tControl = field.qtIsControlField();
-    const std::string xData = qxDecode(rxLine.substr(6), tControl ? std::string::npos : 2, !tControl);
     if (xData.find_first_of(std::string("\0\x1D\x1E", 3)) != std::string::npos)
         return xField + L" holds a NUL, field or record terminator";
     if (!tControl && xData.size() < 2)
@@ -171,6 +188,32 @@ std::wstring qxReadFieldLine(const std::string& rxLine, TMarcTag& rxField)
     }
     rxField = field;
     return std::wstring();
+}
+
+std::wstring qxReadFieldLine(const std::string& rxLine, TMarcTag& rxField)
+{
+    const int iTag = TMarcTag::qiTagNumberOf(rxLine.c_str() + 1);
+    if (iTag < 0)
+        return L"the tag is not three letters or digits";
+    const bool tControl = TMarcTag(iTag).qtIsControlField();
+    return qxReadFieldData(iTag, qxDecode(rxLine.substr(6), tControl ? std::string::npos : 2, !tControl), rxField);
+}
+
+// The text of a field line as a person edits it, its marks read as qxDecode reads
+// them, before it is written in the record's character set: a mnemonic gives its
+// ASCII character, or for a byte beyond ASCII (and ESC when tEscByte: MARC-8 holds
+// no ESC character) the stand-in of its byte, which the set writes as that byte.
+// The marks are read first because in MARC-8 the bytes of other scripts and of
+// their escape sequences may be "$", "\\", "{" or "}". rxLineAt as qxDecodeMarks.
+std::wstring qxDecodeText(std::wstring_view xText, bool tControl, bool tEscByte, std::vector<std::size_t>& rxLineAt)
+{
+    return qxDecodeMarks(
+        xText, tControl ? std::string::npos : 2, !tControl,
+        [tEscByte](unsigned char cByte) {
+            return cByte < 0x80 && (cByte != 0x1B || !tEscByte) ? static_cast<wchar_t>(cByte)
+                                                                : TCharacterSet::qwcStandIn(cByte);
+        },
+        &rxLineAt);
 }
 
 // One field line into rxRecord, after the fields already there; the message of
@@ -454,12 +497,14 @@ void qvAppendMarcMaker(const TMarcRecord& rxRecord, std::string& rxOut, ELineEnd
 std::wstring qxMarcMakerFieldText(const TMarcTag& rxField, const TCharacterSet& rxSet)
 {
     const bool tControl = rxField.qtIsControlField();
-    const uint32_t dwMarks = tControl ? rxField.qdwGetDataSize() : std::min<uint32_t>(2, rxField.qdwGetDataSize());
+    // The indicators byte by byte; the text (all of a control field) read in rxSet.
+    const uint32_t dwIndicators = tControl ? 0 : std::min<uint32_t>(2, rxField.qdwGetDataSize());
     std::string xStart = '=' + rxField.qxGetTagText() + "  ";
-    qvAppendEncoded(rxField.qpacGetData(), dwMarks, dwMarks, false, xStart);
+    qvAppendEncoded(rxField.qpacGetData(), dwIndicators, dwIndicators, false, xStart);
     std::wstring xText(xStart.begin(), xStart.end());
     std::wstring xData;
-    rxSet.qvDecode(std::string_view(rxField.qpacGetData() + dwMarks, rxField.qdwGetDataSize() - dwMarks), xData);
+    rxSet.qvDecode(std::string_view(rxField.qpacGetData() + dwIndicators, rxField.qdwGetDataSize() - dwIndicators),
+                   xData);
     for (const wchar_t wc : xData)
     {
         if (wc >= 0x80)
@@ -519,13 +564,17 @@ TMarcTag qxReadMarcMakerFieldText(std::wstring_view xLine, const TCharacterSet& 
                 (n + 1 == xLine.size() || xLine[n + 1] == kDelimiterMark || xLine[n + 1] == L' '))
                 return fail(L"The \"$\" at character " + at(n) + L" of field " + xTag + L" has no subfield code.");
     }
+    std::vector<std::size_t> xLineAt;
     std::string xBytes;
     std::size_t nFailedAt = 0;
-    if (!rxSet.qtEncode(xLine, xBytes, nFailedAt))
-        return fail(L"The character " + TCharacterSet::qxNameCharacter(xLine, nFailedAt) + L" at character " +
-                    at(nFailedAt) + L" cannot be written in " + rxSet.qpwcGetName() + L".");
+    const bool tEscByte = !rxSet.qtEncode(L"\x1B", xBytes, nFailedAt);
+    const std::wstring xText = qxDecodeText(xLine.substr(6), xTagOnly.qtIsControlField(), tEscByte, xLineAt);
+    xBytes.clear();
+    if (!rxSet.qtEncode(xText, xBytes, nFailedAt))
+        return fail(L"The character " + TCharacterSet::qxNameCharacter(xText, nFailedAt) + L" at character " +
+                    at(6 + xLineAt[nFailedAt]) + L" cannot be written in " + rxSet.qpwcGetName() + L".");
     TMarcTag xField;
-    const std::wstring xProblem = qxReadFieldLine(xBytes, xField);
+    const std::wstring xProblem = qxReadFieldData(iTag, xBytes, xField);
     if (!xProblem.empty())
         return fail(L"The line cannot be read: " + xProblem + L".");
     return xField;

@@ -58,6 +58,14 @@ TEST(FieldLine, AFieldGoesToItsLineInTheRecordsSetAndBackByteForByte)
                       "aCaf\xE2"
                       "e."),
          L"=245  00$aCafe\u0301."},
+        // A control field's text is read in the record's set too (a local 00A, a
+        // 001 with a letter beyond ASCII); a byte that is no character comes back.
+        {rxUtf8, qxField(1, "Caf\xC3\xA9 1 \xFF"), L"=001  Caf\u00E9\\1\\\xDCFF"},
+        {rxMarc8,
+         qxField(TMarcTag::qiTagNumberOf("00A"), "Caf\xE2"
+                                                 "e 1"),
+         L"=00A  Cafe\u0301\\1"},
+        {TCharacterSet::qrxOfLeader('z'), qxField(1, "Caf\xE9"), L"=001  Caf\u00E9"},
     };
     for (const auto& c : cases)
     {
@@ -69,6 +77,37 @@ TEST(FieldLine, AFieldGoesToItsLineInTheRecordsSetAndBackByteForByte)
         EXPECT_EQ(std::string(c.xField.qpacGetData(), c.xField.qdwGetDataSize()),
                   std::string(xRead.qpacGetData(), xRead.qdwGetDataSize()));
     }
+}
+
+// In MARC-8 the bytes of other scripts and of their escape sequences are often
+// "$", "\\", "{" or "}": a line nobody changed still gives back every byte, and
+// what is typed in those scripts is written through their escapes.
+TEST(FieldLine, OtherScriptsInMarc8ComeBackByteForByte)
+{
+    const TCharacterSet& rxMarc8 = TCharacterSet::qrxOfLeader(' ');
+    for (const std::string& rxData : {std::string("00\x1F"
+                                                  "6245-01\x1F"
+                                                  "a\x1B$1!0!\x1B(B"),
+                                      std::string("10\x1F"
+                                                  "a\x1B(S\\{}$\x1B(B \x1B(Nwoj\x1F"
+                                                  "bna\x1B(B"),
+                                      std::string("\x1B(S\\ \x1B(B{x}")})
+    {
+        const TMarcTag xField = qxField(rxData.size() > 20 ? 880 : 9, rxData);
+        const std::wstring xLine = qxMarcMakerFieldText(xField, rxMarc8);
+        const TMarcTag xRead = qxReadMarcMakerFieldText(xLine, rxMarc8);
+        EXPECT_EQ(rxData, std::string(xRead.qpacGetData(), xRead.qdwGetDataSize())) << qxRefusal(xLine, rxMarc8);
+    }
+    const TMarcTag xTyped = qxReadMarcMakerFieldText(L"=245  10$a\u03A8 {dollar}$b\u0412", rxMarc8);
+    EXPECT_EQ("10\x1F"
+              "a\x1B(S\\\x1B(B $\x1F"
+              "b\x1B(Nw\x1B(B",
+              std::string(xTyped.qpacGetData(), xTyped.qdwGetDataSize()));
+    // An escape typed as its mnemonic is the byte, as in MARCMaker text.
+    const TMarcTag xEscaped = qxReadMarcMakerFieldText(L"=245  10$a{esc}(Nw{esc}(B", rxMarc8);
+    EXPECT_EQ("10\x1F"
+              "a\x1B(Nw\x1B(B",
+              std::string(xEscaped.qpacGetData(), xEscaped.qdwGetDataSize()));
 }
 
 TEST(FieldLine, AnInvalidLineIsRefusedSayingWhatAndWhere)
