@@ -19,9 +19,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 top=${1:-8}
 [ -f "$root/build/win/bin/orvo-bench-open.exe" ] || sh "$root/scripts/build.sh" >/dev/null
 . "$root/scripts/wine-env.sh"
-# (Only when there is no prefix yet: the script's check would start Wine's
-# services from here, and they would keep this script's output open.)
-[ -f "$WINEPREFIX/system.reg" ] || sh "$root/scripts/setup-wine.sh"
+sh "$root/scripts/setup-wine.sh"
 log=${ORVO_REQUEST_LOG:-$(mktemp)}
 [ -n "$ORVO_REQUEST_LOG" ] || trap 'rm -f "$log"' EXIT
 

@@ -32,12 +32,6 @@ if [ -n "$missing" ]; then
 fi
 
 cp "$record" "$work/records/records.mrc"
-# WINEPATH stays unset (wine-env.sh): the programs find only what the folder holds.
-# Its output goes to files, passed on when it ends: Wine's services and desktop,
-# when this program starts them, live on after it and would hold a pipe open.
-rc=0
-wine "$driver" "$(to_wine_path "$folder")" "$(to_wine_path "$work/records/records.mrc")" \
-    >"$work/out" 2>"$work/err" || rc=$?
-cat "$work/out"
-cat "$work/err" >&2
-exit $rc
+# Nothing on WINEPATH: the programs find only what the folder holds.
+ORVO_WINE_RUNTIME=none "$here/wine-run" "$driver" "$(to_wine_path "$folder")" \
+    "$(to_wine_path "$work/records/records.mrc")"

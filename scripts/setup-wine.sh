@@ -9,18 +9,17 @@ set -e
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
 
-# Wine's own command interpreter, 64-bit and 32-bit: silent when the prefix works.
-# Its output goes to a file, not a pipe: the services Wine starts with it live
-# on with the persistent server and would hold a pipe open for ever.
+# Wine's own command interpreter, 64-bit and 32-bit: silent when the prefix
+# works. Through wine-run, whose output never passes through a pipe that
+# Wine's services could hold open.
 prefix_fault() {
-    log=$(mktemp)
     for interpreter in 'C:\windows\system32\cmd.exe' 'C:\windows\syswow64\cmd.exe'; do
-        if ! timeout 300 wine "$interpreter" /c exit >"$log" 2>&1 || [ -s "$log" ]; then
-            printf '%s: %s\n' "$interpreter" "$(cat "$log")"
-            break
+        if ! output=$(ORVO_WINE_RUNTIME=none timeout 300 "$here/wine-run" "$interpreter" /c exit 2>&1) ||
+            [ -n "$output" ]; then
+            printf '%s: %s\n' "$interpreter" "$output"
+            return
         fi
     done
-    rm -f "$log"
 }
 
 make_prefix() {
