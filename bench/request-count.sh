@@ -14,10 +14,18 @@
 # create_window) or showed and hid (switches), the requests per such window,
 # the requests of other processes (Wine's desktop) in the same span, and the
 # TOP request kinds. ORVO_REQUEST_LOG=FILE keeps the log.
+#
+# Then orvo-bench-windows.exe --requests (TWindowCostBench.cpp) marks what
+# one bare control of each kind costs, created in a hidden window that is
+# then shown and painted. Each open gets its floor from it: its statics,
+# drop-down lists, edit boxes and push buttons (by the class of each
+# create_window) at their bare cost; what the open makes above that is the
+# dialog's own creation, showing and painting, and the editor's work.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 top=${1:-8}
-[ -f "$root/build/win/bin/orvo-bench-open.exe" ] || sh "$root/scripts/build.sh" >/dev/null
+[ -f "$root/build/win/bin/orvo-bench-open.exe" ] && [ -f "$root/build/win/bin/orvo-bench-windows.exe" ] ||
+    sh "$root/scripts/build.sh" >/dev/null
 . "$root/scripts/wine-env.sh"
 sh "$root/scripts/setup-wine.sh"
 log=${ORVO_REQUEST_LOG:-$(mktemp)}
@@ -30,6 +38,7 @@ server=$!
 # A second for the server to open its socket before the program looks for it.
 sleep 1
 "$root/scripts/wine-run" "$root/build/win/bin/orvo-bench-open.exe" --requests
+"$root/scripts/wine-run" "$root/build/win/bin/orvo-bench-windows.exe" --requests
 wineserver -k 2>/dev/null || true
 wait "$server" 2>/dev/null || true
 
@@ -49,6 +58,8 @@ function flush(   n, i, j, k, kinds, order, tmp) {
     steps[++nsteps] = step
     total[step] = requests
     created[step] = count["create_window"] + 0
+    for (k in classes) made[step, k] = classes[k]
+    delete classes
     others[step] = other
     detail[step] = kinds
     delete count
@@ -70,18 +81,46 @@ function flush(   n, i, j, k, kinds, order, tmp) {
         next
     }
     if (step == "") next
-    if (thread == marked) { requests++; count[kind]++ } else other++
+    if (thread == marked) {
+        requests++; count[kind]++
+        # The kind of control a window is, by its class; a drop-down list
+        # makes its own list box (ComboLBox), which its bare cost holds.
+        if (kind == "create_window") {
+            cls = $0; sub(/.*class=L"/, "", cls); sub(/".*/, "", cls); cls = toupper(cls)
+            if (cls == "STATIC") classes["static"]++
+            else if (cls == "COMBOBOX") classes["list"]++
+            else if (cls == "EDIT") classes["edit"]++
+            else if (cls == "BUTTON") classes["button"]++
+        }
+    } else other++
 }
 END {
     flush()
-    printf "%-34s %9s %8s %12s %7s\n", "Step", "Requests", "Windows", "Per window", "Others"
+    nkinds = split("static list edit button", kindnames, " ")
+    for (j = 1; j <= nkinds; j++) {
+        b = "bare " kindnames[j]
+        if (changed[b] + 0 > 0) bare[kindnames[j]] = (total[b] - total["bare none"]) / changed[b]
+    }
+    printf "%-34s %9s %8s %12s %7s %7s %7s\n", "Step", "Requests", "Windows", "Per window", "Others", "Bare", "Above"
     for (i = 1; i <= nsteps; i++) {
         s = steps[i]
+        if (s ~ /^bare /) continue
         w = (s ~ /^switch /) ? changed[s] + 0 : created[s]
-        printf "%-34s %9d %8d %12s %7d\n", s, total[s], w, (w > 0 ? sprintf("%.1f", total[s] / w) : "-"), others[s]
+        floor = ""
+        if (s ~ /^open /) {
+            f = 0
+            for (j = 1; j <= nkinds; j++) f += made[s, kindnames[j]] * bare[kindnames[j]]
+            floor = sprintf("%7d %7d", f, total[s] - f)
+        }
+        printf "%-34s %9d %8d %12s %7d %s\n", s, total[s], w, (w > 0 ? sprintf("%.1f", total[s] / w) : "-"), others[s], floor
     }
+    print ""
+    printf "One bare control, created in a hidden window then shown and painted:"
+    for (j = 1; j <= nkinds; j++) printf "%s %s %.1f", (j > 1 ? "," : ""), kindnames[j], bare[kindnames[j]]
+    printf " requests (the window alone: %d).\n", total["bare none"]
+    print "Bare: what the open'"'"'s controls cost bare, by their classes; Above: the rest."
     print ""
     print "Windows: created by an open, shown or hidden by a switch. Others: requests of"
     print "other processes (Wine'"'"'s desktop) in the same span. The most frequent kinds:"
-    for (i = 1; i <= nsteps; i++) printf "%s: %s\n", steps[i], detail[steps[i]]
+    for (i = 1; i <= nsteps; i++) if (steps[i] !~ /^bare none/) printf "%s: %s\n", steps[i], detail[steps[i]]
 }' "$log"
