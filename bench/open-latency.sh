@@ -12,10 +12,16 @@
 # the editors themselves take; the difference is that wake-up. Each run ends
 # with what one bare static, drop-down list and edit box costs to create
 # (TWindowCostBench.cpp).
+#
+# ORVO_WINE_GRAPHICS=x11 runs it with Wine's X11 driver instead, in its own
+# prefix, on a virtual display (Xvfb) when there is no display.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ -f "$root/build/win/bin/orvo-bench-open.exe" ] && [ -f "$root/build/win/bin/orvo-bench-windows.exe" ] ||
     sh "$root/scripts/build.sh" >/dev/null
+. "$root/scripts/virtual-display.sh"
+trap orvo_stop_virtual_display EXIT
+orvo_start_virtual_display :78
 sh "$root/scripts/setup-wine.sh"
 . "$root/scripts/wine-env.sh"
 runs=${1:-50}

@@ -21,15 +21,20 @@
 # drop-down lists, edit boxes and push buttons (by the class of each
 # create_window) at their bare cost; what the open makes above that is the
 # dialog's own creation, showing and painting, and the editor's work.
+#
+# ORVO_WINE_GRAPHICS=x11 counts with Wine's X11 driver instead, in its own
+# prefix, on a virtual display (Xvfb) when there is no display.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 top=${1:-8}
 [ -f "$root/build/win/bin/orvo-bench-open.exe" ] && [ -f "$root/build/win/bin/orvo-bench-windows.exe" ] ||
     sh "$root/scripts/build.sh" >/dev/null
 . "$root/scripts/wine-env.sh"
-sh "$root/scripts/setup-wine.sh"
+. "$root/scripts/virtual-display.sh"
 log=${ORVO_REQUEST_LOG:-$(mktemp)}
-[ -n "$ORVO_REQUEST_LOG" ] || trap 'rm -f "$log"' EXIT
+trap 'orvo_stop_virtual_display; [ -n "$ORVO_REQUEST_LOG" ] || rm -f "$log"' EXIT
+orvo_start_virtual_display :79
+sh "$root/scripts/setup-wine.sh"
 
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true

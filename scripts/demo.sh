@@ -15,14 +15,9 @@ sh "$root/scripts/build.sh" >/dev/null
 mkdir -p "$out"
 
 export ORVO_WINE_GRAPHICS=x11
-if [ -z "$DISPLAY" ]; then
-    display=:77
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill $xvfb 2>/dev/null' EXIT
-    export DISPLAY=$display
-    sleep 1
-fi
+. "$root/scripts/virtual-display.sh"
+trap orvo_stop_virtual_display EXIT
+orvo_start_virtual_display :77
 sh "$root/scripts/setup-wine.sh"
 "$root/scripts/wine-run" "$root/build/win/bin/orvo-demo.exe" "Z:$sample" "Z:$out"
 echo "Pictures and records in $out"
