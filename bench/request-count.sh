@@ -48,25 +48,30 @@ wineserver -k 2>/dev/null || true
 wait "$server" 2>/dev/null || true
 
 awk -v top="$top" '
-function flush(   n, i, j, k, kinds, order, tmp) {
-    if (step == "") return
+# The top entries of arr (kind -> figure), largest first, as "kind N, ...";
+# entries under 0.5 left out (a simple sort: a few hundred kinds at most).
+function largest(arr, top,   n, i, j, k, order, tmp, text) {
     n = 0
-    for (k in count) { n++; order[n] = k }
-    # Kinds by count, most first (a simple sort: a few hundred kinds at most).
+    for (k in arr) if (arr[k] >= 0.5) { n++; order[n] = k }
     for (i = 2; i <= n; i++) {
         tmp = order[i]
-        for (j = i - 1; j >= 1 && count[order[j]] < count[tmp]; j--) order[j + 1] = order[j]
+        for (j = i - 1; j >= 1 && arr[order[j]] < arr[tmp]; j--) order[j + 1] = order[j]
         order[j + 1] = tmp
     }
-    kinds = ""
-    for (i = 1; i <= n && i <= top; i++) kinds = kinds sprintf("%s%s %d", (i > 1 ? ", " : ""), order[i], count[order[i]])
+    text = ""
+    for (i = 1; i <= n && i <= top; i++) text = text sprintf("%s%s %d", (i > 1 ? ", " : ""), order[i], arr[order[i]] + 0.5)
+    return text
+}
+function flush(   k) {
+    if (step == "") return
     steps[++nsteps] = step
     total[step] = requests
     created[step] = count["create_window"] + 0
+    for (k in count) { counted[step, k] = count[k]; kinds[k] = 1 }
     for (k in classes) made[step, k] = classes[k]
     delete classes
     others[step] = other
-    detail[step] = kinds
+    detail[step] = largest(count, top)
     delete count
     step = ""
 }
@@ -128,4 +133,20 @@ END {
     print "Windows: created by an open, shown or hidden by a switch. Others: requests of"
     print "other processes (Wine'"'"'s desktop) in the same span. The most frequent kinds:"
     for (i = 1; i <= nsteps; i++) if (steps[i] !~ /^bare none/) printf "%s: %s\n", steps[i], detail[steps[i]]
+    print ""
+    print "Above the bare cost of its controls, by kind:"
+    for (i = 1; i <= nsteps; i++) {
+        s = steps[i]
+        if (s !~ /^open /) continue
+        delete above
+        for (k in kinds) {
+            above[k] = counted[s, k]
+            for (j = 1; j <= nkinds; j++) {
+                b = "bare " kindnames[j]
+                if (changed[b] + 0 > 0)
+                    above[k] -= made[s, kindnames[j]] * (counted[b, k] - counted["bare none", k]) / changed[b]
+            }
+        }
+        printf "%s: %s\n", s, largest(above, top)
+    }
 }' "$log"
