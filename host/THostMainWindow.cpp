@@ -11,6 +11,9 @@
 namespace
 {
 const wchar_t kTitle[] = L"Orvo Cataloguing Host";
+// Posted when the record list is left with no row selected (see
+// OnRecordItemChanged).
+constexpr UINT kWmKeepRecordSelected = WM_APP + 1;
 // What an error that left a command's handler means for the cataloguer.
 const wchar_t kUnfinished[] = L"The last command could not be finished. The open records are kept.";
 
@@ -180,6 +183,7 @@ BEGIN_MESSAGE_MAP(THostMainWindow, CWnd)
     ON_WM_CLOSE()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_SIZE, OnSizeMessage)
+    ON_MESSAGE(kWmKeepRecordSelected, OnKeepRecordSelected)
 END_MESSAGE_MAP()
 
 THostMainWindow::THostMainWindow(THostPrompt& rxPrompt, bool tQuitOnClose)
@@ -480,10 +484,28 @@ void THostMainWindow::OnRecordItemChanged(NMHDR* pNMHDR, LRESULT*)
     if ((reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->uChanged & LVIF_STATE) == 0)
         return;
     const int iRow = mxRecordList.GetNextItem(-1, LVNI_SELECTED);
-    if (iRow < 0 || iRow == mxSession.qiGetSelectedRecord())
+    if (iRow < 0)
+    {
+        // No row selected: a click beside the rows (or Ctrl+Space) took the
+        // selection away, or the list is between leaving one row and taking
+        // the next. Which it was is known once the list has finished.
+        PostMessage(kWmKeepRecordSelected);
+        return;
+    }
+    if (iRow == mxSession.qiGetSelectedRecord())
         return;
     mxSession.qvSelectRecord(iRow);
     qvFillFields();
+}
+
+LRESULT THostMainWindow::OnKeepRecordSelected(WPARAM, LPARAM)
+{
+    // The fields shown are the chosen record's, and every command acts on it:
+    // its row stays selected, wherever the list is scrolled.
+    const int iRecord = mxSession.qiGetSelectedRecord();
+    if (iRecord >= 0 && mxRecordList.GetNextItem(-1, LVNI_SELECTED) < 0)
+        mxRecordList.SetItemState(iRecord, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    return 0;
 }
 
 void THostMainWindow::OnRecordGetDispInfo(NMHDR* pNMHDR, LRESULT*)

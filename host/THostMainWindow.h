@@ -116,6 +116,7 @@ protected:
     void OnClose();
     void OnDestroy();
     LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeepRecordSelected(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -825,6 +825,29 @@ TEST_F(HostKeyboard, TheFocusComesBackWhereItWasAfterEveryEditor)
     EXPECT_EQ(L"2\tsecond\tOther.\t", qxRows(window, eRecordList)[1]);
 }
 
+// A click beside the rows takes the selection off the record list; the record
+// whose fields are shown, the one every command acts on, stays selected.
+TEST_F(HostKeyboard, TheRecordShownStaysSelectedWhenTheListLosesItsSelection)
+{
+    qxOpen("beside.mrk", kTwoRecords);
+    qvChooseRow(window, eRecordList, 1);
+    qvPump();
+    const std::vector<std::wstring> xFields = qxRows(window, eFieldList);
+    CListCtrl xList(qhList(eRecordList));
+    // What the list itself does on a click beside its rows.
+    xList.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    qvPump();
+    EXPECT_EQ(1, xList.GetNextItem(-1, LVNI_SELECTED));
+    EXPECT_EQ(1, window.qrxGetSession().qiGetSelectedRecord());
+    EXPECT_EQ(xFields, qxRows(window, eFieldList));
+    // Another row chosen is taken, though the list has no row selected for a moment.
+    qvChooseRow(window, eRecordList, 0);
+    qvPump();
+    EXPECT_EQ(0, xList.GetNextItem(-1, LVNI_SELECTED));
+    EXPECT_EQ(0, window.qrxGetSession().qiGetSelectedRecord());
+    EXPECT_NE(xFields, qxRows(window, eFieldList));
+}
+
 TEST_F(HostKeyboard, AFileChangedOnDiskIsNotSavedOverWithoutAskingAndF5ReadsItAgain)
 {
     const std::string xPath = qxOpen("disk.mrk", kTwoRecords);
