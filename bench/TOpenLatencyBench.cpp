@@ -15,6 +15,7 @@
 // names in a third mark how many windows it showed or hidden; the log is
 // counted by bench/request-count.sh.
 #include "automation/TDialogDriver.h"
+#include "bench/TRequestLogMark.h"
 #include "manager/TFieldEditorManager.h"
 #include "mfc/afxwin.h"
 #include "resources/006EditorIds.h"
@@ -37,14 +38,6 @@ using TClock = std::chrono::steady_clock;
 double qdMilliseconds(TClock::time_point xFrom, TClock::time_point xTo)
 {
     return std::chrono::duration<double, std::milli>(xTo - xFrom).count();
-}
-
-// Marks the wineserver's log (wineserver -d1): adding a global atom is one
-// request that names its text.
-void qvMarkLog(const std::string& rxText)
-{
-    const std::wstring xText(rxText.begin(), rxText.end());
-    ::GlobalDeleteAtom(::GlobalAddAtomW(xText.c_str()));
 }
 
 // The name of the step between the marks, empty when no log is marked.

@@ -14,6 +14,7 @@
 // bench/request-count.sh subtracts it and divides by ten.
 //
 //   run by sh bench/open-latency.sh and sh bench/request-count.sh
+#include "bench/TRequestLogMark.h"
 #include "mfc/afxwin.h"
 
 #include <algorithm>
@@ -50,10 +51,10 @@ HWND qhCreateControl(const TControlKind& rxKind, HWND hParent, int i, HFONT hFon
     const HWND hControl = ::CreateWindowExW(0, rxKind.pwcClass, L"x", rxKind.dwStyle, 10, 10 + 25 * i, 200,
                                             tList ? 200 : 21, hParent,
                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), nullptr, nullptr);
-    CComboBox xList(hControl);
-    xList.SetFont(hFont, FALSE);
+    CWnd(hControl).SetFont(hFont, FALSE);
     if (!tList)
         return hControl;
+    CComboBox xList(hControl);
     xList.SetRedraw(FALSE);
     for (int iRow = 0; iRow < kListRows; ++iRow)
         xList.InsertString(iRow, L"a - Some code");
@@ -72,12 +73,6 @@ void qvPumpMessages()
         ::TranslateMessage(&xMsg);
         ::DispatchMessageW(&xMsg);
     }
-}
-
-void qvMarkLog(const std::string& rxText)
-{
-    const std::wstring xText(rxText.begin(), rxText.end());
-    ::GlobalDeleteAtom(::GlobalAddAtomW(xText.c_str()));
 }
 
 // Ten controls of rxKind (none when null) created in hidden window rxParent,
